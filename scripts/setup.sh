@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the application and the tests need, and configures
+# the build. Quick when everything is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build clang
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
+  xvfb xauth xdotool imagemagick poppler-utils ghostscript
+  cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils
+  at-spi2-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${BUILD_DIR:-build}
+if [ ! -f "$build_dir/build.ninja" ]; then
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+fi

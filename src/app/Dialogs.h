@@ -1,0 +1,43 @@
+#pragma once
+// Every standard dialog and message box the handlers use goes through this seam, so tests can
+// answer them. Filters are written "Description|*.a;*.b" as the window describes them.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+class PrinterDevice;
+
+struct FileDialogSettings {
+    QString title; // empty: the platform's default title
+    QString filter;
+    QString defaultExt;
+    QString initialDir;
+    QString fileName; // the dialog's current file name
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Open and save dialogs with a picture preview. Empty optional on cancel.
+    virtual std::optional<QString> openPicture(const FileDialogSettings& settings) = 0;
+    virtual std::optional<QString> savePicture(const FileDialogSettings& settings) = 0;
+
+    // Font dialog offering face, style and size only (no colour, underline or strike-out).
+    virtual std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) = 0;
+    // Colour dialog with its custom-colour part shown.
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+    // The printer set-up dialog; whether it was confirmed.
+    virtual bool printerSetup(PrinterDevice& printer) = 0;
+
+    // A message box with an OK button, waiting until it is closed.
+    virtual void message(const QString& text) = 0;
+    // A message box with Yes and No buttons; true for Yes.
+    virtual bool question(const QString& title, const QString& text) = 0;
+    // The application's error box.
+    virtual void error(const QString& text) = 0;
+};

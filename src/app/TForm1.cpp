@@ -1,0 +1,459 @@
+#include "TForm1.h"
+
+#include "gfx/AppError.h"
+#include "print/PrinterDevice.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace
+{
+
+const QString PrintBacksHint =
+    QStringLiteral("Will print the page of postcard backs to selected printer.");
+const QString PrintFrontsHint =
+    QStringLiteral("Will print the page of postcard fronts to selected printer.");
+const QString MakersNotice = QStringLiteral("Talmiro Inc. - postcards from your own printer");
+const QString VersionText = QStringLiteral("Version 1.0b 01-20-04");
+constexpr int MakersNoticeWidth = 400;
+
+// Fonts the window table gives in pixels: the layout description speaks only points.
+void setPixelFont(QWidget* w, const QString& face, int pixels, bool bold = false)
+{
+    QFont f(face);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+} // namespace
+
+void initTalmiroResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+QString defaultWorkFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+        .filePath(QStringLiteral("Talmiro Inc"));
+}
+
+TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), printer_(printer)
+{
+    initTalmiroResources();
+    ui.setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    applyControlFonts();
+    loadBuiltInPictures();
+
+    auto* notice = new QLabel(MakersNotice, ui.StatusBar1);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setFixedWidth(MakersNoticeWidth);
+    auto* version = new QLabel(VersionText, ui.StatusBar1);
+    version->setAlignment(Qt::AlignCenter);
+    ui.StatusBar1->addWidget(notice);
+    ui.StatusBar1->addWidget(version, 1);
+
+    ImagePopupMenu = new QMenu(this);
+    ImagePopupMenu->setObjectName(QStringLiteral("ImagePopupMenu"));
+    ImagePopupMenu->addAction(ui.OpenImage1);
+    ImagePopupMenu->addAction(ui.DeleteImage);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(ui.OpenPopup);
+    PopupMenu1->addAction(ui.DeletePopup);
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.PostCardBackImage), static_cast<QWidget*>(ui.StatusBar1)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& pos) { ImagePopupMenu->popup(w->mapToGlobal(pos)); });
+    }
+
+    OpenPictureDialog1 = {
+        QString(),
+        QStringLiteral("Bitmaps (*.bmp), JPEG Image File (*.jpg), JPEG Image File "
+                       "(*.jpeg)|*.bmp;*.jpg;*.jpeg"),
+        QStringLiteral(".bmp"), QStringLiteral("."), QString()};
+    FrontOpenPictureDialog = {QStringLiteral("Open an image for Front of PostCard"),
+                              QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp"),
+                              QStringLiteral("*.bmp"), QStringLiteral("."), QString()};
+    BitMapSavePictureDialog = {QStringLiteral("Save PostCard Back as BitMap"),
+                               QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
+                               QStringLiteral("."), QString()};
+    FrontFont = QFont(QStringLiteral("Times New Roman"));
+    FrontFont.setPixelSize(64);
+    FrontFont.setBold(true);
+    FrontImageTimer.setInterval(500);
+    FrontImageTimer.setSingleShot(true);
+
+    for (QTextEdit* memo : findChildren<QTextEdit*>()) {
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setTabChangesFocus(true);
+    }
+    for (QTextEdit* memo : {ui.TitleMemo, ui.CreatedByMemo, ui.StampMemo}) {
+        QTextOption option = memo->document()->defaultTextOption();
+        option.setAlignment(Qt::AlignHCenter);
+        memo->document()->setDefaultTextOption(option);
+    }
+    // Screen readers describe each control by its hint.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QString hint = w->property("hint").toString();
+        if (!hint.isEmpty())
+            w->setAccessibleDescription(hint);
+    }
+    ui.CopiesUpDown->setAssociate(ui.CopiesEdit);
+    ui.PrintImageAdjustUpDown->setAssociate(ui.PrintImageAdjustEdit);
+    ui.ImageSizeUpDown->setAssociate(ui.ImageSizeEdit);
+    ui.ImageHOffsetUpDown->setAssociate(ui.ImageHOffsetEdit);
+    ui.ImageVOffsetUpDown->setAssociate(ui.ImageVOffsetEdit);
+
+    connectHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::applyControlFonts()
+{
+    const QString arial = QStringLiteral("Arial");
+    const QString times = QStringLiteral("Times New Roman");
+    setPixelFont(this, QStringLiteral("MS Sans Serif"), 11);
+    setPixelFont(ui.TitleMemo, arial, 12, true);
+    setPixelFont(ui.DescMemo, arial, 11);
+    setPixelFont(ui.CreatedByMemo, arial, 11);
+    setPixelFont(ui.StampMemo, times, 13);
+    setPixelFont(ui.PostalBarCodeEdit, arial, 8);
+    setPixelFont(ui.Memo3, times, 13);
+    setPixelFont(ui.Memo2, QStringLiteral("MS Sans Serif"), 11);
+}
+
+void TForm1::loadBuiltInPictures()
+{
+    const std::pair<ImageBox*, const char*> pictures[] = {
+        {ui.ppImage, ":/pictures/ppImage.bmp"}, {ui.llImage, ":/pictures/llImage.bmp"},
+        {ui.slImage, ":/pictures/slImage.bmp"}, {ui.FourupImage, ":/pictures/FourupImage.bmp"},
+        {ui.Image1, ":/pictures/Image1.bmp"},
+    };
+    for (const auto& [box, path] : pictures)
+        box->setCanvas(QImage(QString::fromLatin1(path)));
+    ui.Image2->ensureCanvas(600, 400);
+    ui.AboutSampleImage->ensureCanvas(600, 400);
+    ui.LayoutImage->ensureCanvas(112, 112, palette().color(QPalette::Button));
+    ui.PostCardBackImage->ensureCanvas(116, 116);
+}
+
+void TForm1::guard(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const AppError& e) {
+        dialogs_.error(e.text());
+    } catch (const std::bad_alloc&) {
+        dialogs_.error(QStringLiteral("Out of memory."));
+    } catch (const std::exception& e) {
+        dialogs_.error(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TForm1::connectHandlers()
+{
+    // Every handler runs inside the guard: nothing throws through the event loop.
+    auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this,
+                [this, sender, handler](auto&&...) { guard([&] { (this->*handler)(sender); }); });
+    };
+    on(ui.ContinueButton, &QPushButton::clicked, &TForm1::ContinueButtonClick);
+    on(ui.ExitButton, &QPushButton::clicked, &TForm1::ExitButtonClick);
+    on(ui.ExitAboutButton, &QPushButton::clicked, &TForm1::ExitAboutButtonClick);
+    on(ui.ExitItem, &QAction::triggered, &TForm1::ExitItemClick);
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (!programmaticPage_)
+            guard([this] { PageControl1Change(ui.PageControl1); });
+    });
+    connect(ui.PageControl2, &QTabWidget::currentChanged, this, [this] {
+        if (!programmaticPage_)
+            guard([this] { PageControl2Change(ui.PageControl2); });
+    });
+
+    on(ui.FontButton, &QPushButton::clicked, &TForm1::FontButtonClick);
+    on(ui.ColorButton, &QPushButton::clicked, &TForm1::ColorButtonClick);
+    on(ui.UnSelectAllButton, &QPushButton::clicked, &TForm1::UnSelectAllButtonClick);
+    on(ui.AddressLinesRadioGroup, &RadioGroup::changed, &TForm1::AddressLinesRadioGroupClick);
+    on(ui.AddressSeperatorRadioGroup, &RadioGroup::changed,
+       &TForm1::AddressSeperatorRadioGroupClick);
+    on(ui.PostalBarCodeBoxRadioGroup, &RadioGroup::changed,
+       &TForm1::PostalBarCodeBoxRadioGroupClick);
+    on(ui.PostCardRadioGroup, &RadioGroup::changed, &TForm1::PostCardRadioGroupClick);
+    on(ui.LowerLeftCornerRadioGroup, &RadioGroup::changed, &TForm1::LowerLeftCornerRadioGroupClick);
+    for (QTextEdit* memo : {ui.TitleMemo, ui.DescMemo, ui.CreatedByMemo})
+        memo->viewport()->installEventFilter(this);
+
+    on(ui.PostCardBackImage, &ImageBox::clicked, &TForm1::PostCardBackImageClick);
+    on(ui.OpenImage1, &QAction::triggered, &TForm1::OpenImage1Click);
+    on(ui.DeleteImage, &QAction::triggered, &TForm1::DeleteImageClick);
+
+    on(ui.OpenPopup, &QAction::triggered, &TForm1::OpenPopupClick);
+    on(ui.DeletePopup, &QAction::triggered, &TForm1::DeletePopupClick);
+    on(ui.FrontImage, &ImageBox::clicked, &TForm1::FrontImageClick);
+    on(ui.SelectFontButton, &QPushButton::clicked, &TForm1::SelectFontButtonClick);
+    on(ui.FrontSelectColorButton, &QPushButton::clicked, &TForm1::FrontSelectColorButtonClick);
+    connect(&FrontImageTimer, &QTimer::timeout, this,
+            [this] { guard([this] { FrontImageTimerTimer(&FrontImageTimer); }); });
+    connect(ui.ImageSizeUpDown, &UpDown::clicked, this,
+            [this](bool up) { guard([&] { ImageSizeUpDownClick(ui.ImageSizeUpDown, up); }); });
+    connect(ui.ImageHOffsetUpDown, &UpDown::clicked, this, [this](bool up) {
+        guard([&] { ImageHOffsetUpDownClick(ui.ImageHOffsetUpDown, up); });
+    });
+    connect(ui.ImageVOffsetUpDown, &UpDown::clicked, this, [this](bool up) {
+        guard([&] { ImageVOffsetUpDownClick(ui.ImageVOffsetUpDown, up); });
+    });
+    connect(ui.FrontImage, &ImageBox::mousePressed, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                guard([&] { FrontImageMouseDown(ui.FrontImage, button, shift, x, y); });
+                if (button == Qt::RightButton)
+                    PopupMenu1->popup(ui.FrontImage->mapToGlobal(QPoint(x, y)));
+            });
+
+    on(ui.TypeOfDeckRadioGroup, &RadioGroup::changed, &TForm1::TypeOfDeckRadioGroupClick);
+    on(ui.PrintButton, &QPushButton::clicked, &TForm1::PrintButtonClick);
+    on(ui.PrinterSetupButton, &QPushButton::clicked, &TForm1::PrinterSetupButtonClick);
+
+    on(ui.SaveImageAsItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
+    on(ui.SaveAsJpgItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
+
+    connect(ui.FilesMenu, &QMenu::hovered, this,
+            [this](QAction* action) { onHint(action->property("hint").toString()); });
+    connect(ImagePopupMenu, &QMenu::hovered, this,
+            [this](QAction* action) { onHint(action->property("hint").toString()); });
+}
+
+void TForm1::FormCreate()
+{
+    // 1. Hints go to the hint panel; no control shows pop-up hints.
+    qApp->installEventFilter(this);
+
+    // 2. The work folder for the temporary page bitmaps.
+    WorkFolder = defaultWorkFolder();
+    if (!QDir().mkpath(WorkFolder))
+        StartupProblems << QStringLiteral("The work folder \"%1\" could not be created, so pages "
+                                          "cannot be printed until it can.")
+                               .arg(QDir::toNativeSeparators(WorkFolder));
+
+    // 3.
+    SheetWidth = 1200;
+    SheetHeight = 800;
+    // 4.
+    ui.PageControl2->hide();
+    ui.FilesMenu->menuAction()->setEnabled(false);
+    // 5.
+    FontDialogFont = LoadDefaultAreaStyles(AreaStyleTable);
+    // 6. and 7.
+    FrontPicture = QImage();
+    FrontSheetImage = QImage();
+    FrontTextX = 20;
+    FrontTextY = 400;
+    // 8.
+    BackSheetImage = QImage(SheetWidth, SheetHeight, QImage::Format_RGB32);
+    BackSheetImage.fill(Qt::white);
+    // 9. Without the printer's figures the program still starts; printing then says why not.
+    try {
+        RefreshPrintPage();
+    } catch (const AppError& e) {
+        StartupProblems << e.text();
+    }
+    // 10.
+    selectPage(ui.PageControl1, ui.AboutTabSheet);
+    // 11.
+    CreateCornerImage();
+    // 12. The hidden pictures' page never shows its tab.
+    setTabShown(ui.PageControl1, ui.StandardTabSheet, false);
+    setTabShown(ui.PageControl1, ui.TextTabSheet, false);
+    setTabShown(ui.PageControl1, ui.HiddenImagesTabSheet, false);
+    // 13.
+    PrepareFrontPreview();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (activated_)
+        return;
+    activated_ = true;
+    // The window is activated once, when it is first shown; later activations (after a
+    // dialog closes) must not apply the layout again over the printer set-up's choices.
+    QTimer::singleShot(0, this, [this] { guard([this] { FormActivate(); }); });
+}
+
+void TForm1::FormActivate()
+{
+    if (!StartupProblems.isEmpty()) {
+        const QString problems = StartupProblems.join(QStringLiteral("\n\n"));
+        StartupProblems.clear();
+        dialogs_.error(problems);
+    }
+    LowerLeftCornerRadioGroupClick(this);
+    TypeOfDeckRadioGroupClick(this);
+    DrawPostCardBack(this, 1, 0, 0);
+    DrawAboutSample();
+}
+
+void TForm1::ContinueButtonClick(QObject*)
+{
+    ui.ContinueButton->setEnabled(false);
+    setTabShown(ui.PageControl1, ui.StandardTabSheet, true);
+    setTabShown(ui.PageControl1, ui.TextTabSheet, true);
+    ui.Panel1->show();
+    ui.PageControl2->show();
+    ui.FilesMenu->menuAction()->setEnabled(true);
+    selectPage(ui.PageControl2, ui.PrintControlTabSheet);
+    selectPage(ui.PageControl1, ui.TextTabSheet);
+    LowerLeftCornerRadioGroupClick(ui.ContinueButton);
+}
+
+void TForm1::PageControl1Change(QObject* Sender)
+{
+    QWidget* page = ui.PageControl1->currentWidget();
+    if (page == ui.StandardTabSheet) {
+        setTabShown(ui.PageControl1, ui.TextTabSheet, true);
+        setTabShown(ui.PageControl2, ui.TextSetupTabSheet, true);
+        DrawPostCardBack(Sender, 1, 0, 0);
+        ui.PrintButton->setProperty("hint", PrintBacksHint);
+        ui.PrintButton->setAccessibleDescription(PrintBacksHint);
+    } else if (page == ui.FrontTabSheet) {
+        FrontImageRefresh(Sender);
+        selectPage(ui.PageControl2, ui.PrintControlTabSheet);
+        setTabShown(ui.PageControl1, ui.TextTabSheet, false);
+        setTabShown(ui.PageControl2, ui.TextSetupTabSheet, false);
+        ui.PrintButton->setProperty("hint", PrintFrontsHint);
+        ui.PrintButton->setAccessibleDescription(PrintFrontsHint);
+    }
+}
+
+void TForm1::PageControl2Change(QObject* Sender)
+{
+    if (ui.PageControl2->currentWidget() == ui.TextSetupTabSheet) {
+        selectPage(ui.PageControl1, ui.StandardTabSheet);
+        DrawPostCardBack(Sender, 1, 0, 0);
+    }
+}
+
+void TForm1::ExitButtonClick(QObject* Sender)
+{
+    ExitItemClick(Sender);
+}
+
+void TForm1::ExitAboutButtonClick(QObject* Sender)
+{
+    ExitButtonClick(Sender);
+}
+
+void TForm1::ExitItemClick(QObject*)
+{
+    close();
+}
+
+bool TForm1::FormCloseQuery()
+{
+    return dialogs_.question(QStringLiteral("End Program?"),
+                             QStringLiteral("Are you sure you want to end program?"));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::selectPage(QTabWidget* tabs, QWidget* page)
+{
+    const bool was = programmaticPage_;
+    programmaticPage_ = true;
+    tabs->setCurrentWidget(page);
+    programmaticPage_ = was;
+}
+
+void TForm1::setTabShown(QTabWidget* tabs, QWidget* page, bool shown)
+{
+    const bool was = programmaticPage_;
+    programmaticPage_ = true;
+    tabs->setTabVisible(tabs->indexOf(page), shown);
+    programmaticPage_ = was;
+}
+
+bool TForm1::tabShown(QTabWidget* tabs, QWidget* page) const
+{
+    return tabs->isTabVisible(tabs->indexOf(page));
+}
+
+QString TForm1::hintFor(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        const QString hint = w->property("hint").toString();
+        if (!hint.isEmpty())
+            return hint;
+        if (w->isWindow())
+            break;
+    }
+    return {};
+}
+
+void TForm1::DisplayHint(const QString& hint)
+{
+    // The long form is the part after a "|", if there is one.
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    ui.Memo2->clear();
+    ui.Memo2->append(bar >= 0 ? hint.mid(bar + 1) : hint);
+}
+
+void TForm1::onHint(const QString& hint)
+{
+    if (hint == currentHint_)
+        return;
+    currentHint_ = hint;
+    DisplayHint(hint);
+}
+
+void TForm1::updateHintUnderCursor()
+{
+    QWidget* w = QApplication::widgetAt(QCursor::pos());
+    if (w && w->window() != this)
+        return; // over a menu or dialog: those report their own hints
+    onHint(w ? hintFor(w) : QString());
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+            QTimer::singleShot(0, this, [this] { updateHintUnderCursor(); });
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == ui.TitleMemo->viewport())
+            guard([this] { TitleMemoClick(ui.TitleMemo); });
+        else if (watched == ui.DescMemo->viewport())
+            guard([this] { DescMemoClick(ui.DescMemo); });
+        else if (watched == ui.CreatedByMemo->viewport())
+            guard([this] { CreatedByMemoClick(ui.CreatedByMemo); });
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,164 @@
+#pragma once
+// The main window. Each handler reads its controls, builds the input of a drawing or printing
+// core, calls it and shows the result; the handlers of each subject live in their own file
+// (TForm1*.cpp). The window owns every long-lived object of the program.
+#include "Dialogs.h"
+#include "back/AreaStyles.h"
+#include "print/PrinterMetrics.h"
+#include "ui_TForm1.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class PrinterDevice;
+class QMenu;
+class QTabWidget;
+class QTextEdit;
+
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Ui::TForm1 ui;
+
+    // --- Long-lived state -------------------------------------------------------------------
+    int SheetWidth = 1200;
+    int SheetHeight = 800;
+    AreaStyleArray AreaStyleTable;
+    fc FontDialogFont;                        // the Text Setup font dialog's font and colour
+    TColor ColorDialogColor = TColors::Black; // the Text Setup colour dialog's colour
+    QImage BackSheetImage;
+    QImage PrintPageImage;
+    PrinterMetrics Metrics;
+    QImage CornerImage;
+    QString CornerImageFile;
+    TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
+    QImage FrontPicture;
+    QString FrontPictureFile;
+    bool FrontPictureTurned = false;
+    QImage FrontSheetImage;
+    int FrontTextX = 20;
+    int FrontTextY = 400;
+    QFont FrontFont;                         // FrontFontDialog's font
+    TColor FrontTextColour = TColors::Black; // and FrontColorDialog's colour
+    QTimer FrontImageTimer;
+    QString WorkFolder;
+
+    FileDialogSettings OpenPictureDialog1;
+    FileDialogSettings FrontOpenPictureDialog;
+    FileDialogSettings BitMapSavePictureDialog;
+
+    QMenu* ImagePopupMenu = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+    // --- Application shell (TForm1.cpp) -----------------------------------------------------
+    void FormCreate();
+    void FormActivate();
+    void DisplayHint(const QString& hint);
+    void ContinueButtonClick(QObject* Sender);
+    void PageControl1Change(QObject* Sender);
+    void PageControl2Change(QObject* Sender);
+    void ExitButtonClick(QObject* Sender);
+    void ExitAboutButtonClick(QObject* Sender);
+    void ExitItemClick(QObject* Sender);
+    bool FormCloseQuery();
+
+    // The hint a widget shows: its own, or that of the nearest ancestor that has one.
+    static QString hintFor(const QWidget* widget);
+    // Selects a page from code: the tab-change handlers run only on the user's selections.
+    void selectPage(QTabWidget* tabs, QWidget* page);
+    void setTabShown(QTabWidget* tabs, QWidget* page, bool shown);
+    bool tabShown(QTabWidget* tabs, QWidget* page) const;
+    // Runs a handler; an error ends it and is shown in the error box.
+    void guard(const std::function<void()>& handler);
+    // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
+    QStringList StartupProblems;
+
+    // --- Card back texts and styles (TForm1Styles.cpp) --------------------------------------
+    std::array<bool, AreaCount> tickedAreas() const;
+    int NextArea(QObject* Sender, int start) const;
+    void FontButtonClick(QObject* Sender);
+    void ColorButtonClick(QObject* Sender);
+    void UnSelectAllButtonClick(QObject* Sender);
+    void TitleMemoClick(QObject* Sender);
+    void DescMemoClick(QObject* Sender);
+    void CreatedByMemoClick(QObject* Sender);
+    void AddressLinesRadioGroupClick(QObject* Sender);
+    void AddressSeperatorRadioGroupClick(QObject* Sender);
+    void PostalBarCodeBoxRadioGroupClick(QObject* Sender);
+    void PostCardRadioGroupClick(QObject* Sender);
+    void LowerLeftCornerRadioGroupClick(QObject* Sender);
+
+    // --- Card back renderer (TForm1Back.cpp) ------------------------------------------------
+    void DrawPostCardBack(QObject* Sender, int a, int b, int c);
+    void DrawAboutSample();
+
+    // --- Lower-left corner picture (TForm1Corner.cpp) ---------------------------------------
+    void CreateCornerImage();
+    void PostCardBackImageClick(QObject* Sender);
+    void OpenImage1Click(QObject* Sender);
+    void DeleteImageClick(QObject* Sender);
+
+    // --- Card front (TForm1Front.cpp) -------------------------------------------------------
+    void PrepareFrontPreview();
+    void FrontImageRefresh(QObject* Sender);
+    void OpenPopupClick(QObject* Sender);
+    void FrontImageClick(QObject* Sender);
+    void DeletePopupClick(QObject* Sender);
+    void ImageSizeUpDownClick(QObject* Sender, bool up);
+    void ImageHOffsetUpDownClick(QObject* Sender, bool up);
+    void ImageVOffsetUpDownClick(QObject* Sender, bool up);
+    void FrontImageTimerTimer(QObject* Sender);
+    void SelectFontButtonClick(QObject* Sender);
+    void FrontSelectColorButtonClick(QObject* Sender);
+    void FrontImageMouseDown(QObject* Sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                             int x, int y);
+
+    // --- Layouts and printing (TForm1Print.cpp) ---------------------------------------------
+    void TypeOfDeckRadioGroupClick(QObject* Sender);
+    void RefreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
+    void PrintButtonClick(QObject* Sender);
+    void PrinterSetupButtonClick(QObject* Sender);
+    void Page1(QObject* Sender);
+    void PrintPostCardBacks();
+    void FrontPagePrint();
+
+    // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
+    void SaveSheetImageBestItemClick(QObject* Sender);
+
+    Dialogs& dialogs() { return dialogs_; }
+    PrinterDevice& printer() { return printer_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectHandlers();
+    void applyControlFonts();
+    void loadBuiltInPictures();
+    void updateHintUnderCursor();
+    void onHint(const QString& hint);
+
+    Dialogs& dialogs_;
+    PrinterDevice& printer_;
+    bool activated_ = false;
+    bool programmaticPage_ = false;
+    QString currentHint_;
+};
+
+// Lines of a memo as it displays them: explicit breaks and its own word wrap both start a new
+// line; an empty last line is not counted. Works while the memo sits on a hidden page.
+QStringList displayedLines(QTextEdit* memo);
+
+// "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.
+QString defaultWorkFolder();

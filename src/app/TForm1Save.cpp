@@ -1,0 +1,4 @@
+// Saving the card back as a picture file.
+#include "TForm1.h"
+
+void TForm1::SaveSheetImageBestItemClick(QObject*) {}

@@ -1,0 +1,191 @@
+// The card back's texts, options and per-area fonts and colours.
+#include "TForm1.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+QStringList displayedLines(QTextEdit* memo)
+{
+    // A hidden memo has not laid itself out at its width: make it do so before reading lines.
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->ensurePolished();
+    QResizeEvent memoResize(memo->size(), QSize(-1, -1));
+    QCoreApplication::sendEvent(memo, &memoResize);
+    QWidget* viewport = memo->viewport();
+    QResizeEvent viewportResize(viewport->size(), QSize(-1, -1));
+    QCoreApplication::sendEvent(viewport, &viewportResize);
+
+    QTextDocument* doc = memo->document();
+    doc->documentLayout(); // makes sure a layout exists
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() == 0) {
+            lines << text;
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            QString part = text.mid(line.textStart(), line.textLength());
+            // A soft wrap keeps the breaking space at the end of the line: it is not drawn.
+            if (i + 1 < layout->lineCount())
+                while (part.endsWith(QLatin1Char(' ')))
+                    part.chop(1);
+            lines << part;
+        }
+    }
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+std::array<bool, AreaCount> TForm1::tickedAreas() const
+{
+    return {ui.TitleCheckBox->isChecked(),           ui.DescriptiveCheckBox->isChecked(),
+            ui.LowerLeftTextCheckBox->isChecked(),   ui.AddressVerticalTextCheckBox->isChecked(),
+            ui.StampBorderTextCheckBox->isChecked(), ui.PostCardCheckBox->isChecked(),
+            ui.AddressLinesCheckBox->isChecked(),    ui.PostalBarCodeCheckBox->isChecked()};
+}
+
+int TForm1::NextArea(QObject*, int start) const
+{
+    return ::NextArea(tickedAreas(), start);
+}
+
+void TForm1::FontButtonClick(QObject* Sender)
+{
+    int first = NextArea(Sender, 0);
+    const fc& seed = AreaStyleTable[std::size_t(first)];
+    FontDialogFont.size = seed.size;
+    FontDialogFont.name = seed.name;
+    FontDialogFont.style = seed.style;
+
+    const std::optional<QFont> chosen = dialogs().chooseFont(dialogFont(FontDialogFont), true);
+    if (!chosen)
+        return;
+    copyFontInto(*chosen, FontDialogFont);
+    do {
+        const int n = NextArea(Sender, first);
+        fc& record = AreaStyleTable[std::size_t(n)];
+        record.size = FontDialogFont.size;
+        record.name = FontDialogFont.name;
+        record.style = FontDialogFont.style;
+        first = n + 1;
+    } while (first < AreaCount);
+    DrawPostCardBack(Sender, 1, 0, 0);
+}
+
+void TForm1::ColorButtonClick(QObject* Sender)
+{
+    int first = NextArea(Sender, 0);
+    FontDialogFont = AreaStyleTable[std::size_t(first)];
+    ColorDialogColor = FontDialogFont.colour;
+
+    const std::optional<QColor> chosen = dialogs().chooseColor(fromTColor(ColorDialogColor));
+    if (!chosen)
+        return;
+    ColorDialogColor = toTColor(*chosen);
+    FontDialogFont.colour = ColorDialogColor;
+    do {
+        const int n = NextArea(Sender, first);
+        dialogs().message(QString::number(n));
+        AreaStyleTable[std::size_t(n)] = FontDialogFont;
+        first = n + 1;
+    } while (first < AreaCount);
+    DrawPostCardBack(Sender, 1, 0, 0);
+}
+
+void TForm1::UnSelectAllButtonClick(QObject*)
+{
+    // "PostCard" keeps its tick: the button clears the other seven.
+    for (QCheckBox* box : {ui.AddressLinesCheckBox, ui.AddressVerticalTextCheckBox,
+                           ui.DescriptiveCheckBox, ui.LowerLeftTextCheckBox,
+                           ui.PostalBarCodeCheckBox, ui.StampBorderTextCheckBox, ui.TitleCheckBox})
+        box->setChecked(false);
+}
+
+namespace
+{
+
+void clearIfFirstLineIs(QTextEdit* memo, const QString& prompt)
+{
+    if (memo->toPlainText().section(QLatin1Char('\n'), 0, 0) == prompt)
+        memo->clear();
+}
+
+void enableWithLabel(QWidget* input, QWidget* label, bool enabled)
+{
+    input->setEnabled(enabled);
+    label->setEnabled(enabled);
+}
+
+} // namespace
+
+void TForm1::TitleMemoClick(QObject*)
+{
+    clearIfFirstLineIs(ui.TitleMemo, QStringLiteral("Enter Title Text here"));
+}
+
+void TForm1::DescMemoClick(QObject*)
+{
+    clearIfFirstLineIs(ui.DescMemo, QStringLiteral("Enter Descriptive Text here"));
+}
+
+void TForm1::CreatedByMemoClick(QObject*)
+{
+    clearIfFirstLineIs(ui.CreatedByMemo, QStringLiteral("Enter CreatedBy Text here"));
+}
+
+void TForm1::AddressLinesRadioGroupClick(QObject*)
+{
+    const int choice = ui.AddressLinesRadioGroup->itemIndex();
+    if (choice >= 0)
+        enableWithLabel(ui.AddressMemo, ui.Label11, choice == 2);
+}
+
+void TForm1::AddressSeperatorRadioGroupClick(QObject*)
+{
+    enableWithLabel(ui.CreatedByMemo, ui.Label6, ui.AddressSeperatorRadioGroup->itemIndex() == 3);
+}
+
+void TForm1::PostalBarCodeBoxRadioGroupClick(QObject*)
+{
+    const int choice = ui.PostalBarCodeBoxRadioGroup->itemIndex();
+    if (choice == 0 || choice == 1)
+        enableWithLabel(ui.PostalBarCodeEdit, ui.Label9, choice == 1);
+}
+
+void TForm1::PostCardRadioGroupClick(QObject*)
+{
+    const int choice = ui.PostCardRadioGroup->itemIndex();
+    if (choice == 0 || choice == 1)
+        enableWithLabel(ui.PostCardEdit, ui.Label1, choice == 1);
+}
+
+void TForm1::LowerLeftCornerRadioGroupClick(QObject* Sender)
+{
+    switch (ui.LowerLeftCornerRadioGroup->itemIndex()) {
+    case 0:
+        enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
+        enableWithLabel(ui.PostCardBackImage, ui.Label10, false);
+        break;
+    case 1:
+        enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, true);
+        enableWithLabel(ui.PostCardBackImage, ui.Label10, false);
+        break;
+    case 2:
+        enableWithLabel(ui.PostCardBackImage, ui.Label10, true);
+        enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
+        // Once the About page has been left, choosing "Image" without a picture asks for one.
+        if (CornerImageFile.isEmpty() && !ui.ContinueButton->isEnabled())
+            PostCardBackImageClick(Sender);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,93 @@
+#include "RadioGroup.h"
+
+#include <QRadioButton>
+
+namespace
+{
+constexpr int CaptionHeight = 14;
+constexpr int SideInset = 8;
+constexpr int BottomInset = 2;
+} // namespace
+
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
+{
+    group_.setExclusive(true);
+    connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && id != index_) {
+            index_ = id;
+            emit changed(id);
+        }
+    });
+}
+
+void RadioGroup::setItems(const QStringList& items)
+{
+    for (QAbstractButton* b : group_.buttons()) {
+        group_.removeButton(b);
+        delete b;
+    }
+    items_ = items;
+    for (int i = 0; i < items_.size(); ++i) {
+        auto* b = new QRadioButton(items_[i], this);
+        b->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
+        group_.addButton(b, i);
+        b->show();
+    }
+    if (index_ >= items_.size())
+        index_ = -1;
+    if (index_ >= 0)
+        group_.button(index_)->setChecked(true);
+    arrange();
+}
+
+void RadioGroup::setColumns(int columns)
+{
+    columns_ = columns < 1 ? 1 : columns;
+    arrange();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index < -1 || index >= items_.size() || index == index_)
+        return;
+    if (index == -1) {
+        group_.setExclusive(false);
+        group_.button(index_)->setChecked(false);
+        group_.setExclusive(true);
+        index_ = -1;
+        emit changed(-1);
+        return;
+    }
+    group_.button(index)->setChecked(true); // idToggled records it and notifies
+}
+
+QAbstractButton* RadioGroup::button(int index) const
+{
+    return group_.button(index);
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    arrange();
+}
+
+void RadioGroup::arrange()
+{
+    const int count = int(items_.size());
+    if (count == 0)
+        return;
+    const int rows = (count + columns_ - 1) / columns_;
+    const int areaWidth = width() - 2 * SideInset;
+    const int areaHeight = height() - CaptionHeight - BottomInset;
+    const int columnWidth = areaWidth / columns_;
+    const int rowHeight = areaHeight / rows;
+    for (int i = 0; i < count; ++i) {
+        const int column = i / rows;
+        const int row = i % rows;
+        QAbstractButton* b = group_.button(i);
+        const int h = qMin(rowHeight, 17);
+        b->setGeometry(SideInset + column * columnWidth,
+                       CaptionHeight + row * rowHeight + (rowHeight - h) / 2, columnWidth, h);
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A captioned group of radio buttons laid out in columns (each column filled top to bottom),
+// with an item index the program can set and a change notification that runs whether the user
+// or the program changes it.
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QStringList>
+
+class RadioGroup : public QGroupBox
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
+    Q_PROPERTY(int columns READ columns WRITE setColumns)
+    Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
+
+public:
+    explicit RadioGroup(QWidget* parent = nullptr);
+
+    QStringList items() const { return items_; }
+    void setItems(const QStringList& items);
+    int columns() const { return columns_; }
+    void setColumns(int columns);
+    // -1 when no item is selected.
+    int itemIndex() const { return index_; }
+    void setItemIndex(int index);
+    QAbstractButton* button(int index) const;
+
+signals:
+    // The selected item changed, by a click or by setItemIndex.
+    void changed(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void arrange();
+
+    QButtonGroup group_;
+    QStringList items_;
+    int columns_ = 1;
+    int index_ = -1;
+};

@@ -1,0 +1,56 @@
+#include "SheetText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cstdint>
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t num = std::int64_t(a) * b;
+    const std::int64_t half = (c > 0 ? c : -c) / 2;
+    const bool negative = (num < 0) != (c < 0);
+    const std::int64_t absNum = num < 0 ? -num : num;
+    const std::int64_t absC = c < 0 ? -std::int64_t(c) : c;
+    const std::int64_t q = (absNum + half) / absC;
+    return int(negative ? -q : q);
+}
+
+int pointsToPixels(int points)
+{
+    return MulDiv(points, 96, 72);
+}
+
+void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text)
+{
+    painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+}
+
+int textHeight(const QPainter& painter, const QString& /*text*/)
+{
+    return painter.fontMetrics().height();
+}
+
+int textWidth(const QPainter& painter, const QString& text)
+{
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+void DrawRotatedText(QPainter& painter, const QString& text, int x, int y, int angle)
+{
+    const QFont saved = painter.font();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.save();
+    painter.translate(x, y);
+    painter.rotate(-angle);
+    painter.drawText(0, painter.fontMetrics().ascent(), text);
+    painter.restore();
+    painter.setFont(saved);
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Coronet"), QStringLiteral("Z003"));
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Text on sheet bitmaps: sizes, the top-left text cell convention and rotated text.
+#include <QFont>
+#include <QString>
+
+class QPainter;
+
+// Windows' MulDiv: a * b / c computed wide and rounded half away from zero.
+int MulDiv(int a, int b, int c);
+
+// Character height in pixels of a font of `points` points at 96 pixels per inch.
+int pointsToPixels(int points);
+
+// Draws `text` with the top-left corner of its text cell at (x, y).
+void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text);
+
+// Height of the text cell of `text` in the painter's current font (ascent + descent).
+int textHeight(const QPainter& painter, const QString& text);
+// Advance width of `text` in the painter's current font.
+int textWidth(const QPainter& painter, const QString& text);
+
+// Draws `text` turned by `angle` degrees counter-clockwise about (x, y), with its text cell's
+// top-left corner at (x, y): at 90 it reads upwards from (x, y) and lies to the right of x.
+// The painter's font is given back afterwards; the background stays transparent.
+void DrawRotatedText(QPainter& painter, const QString& text, int x, int y, int angle);
+
+// Maps the faces the program names to fonts this system has ("MS Sans Serif", "Coronet").
+void installFontSubstitutions();

@@ -1,0 +1,24 @@
+#include "app/QtDialogs.h"
+#include "app/TForm1.h"
+#include "gfx/SheetText.h"
+#include "print/QtPrinterDevice.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Talmiro Postcard Print"));
+    QApplication::setOrganizationName(QStringLiteral("Talmiro Inc"));
+    QApplication::setDesktopFileName(QStringLiteral("talmiro-postcard-print"));
+    installFontSubstitutions();
+
+    QtPrinterDevice printer;
+    QtDialogs dialogs;
+    TForm1 form(dialogs, printer);
+    dialogs.setParent(&form);
+    form.move(form.screen()->availableGeometry().center() - form.rect().center());
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The printer as the printing core sees it: device capabilities in device pixels, orientation,
+// copies, one document at a time, a pen with lines, and the stretched transfer of a 24-bit band.
+// Device coordinates start at the top-left corner of the printable area.
+#include "gfx/TColor.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QRect>
+#include <QString>
+
+enum class DeviceCap {
+    HorzRes,         // printable width
+    VertRes,         // printable height
+    LogPixelsX,      // device pixels per inch, across
+    LogPixelsY,      // device pixels per inch, down
+    PhysicalWidth,   // whole sheet of paper
+    PhysicalHeight,  //
+    PhysicalOffsetX, // paper's left edge to the printable area
+    PhysicalOffsetY, // paper's top edge to the printable area
+};
+
+class PrinterDevice
+{
+public:
+    virtual ~PrinterDevice() = default;
+
+    // The printer object's page width and height (HORZRES and VERTRES).
+    virtual int pageWidth() = 0;
+    virtual int pageHeight() = 0;
+    virtual int deviceCaps(DeviceCap cap) = 0;
+
+    virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
+    virtual QPageLayout::Orientation orientation() const = 0;
+    virtual void setCopies(int copies) = 0;
+
+    virtual void beginDoc(const QString& title) = 0;
+    // Ends the document. Returns a note for the user when the output went somewhere they must be
+    // told of (the PDF file written when no printer is installed), else an empty string.
+    virtual QString endDoc() = 0;
+    // Drops a document that failed part-way, so the device is usable for the next one.
+    virtual void abortDoc() = 0;
+
+    virtual void setPen(int width, TColor colour) = 0;
+    virtual void moveTo(int x, int y) = 0;
+    // A line from the current position, including its start point and stopping short of its end.
+    virtual void lineTo(int x, int y) = 0;
+    // StretchDIBits of a whole band bitmap onto the device rectangle.
+    virtual void stretchBand(const QRect& device, const QImage& band) = 0;
+};

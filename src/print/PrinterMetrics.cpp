@@ -1,0 +1,59 @@
+#include "PrinterMetrics.h"
+
+#include "PrinterDevice.h"
+#include "gfx/AppError.h"
+#include "gfx/TColor.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int SheetDpi = 200;
+constexpr int PageBaseWidth = 1500;
+constexpr int PageHeightPixels = 2100;
+} // namespace
+
+PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer)
+{
+    PrinterMetrics m;
+    m.PageWidth = printer.pageWidth();
+    m.PageHeight = printer.pageHeight();
+    m.DpiX = printer.deviceCaps(DeviceCap::LogPixelsX);
+    m.DpiY = printer.deviceCaps(DeviceCap::LogPixelsY);
+    m.PhysicalWidth = printer.deviceCaps(DeviceCap::PhysicalWidth);
+    m.PhysicalHeight = printer.deviceCaps(DeviceCap::PhysicalHeight);
+    m.OffsetX = printer.deviceCaps(DeviceCap::PhysicalOffsetX);
+    m.OffsetY = printer.deviceCaps(DeviceCap::PhysicalOffsetY);
+    m.RightMargin = m.PhysicalWidth - m.PageWidth - m.OffsetX;
+    m.BottomMargin = m.PhysicalHeight - m.PageHeight - m.OffsetY;
+    if (m.DpiX <= 0 || m.DpiY <= 0)
+        throw AppError(QStringLiteral("The selected printer reports a resolution of %1 x %2 dots "
+                                      "per inch and cannot be used. Choose another printer "
+                                      "with Printer Setup.")
+                           .arg(m.DpiX)
+                           .arg(m.DpiY));
+    return m;
+}
+
+int SpareWidth(const PrinterMetrics& m)
+{
+    return (m.PhysicalWidth - 2 * m.OffsetX - (m.DpiX * 75 / 10)) * SheetDpi / m.DpiX;
+}
+
+int largestMarginSheetPixels(const PrinterMetrics& m)
+{
+    const int largest = std::max({m.OffsetX, m.OffsetY, m.RightMargin, m.BottomMargin});
+    return largest * SheetDpi / m.DpiX;
+}
+
+bool printableAreaBelow6x4(const PrinterMetrics& m)
+{
+    return m.PageWidth * 100 / m.DpiX < 600 || m.PageHeight * 100 / m.DpiY < 400;
+}
+
+QImage CreatePrintPage(const PrinterMetrics& m, int nudge)
+{
+    QImage page(nudge + SpareWidth(m) + PageBaseWidth, PageHeightPixels, QImage::Format_RGB888);
+    page.fill(fromTColor(TColors::White));
+    return page;
+}

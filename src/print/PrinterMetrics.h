@@ -1,0 +1,34 @@
+#pragma once
+// The selected printer's page figures, in device pixels except the two resolutions.
+#include <QImage>
+
+class PrinterDevice;
+
+struct PrinterMetrics {
+    int PageWidth = 0;
+    int PageHeight = 0;
+    int DpiX = 0;
+    int DpiY = 0;
+    int PhysicalWidth = 0;
+    int PhysicalHeight = 0;
+    int OffsetX = 0;
+    int OffsetY = 0;
+    int RightMargin = 0;
+    int BottomMargin = 0;
+};
+
+// Reads the figures from the device. Raises a clear error when the device reports a
+// resolution of 0, so no later step divides by it.
+PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer);
+
+// How far the printable width, with equal side margins, exceeds 7.5 inches, in sheet pixels.
+int SpareWidth(const PrinterMetrics& m);
+
+// The largest unprintable margin in sheet pixels (scaled by DpiX for all four).
+int largestMarginSheetPixels(const PrinterMetrics& m);
+
+// True when the printable area is smaller than 6 x 4 inches.
+bool printableAreaBelow6x4(const PrinterMetrics& m);
+
+// A white 24-bit page bitmap, nudge + SpareWidth + 1500 wide and 2100 high.
+QImage CreatePrintPage(const PrinterMetrics& m, int nudge);

@@ -1,0 +1,44 @@
+#include "back/AreaStyles.h"
+
+#include <gtest/gtest.h>
+
+TEST(AreaStyles, DefaultsAsLoaded)
+{
+    AreaStyleArray table;
+    const fc dialog = LoadDefaultAreaStyles(table);
+    EXPECT_EQ(dialog, (fc{TColors::Black, 10, QStringLiteral("Times New Roman"), fsBold}));
+    EXPECT_EQ(table[AreaTitle], (fc{TColors::Black, 10, QStringLiteral("Arial"), fsBold}));
+    EXPECT_EQ(table[AreaDescriptive], (fc{TColors::Black, 8, QStringLiteral("Arial"), fsNone}));
+    EXPECT_EQ(table[AreaStamp], (fc{TColors::Black, 8, QStringLiteral("Arial"), fsBold}));
+    EXPECT_EQ(table[AreaPostCard], (fc{TColors::Blue, 30, QStringLiteral("Coronet"), fsBold}));
+    EXPECT_EQ(table[AreaAddress], (fc{TColors::Grey, 12, QStringLiteral("Arial"), fsBold}));
+    EXPECT_EQ(table[AreaPostalBarCode], (fc{TColors::Grey, 6, QStringLiteral("Arial"), fsBold}));
+    // The spare record keeps the dialog font copied in before the areas were set.
+    EXPECT_EQ(table[AreaSpare], dialog);
+}
+
+TEST(AreaStyles, NextAreaWalksTickedBoxesThenTheSpare)
+{
+    std::array<bool, AreaCount> ticked{};
+    EXPECT_EQ(NextArea(ticked, 0), 8);
+    ticked[0] = ticked[4] = true;
+    EXPECT_EQ(NextArea(ticked, 0), 0);
+    EXPECT_EQ(NextArea(ticked, 1), 4);
+    EXPECT_EQ(NextArea(ticked, 5), 8);
+    EXPECT_EQ(NextArea(ticked, 8), 8);
+    EXPECT_EQ(NextArea(ticked, 12), 8);
+}
+
+TEST(AreaStyles, SheetFontIsTwiceThePointSizeInPixels)
+{
+    const fc title{TColors::Black, 10, QStringLiteral("Arial"), fsBold | fsItalic};
+    const QFont f = sheetFont(title);
+    EXPECT_EQ(f.pixelSize(), 27);
+    EXPECT_TRUE(f.bold());
+    EXPECT_TRUE(f.italic());
+    EXPECT_FALSE(f.underline());
+    fc round;
+    copyFontInto(dialogFont(title), round);
+    EXPECT_EQ(round.size, 10);
+    EXPECT_EQ(round.style, unsigned(fsBold | fsItalic));
+}

@@ -1,0 +1,144 @@
+#include "RecordingPrinter.h"
+
+#include "gfx/AppError.h"
+
+#include <QPainter>
+
+void RecordingPrinter::setPaper(int dpi, int width, int height, int left, int top, int right,
+                                int bottom)
+{
+    dpiX = dpiY = dpi;
+    paperWidth = width;
+    paperHeight = height;
+    marginLeft = left;
+    marginTop = top;
+    marginRight = right;
+    marginBottom = bottom;
+}
+
+int RecordingPrinter::pageWidth()
+{
+    log << QStringLiteral("pageWidth");
+    return landscape() ? paperHeight - marginTop - marginBottom
+                       : paperWidth - marginLeft - marginRight;
+}
+
+int RecordingPrinter::pageHeight()
+{
+    log << QStringLiteral("pageHeight");
+    return landscape() ? paperWidth - marginLeft - marginRight
+                       : paperHeight - marginTop - marginBottom;
+}
+
+int RecordingPrinter::deviceCaps(DeviceCap cap)
+{
+    switch (cap) {
+    case DeviceCap::HorzRes:
+        log << QStringLiteral("HORZRES");
+        return pageWidth();
+    case DeviceCap::VertRes:
+        log << QStringLiteral("VERTRES");
+        return pageHeight();
+    case DeviceCap::LogPixelsX:
+        log << QStringLiteral("LOGPIXELSX");
+        return landscape() ? dpiY : dpiX;
+    case DeviceCap::LogPixelsY:
+        log << QStringLiteral("LOGPIXELSY");
+        return landscape() ? dpiX : dpiY;
+    case DeviceCap::PhysicalWidth:
+        log << QStringLiteral("PHYSICALWIDTH");
+        return landscape() ? paperHeight : paperWidth;
+    case DeviceCap::PhysicalHeight:
+        log << QStringLiteral("PHYSICALHEIGHT");
+        return landscape() ? paperWidth : paperHeight;
+    case DeviceCap::PhysicalOffsetX:
+        log << QStringLiteral("PHYSICALOFFSETX");
+        return landscape() ? marginTop : marginLeft;
+    case DeviceCap::PhysicalOffsetY:
+        log << QStringLiteral("PHYSICALOFFSETY");
+        return landscape() ? marginRight : marginTop;
+    }
+    return 0;
+}
+
+void RecordingPrinter::setOrientation(QPageLayout::Orientation orientation)
+{
+    log << (orientation == QPageLayout::Landscape ? QStringLiteral("landscape")
+                                                  : QStringLiteral("portrait"));
+    currentOrientation = orientation;
+}
+
+void RecordingPrinter::setCopies(int n)
+{
+    log << QStringLiteral("copies %1").arg(n);
+    copies = n;
+}
+
+void RecordingPrinter::beginDoc(const QString& title)
+{
+    log << QStringLiteral("beginDoc");
+    if (!failBeginDoc.isEmpty())
+        throw AppError(failBeginDoc);
+    ++documentsBegun;
+    inDocument = true;
+    docTitles << title;
+}
+
+QString RecordingPrinter::endDoc()
+{
+    log << QStringLiteral("endDoc");
+    ++documentsEnded;
+    inDocument = false;
+    return endDocNote;
+}
+
+void RecordingPrinter::abortDoc()
+{
+    log << QStringLiteral("abortDoc");
+    if (inDocument)
+        ++documentsAborted;
+    inDocument = false;
+}
+
+void RecordingPrinter::setPen(int width, TColor colour)
+{
+    penWidth_ = width;
+    penColour_ = colour;
+}
+
+void RecordingPrinter::moveTo(int x, int y)
+{
+    current_ = QPoint(x, y);
+}
+
+void RecordingPrinter::lineTo(int x, int y)
+{
+    lines.push_back({current_, QPoint(x, y), penWidth_, penColour_});
+    current_ = QPoint(x, y);
+}
+
+void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
+{
+    log << QStringLiteral("band");
+    if (failAtBand > 0 && int(bands.size()) + 1 == failAtBand)
+        throw AppError(QStringLiteral("The printer stopped responding."));
+    bands.push_back({device, band.copy()});
+}
+
+QImage RecordingPrinter::paint() const
+{
+    const int w = landscape() ? paperHeight - marginTop - marginBottom
+                              : paperWidth - marginLeft - marginRight;
+    const int h = landscape() ? paperWidth - marginLeft - marginRight
+                              : paperHeight - marginTop - marginBottom;
+    QImage page(w, h, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    for (const Band& b : bands)
+        p.drawImage(b.device, b.image);
+    for (const Line& l : lines) {
+        p.setPen(QPen(fromTColor(l.colour), l.penWidth));
+        p.drawLine(l.from, l.to);
+    }
+    return page;
+}

@@ -1,0 +1,82 @@
+#include "ScriptedDialogs.h"
+
+namespace
+{
+
+template <typename T> std::optional<T> take(std::deque<std::optional<T>>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    const bool answered = queue.front().has_value();
+    T value = answered ? *queue.front() : T();
+    queue.pop_front();
+    if (!answered)
+        return std::nullopt;
+    return value;
+}
+
+bool take(std::deque<bool>& queue, bool fallback)
+{
+    if (queue.empty())
+        return fallback;
+    const bool value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+std::optional<QString> ScriptedDialogs::openPicture(const FileDialogSettings& settings)
+{
+    openShown.push_back(settings);
+    log << QStringLiteral("open");
+    return take(openAnswers);
+}
+
+std::optional<QString> ScriptedDialogs::savePicture(const FileDialogSettings& settings)
+{
+    saveShown.push_back(settings);
+    log << QStringLiteral("save");
+    return take(saveAnswers);
+}
+
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial, bool scalableOnly)
+{
+    fontShown.push_back(initial);
+    fontScalableOnly.push_back(scalableOnly);
+    log << QStringLiteral("font");
+    return take(fontAnswers);
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial)
+{
+    colorShown.push_back(initial);
+    log << QStringLiteral("color");
+    return take(colorAnswers);
+}
+
+bool ScriptedDialogs::printerSetup(PrinterDevice&)
+{
+    ++printerSetups;
+    log << QStringLiteral("printer");
+    return take(printerSetupAnswers, false);
+}
+
+void ScriptedDialogs::message(const QString& text)
+{
+    messages << text;
+    log << QStringLiteral("message:") + text;
+}
+
+bool ScriptedDialogs::question(const QString& title, const QString& text)
+{
+    questions << title + QLatin1Char('|') + text;
+    log << QStringLiteral("question:") + title;
+    return take(questionAnswers, true);
+}
+
+void ScriptedDialogs::error(const QString& text)
+{
+    errors << text;
+    log << QStringLiteral("error:") + text;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Dialogs answered from a script: each kind of dialog takes its answers from its own queue
+// (an empty queue means Cancel, or Yes for questions) and every call is logged.
+#include "app/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<bool> questionAnswers;
+    std::deque<bool> printerSetupAnswers;
+
+    // What was shown.
+    std::vector<FileDialogSettings> openShown;
+    std::vector<FileDialogSettings> saveShown;
+    std::vector<QFont> fontShown;
+    std::vector<bool> fontScalableOnly;
+    std::vector<QColor> colorShown;
+    QStringList messages;
+    QStringList errors;
+    QStringList questions; // "title|text"
+    int printerSetups = 0;
+    // Log of every dialog in order: "open", "save", "font", "color", "printer",
+    // "message:TEXT", "question:TITLE", "error:TEXT".
+    QStringList log;
+
+    std::optional<QString> openPicture(const FileDialogSettings& settings) override;
+    std::optional<QString> savePicture(const FileDialogSettings& settings) override;
+    std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    bool printerSetup(PrinterDevice& printer) override;
+    void message(const QString& text) override;
+    bool question(const QString& title, const QString& text) override;
+    void error(const QString& text) override;
+};

@@ -1,0 +1,18 @@
+// Every test program runs inside a QApplication on the offscreen platform, with its own
+// temporary cache folder, so the work folder never touches the user's.
+#include "gfx/SheetText.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
