@@ -1,4 +1,47 @@
 // Saving the card back as a picture file.
 #include "TForm1.h"
 
-void TForm1::SaveSheetImageBestItemClick(QObject*) {}
+#include "WaitCursor.h"
+#include "print/SheetImageSave.h"
+
+namespace
+{
+
+const QString BitmapTitle =
+    QStringLiteral("File name to save sheet of postcard backs, as a bitmap.");
+const QString BitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+const QString BitmapExt = QStringLiteral("*.bmp");
+const QString JpegTitle = QStringLiteral("File name to save sheet of postcard backs, as a jpg.");
+const QString JpegFilter = QStringLiteral("Jpg (*.jpg)|*.jpg");
+const QString JpegExt = QStringLiteral("*.jpg");
+const QString NoNameMessage = QStringLiteral("Image not saved. No name entered for image.");
+
+} // namespace
+
+void TForm1::SaveSheetImageBestItemClick(QObject* Sender)
+{
+    // The dialog keeps the settings of the last command; any other sender saves a bitmap with
+    // whatever the dialog holds.
+    FileDialogSettings& dialog = BitMapSavePictureDialog;
+    if (Sender == ui.SaveImageAsItem) {
+        dialog.title = BitmapTitle;
+        dialog.filter = BitmapFilter;
+        dialog.defaultExt = BitmapExt;
+    } else if (Sender == ui.SaveAsJpgItem) {
+        dialog.title = JpegTitle;
+        dialog.filter = JpegFilter;
+        dialog.defaultExt = JpegExt;
+    }
+    const SheetImageFormat format =
+        Sender == ui.SaveAsJpgItem ? SheetImageFormat::Jpeg : SheetImageFormat::Bitmap;
+
+    const std::optional<QString> name = dialogs().savePicture(dialog);
+    if (!name || name->isEmpty()) {
+        dialogs().message(NoNameMessage);
+        return;
+    }
+    dialog.fileName = *name;
+
+    WaitCursor wait;
+    SaveSheetImage(BackSheetImage, format, *name);
+}

@@ -1,0 +1,117 @@
+// The two "Files" save commands on the main window: dialog settings, Cancel, errors, and the
+// files they write.
+#include "support/FormFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+namespace
+{
+
+const QString NoNameMessage = QStringLiteral("Image not saved. No name entered for image.");
+
+QImage readBack(const QString& fileName, const char* format)
+{
+    QImageReader reader(fileName, format);
+    return reader.read();
+}
+
+class SaveForm : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+        pressContinue();
+        dialogs.openShown.clear();
+        dialogs.log.clear();
+    }
+    // A back no renderer draws: if a save rendered again, the file would not show it.
+    QImage markedBack(int w, int h)
+    {
+        QImage back(w, h, QImage::Format_RGB32);
+        back.fill(Qt::white);
+        for (int y = 0; y < h; y += 7)
+            for (int x = (y / 7) % 5; x < w; x += 5)
+                back.setPixel(x, y, qRgb(x % 256, 40, y % 256));
+        return back;
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(SaveForm, EachCommandSetsTitleFilterAndExtensionAndCancelWritesNothing)
+{
+    const FileDialogSettings initial = form->BitMapSavePictureDialog;
+    EXPECT_EQ(initial.title, QStringLiteral("Save PostCard Back as BitMap"));
+    EXPECT_EQ(initial.defaultExt, QStringLiteral(".bmp"));
+
+    form->ui.SaveAsJpgItem->trigger();
+    form->ui.SaveImageAsItem->trigger();
+    form->ui.SaveAsJpgItem->trigger();
+
+    ASSERT_EQ(dialogs.saveShown.size(), 3u);
+    for (int i : {0, 2}) {
+        EXPECT_EQ(dialogs.saveShown[i].title,
+                  QStringLiteral("File name to save sheet of postcard backs, as a jpg."));
+        EXPECT_EQ(dialogs.saveShown[i].filter, QStringLiteral("Jpg (*.jpg)|*.jpg"));
+        EXPECT_EQ(dialogs.saveShown[i].defaultExt, QStringLiteral("*.jpg"));
+    }
+    EXPECT_EQ(dialogs.saveShown[1].title,
+              QStringLiteral("File name to save sheet of postcard backs, as a bitmap."));
+    EXPECT_EQ(dialogs.saveShown[1].filter, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    EXPECT_EQ(dialogs.saveShown[1].defaultExt, QStringLiteral("*.bmp"));
+    for (const FileDialogSettings& shown : dialogs.saveShown)
+        EXPECT_EQ(shown.initialDir, QStringLiteral("."));
+    // The dialog keeps the last command's settings.
+    EXPECT_EQ(form->BitMapSavePictureDialog.filter, QStringLiteral("Jpg (*.jpg)|*.jpg"));
+
+    // Each Cancel: the message once, nothing else.
+    EXPECT_EQ(dialogs.log,
+              (QStringList{QStringLiteral("save"), QStringLiteral("message:") + NoNameMessage,
+                           QStringLiteral("save"), QStringLiteral("message:") + NoNameMessage,
+                           QStringLiteral("save"), QStringLiteral("message:") + NoNameMessage}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SaveForm, WritesTheBackAsTheLastRenderLeftIt)
+{
+    for (const QSize size : {QSize(1200, 800), QSize(1100, 850)}) {
+        form->BackSheetImage = markedBack(size.width(), size.height());
+        const QString bmp = path(QStringLiteral("card.bmp"));
+        const QString jpg = path(QStringLiteral("card.jpg"));
+        dialogs.saveAnswers = {bmp, jpg};
+        form->ui.SaveImageAsItem->trigger();
+        form->ui.SaveAsJpgItem->trigger();
+
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << "a successful save shows no message";
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+        const QImage savedBmp = readBack(bmp, "bmp");
+        ASSERT_EQ(savedBmp.size(), size);
+        EXPECT_EQ(savedBmp.convertToFormat(QImage::Format_RGB32), form->BackSheetImage);
+        EXPECT_EQ(readBack(jpg, "jpeg").size(),
+                  QSize(size.width() * 75 / 200, size.height() * 75 / 200));
+        // The dialog offers the last name next time.
+        EXPECT_EQ(form->BitMapSavePictureDialog.fileName, jpg);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SaveForm, AFailedSaveShowsTheErrorOnceAndPutsTheCursorBack)
+{
+    const QString name = path(QStringLiteral("gone/card.bmp"));
+    dialogs.saveAnswers = {name};
+    form->ui.SaveImageAsItem->trigger();
+
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Cannot create file \"") + name))
+        << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass outlived the error";
+}

@@ -1,0 +1,276 @@
+// The saved card back, read back from disk: sizes, pixels, JPEG parameters, and what a failed
+// save leaves behind.
+#include "print/SheetImageSave.h"
+#include "gfx/AppError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace
+{
+
+// A back with something in every part, so a shrink or a re-render would show.
+QImage patternedBack(int w, int h)
+{
+    QImage back(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            back.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 0xff));
+    return back;
+}
+
+QByteArray readAll(const QString& fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What the headers of a JPEG file say, read segment by segment up to the scan.
+struct JpegFacts {
+    QString problem; // empty when the headers were read
+    QSize size;
+    int components = 0;
+    bool baselineFrame = false; // SOF0
+    bool progressive = false;   // SOF2
+    int quality = 0;            // estimated from the luminance table: all ones is 100
+};
+
+int estimateQuality(const std::array<int, 64>& table)
+{
+    // The reference luminance table, in the same (zig-zag) order as stored in the file.
+    static const std::array<int, 64> reference = {
+        16, 11, 12,  14,  12,  10, 16, 14,  13,  14,  18,  17,  16, 19,  24,  40,
+        26, 24, 22,  22,  24,  49, 35, 37,  29,  40,  58,  51,  61, 60,  57,  51,
+        56, 55, 64,  72,  92,  78, 64, 68,  87,  69,  55,  56,  80, 109, 81,  87,
+        95, 98, 103, 104, 103, 62, 77, 113, 121, 112, 100, 120, 92, 101, 103, 99};
+    if (std::all_of(table.begin(), table.end(), [](int v) { return v == 1; }))
+        return 100;
+    double scale = 0;
+    for (int i = 0; i < 64; ++i)
+        scale += 100.0 * table[i] / reference[i];
+    scale /= 64;
+    return int(scale <= 100 ? (200 - scale) / 2 : 5000 / scale);
+}
+
+JpegFacts inspectJpeg(const QString& fileName)
+{
+    JpegFacts facts;
+    const QByteArray b = readAll(fileName);
+    auto byte = [&](int i) { return i < b.size() ? int(quint8(b[i])) : -1; };
+    auto word = [&](int i) { return byte(i) << 8 | byte(i + 1); };
+    if (byte(0) != 0xff || byte(1) != 0xd8) {
+        facts.problem = QStringLiteral("no start of image");
+        return facts;
+    }
+    bool luminanceSeen = false;
+    for (int at = 2; at + 4 <= b.size();) {
+        if (byte(at) != 0xff) {
+            facts.problem = QStringLiteral("lost between segments");
+            return facts;
+        }
+        const int marker = byte(at + 1);
+        const int length = word(at + 2);
+        const int body = at + 4, end = at + 2 + length;
+        if (marker == 0xda) // start of scan: the headers are over
+            return facts;
+        if (marker == 0xdb) {
+            for (int t = body; t < end;) {
+                const bool wide = byte(t) >> 4;
+                const int id = byte(t) & 0x0f;
+                std::array<int, 64> table{};
+                for (int i = 0; i < 64; ++i)
+                    table[i] = wide ? word(t + 1 + 2 * i) : byte(t + 1 + i);
+                if (id == 0 && !luminanceSeen) {
+                    facts.quality = estimateQuality(table);
+                    luminanceSeen = true;
+                }
+                t += 1 + 64 * (wide ? 2 : 1);
+            }
+        } else if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 &&
+                   marker != 0xcc) {
+            facts.baselineFrame = marker == 0xc0;
+            facts.progressive = marker == 0xc2;
+            facts.size = QSize(word(body + 3), word(body + 1));
+            facts.components = byte(body + 5);
+        }
+        at = end;
+    }
+    facts.problem = QStringLiteral("no scan");
+    return facts;
+}
+
+int colourDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Files can grow to `bytes` at most while it lives, as on a disk that fills up during the save.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(SheetImageSave, JpegSizeIsSeventyFiveOfEveryTwoHundredPixels)
+{
+    EXPECT_EQ(jpegSheetSize(QSize(1200, 800)), QSize(450, 300));
+    EXPECT_EQ(jpegSheetSize(QSize(1100, 850)), QSize(412, 318));
+}
+
+TEST(SheetImageSave, BitmapIsTheBackUnchangedIn24Bits)
+{
+    QTemporaryDir dir;
+    for (const QSize size : {QSize(1200, 800), QSize(1100, 850)}) {
+        const QImage back = patternedBack(size.width(), size.height());
+        const QString name = dir.filePath(QStringLiteral("back.bmp"));
+        SaveSheetImage(back, SheetImageFormat::Bitmap, name);
+
+        const QByteArray bytes = readAll(name);
+        ASSERT_GT(bytes.size(), 30);
+        EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+        EXPECT_EQ(quint8(bytes[28]) | quint8(bytes[29]) << 8, 24) << "bits per pixel";
+        EXPECT_EQ(quint32(quint8(bytes[30])), 0u) << "uncompressed";
+        QImageReader reader(name, "bmp");
+        const QImage read = reader.read();
+        ASSERT_EQ(read.size(), size);
+        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), back);
+    }
+}
+
+TEST(SheetImageSave, JpegIsAColourBaselineQuality100ShrinkOfTheWholeBack)
+{
+    QTemporaryDir dir;
+    for (const QSize size : {QSize(1200, 800), QSize(1100, 850)}) {
+        // Four coloured quarters: the whole back must land on the whole picture.
+        QImage back(size, QImage::Format_RGB32);
+        const int w = size.width(), h = size.height();
+        const QRgb quarters[] = {qRgb(200, 30, 30), qRgb(30, 160, 30), qRgb(30, 30, 200),
+                                 qRgb(230, 200, 40)};
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                back.setPixel(x, y, quarters[(y >= h / 2) * 2 + (x >= w / 2)]);
+        const QString name = dir.filePath(QStringLiteral("back.jpg"));
+        SaveSheetImage(back, SheetImageFormat::Jpeg, name);
+
+        const JpegFacts facts = inspectJpeg(name);
+        ASSERT_TRUE(facts.problem.isEmpty()) << facts.problem.toStdString();
+        EXPECT_EQ(facts.size, jpegSheetSize(size));
+        EXPECT_EQ(facts.components, 3);
+        EXPECT_FALSE(facts.progressive);
+        EXPECT_TRUE(facts.baselineFrame);
+        EXPECT_EQ(facts.quality, 100);
+
+        QImageReader reader(name, "jpeg");
+        const QImage read = reader.read().convertToFormat(QImage::Format_RGB32);
+        const int sw = read.width(), sh = read.height();
+        for (int q = 0; q < 4; ++q) {
+            const QPoint centre((q % 2) ? sw * 3 / 4 : sw / 4, (q / 2) ? sh * 3 / 4 : sh / 4);
+            EXPECT_LE(colourDistance(read.pixel(centre), quarters[q]), 6) << "quarter " << q;
+        }
+        // The corners come from the back's corners: nothing cropped, nothing padded.
+        EXPECT_LE(colourDistance(read.pixel(0, 0), quarters[0]), 12);
+        EXPECT_LE(colourDistance(read.pixel(sw - 1, sh - 1), quarters[3]), 12);
+    }
+}
+
+TEST(SheetImageSave, ThinLinesSurviveTheJpegShrink)
+{
+    // The address lines of a default back: 2 pixels of grey, 64 apart.
+    QImage back(1200, 800, QImage::Format_RGB32);
+    back.fill(Qt::white);
+    const int lineYs[] = {375, 439, 503, 567, 631};
+    for (int y : lineYs)
+        for (int x = 700; x < 1170; ++x)
+            for (int t = 0; t < 2; ++t)
+                back.setPixel(x, y + t, qRgb(128, 128, 128));
+    const QImage copy = sheetImageCopy(back, SheetImageFormat::Jpeg);
+    ASSERT_EQ(copy.size(), QSize(450, 300));
+    for (int y : lineYs) {
+        int darkest = 255;
+        for (int sy = y * 3 / 8 - 1; sy <= (y + 2) * 3 / 8 + 1; ++sy)
+            darkest = std::min(darkest, qGray(copy.pixel(300, sy)));
+        EXPECT_LE(darkest, 215) << "line at " << y << " lost";
+    }
+}
+
+TEST(SheetImageSave, AFolderThatCannotBeWrittenRaisesAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no such folder/back.bmp"));
+    for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
+        try {
+            SaveSheetImage(patternedBack(1200, 800), format, missing);
+            ADD_FAILURE() << "no error for a missing folder";
+        } catch (const AppError& e) {
+            EXPECT_TRUE(e.text().startsWith(QStringLiteral("Cannot create file \"") + missing))
+                << e.text().toStdString();
+        }
+    }
+
+    // A read-only folder. Permissions do not bind the super-user, whose unwritable folder is
+    // one on a read-only file system.
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    const QString folder = geteuid() == 0 ? QStringLiteral("/proc") : locked;
+    for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
+        const QString name = folder + QStringLiteral("/back.img");
+        EXPECT_THROW(SaveSheetImage(patternedBack(1200, 800), format, name), AppError);
+        EXPECT_FALSE(QFile::exists(name));
+    }
+    EXPECT_TRUE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(SheetImageSave, AWriteThatFailsPartWayKeepsTheExistingFile)
+{
+    QTemporaryDir dir;
+    const QByteArray previous("the picture saved last week");
+    for (auto format : {SheetImageFormat::Bitmap}) {
+        const QString name =
+            dir.filePath(format == SheetImageFormat::Bitmap ? QStringLiteral("back.bmp")
+                                                            : QStringLiteral("back.jpg"));
+        {
+            QFile f(name);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(previous);
+        }
+        {
+            // Both files are far larger than this: the disk "fills up" during the write.
+            FileSizeLimit limit(4096);
+            EXPECT_THROW(SaveSheetImage(patternedBack(1200, 800), format, name), AppError);
+        }
+        EXPECT_EQ(readAll(name), previous);
+        // Nothing half-written is left beside it.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QFileInfo(name).fileName()));
+        QFile::remove(name);
+    }
+}
