@@ -4,6 +4,8 @@
 #include <QString>
 #include <stdexcept>
 
+class QFile;
+
 class AppError : public std::runtime_error
 {
 public:
@@ -17,3 +19,6 @@ private:
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void raiseCannotOpen(const QString& fileName, const QString& reason);
 [[noreturn]] void raiseCannotCreate(const QString& fileName, const QString& reason);
+
+// Opens `file` for reading, or raises "Cannot open file "%s". %s" (a folder is refused too).
+void openForReading(QFile& file);

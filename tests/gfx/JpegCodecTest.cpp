@@ -1,0 +1,193 @@
+#include "gfx/JpegCodec.h"
+#include "gfx/AppError.h"
+#include "support/PictureFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace
+{
+
+// The codes the error box shows for the failures users meet most.
+static_assert(JWRN_JPEG_EOF == 120, "Premature end of JPEG file");
+static_assert(JERR_NO_SOI == 53, "Not a JPEG file");
+static_assert(JERR_INPUT_EMPTY == 42, "Empty input file");
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const AppError& e) {
+        return e.text();
+    }
+    return QStringLiteral("(no error)");
+}
+
+QString jpegError(int code)
+{
+    return QStringLiteral("JPEG error #%1").arg(code);
+}
+
+// How the written file is encoded, as libjpeg reads its headers.
+struct Encoding {
+    bool progressive;
+    int components;
+    J_COLOR_SPACE space;
+    bool allQuantStepsOne; // quality 100
+};
+
+Encoding encodingOf(const QByteArray& data)
+{
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr err{};
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    bool ones = true;
+    for (int t = 0; t < 2; ++t)
+        for (int i = 0; i < DCTSIZE2; ++i)
+            ones = ones && cinfo.quant_tbl_ptrs[t]->quantval[i] == 1;
+    const Encoding e{bool(cinfo.progressive_mode), cinfo.num_components, cinfo.jpeg_color_space,
+                     ones};
+    jpeg_destroy_decompress(&cinfo);
+    return e;
+}
+
+class JpegCodec : public ::testing::Test
+{
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(JpegCodec, WritesColourBaselineAtTheQualityAskedAndReadsItBack)
+{
+    const QImage picture = blockPicture(64, 48);
+    const QString file = path(QStringLiteral("back.jpg"));
+    writeJpegFile(picture.convertToFormat(QImage::Format_RGB32), file, 100);
+
+    const Encoding e = encodingOf(readFile(file));
+    EXPECT_FALSE(e.progressive);
+    EXPECT_EQ(e.components, 3);
+    EXPECT_EQ(e.space, JCS_YCbCr);
+    EXPECT_TRUE(e.allQuantStepsOne);
+
+    const QImage back = readJpegFile(file);
+    ASSERT_EQ(back.size(), picture.size());
+    EXPECT_EQ(back.format(), QImage::Format_RGB888);
+    for (const QPoint p : {QPoint(8, 8), QPoint(40, 24), QPoint(56, 40)})
+        EXPECT_TRUE(near(back.pixelColor(p), picture.pixelColor(p), 3)) << p.x() << "," << p.y();
+}
+
+TEST_F(JpegCodec, GreyPictureStaysGrey)
+{
+    const QString file = path(QStringLiteral("grey.jpg"));
+    writeFile(file, makeJpeg(blockPicture(32, 32), JpegKind::Grey));
+    const QImage grey = readJpegFile(file);
+    EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(grey.size(), QSize(32, 32));
+    const int expected = qGray(blockPicture(32, 32).pixel(20, 20));
+    EXPECT_NEAR(qGray(grey.pixel(20, 20)), expected, 3);
+}
+
+TEST_F(JpegCodec, CmykPictureArrivesAsRgb)
+{
+    const QImage picture = blockPicture(32, 32);
+    const QString file = path(QStringLiteral("print.jpg"));
+    writeFile(file, makeJpeg(picture, JpegKind::AdobeCmyk));
+    const QImage rgb = readJpegFile(file);
+    EXPECT_EQ(rgb.format(), QImage::Format_RGB888);
+    EXPECT_TRUE(near(rgb.pixelColor(24, 8), picture.pixelColor(24, 8), 4));
+}
+
+TEST_F(JpegCodec, BrokenFilesRaiseTheDecodersCode)
+{
+    const QByteArray good = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
+    const QString cut = path(QStringLiteral("cut.jpg"));
+    writeFile(cut, good.left(good.size() / 2));
+    EXPECT_EQ(errorOf([&] { readJpegFile(cut); }), jpegError(JWRN_JPEG_EOF));
+
+    const QString text = path(QStringLiteral("text.jpg"));
+    writeFile(text, "not a picture at all");
+    EXPECT_EQ(errorOf([&] { readJpegFile(text); }), jpegError(JERR_NO_SOI));
+
+    const QString empty = path(QStringLiteral("empty.jpg"));
+    writeFile(empty, QByteArray());
+    EXPECT_EQ(errorOf([&] { readJpegFile(empty); }), jpegError(JERR_INPUT_EMPTY));
+
+    // Only the first bytes: a header that ends in the middle.
+    const QString stub = path(QStringLiteral("stub.jpg"));
+    writeFile(stub, good.left(30));
+    EXPECT_EQ(errorOf([&] { readJpegFile(stub); }), jpegError(JWRN_JPEG_EOF));
+}
+
+TEST_F(JpegCodec, MissingFileAndFolderCannotBeOpened)
+{
+    const QString missing = path(QStringLiteral("missing.jpg"));
+    EXPECT_EQ(errorOf([&] { readJpegFile(missing); }),
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing));
+    const QString folder = path(QStringLiteral("pics.jpg"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(errorOf([&] { readJpegFile(folder); }),
+              QStringLiteral("Cannot open file \"%1\". It is a folder, not a file.").arg(folder));
+}
+
+TEST_F(JpegCodec, SizeCheckSeesTheHeaderBeforeDecoding)
+{
+    const QString file = path(QStringLiteral("huge.jpg"));
+    // A small file claiming 60000 x 60000 pixels: refused before any pixel memory is taken.
+    writeFile(file, withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 60000, 60000));
+    QSize seen;
+    const QString error = errorOf([&] {
+        readJpegFile(file, [&](QSize s) {
+            seen = s;
+            throw AppError(QStringLiteral("too big"));
+        });
+    });
+    EXPECT_EQ(error, QStringLiteral("too big"));
+    EXPECT_EQ(seen, QSize(60000, 60000));
+
+    // A frame of height 0 reaches the check as well, so the caller can say so plainly.
+    writeFile(file, withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 16, 0));
+    seen = QSize();
+    errorOf([&] { readJpegFile(file, [&](QSize s) { seen = s; }); });
+    EXPECT_EQ(seen, QSize(16, 0));
+    EXPECT_EQ(errorOf([&] { readJpegFile(file); }), jpegError(JERR_EMPTY_IMAGE));
+}
+
+TEST_F(JpegCodec, EndlessProgressionIsRefused)
+{
+    const QString file = path(QStringLiteral("scans.jpg"));
+    writeFile(file, makeJpegWithScans(1000));
+    EXPECT_EQ(
+        errorOf([&] { readJpegFile(file); }),
+        QStringLiteral("The JPEG file \"%1\" has more than 1000 scans and is not read.").arg(file));
+    // Many scans, but a believable number, still decode.
+    writeFile(file, makeJpegWithScans(200));
+    EXPECT_EQ(readJpegFile(file).size(), QSize(16, 16));
+}
+
+TEST_F(JpegCodec, FailedWriteKeepsTheExistingFile)
+{
+    const QString file = path(QStringLiteral("keep.jpg"));
+    writeFile(file, "old contents");
+    // An empty picture makes the encoder fail after the file was opened.
+    EXPECT_TRUE(errorOf([&] {
+                    writeJpegFile(QImage(), file, 100);
+                }).startsWith(QStringLiteral("JPEG error #")));
+    EXPECT_EQ(readFile(file), QByteArray("old contents"));
+
+    const QString nowhere = path(QStringLiteral("no/such/folder/x.jpg"));
+    EXPECT_TRUE(errorOf([&] {
+                    writeJpegFile(blockPicture(8, 8), nowhere, 100);
+                }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(nowhere)));
+}
+
+} // namespace

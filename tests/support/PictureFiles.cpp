@@ -1,0 +1,252 @@
+#include "PictureFiles.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
+#include <stdexcept>
+#include <vector>
+
+namespace
+{
+
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+
+void put16(QByteArray& b, int at, quint16 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+
+void put32(QByteArray& b, int at, quint32 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+
+QColor paletteColour(int index)
+{
+    return QColor((index * 67) % 256, (index * 131 + 40) % 256, (index * 29 + 200) % 256);
+}
+
+int bmpStride(int width, int bitsPerPixel)
+{
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
+QByteArray bmpHeaders(int width, int height, int bitsPerPixel, int paletteSize, int imageSize)
+{
+    const int offset = FileHeaderSize + InfoHeaderSize + paletteSize * 4;
+    QByteArray b(offset, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(b, 2, quint32(offset + imageSize));
+    put32(b, 10, quint32(offset));
+    put32(b, 14, InfoHeaderSize);
+    put32(b, 18, quint32(width));
+    put32(b, 22, quint32(height));
+    put16(b, 26, 1);
+    put16(b, 28, quint16(bitsPerPixel));
+    put32(b, 34, quint32(imageSize));
+    put32(b, 38, 2835);
+    put32(b, 42, 2835);
+    put32(b, 46, quint32(paletteSize));
+    for (int i = 0; i < paletteSize; ++i) {
+        const QColor c = paletteColour(i);
+        const int at = FileHeaderSize + InfoHeaderSize + i * 4;
+        b[at] = char(c.blue());
+        b[at + 1] = char(c.green());
+        b[at + 2] = char(c.red());
+    }
+    return b;
+}
+
+int paletteIndex(int x, int y, int bitsPerPixel)
+{
+    return (x + 3 * y) % (1 << bitsPerPixel);
+}
+
+struct TestEncoder {
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr err{};
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    TestEncoder()
+    {
+        cinfo.err = jpeg_std_error(&err);
+        jpeg_create_compress(&cinfo);
+        jpeg_mem_dest(&cinfo, &out, &size);
+    }
+    ~TestEncoder()
+    {
+        jpeg_destroy_compress(&cinfo);
+        std::free(out);
+    }
+    QByteArray finish()
+    {
+        jpeg_finish_compress(&cinfo);
+        return QByteArray(reinterpret_cast<const char*>(out), qsizetype(size));
+    }
+};
+
+} // namespace
+
+QColor bmpPixel(int x, int y, int bitsPerPixel)
+{
+    if (bitsPerPixel <= 8)
+        return paletteColour(paletteIndex(x, y, bitsPerPixel));
+    return QColor((x * 37) % 256, (y * 53) % 256, (x * y + 90) % 256);
+}
+
+QByteArray makeBmp(int width, int height, int bitsPerPixel)
+{
+    const int stride = bmpStride(width, bitsPerPixel);
+    const int paletteSize = bitsPerPixel <= 8 ? 1 << bitsPerPixel : 0;
+    QByteArray b = bmpHeaders(width, height, bitsPerPixel, paletteSize, stride * height);
+    for (int row = height - 1; row >= 0; --row) { // bottom-up
+        QByteArray line(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            if (bitsPerPixel <= 8) {
+                const int index = paletteIndex(x, row, bitsPerPixel);
+                const int bit = x * bitsPerPixel;
+                const int shift = 8 - bitsPerPixel - bit % 8;
+                line[bit / 8] = char(uchar(line[bit / 8]) | (index << shift));
+            } else {
+                const QColor c = bmpPixel(x, row, bitsPerPixel);
+                const int at = x * bitsPerPixel / 8;
+                line[at] = char(c.blue());
+                line[at + 1] = char(c.green());
+                line[at + 2] = char(c.red());
+                if (bitsPerPixel == 32)
+                    line[at + 3] = char(0xFF);
+            }
+        }
+        b += line;
+    }
+    return b;
+}
+
+QByteArray bmpHeaderDeclaring(int width, int height)
+{
+    return bmpHeaders(width, height, 24, 0, 0);
+}
+
+QImage blockPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int block = x / 16 + 7 * (y / 16);
+            image.setPixelColor(x, y, paletteColour(block % 256));
+        }
+    return image;
+}
+
+QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality)
+{
+    TestEncoder e;
+    e.cinfo.image_width = JDIMENSION(image.width());
+    e.cinfo.image_height = JDIMENSION(image.height());
+    const int components = kind == JpegKind::Grey ? 1 : kind == JpegKind::Colour ? 3 : 4;
+    e.cinfo.input_components = components;
+    e.cinfo.in_color_space = kind == JpegKind::Grey     ? JCS_GRAYSCALE
+                             : kind == JpegKind::Colour ? JCS_RGB
+                                                        : JCS_CMYK;
+    jpeg_set_defaults(&e.cinfo);
+    jpeg_set_quality(&e.cinfo, quality, TRUE);
+    jpeg_start_compress(&e.cinfo, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(image.width() * components));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            JSAMPLE* p = row.data() + x * components;
+            if (kind == JpegKind::Grey) {
+                p[0] = JSAMPLE(qGray(c.rgb()));
+            } else if (kind == JpegKind::Colour) {
+                p[0] = JSAMPLE(c.red());
+                p[1] = JSAMPLE(c.green());
+                p[2] = JSAMPLE(c.blue());
+            } else { // inverted CMYK with no black: 255 - C = red, and so on
+                p[0] = JSAMPLE(c.red());
+                p[1] = JSAMPLE(c.green());
+                p[2] = JSAMPLE(c.blue());
+                p[3] = 255;
+            }
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&e.cinfo, &r, 1);
+    }
+    return e.finish();
+}
+
+QByteArray makeJpegWithScans(int scans)
+{
+    // One DC scan, then each AC coefficient of each component sent alone, first at low
+    // precision and then refined bit by bit: a valid progression of 11 scans per coefficient.
+    constexpr int Components = 3;
+    constexpr int LowestBit = 10;
+    std::vector<jpeg_scan_info> script;
+    script.push_back({Components, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int c = 0; c < Components && int(script.size()) <= scans; ++c)
+        for (int k = 1; k < DCTSIZE2 && int(script.size()) <= scans; ++k) {
+            script.push_back({1, {c, 0, 0, 0}, k, k, 0, LowestBit});
+            for (int bit = LowestBit; bit > 0; --bit)
+                script.push_back({1, {c, 0, 0, 0}, k, k, bit, bit - 1});
+        }
+    if (int(script.size()) <= scans)
+        throw std::invalid_argument("makeJpegWithScans: too many scans asked for");
+
+    const QImage image = blockPicture(16, 16);
+    TestEncoder e;
+    e.cinfo.image_width = 16;
+    e.cinfo.image_height = 16;
+    e.cinfo.input_components = 3;
+    e.cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&e.cinfo);
+    e.cinfo.scan_info = script.data();
+    e.cinfo.num_scans = int(script.size());
+    jpeg_start_compress(&e.cinfo, TRUE);
+    for (int y = 0; y < 16; ++y) {
+        JSAMPROW r = const_cast<JSAMPROW>(image.constScanLine(y));
+        jpeg_write_scanlines(&e.cinfo, &r, 1);
+    }
+    return e.finish();
+}
+
+QByteArray withJpegSize(QByteArray jpeg, int width, int height)
+{
+    // Walk the marker segments after SOI up to the frame header.
+    for (int i = 2; i + 9 < jpeg.size();) {
+        const uchar marker = uchar(jpeg[i + 1]);
+        if (marker >= 0xC0 && marker <= 0xC2) {
+            qToBigEndian(quint16(height), jpeg.data() + i + 5);
+            qToBigEndian(quint16(width), jpeg.data() + i + 7);
+            return jpeg;
+        }
+        i += 2 + qFromBigEndian<quint16>(jpeg.constData() + i + 2);
+    }
+    throw std::invalid_argument("withJpegSize: no frame header");
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+        throw std::runtime_error(("cannot write test file " + path).toStdString());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw std::runtime_error(("cannot read test file " + path).toStdString());
+    return f.readAll();
+}
+
+bool near(QColor a, QColor b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}

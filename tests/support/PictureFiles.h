@@ -1,0 +1,31 @@
+#pragma once
+// Picture files made by the tests themselves: BMPs of every stored depth, JPEGs in colour, grey
+// and CMYK, and the means to spoil them (cut short, false sizes).
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// An uncompressed BMP (BITMAPINFOHEADER, bottom-up) of 1, 4, 8, 24 or 32 bits per pixel whose
+// pixel (x, y) is bmpPixel(x, y, bitsPerPixel). Palettes hold distinct colours.
+QByteArray makeBmp(int width, int height, int bitsPerPixel);
+QColor bmpPixel(int x, int y, int bitsPerPixel);
+// The BMP's header with the width and height fields replaced (no pixel data follows).
+QByteArray bmpHeaderDeclaring(int width, int height);
+
+enum class JpegKind { Colour, Grey, AdobeCmyk };
+// Encodes `image` with libjpeg: Colour from its RGB, Grey from its grey levels, AdobeCmyk as
+// inverted CMYK with an Adobe marker, as print software writes it.
+QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90);
+// A small colour progressive JPEG split into more than `scans` scans.
+QByteArray makeJpegWithScans(int scans);
+// The JPEG with the frame header's width and height replaced.
+QByteArray withJpegSize(QByteArray jpeg, int width, int height);
+
+// A test picture with flat 16 x 16 blocks of distinct colours, which JPEG keeps nearly exact.
+QImage blockPicture(int width, int height);
+
+void writeFile(const QString& path, const QByteArray& data);
+QByteArray readFile(const QString& path);
+// Whether the colours differ by at most `tolerance` in each channel.
+bool near(QColor a, QColor b, int tolerance);
