@@ -2,6 +2,7 @@
 // save leaves behind.
 #include "print/SheetImageSave.h"
 #include "gfx/AppError.h"
+#include "support/PictureFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,12 +27,6 @@ QImage patternedBack(int w, int h)
         for (int x = 0; x < w; ++x)
             back.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 0xff));
     return back;
-}
-
-QByteArray readAll(const QString& fileName)
-{
-    QFile f(fileName);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // What the headers of a JPEG file say, read segment by segment up to the scan.
@@ -64,7 +59,7 @@ int estimateQuality(const std::array<int, 64>& table)
 JpegFacts inspectJpeg(const QString& fileName)
 {
     JpegFacts facts;
-    const QByteArray b = readAll(fileName);
+    const QByteArray b = readFile(fileName);
     auto byte = [&](int i) { return i < b.size() ? int(quint8(b[i])) : -1; };
     auto word = [&](int i) { return byte(i) << 8 | byte(i + 1); };
     if (byte(0) != 0xff || byte(1) != 0xd8) {
@@ -108,12 +103,6 @@ JpegFacts inspectJpeg(const QString& fileName)
     return facts;
 }
 
-int colourDistance(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
-
 // Files can grow to `bytes` at most while it lives, as on a disk that fills up during the save.
 class FileSizeLimit
 {
@@ -153,7 +142,7 @@ TEST(SheetImageSave, BitmapIsTheBackUnchangedIn24Bits)
         const QString name = dir.filePath(QStringLiteral("back.bmp"));
         SaveSheetImage(back, SheetImageFormat::Bitmap, name);
 
-        const QByteArray bytes = readAll(name);
+        const QByteArray bytes = readFile(name);
         ASSERT_GT(bytes.size(), 30);
         EXPECT_EQ(bytes.left(2), QByteArray("BM"));
         EXPECT_EQ(quint8(bytes[28]) | quint8(bytes[29]) << 8, 24) << "bits per pixel";
@@ -193,11 +182,11 @@ TEST(SheetImageSave, JpegIsAColourBaselineQuality100ShrinkOfTheWholeBack)
         const int sw = read.width(), sh = read.height();
         for (int q = 0; q < 4; ++q) {
             const QPoint centre((q % 2) ? sw * 3 / 4 : sw / 4, (q / 2) ? sh * 3 / 4 : sh / 4);
-            EXPECT_LE(colourDistance(read.pixel(centre), quarters[q]), 6) << "quarter " << q;
+            EXPECT_TRUE(near(read.pixel(centre), quarters[q], 6)) << "quarter " << q;
         }
         // The corners come from the back's corners: nothing cropped, nothing padded.
-        EXPECT_LE(colourDistance(read.pixel(0, 0), quarters[0]), 12);
-        EXPECT_LE(colourDistance(read.pixel(sw - 1, sh - 1), quarters[3]), 12);
+        EXPECT_TRUE(near(read.pixel(0, 0), quarters[0], 12));
+        EXPECT_TRUE(near(read.pixel(sw - 1, sh - 1), quarters[3], 12));
     }
 }
 
@@ -254,21 +243,17 @@ TEST(SheetImageSave, AWriteThatFailsPartWayKeepsTheExistingFile)
 {
     QTemporaryDir dir;
     const QByteArray previous("the picture saved last week");
-    for (auto format : {SheetImageFormat::Bitmap}) {
+    for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
         const QString name =
             dir.filePath(format == SheetImageFormat::Bitmap ? QStringLiteral("back.bmp")
                                                             : QStringLiteral("back.jpg"));
-        {
-            QFile f(name);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(previous);
-        }
+        writeFile(name, previous);
         {
             // Both files are far larger than this: the disk "fills up" during the write.
             FileSizeLimit limit(4096);
             EXPECT_THROW(SaveSheetImage(patternedBack(1200, 800), format, name), AppError);
         }
-        EXPECT_EQ(readAll(name), previous);
+        EXPECT_EQ(readFile(name), previous);
         // Nothing half-written is left beside it.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QFileInfo(name).fileName()));
         QFile::remove(name);
