@@ -273,6 +273,8 @@ void TForm1::FormCreate()
         RefreshPrintPage();
     } catch (const AppError& e) {
         StartupProblems << e.text();
+        Metrics = nominalMetrics();
+        PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
     }
     // 10.
     selectPage(ui.PageControl1, ui.AboutTabSheet);

@@ -37,7 +37,7 @@ public:
     TColor ColorDialogColor = TColors::Black; // the Text Setup colour dialog's colour
     QImage BackSheetImage;
     QImage PrintPageImage;
-    PrinterMetrics Metrics;
+    PrinterMetrics Metrics = nominalMetrics();
     QImage CornerImage;
     QString CornerImageFile;
     TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared

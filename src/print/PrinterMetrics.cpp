@@ -13,6 +13,15 @@ constexpr int PageBaseWidth = 1500;
 constexpr int PageHeightPixels = 2100;
 } // namespace
 
+PrinterMetrics nominalMetrics()
+{
+    PrinterMetrics m;
+    m.DpiX = m.DpiY = SheetDpi;
+    m.PageWidth = m.PhysicalWidth = 1700;
+    m.PageHeight = m.PhysicalHeight = 2200;
+    return m;
+}
+
 PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer)
 {
     PrinterMetrics m;

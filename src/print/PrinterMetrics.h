@@ -17,6 +17,10 @@ struct PrinterMetrics {
     int BottomMargin = 0;
 };
 
+// Letter paper at 200 dots per inch without margins: the figures assumed while the printer's
+// own cannot be read, so nothing divides by zero.
+PrinterMetrics nominalMetrics();
+
 // Reads the figures from the device. Raises a clear error when the device reports a
 // resolution of 0, so no later step divides by it.
 PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer);

@@ -1,5 +1,6 @@
 #pragma once
 // A main window on the recording printer and scripted dialogs, as the program creates it.
+#include "QtPrinters.h"
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
@@ -7,13 +8,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class FormFixture : public ::testing::Test {
+class FormFixture : public ::testing::Test
+{
 protected:
     void SetUp() override { form = std::make_unique<TForm1>(dialogs, printer); }
     void TearDown() override { form.reset(); }
 
     // The first activation of the window, as when it is first shown.
-    void activate() { form->guard([this] { form->FormActivate(); }); }
+    void activate()
+    {
+        form->guard([this] { form->FormActivate(); });
+    }
     // Presses "Continue" on the About page; a corner picture dialog that opens is cancelled
     // unless the test queued an answer.
     void pressContinue() { form->ui.ContinueButton->click(); }

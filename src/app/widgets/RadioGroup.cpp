@@ -1,5 +1,6 @@
 #include "RadioGroup.h"
 
+#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace
@@ -15,6 +16,7 @@ RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
     connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked && id != index_) {
             index_ = id;
+            updateTabStops();
             emit changed(id);
         }
     });
@@ -31,12 +33,14 @@ void RadioGroup::setItems(const QStringList& items)
         auto* b = new QRadioButton(items_[i], this);
         b->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
         group_.addButton(b, i);
+        b->installEventFilter(this);
         b->show();
     }
     if (index_ >= items_.size())
         index_ = -1;
     if (index_ >= 0)
         group_.button(index_)->setChecked(true);
+    updateTabStops();
     arrange();
 }
 
@@ -55,6 +59,7 @@ void RadioGroup::setItemIndex(int index)
         group_.button(index_)->setChecked(false);
         group_.setExclusive(true);
         index_ = -1;
+        updateTabStops();
         emit changed(-1);
         return;
     }
@@ -64,6 +69,33 @@ void RadioGroup::setItemIndex(int index)
 QAbstractButton* RadioGroup::button(int index) const
 {
     return group_.button(index);
+}
+
+void RadioGroup::updateTabStops()
+{
+    const int stop = index_ >= 0 ? index_ : 0;
+    for (QAbstractButton* b : group_.buttons())
+        b->setFocusPolicy(group_.id(b) == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int step = (key == Qt::Key_Down || key == Qt::Key_Right) ? 1
+                         : (key == Qt::Key_Up || key == Qt::Key_Left)  ? -1
+                                                                       : 0;
+        if (button && step != 0) {
+            const int next = group_.id(button) + step;
+            if (next >= 0 && next < items_.size()) {
+                setItemIndex(next);
+                group_.button(next)->setFocus(Qt::OtherFocusReason);
+            }
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event)

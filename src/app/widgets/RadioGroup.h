@@ -31,9 +31,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void arrange();
+    // Tab reaches the group once, at its selected item; the arrow keys move the selection.
+    void updateTabStops();
 
     QButtonGroup group_;
     QStringList items_;

@@ -1,0 +1,189 @@
+// The window's welcome and working states, its two tab panels, the hint panel and the exit
+// question.
+#include "support/FormFixture.h"
+
+#include <QDir>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+namespace
+{
+
+QStringList shownTabs(QTabWidget* tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->isTabVisible(i))
+            titles << tabs->tabText(i);
+    return titles;
+}
+
+} // namespace
+
+using Shell = FormFixture;
+
+TEST_F(Shell, StartsWelcomingOnTheAboutPage)
+{
+    activate();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Talmiro Postcard Print"));
+    EXPECT_EQ(shownTabs(form->ui.PageControl1),
+              (QStringList{QStringLiteral("PostCard Front"), QStringLiteral("About")}));
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.AboutTabSheet);
+    EXPECT_TRUE(form->ui.PageControl2->isHidden());
+    EXPECT_FALSE(form->ui.FilesMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(form->ui.ContinueButton->isEnabled());
+    EXPECT_EQ(form->SheetWidth, 1200);
+    EXPECT_EQ(form->SheetHeight, 800);
+    EXPECT_EQ(form->FrontTextX, 20);
+    EXPECT_EQ(form->FrontTextY, 400);
+    EXPECT_TRUE(QDir(form->WorkFolder).exists());
+    EXPECT_TRUE(form->WorkFolder.endsWith(QStringLiteral("/Talmiro Inc")));
+    EXPECT_EQ(form->ui.FrontImage->size(), QSize(300, 200));
+    EXPECT_GE(form->ui.FrontImage->canvas().width(), 400);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    // The default corner choice "Image" makes the picture box usable and the text not.
+    EXPECT_TRUE(form->ui.PostCardBackImage->isEnabled());
+    EXPECT_FALSE(form->ui.LowerLeftTextMemo->isEnabled());
+    EXPECT_FALSE(form->ui.Label7->isEnabled());
+}
+
+TEST_F(Shell, ContinueOpensTheWorkingStateOnce)
+{
+    activate();
+    pressContinue();
+    EXPECT_FALSE(form->ui.ContinueButton->isEnabled());
+    EXPECT_EQ(shownTabs(form->ui.PageControl1),
+              (QStringList{QStringLiteral("Postcard Back"), QStringLiteral("Text/Image"),
+                           QStringLiteral("PostCard Front"), QStringLiteral("About")}));
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.TextTabSheet);
+    EXPECT_FALSE(form->ui.PageControl2->isHidden());
+    EXPECT_EQ(form->ui.PageControl2->currentWidget(), form->ui.PrintControlTabSheet);
+    EXPECT_FALSE(form->ui.Panel1->isHidden());
+    EXPECT_TRUE(form->ui.FilesMenu->menuAction()->isEnabled());
+    // Selecting pages from code ran no tab handler: the Print hint still names backs.
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard backs to selected printer."));
+}
+
+TEST_F(Shell, FrontModeHidesTheBackTabsUntilPostcardBackIsChosen)
+{
+    activate();
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    pressContinue();
+    // After a visit to the front, Continue keeps the Text Setup tab hidden.
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.TextTabSheet);
+    EXPECT_FALSE(form->tabShown(form->ui.PageControl2, form->ui.TextSetupTabSheet));
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard fronts to selected printer."));
+
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
+    EXPECT_EQ(form->ui.PageControl2->currentWidget(), form->ui.PrintControlTabSheet);
+
+    userSelects(form->ui.PageControl1, form->ui.AboutTabSheet); // changes nothing
+    EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard fronts to selected printer."));
+
+    userSelects(form->ui.PageControl1, form->ui.StandardTabSheet);
+    EXPECT_TRUE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
+    EXPECT_TRUE(form->tabShown(form->ui.PageControl2, form->ui.TextSetupTabSheet));
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard backs to selected printer."));
+    EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.HiddenImagesTabSheet));
+}
+
+TEST_F(Shell, TextSetupBringsThePostcardBackForward)
+{
+    activate();
+    pressContinue();
+    userSelects(form->ui.PageControl2, form->ui.TextSetupTabSheet);
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.StandardTabSheet);
+    userSelects(form->ui.PageControl2, form->ui.PrintControlTabSheet);
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.StandardTabSheet);
+}
+
+TEST_F(Shell, EveryWayOutAsksFirst)
+{
+    activate();
+    form->show();
+    dialogs.questionAnswers = {false, false, false, false};
+    form->ui.ExitAboutButton->click();
+    form->ui.ExitButton->click();
+    form->ui.ExitItem->trigger();
+    form->close(); // the window's close box
+    EXPECT_EQ(dialogs.questions.size(), 4);
+    for (const QString& q : dialogs.questions)
+        EXPECT_EQ(q, QStringLiteral("End Program?|Are you sure you want to end program?"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->ui.TitleMemo->toPlainText(), QStringLiteral("TITLE TEXT"));
+
+    dialogs.questionAnswers = {true};
+    form->ui.ExitItem->trigger();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Shell, HintsComeFromTheControlOrItsNearestAncestor)
+{
+    const auto& ui = form->ui;
+    EXPECT_EQ(TForm1::hintFor(ui.TitleMemo),
+              QStringLiteral("Title of postcard, by default will print bold."));
+    // Labels and check boxes show their page's or group box's hint.
+    EXPECT_EQ(TForm1::hintFor(ui.Label4), ui.TextTabSheet->property("hint").toString());
+    EXPECT_EQ(TForm1::hintFor(ui.TitleCheckBox),
+              QStringLiteral("Check the areas you want to change."));
+    EXPECT_EQ(TForm1::hintFor(ui.StampBorderRadioGroup->button(3)),
+              QStringLiteral("Selects what kind of a border, if any will be drawn around the "
+                             "text in the postage stamp area."));
+    EXPECT_EQ(TForm1::hintFor(ui.Label2),
+              QStringLiteral("The number of copies of each page printed, for example Old Maid is "
+                             "should be 2 so that pairs of cards will be created."));
+    EXPECT_EQ(
+        TForm1::hintFor(ui.StatusBar1),
+        QStringLiteral("If \"Lines\" is selected will print 5 lines in the address area of "
+                       "the postcard to help in addressing.  Otherwise no lines will print."));
+    // The front page, the About sample, the tab strips and the window have none.
+    EXPECT_TRUE(TForm1::hintFor(ui.FrontMemo).isEmpty());
+    EXPECT_TRUE(TForm1::hintFor(ui.AboutSampleImage).isEmpty());
+    EXPECT_TRUE(TForm1::hintFor(ui.PageControl1->findChild<QTabBar*>()).isEmpty());
+    EXPECT_TRUE(TForm1::hintFor(form.get()).isEmpty());
+    EXPECT_EQ(ui.SaveAsJpgItem->property("hint").toString(),
+              QStringLiteral("Select a file to save the card back image as a jpg."));
+}
+
+TEST_F(Shell, HintPanelShowsTheLongFormAndReplacesWhatWasTyped)
+{
+    form->ui.Memo2->setPlainText(QStringLiteral("typed by the user"));
+    form->DisplayHint(QStringLiteral("short|the long form"));
+    EXPECT_EQ(form->ui.Memo2->toPlainText(), QStringLiteral("the long form"));
+    form->DisplayHint(QStringLiteral("Ends Program"));
+    EXPECT_EQ(form->ui.Memo2->toPlainText(), QStringLiteral("Ends Program"));
+    form->DisplayHint(QString());
+    EXPECT_TRUE(form->ui.Memo2->toPlainText().isEmpty());
+    EXPECT_FALSE(form->ui.Memo2->isReadOnly());
+}
+
+TEST(ShellStartup, WorkFolderThatCannotBeMadeIsReportedOnceAndTheWindowStillWorks)
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("cache")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the cache folder should be
+    blocker.close();
+    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", blocker.fileName().toLocal8Bit());
+
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    printer.dpiX = printer.dpiY = 0; // and a printer that cannot be used
+    {
+        TForm1 form(dialogs, printer);
+        form.guard([&] { form.FormActivate(); });
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Talmiro Inc")));
+        EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("resolution")));
+        EXPECT_FALSE(form.BackSheetImage.isNull());
+        EXPECT_FALSE(form.PrintPageImage.isNull());
+        EXPECT_GT(form.Metrics.DpiX, 0);
+    }
+    qputenv("XDG_CACHE_HOME", saved);
+}

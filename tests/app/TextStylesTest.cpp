@@ -1,0 +1,181 @@
+// The card back's texts and options on the Text/Image page and the Text Setup walks.
+#include "support/FormFixture.h"
+
+#include <QTest>
+
+using TextStyles = FormFixture;
+
+TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
+{
+    activate();
+    const AreaStyleArray before = form->AreaStyleTable;
+    QFont chosen(QStringLiteral("Arial"));
+    chosen.setPointSize(14);
+    dialogs.fontAnswers = {chosen};
+    form->ui.FontButton->click();
+    ASSERT_EQ(dialogs.fontShown.size(), 1u);
+    EXPECT_EQ(dialogs.fontShown[0].family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(dialogs.fontShown[0].pointSize(), 10);
+    EXPECT_TRUE(dialogs.fontShown[0].bold());
+    EXPECT_TRUE(dialogs.fontScalableOnly[0]);
+    for (std::size_t i = 0; i < std::size_t(AreaCount); ++i)
+        EXPECT_EQ(form->AreaStyleTable[i], before[i]) << i;
+    EXPECT_EQ(form->AreaStyleTable[AreaSpare].size, 14);
+    EXPECT_EQ(form->AreaStyleTable[AreaSpare].name, QStringLiteral("Arial"));
+}
+
+TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
+{
+    activate();
+    form->ui.PostCardCheckBox->setChecked(true);
+    form->ui.AddressLinesCheckBox->setChecked(true);
+    const AreaStyleArray before = form->AreaStyleTable;
+    form->ui.FontButton->click(); // cancelled
+    EXPECT_EQ(form->AreaStyleTable, before);
+    // Seeded from the first ticked area, the "PostCard" caption.
+    EXPECT_EQ(dialogs.fontShown.back().family(), QStringLiteral("Coronet"));
+    EXPECT_EQ(dialogs.fontShown.back().pointSize(), 30);
+
+    QFont chosen(QStringLiteral("Times New Roman"));
+    chosen.setPointSize(20);
+    chosen.setItalic(true);
+    dialogs.fontAnswers = {chosen};
+    form->ui.FontButton->click();
+    for (Area a : {AreaPostCard, AreaAddress, AreaSpare}) {
+        EXPECT_EQ(form->AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
+        EXPECT_EQ(form->AreaStyleTable[a].size, 20);
+        EXPECT_EQ(form->AreaStyleTable[a].style, unsigned(fsItalic));
+    }
+    EXPECT_EQ(form->AreaStyleTable[AreaPostCard].colour, TColors::Blue);
+    EXPECT_EQ(form->AreaStyleTable[AreaAddress].colour, TColors::Grey);
+    EXPECT_EQ(form->AreaStyleTable[AreaTitle], before[AreaTitle]);
+}
+
+TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
+{
+    activate();
+    form->ui.TitleCheckBox->setChecked(true);
+    form->ui.StampBorderTextCheckBox->setChecked(true);
+    const AreaStyleArray before = form->AreaStyleTable;
+    dialogs.colorAnswers = {QColor(0, 128, 0)};
+    form->ui.ColorButton->click();
+    EXPECT_EQ(dialogs.colorShown.front(), QColor(Qt::black));
+    EXPECT_EQ(dialogs.messages, (QStringList{"0", "4", "8"}));
+    const TColor green = 0x00008000;
+    EXPECT_EQ(form->AreaStyleTable[AreaTitle].colour, green);
+    EXPECT_EQ(form->AreaStyleTable[AreaStamp].colour, green);
+    EXPECT_EQ(form->AreaStyleTable[AreaSpare].colour, green);
+    // The stamp takes the title's face, size and style too.
+    EXPECT_EQ(form->AreaStyleTable[AreaStamp].size, before[AreaTitle].size);
+    EXPECT_EQ(form->AreaStyleTable[AreaStamp].style, before[AreaTitle].style);
+    EXPECT_EQ(form->AreaStyleTable[AreaDescriptive], before[AreaDescriptive]);
+}
+
+TEST_F(TextStyles, SelectColorWithOnlyTheBarCodeTickedStopsThere)
+{
+    activate();
+    const fc spare = form->AreaStyleTable[AreaSpare];
+    form->ui.PostalBarCodeCheckBox->setChecked(true);
+    dialogs.colorAnswers = {QColor(255, 0, 0)};
+    form->ui.ColorButton->click();
+    EXPECT_EQ(dialogs.messages, QStringList{"7"});
+    EXPECT_EQ(form->AreaStyleTable[AreaPostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->AreaStyleTable[AreaSpare], spare);
+
+    dialogs.messages.clear();
+    form->ui.ColorButton->click(); // cancelled: no message, nothing changes
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(form->AreaStyleTable[AreaPostalBarCode].colour, 0x000000FFu);
+}
+
+TEST_F(TextStyles, UnSelectAllLeavesThePostCardBoxAlone)
+{
+    for (QCheckBox* box : form->ui.FontGroupBox->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    form->ui.UnSelectAllButton->click();
+    for (QCheckBox* box : form->ui.FontGroupBox->findChildren<QCheckBox*>())
+        EXPECT_EQ(box->isChecked(), box == form->ui.PostCardCheckBox)
+            << box->objectName().toStdString();
+}
+
+TEST_F(TextStyles, MemoPromptsAreClearedOnClickOnlyWhenTheyMatchExactly)
+{
+    auto click = [](QTextEdit* memo) {
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    };
+    form->ui.TitleMemo->setPlainText(QStringLiteral("Enter Title Text here\nsecond"));
+    form->ui.DescMemo->setPlainText(QStringLiteral("enter descriptive text here"));
+    form->ui.CreatedByMemo->setPlainText(QStringLiteral("Enter CreatedBy Text here"));
+    click(form->ui.TitleMemo);
+    click(form->ui.DescMemo);
+    click(form->ui.CreatedByMemo);
+    EXPECT_TRUE(form->ui.TitleMemo->toPlainText().isEmpty());
+    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("enter descriptive text here"));
+    EXPECT_TRUE(form->ui.CreatedByMemo->toPlainText().isEmpty());
+    form->ui.TitleMemo->setPlainText(QStringLiteral("TITLE TEXT"));
+    click(form->ui.TitleMemo);
+    EXPECT_EQ(form->ui.TitleMemo->toPlainText(), QStringLiteral("TITLE TEXT"));
+}
+
+TEST_F(TextStyles, OptionsEnableTheirInputsWithTheirLabelsAlsoWhenSetByTheProgram)
+{
+    auto& ui = form->ui;
+    EXPECT_FALSE(ui.AddressMemo->isEnabled());
+    ui.AddressLinesRadioGroup->setItemIndex(2);
+    EXPECT_TRUE(ui.AddressMemo->isEnabled());
+    EXPECT_TRUE(ui.Label11->isEnabled());
+    ui.AddressLinesRadioGroup->button(0)->click();
+    EXPECT_FALSE(ui.AddressMemo->isEnabled());
+    EXPECT_FALSE(ui.Label11->isEnabled());
+
+    ui.AddressSeperatorRadioGroup->setItemIndex(1);
+    EXPECT_FALSE(ui.CreatedByMemo->isEnabled());
+    EXPECT_FALSE(ui.Label6->isEnabled());
+    ui.AddressSeperatorRadioGroup->setItemIndex(3);
+    EXPECT_TRUE(ui.CreatedByMemo->isEnabled());
+
+    ui.PostalBarCodeBoxRadioGroup->setItemIndex(0);
+    EXPECT_FALSE(ui.PostalBarCodeEdit->isEnabled());
+    EXPECT_FALSE(ui.Label9->isEnabled());
+    ui.PostCardRadioGroup->setItemIndex(0);
+    EXPECT_FALSE(ui.PostCardEdit->isEnabled());
+    EXPECT_FALSE(ui.Label1->isEnabled());
+    ui.PostCardRadioGroup->setItemIndex(1);
+    EXPECT_TRUE(ui.PostCardEdit->isEnabled());
+
+    ui.LowerLeftCornerRadioGroup->setItemIndex(1);
+    EXPECT_TRUE(ui.LowerLeftTextMemo->isEnabled());
+    EXPECT_TRUE(ui.Label7->isEnabled());
+    EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
+    EXPECT_FALSE(ui.Label10->isEnabled());
+    ui.LowerLeftCornerRadioGroup->setItemIndex(0);
+    EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
+    EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
+    // In the welcome state choosing "Image" asks for no picture.
+    ui.LowerLeftCornerRadioGroup->setItemIndex(2);
+    EXPECT_TRUE(ui.PostCardBackImage->isEnabled());
+    EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
+    EXPECT_TRUE(dialogs.openShown.empty());
+}
+
+TEST_F(TextStyles, LinesAreThoseTheMemoDisplaysEvenOnAHiddenPage)
+{
+    QTextEdit* memo = form->ui.TitleMemo; // its page is hidden in the welcome state
+    ASSERT_FALSE(memo->isVisible());
+    memo->setPlainText(QString());
+    EXPECT_TRUE(displayedLines(memo).isEmpty());
+    memo->setPlainText(QStringLiteral("a\n"));
+    EXPECT_EQ(displayedLines(memo), QStringList{"a"});
+    memo->setPlainText(QStringLiteral("a\n\n"));
+    EXPECT_EQ(displayedLines(memo), (QStringList{"a", ""}));
+    memo->setPlainText(QStringLiteral("one\n\nthree"));
+    EXPECT_EQ(displayedLines(memo), (QStringList{"one", "", "three"}));
+    // A title too long for the memo's width wraps into several lines, each drawn as one.
+    const QString longTitle =
+        QStringLiteral("A summer afternoon by the lake with the whole family");
+    memo->setPlainText(longTitle);
+    const QStringList wrapped = displayedLines(memo);
+    EXPECT_GE(wrapped.size(), 2);
+    EXPECT_EQ(wrapped.join(QLatin1Char(' ')), longTitle);
+    EXPECT_EQ(displayedLines(form->ui.StampMemo), (QStringList{"PLACE", "", "STAMP", "", "HERE"}));
+}

@@ -1,0 +1,180 @@
+// The main window's controls: focus order, names for screen readers, spinners, radio groups,
+// pop-up menus and resizing.
+#include "support/FormFixture.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace
+{
+
+// The names of the controls the Tab key visits on a page, in order; a radio button stands for
+// its group.
+QStringList tabOrder(QWidget* page)
+{
+    QStringList names;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(page))
+            continue;
+        QWidget* named = qobject_cast<RadioGroup*>(w->parentWidget()) ? w->parentWidget() : w;
+        names << named->objectName();
+    }
+    return names;
+}
+
+QString accessibleName(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+using Window = FormFixture;
+
+TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
+{
+    EXPECT_EQ(tabOrder(form->ui.TextTabSheet),
+              (QStringList{"TitleMemo", "DescMemo", "CreatedByMemo", "StampMemo",
+                           "AddressLinesRadioGroup", "AddressSeperatorRadioGroup",
+                           "StampBorderRadioGroup", "PostalBarCodeBoxRadioGroup",
+                           "LowerLeftTextMemo", "LowerLeftCornerRadioGroup", "PostalBarCodeEdit",
+                           "PostCardEdit", "PostCardRadioGroup", "AddressMemo"}));
+    EXPECT_EQ(
+        tabOrder(form->ui.FrontTabSheet),
+        (QStringList{"ImageSizeEdit", "ImageSizeUpDown", "ImageHOffsetEdit", "ImageHOffsetUpDown",
+                     "ImageVOffsetEdit", "ImageVOffsetUpDown", "FrontMemo", "SelectFontButton",
+                     "FrontSelectColorButton", "FrontTextAtRadioGroup"}));
+    form->ui.Panel1->show(); // as the first activation does
+    EXPECT_EQ(tabOrder(form->ui.PrintControlTabSheet),
+              (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
+                           "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "TypeOfDeckRadioGroup",
+                           "ExitButton"}));
+    EXPECT_EQ(tabOrder(form->ui.TextSetupTabSheet),
+              (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
+                           "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",
+                           "AddressLinesCheckBox", "PostalBarCodeCheckBox", "UnSelectAllButton",
+                           "PostCardCheckBox", "FontButton", "ColorButton"}));
+    EXPECT_EQ(tabOrder(form->ui.AboutTabSheet).mid(0, 2),
+              (QStringList{"ContinueButton", "ExitAboutButton"}));
+}
+
+TEST_F(Window, ArrowKeysMoveARadioGroupsChoice)
+{
+    RadioGroup* group = form->ui.AddressSeperatorRadioGroup;
+    QSignalSpy spy(group, &RadioGroup::changed);
+    QTest::keyClick(group->button(3), Qt::Key_Up);
+    EXPECT_EQ(group->itemIndex(), 2);
+    QTest::keyClick(group->button(2), Qt::Key_Down);
+    QTest::keyClick(group->button(3), Qt::Key_Down); // already the last: stays
+    EXPECT_EQ(group->itemIndex(), 3);
+    EXPECT_EQ(spy.count(), 2);
+    // Only the chosen item is a Tab stop.
+    EXPECT_TRUE(group->button(3)->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(group->button(0)->focusPolicy() & Qt::TabFocus);
+    group->setItemIndex(3); // no change, no notification
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
+{
+    const auto& ui = form->ui;
+    EXPECT_EQ(accessibleName(ui.TitleMemo), QStringLiteral("Title Text"));
+    EXPECT_EQ(accessibleName(ui.AddressMemo), QStringLiteral("Name and Address Text:"));
+    EXPECT_EQ(accessibleName(ui.PostalBarCodeEdit), QStringLiteral("Postal Bar Code Area Text"));
+    EXPECT_EQ(accessibleName(ui.PostCardBackImage), QStringLiteral("Image (right click menu)"));
+    EXPECT_EQ(accessibleName(ui.FrontImage),
+              QStringLiteral("PostCard Front Image (right click for menu)"));
+    EXPECT_EQ(accessibleName(ui.CopiesEdit), QStringLiteral("Number of Copies"));
+    EXPECT_EQ(accessibleName(ui.StampBorderRadioGroup->button(3)), QStringLiteral("Stamp "));
+    EXPECT_EQ(accessibleName(ui.PrintButton), QStringLiteral("Print"));
+    // Every control that takes focus has a name a screen reader can say.
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == form.get() &&
+            !w->inherits("QTabBar") && !w->inherits("QScrollBar")) {
+            EXPECT_FALSE(accessibleName(w).trimmed().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+    // ...and its hint as its description.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(ui.DescMemo);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->text(QAccessible::Description),
+              QStringLiteral("A short description for your postcard."));
+}
+
+TEST_F(Window, SpinnersKeepTheirRangesAndWriteTheirEdits)
+{
+    const auto& ui = form->ui;
+    for (int i = 0; i < 6; ++i)
+        ui.CopiesUpDown->click(true);
+    EXPECT_EQ(ui.CopiesUpDown->position(), 4);
+    EXPECT_EQ(ui.CopiesEdit->text(), QStringLiteral("4"));
+    EXPECT_TRUE(ui.CopiesEdit->isReadOnly());
+    EXPECT_TRUE(ui.PrintImageAdjustEdit->isReadOnly());
+    for (int i = 0; i < 60; ++i)
+        ui.PrintImageAdjustUpDown->click(false);
+    EXPECT_EQ(ui.PrintImageAdjustEdit->text(), QStringLiteral("-50"));
+    EXPECT_EQ(ui.ImageSizeUpDown->position(), 100);
+    EXPECT_EQ(ui.ImageSizeUpDown->minimum(), 1);
+    EXPECT_EQ(ui.ImageSizeUpDown->maximum(), 200);
+    EXPECT_EQ(ui.ImageHOffsetEdit->text(), QStringLiteral("50"));
+    EXPECT_EQ(ui.ImageVOffsetUpDown->maximum(), 100);
+    // The front edits take typing, which changes no spinner.
+    EXPECT_FALSE(ui.ImageSizeEdit->isReadOnly());
+    QTest::keyClicks(ui.ImageSizeEdit, QStringLiteral("7"));
+    EXPECT_EQ(ui.ImageSizeUpDown->position(), 100);
+    // The Up key in an attached edit presses the spinner's up arrow.
+    QSignalSpy spy(ui.ImageHOffsetUpDown, &UpDown::clicked);
+    QTest::keyClick(ui.ImageHOffsetEdit, Qt::Key_Up);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_TRUE(spy[0][0].toBool());
+    EXPECT_EQ(ui.ImageHOffsetEdit->text(), QStringLiteral("51"));
+}
+
+TEST_F(Window, RadioGroupsLayTheirItemsOutInColumns)
+{
+    RadioGroup* barCode = form->ui.PostalBarCodeBoxRadioGroup; // five columns, two items
+    const QRect no = barCode->button(0)->geometry();
+    const QRect yes = barCode->button(1)->geometry();
+    EXPECT_EQ(no.top(), yes.top());
+    EXPECT_GT(yes.left(), no.left());
+    EXPECT_LT(yes.right(), barCode->width() / 2);
+    RadioGroup* separator = form->ui.AddressSeperatorRadioGroup; // two columns, filled downwards
+    EXPECT_EQ(separator->button(0)->x(), separator->button(1)->x());
+    EXPECT_GT(separator->button(2)->x(), separator->button(0)->x());
+    EXPECT_EQ(form->ui.StampBorderRadioGroup->items().last(), QStringLiteral("Stamp "));
+}
+
+TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
+{
+    const auto& ui = form->ui;
+    form->show();
+    ASSERT_EQ(form->ImagePopupMenu->actions().size(), 2);
+    EXPECT_EQ(form->ImagePopupMenu->actions()[0]->text(), QStringLiteral("Open Image..."));
+    EXPECT_EQ(form->ImagePopupMenu->actions()[1]->text(), QStringLiteral("Delete Image"));
+    emit ui.StatusBar1->customContextMenuRequested(QPoint(10, 5));
+    EXPECT_TRUE(form->ImagePopupMenu->isVisible());
+    form->ImagePopupMenu->hide();
+    EXPECT_EQ(form->PopupMenu1->actions()[0]->text(), QStringLiteral("Open..."));
+    EXPECT_EQ(form->PopupMenu1->actions()[1]->text(), QStringLiteral("Delete"));
+    const QList<QAction*> files = ui.FilesMenu->actions();
+    ASSERT_EQ(files.size(), 4);
+    EXPECT_EQ(files[0]->text(), QStringLiteral("Save Image BitMap..."));
+    EXPECT_EQ(files[1]->text(), QStringLiteral("Save Image jpg..."));
+    EXPECT_TRUE(files[2]->isSeparator());
+    EXPECT_EQ(files[3]->text(), QStringLiteral("Exit"));
+}
+
+TEST_F(Window, ResizingKeepsControlsInPlaceAndTheStatusBarAtTheBottom)
+{
+    form->show();
+    const QRect memo = form->ui.TitleMemo->geometry();
+    const QRect tabs = form->ui.PageControl1->geometry();
+    form->resize(1000, 700);
+    QTest::qWait(20);
+    EXPECT_EQ(form->ui.TitleMemo->geometry(), memo);
+    EXPECT_EQ(form->ui.PageControl1->geometry(), tabs);
+    EXPECT_EQ(form->ui.StatusBar1->geometry().bottom(), form->height() - 1);
+    EXPECT_EQ(form->ui.StatusBar1->width(), 1000);
+}
