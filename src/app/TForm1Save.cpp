@@ -40,7 +40,6 @@ void TForm1::SaveSheetImageBestItemClick(QObject* Sender)
         dialogs().message(NoNameMessage);
         return;
     }
-    dialog.fileName = *name;
 
     WaitCursor wait;
     SaveSheetImage(BackSheetImage, format, *name);
