@@ -1,9 +1,23 @@
 #!/usr/bin/env bash
-# Sets everything up, builds and runs every test headless.
+# Sets everything up, builds and runs every test headless: first the ordinary build, then the
+# whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer (skip that second
+# pass with TALMIRO_QUICK=1 while iterating).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build_dir=${BUILD_DIR:-build}
-cmake --build "$build_dir"
 export QT_QPA_PLATFORM=offscreen
+
+cmake --build "$build_dir"
 ctest --test-dir "$build_dir" --output-on-failure -j2
+
+if [ "${TALMIRO_QUICK:-0}" != 1 ]; then
+  asan_dir=${ASAN_BUILD_DIR:-build-asan}
+  if [ ! -f "$asan_dir/build.ninja" ]; then
+    cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALMIRO_SANITIZE=ON
+  fi
+  cmake --build "$asan_dir"
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --test-dir "$asan_dir" --output-on-failure -j2
+fi
