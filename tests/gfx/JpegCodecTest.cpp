@@ -1,6 +1,7 @@
 #include "gfx/JpegCodec.h"
 #include "gfx/AppError.h"
 #include "support/PictureFiles.h"
+#include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>

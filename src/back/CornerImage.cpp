@@ -1,0 +1,46 @@
+#include "CornerImage.h"
+
+#include <QPainter>
+
+namespace
+{
+
+constexpr int NewCornerSide = 300;
+
+} // namespace
+
+QImage NewCornerImage()
+{
+    QImage image(NewCornerSide, NewCornerSide, QImage::Format_RGB32);
+    image.fill(fromTColor(TColors::Cream));
+    return image;
+}
+
+QRect CornerPreviewRect(QSize size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    // The loader refuses empty pictures; an empty one here gets no room rather than a
+    // division by zero.
+    if (w <= 0 || h <= 0)
+        return QRect();
+    if (h < w)
+        return QRect(0, 0, CornerPreviewSide, h * CornerPreviewSide / w);
+    return QRect(0, 0, w * CornerPreviewSide / h, CornerPreviewSide);
+}
+
+void ClearCornerPreview(QImage& box, TColor fill)
+{
+    QPainter p(&box);
+    p.fillRect(QRect(0, 0, CornerPreviewSide, CornerPreviewSide), fromTColor(fill));
+}
+
+void DrawCornerPreview(QImage& box, const QImage& picture, TColor fill)
+{
+    ClearCornerPreview(box, fill);
+    const QRect place = CornerPreviewRect(picture.size());
+    if (place.isEmpty())
+        return;
+    QPainter p(&box);
+    p.drawImage(place, picture);
+}

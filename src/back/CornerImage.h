@@ -1,0 +1,20 @@
+#pragma once
+// The lower-left corner picture and its 116 x 116 preview, drawn without any widget.
+#include "gfx/TColor.h"
+
+#include <QImage>
+#include <QRect>
+
+constexpr int CornerPreviewSide = 116;
+
+// The corner picture before any is chosen: a cream 300 x 300 square.
+QImage NewCornerImage();
+
+// Where a picture of `size` sits in the preview box: in its top-left corner, as large as fits
+// with its proportions kept, by whole-number division. A sliver (1 x 200) gets no room at all.
+QRect CornerPreviewRect(QSize size);
+
+// Clears the preview box to `fill`.
+void ClearCornerPreview(QImage& box, TColor fill);
+// Clears the preview box to `fill` and stretches `picture` into its place.
+void DrawCornerPreview(QImage& box, const QImage& picture, TColor fill);

@@ -1,0 +1,79 @@
+#include "back/CornerImage.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+QImage whiteBox()
+{
+    QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
+    box.fill(Qt::white);
+    return box;
+}
+
+QImage plain(int w, int h, Qt::GlobalColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+TEST(CornerImage, StartsAsACreamSquare)
+{
+    const QImage corner = NewCornerImage();
+    EXPECT_EQ(corner.size(), QSize(300, 300));
+    EXPECT_EQ(corner.pixelColor(0, 0), fromTColor(TColors::Cream));
+    EXPECT_EQ(corner.pixelColor(299, 299), fromTColor(TColors::Cream));
+}
+
+TEST(CornerImage, PreviewKeepsProportionsWithWholeNumberDivision)
+{
+    EXPECT_EQ(CornerPreviewRect(QSize(300, 150)), QRect(0, 0, 116, 58));
+    EXPECT_EQ(CornerPreviewRect(QSize(150, 300)), QRect(0, 0, 58, 116));
+    EXPECT_EQ(CornerPreviewRect(QSize(300, 300)), QRect(0, 0, 116, 116));
+    // 100 x 116 / 117 = 99.1: the remainder is dropped.
+    EXPECT_EQ(CornerPreviewRect(QSize(117, 100)), QRect(0, 0, 116, 99));
+    // Slivers get no room; the largest pictures do not overflow.
+    EXPECT_EQ(CornerPreviewRect(QSize(1, 200)).width(), 0);
+    EXPECT_EQ(CornerPreviewRect(QSize(200, 1)).height(), 0);
+    EXPECT_EQ(CornerPreviewRect(QSize(30000, 30000)), QRect(0, 0, 116, 116));
+    EXPECT_TRUE(CornerPreviewRect(QSize(0, 10)).isEmpty());
+    EXPECT_TRUE(CornerPreviewRect(QSize(10, 0)).isEmpty());
+}
+
+TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
+{
+    QImage box = whiteBox();
+    DrawCornerPreview(box, plain(300, 150, Qt::red), TColors::Cream);
+    EXPECT_EQ(box.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(box.pixelColor(115, 57), QColor(Qt::red));
+    EXPECT_EQ(box.pixelColor(0, 58), fromTColor(TColors::Cream));
+    EXPECT_EQ(box.pixelColor(115, 115), fromTColor(TColors::Cream));
+
+    box = whiteBox();
+    DrawCornerPreview(box, plain(150, 300, Qt::blue), TColors::White);
+    EXPECT_EQ(box.pixelColor(57, 115), QColor(Qt::blue));
+    EXPECT_EQ(box.pixelColor(58, 0), QColor(Qt::white));
+}
+
+TEST(CornerImage, SliverShowsOnlyTheFill)
+{
+    QImage box = whiteBox();
+    DrawCornerPreview(box, plain(1, 200, Qt::red), TColors::Cream);
+    for (const QPoint p : {QPoint(0, 0), QPoint(0, 115), QPoint(60, 60)})
+        EXPECT_EQ(box.pixelColor(p), fromTColor(TColors::Cream)) << p.x() << "," << p.y();
+}
+
+TEST(CornerImage, ClearingTouchesOnlyTheBox)
+{
+    QImage bigger(130, 130, QImage::Format_RGB32);
+    bigger.fill(Qt::green);
+    ClearCornerPreview(bigger, TColors::Cream);
+    EXPECT_EQ(bigger.pixelColor(115, 115), fromTColor(TColors::Cream));
+    EXPECT_EQ(bigger.pixelColor(116, 0), QColor(Qt::green));
+    EXPECT_EQ(bigger.pixelColor(0, 116), QColor(Qt::green));
+}
+
+} // namespace
