@@ -1,0 +1,173 @@
+// The lower-left corner picture on the main window: the dialog, loading, the
+// preview box, Delete Image and the corner choice.
+#include "support/FormFixture.h"
+#include "support/PictureFiles.h"
+#include "support/QtPrinters.h"
+
+#include <QTemporaryDir>
+
+namespace
+{
+
+constexpr int ChoiceNone = 0;
+constexpr int ChoiceImage = 2;
+
+const QColor Cream = fromTColor(TColors::Cream);
+const QColor White = QColor(Qt::white);
+
+class CornerForm : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+    }
+    QString bmp(const QString& name, int w, int h)
+    {
+        const QString path = dir.filePath(name);
+        writeFile(path, makeBmp(w, h, 24));
+        return path;
+    }
+    int choice() const { return form->ui.LowerLeftCornerRadioGroup->itemIndex(); }
+    QColor preview(int x, int y) const
+    {
+        return form->ui.PostCardBackImage->canvas().pixelColor(x, y);
+    }
+    // "Open Image..." from the pop-up menu, answered with `file` (or Cancel).
+    void openImage(const std::optional<QString>& file)
+    {
+        dialogs.openAnswers.push_back(file);
+        form->ui.OpenImage1->trigger();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CornerForm, StartsWithACreamSquareAndNoPicture)
+{
+    EXPECT_EQ(form->CornerImage.size(), QSize(300, 300));
+    EXPECT_EQ(form->CornerImage.pixelColor(150, 150), Cream);
+    EXPECT_TRUE(form->CornerImageFile.isEmpty());
+    EXPECT_EQ(preview(0, 0), Cream);
+    EXPECT_EQ(preview(115, 115), Cream);
+    EXPECT_EQ(choice(), ChoiceImage);
+    // Activation applies the choice but asks for nothing while the About page is
+    // up.
+    EXPECT_TRUE(dialogs.openShown.empty());
+}
+
+TEST_F(CornerForm, ContinueAsksAtOnceAndCancelChoosesNone)
+{
+    pressContinue();
+    ASSERT_EQ(dialogs.openShown.size(), 1u);
+    const FileDialogSettings& shown = dialogs.openShown[0];
+    EXPECT_EQ(shown.filter, QStringLiteral("Bitmaps (*.bmp), JPEG Image File (*.jpg), JPEG Image "
+                                           "File (*.jpeg)|*.bmp;*.jpg;*.jpeg"));
+    EXPECT_EQ(shown.defaultExt, QStringLiteral(".bmp"));
+    EXPECT_EQ(shown.initialDir, QStringLiteral("."));
+    EXPECT_TRUE(shown.fileName.isEmpty());
+    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_FALSE(form->ui.PostCardBackImage->isEnabled());
+    EXPECT_TRUE(form->CornerImageFile.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
+{
+    const QString wide = bmp(QStringLiteral("wide.bmp"), 300, 150);
+    dialogs.openAnswers.push_back(wide);
+    pressContinue();
+    EXPECT_EQ(form->CornerImageFile, wide);
+    EXPECT_EQ(form->CornerImage.size(), QSize(300, 150));
+    EXPECT_EQ(choice(), ChoiceImage);
+    // 116 x 58 at the top left; the rest of the box white.
+    EXPECT_NE(preview(0, 0), White);
+    EXPECT_NE(preview(115, 57), White);
+    EXPECT_EQ(preview(0, 58), White);
+    EXPECT_EQ(preview(115, 115), White);
+
+    form->ui.DeleteImage->trigger();
+    EXPECT_TRUE(form->CornerImageFile.isEmpty());
+    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_EQ(preview(0, 0), Cream);
+    // The old pixels stay; nothing draws them while no file is named.
+    EXPECT_EQ(form->CornerImage.size(), QSize(300, 150));
+
+    // Choosing "Image" again asks at once; a tall picture now sits on cream.
+    const QString tall = bmp(QStringLiteral("tall.bmp"), 150, 300);
+    dialogs.openAnswers.push_back(tall);
+    form->ui.LowerLeftCornerRadioGroup->setItemIndex(ChoiceImage);
+    EXPECT_EQ(form->CornerImageFile, tall);
+    EXPECT_NE(preview(57, 115), Cream);
+    EXPECT_EQ(preview(58, 0), Cream);
+}
+
+TEST_F(CornerForm, DeletedPictureStaysOffWhenImageIsCancelled)
+{
+    dialogs.openAnswers.push_back(bmp(QStringLiteral("a.bmp"), 20, 20));
+    pressContinue();
+    form->ui.DeleteImage->trigger();
+    form->ui.LowerLeftCornerRadioGroup->setItemIndex(ChoiceImage); // dialog cancelled
+    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_TRUE(form->CornerImageFile.isEmpty());
+    EXPECT_EQ(dialogs.openShown.size(), 2u);
+    EXPECT_TRUE(dialogs.openShown[1].fileName.isEmpty());
+}
+
+TEST_F(CornerForm, DialogReopensOnTheLastFile)
+{
+    const QString first = bmp(QStringLiteral("first.bmp"), 10, 10);
+    dialogs.openAnswers.push_back(first);
+    pressContinue();
+    openImage(std::nullopt);
+    ASSERT_EQ(dialogs.openShown.size(), 2u);
+    EXPECT_EQ(dialogs.openShown[1].fileName, first);
+    // Cancel through the menu keeps the picture but sets the choice to "None".
+    EXPECT_EQ(form->CornerImageFile, first);
+    EXPECT_EQ(choice(), ChoiceNone);
+}
+
+TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
+{
+    const QString good = bmp(QStringLiteral("good.bmp"), 300, 150);
+    dialogs.openAnswers.push_back(good);
+    pressContinue();
+    const QImage pictureBefore = form->CornerImage.copy();
+    const QImage previewBefore = form->ui.PostCardBackImage->canvas().copy();
+
+    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
+    const QByteArray jpeg = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
+    writeFile(cut, jpeg.left(jpeg.size() / 2));
+    const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
+    writeFile(huge, bmpHeaderDeclaring(40000, 40000));
+    const QString missing = dir.filePath(QStringLiteral("gone.bmp"));
+    for (const QString& bad : {cut, huge, missing}) {
+        SCOPED_TRACE(bad.toStdString());
+        dialogs.errors.clear();
+        openImage(bad);
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_EQ(form->CornerImageFile, good);
+        EXPECT_EQ(form->CornerImage, pictureBefore);
+        EXPECT_EQ(form->ui.PostCardBackImage->canvas(), previewBefore);
+        EXPECT_EQ(choice(), ChoiceImage);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("Cannot open file \"%1\". No such file or "
+                                                "directory")
+                                     .arg(missing));
+}
+
+TEST_F(CornerForm, FailedFirstLoadLeavesNoPictureChosen)
+{
+    const QString notJpeg = dir.filePath(QStringLiteral("photo.jpg"));
+    writeFile(notJpeg, makeBmp(8, 8, 24));
+    dialogs.openAnswers.push_back(notJpeg);
+    pressContinue();
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("JPEG error #53")});
+    EXPECT_TRUE(form->CornerImageFile.isEmpty());
+    EXPECT_EQ(form->CornerImage.size(), QSize(300, 300));
+    EXPECT_EQ(preview(60, 60), Cream);
+}
+
+} // namespace
