@@ -1,6 +1,27 @@
 // The card front: composing, picking and the delayed refresh.
 #include "TForm1.h"
 
+#include "WaitCursor.h"
+#include "back/PictureFile.h"
+#include "front/FrontComposer.h"
+#include "gfx/BmpFile.h"
+
+#include <QDir>
+
+namespace
+{
+
+// Items of the front text picker.
+constexpr int PickPosition = 1;
+constexpr int PickColour = 2;
+
+// The group box's border and caption around the preview.
+const QSize FrontGroupBoxFrame(4, 17);
+
+const QString TransposedPictureFile = QStringLiteral("~~a.bmp");
+
+} // namespace
+
 void TForm1::PrepareFrontPreview()
 {
     ui.FrontImage->resize(400, 300);
@@ -9,14 +30,137 @@ void TForm1::PrepareFrontPreview()
     ui.FrontImage->resize(300, 200);
 }
 
-void TForm1::FrontImageRefresh(QObject*) {}
-void TForm1::OpenPopupClick(QObject*) {}
-void TForm1::FrontImageClick(QObject*) {}
-void TForm1::DeletePopupClick(QObject*) {}
-void TForm1::ImageSizeUpDownClick(QObject*, bool) {}
-void TForm1::ImageHOffsetUpDownClick(QObject*, bool) {}
-void TForm1::ImageVOffsetUpDownClick(QObject*, bool) {}
-void TForm1::FrontImageTimerTimer(QObject*) {}
-void TForm1::SelectFontButtonClick(QObject*) {}
-void TForm1::FrontSelectColorButtonClick(QObject*) {}
-void TForm1::FrontImageMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::FrontImageRefresh(QObject*)
+{
+    WaitCursor wait;
+    const FrontCard card = FrontCardForLayout(ui.TypeOfDeckRadioGroup->itemIndex(), Metrics);
+    const QSize preview(card.width / FrontPreviewScale, card.height / FrontPreviewScale);
+    const QSize box = preview + FrontGroupBoxFrame;
+    if (ui.FrontGroupBox->width() != box.width()) {
+        ui.FrontGroupBox->resize(box);
+        ui.FrontImage->resize(preview);
+        ui.FrontGroupBox->repaint();
+    }
+    // A picture is only ever taken with its file name, but a front is never fitted to a
+    // picture without pixels.
+    if (FrontPictureFile.isEmpty() || FrontPicture.isNull())
+        return;
+
+    FrontComposition front;
+    front.picture = FrontPicture;
+    front.pictureTurned = FrontPictureTurned;
+    front.size = ui.ImageSizeUpDown->position();
+    front.hOffset = ui.ImageHOffsetUpDown->position();
+    front.vOffset = ui.ImageVOffsetUpDown->position();
+    if (!ui.FrontMemo->document()->isEmpty())
+        front.lines = displayedLines(ui.FrontMemo);
+    front.font = FrontFont;
+    front.colour = FrontTextColour;
+    front.textX = FrontTextX;
+    front.textY = FrontTextY;
+    front.card = card;
+
+    const QImage composed = ComposeFront(front);
+    DrawFrontPreview(ui.FrontImage->canvas(), composed);
+    ui.FrontImage->update();
+    FrontSheetImage = composed;
+}
+
+void TForm1::OpenPopupClick(QObject* Sender)
+{
+    const std::optional<QString> chosen = dialogs().openPicture(FrontOpenPictureDialog);
+    if (!chosen)
+        return;
+    FrontOpenPictureDialog.fileName = *chosen;
+
+    // Nothing of the front changes until the picture is loaded, turned and its turned copy
+    // written: a failure anywhere leaves the former picture, its file name and its text
+    // direction together.
+    QImage picture;
+    LoadPictureFile(*chosen, picture);
+    bool turned = false;
+    if (picture.width() < picture.height()) {
+        WaitCursor wait;
+        picture = TransposePicture(picture);
+        writeBmpFile(picture, QDir(WorkFolder).filePath(TransposedPictureFile));
+        turned = true;
+    }
+    FrontPictureFile = *chosen;
+    FrontPicture = picture;
+    FrontPictureTurned = turned;
+    FrontImageRefresh(Sender);
+}
+
+void TForm1::FrontImageClick(QObject* Sender)
+{
+    if (FrontPictureFile.isEmpty())
+        OpenPopupClick(Sender);
+}
+
+void TForm1::DeletePopupClick(QObject*)
+{
+    // A front picture can be replaced but not removed.
+}
+
+void TForm1::ImageSizeUpDownClick(QObject*, bool)
+{
+    // A run of clicks gives one refresh, once the clicks pause.
+    FrontImageTimer.stop();
+    FrontImageTimer.start();
+}
+
+void TForm1::ImageHOffsetUpDownClick(QObject* Sender, bool up)
+{
+    ImageSizeUpDownClick(Sender, up);
+}
+
+void TForm1::ImageVOffsetUpDownClick(QObject* Sender, bool up)
+{
+    ImageSizeUpDownClick(Sender, up);
+}
+
+void TForm1::FrontImageTimerTimer(QObject* Sender)
+{
+    FrontImageTimer.stop();
+    FrontImageRefresh(Sender);
+}
+
+void TForm1::SelectFontButtonClick(QObject* Sender)
+{
+    const std::optional<QFont> font = dialogs().chooseFont(FrontFont, false);
+    if (!font)
+        return;
+    FrontFont = *font;
+    FrontImageRefresh(Sender);
+}
+
+void TForm1::FrontSelectColorButtonClick(QObject* Sender)
+{
+    const std::optional<QColor> colour = dialogs().chooseColor(fromTColor(FrontTextColour));
+    if (!colour)
+        return;
+    FrontTextColour = toTColor(*colour);
+    FrontImageRefresh(Sender);
+}
+
+void TForm1::FrontImageMouseDown(QObject* Sender, Qt::MouseButton, Qt::KeyboardModifiers, int x,
+                                 int y)
+{
+    switch (ui.FrontTextAtRadioGroup->itemIndex()) {
+    case PickPosition:
+        FrontTextX = FrontPreviewScale * x;
+        FrontTextY = FrontPreviewScale * y;
+        FrontImageRefresh(Sender);
+        break;
+    case PickColour: {
+        const QImage& surface = ui.FrontImage->canvas();
+        if (!surface.valid(x, y))
+            return;
+        FrontTextColour = toTColor(surface.pixelColor(x, y));
+        FrontImageRefresh(Sender);
+        break;
+    }
+    default: // the current position and colour stay
+        break;
+    }
+}

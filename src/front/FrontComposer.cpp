@@ -1,0 +1,196 @@
+#include "FrontComposer.h"
+
+#include "back/AreaStyles.h"
+#include "gfx/SheetText.h"
+#include "print/PrinterMetrics.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <new>
+
+namespace
+{
+
+// Items of the layout radio group.
+constexpr int SingleOn4x6Layout = 2;
+constexpr int FourOnSheetLayout = 3;
+
+constexpr int CardWidth = 1200; // 6 x 4 inches at 200 pixels per inch
+constexpr int CardHeight = 800;
+constexpr int QuarterLetterWidth = 1100; // 5.5 x 4.25 inches
+constexpr int QuarterLetterHeight = 850;
+
+constexpr int Centred = 50; // offset percent that leaves the picture centred
+constexpr int Percent = 100;
+constexpr int UpwardAngle = 90;
+const QString LineStepSample = QStringLiteral("X");
+
+// Edge of the square tiles the transposition walks: a tile's rows of source and destination
+// both stay in the cache while it is copied.
+constexpr int TransposeTile = 64;
+
+template <int Bytes> struct Pixel {
+    unsigned char bytes[Bytes];
+};
+
+template <int Bytes> void transposeByTiles(const QImage& source, QImage& target)
+{
+    using P = Pixel<Bytes>;
+    const int w = source.width();
+    const int h = source.height();
+    const uchar* in = source.constBits();
+    uchar* out = target.bits();
+    const qsizetype inStride = source.bytesPerLine();
+    const qsizetype outStride = target.bytesPerLine();
+    for (int y0 = 0; y0 < h; y0 += TransposeTile) {
+        const int y1 = std::min(y0 + TransposeTile, h);
+        for (int x0 = 0; x0 < w; x0 += TransposeTile) {
+            const int x1 = std::min(x0 + TransposeTile, w);
+            for (int x = x0; x < x1; ++x) {
+                P* row = reinterpret_cast<P*>(out + x * outStride);
+                for (int y = y0; y < y1; ++y)
+                    row[y] = reinterpret_cast<const P*>(in + y * inStride)[x];
+            }
+        }
+    }
+}
+
+// Whether the printable area cannot hold a 6 x 4 inch card; unknown figures count as room.
+bool needsFrameOn4x6(const PrinterMetrics& metrics)
+{
+    return metrics.DpiX > 0 && metrics.DpiY > 0 && printableAreaBelow6x4(metrics);
+}
+
+int printerFrame(const PrinterMetrics& metrics)
+{
+    return metrics.DpiX > 0 ? largestMarginSheetPixels(metrics) : 0;
+}
+
+} // namespace
+
+FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics)
+{
+    if (layout == FourOnSheetLayout)
+        return {QuarterLetterWidth, QuarterLetterHeight, printerFrame(metrics)};
+    if (layout == SingleOn4x6Layout && needsFrameOn4x6(metrics))
+        return {CardWidth, CardHeight, printerFrame(metrics)};
+    return {CardWidth, CardHeight, 0};
+}
+
+QRect FitFrontPicture(const FrontComposition& front)
+{
+    const int pw = front.picture.width();
+    const int ph = front.picture.height();
+    if (pw <= 0 || ph <= 0)
+        return {};
+    const int w = front.card.width;
+    const int h = front.card.height;
+    const int aw = w - 2 * front.card.frame;
+    const int ah = h - 2 * front.card.frame;
+    // Whole-number arithmetic in this order, truncating toward zero, as the card always had.
+    int fw = aw;
+    int fh = int(qint64(ph) * aw / pw);
+    if (fh > ah) {
+        fw = int(qint64(pw) * ah / ph);
+        fh = ah;
+    }
+    const int sw = front.size * fw / Percent;
+    const int sh = front.size * fh / Percent;
+    const int x = (w - sw) / 2 + (front.hOffset - Centred) * w / Percent;
+    const int y = (h - sh) / 2 + (front.vOffset - Centred) * h / Percent;
+    return QRect(x, y, sw, sh);
+}
+
+QFont FrontSheetFont(const QFont& chosen)
+{
+    fc record;
+    copyFontInto(chosen, record);
+    return sheetFont(record);
+}
+
+QImage ComposeFront(const FrontComposition& front)
+{
+    const FrontCard& card = front.card;
+    QImage sheet(card.width, card.height, QImage::Format_RGB32);
+    if (sheet.isNull())
+        throw std::bad_alloc();
+    sheet.fill(fromTColor(TColors::White));
+    QPainter p(&sheet);
+
+    const QRect target = FitFrontPicture(front);
+    if (!target.isEmpty())
+        p.drawImage(target, front.picture);
+
+    if (card.frame != 0) {
+        const QColor white = fromTColor(TColors::White);
+        const int m = card.frame;
+        p.fillRect(QRect(0, 0, m, card.height), white);
+        p.fillRect(QRect(card.width - m, 0, m, card.height), white);
+        p.fillRect(QRect(0, 0, card.width, m), white);
+        p.fillRect(QRect(0, card.height - m, card.width, m), white);
+    }
+
+    if (!front.lines.isEmpty()) {
+        p.setBackgroundMode(Qt::TransparentMode);
+        p.setFont(FrontSheetFont(front.font));
+        p.setPen(fromTColor(front.colour));
+        const int lineStep = textHeight(p, LineStepSample);
+        int x = front.textX;
+        int y = front.textY;
+        for (const QString& line : front.lines) {
+            if (front.pictureTurned) {
+                DrawRotatedText(p, line, x, y, UpwardAngle);
+                x += lineStep;
+            } else {
+                drawTextTopLeft(p, x, y, line);
+                y += lineStep;
+            }
+        }
+    }
+    return sheet;
+}
+
+void DrawFrontPreview(QImage& surface, const QImage& front)
+{
+    const QRect preview(0, 0, front.width() / FrontPreviewScale,
+                        front.height() / FrontPreviewScale);
+    QPainter p(&surface);
+    p.fillRect(preview, fromTColor(TColors::White));
+    p.drawImage(preview, front);
+}
+
+QImage TransposePicture(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    // Pictures of less than a byte a pixel are widened first; every other depth is moved as
+    // whole pixels, a tile of scanlines at a time.
+    const QImage source =
+        picture.depth() < 8 ? picture.convertToFormat(QImage::Format_RGB32) : picture;
+    QImage target(source.height(), source.width(), source.format());
+    if (target.isNull())
+        throw std::bad_alloc();
+    target.setColorTable(source.colorTable());
+    target.setDotsPerMeterX(source.dotsPerMeterY());
+    target.setDotsPerMeterY(source.dotsPerMeterX());
+    switch (source.depth()) {
+    case 8:
+        transposeByTiles<1>(source, target);
+        break;
+    case 16:
+        transposeByTiles<2>(source, target);
+        break;
+    case 24:
+        transposeByTiles<3>(source, target);
+        break;
+    case 32:
+        transposeByTiles<4>(source, target);
+        break;
+    case 64:
+        transposeByTiles<8>(source, target);
+        break;
+    default: // floating-point formats: no picture file gives them
+        return TransposePicture(source.convertToFormat(QImage::Format_RGB32));
+    }
+    return target;
+}

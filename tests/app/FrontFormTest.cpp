@@ -1,0 +1,295 @@
+// The card front page of the main window: opening, turning, picking and the delayed refresh.
+#include "support/FormFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+constexpr int LandscapeLandscape = 1;
+constexpr int FourOnSheet = 3;
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+class FrontForm : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+    }
+
+    // A BMP picture of w x h pixels: red, with a blue top-right corner pixel.
+    QString picture(int w, int h, const QString& name = QString())
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Red);
+        image.setPixel(w - 1, 0, qRgb(0, 0, 255));
+        const QString file =
+            dir.filePath(name.isEmpty() ? QStringLiteral("%1x%2.bmp").arg(w).arg(h) : name);
+        EXPECT_TRUE(image.save(file, "BMP"));
+        return file;
+    }
+
+    void open(const QString& file)
+    {
+        dialogs.openAnswers.push_back(file);
+        form->ui.OpenPopup->trigger();
+    }
+
+    QString transposedFile() const
+    {
+        return QDir(form->WorkFolder).filePath(QStringLiteral("~~a.bmp"));
+    }
+
+    QImage preview() const { return form->ui.FrontImage->canvas(); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(FrontForm, LayoutBeforeAnyPictureOnlyResizesTheGroupBox)
+{
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(LandscapeLandscape);
+    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
+    const QImage before = preview();
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(279, 229));
+    EXPECT_EQ(form->ui.FrontImage->size(), QSize(275, 212));
+    EXPECT_EQ(preview(), before);
+    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(dialogs.log.isEmpty());
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(LandscapeLandscape);
+    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
+}
+
+TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
+{
+    dialogs.openAnswers.push_back(picture(1600, 1200));
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(dialogs.openShown.size(), 1u);
+    EXPECT_EQ(dialogs.openShown[0].title, QStringLiteral("Open an image for Front of PostCard"));
+    EXPECT_FALSE(form->FrontPictureTurned);
+    ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
+    EXPECT_EQ(form->FrontSheetImage.pixel(66, 400), White);
+    EXPECT_EQ(form->FrontSheetImage.pixel(67, 400), Red);
+    EXPECT_EQ(preview().pixel(150, 100), Red);
+    EXPECT_EQ(preview().pixel(5, 100), White);
+
+    // With a picture chosen a click on the preview opens nothing.
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialogs.openShown.size(), 1u);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
+{
+    form->ui.FrontMemo->setPlainText(QStringLiteral("Hi"));
+    open(picture(800, 1200));
+    EXPECT_TRUE(form->FrontPictureTurned);
+    ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
+    EXPECT_EQ(form->FrontPicture.pixel(0, 799), qRgb(0, 0, 255)); // mirrored, not rotated
+    const QImage written(transposedFile(), "BMP");
+    EXPECT_EQ(written.size(), QSize(1200, 800));
+    EXPECT_EQ(written.pixel(0, 799), qRgb(0, 0, 255));
+    ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
+
+    // The text stands upward from (20, 400): ink right of x = 20 and above y = 400.
+    QRect ink;
+    for (int y = 0; y < 800; ++y)
+        for (int x = 0; x < 1200; ++x)
+            if (QColor(form->FrontSheetImage.pixel(x, y)).value() < 60)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_GT(ink.height(), ink.width());
+    EXPECT_GE(ink.left(), 20);
+    EXPECT_LE(ink.bottom(), 400);
+
+    // A square picture is not turned.
+    open(picture(1000, 1000));
+    EXPECT_FALSE(form->FrontPictureTurned);
+    EXPECT_EQ(form->FrontPicture.size(), QSize(1000, 1000));
+}
+
+TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
+{
+    const QString good = picture(1600, 1200);
+    open(good);
+    const QImage sheet = form->FrontSheetImage;
+    const QImage shown = preview();
+
+    QFile broken(dir.filePath(QStringLiteral("broken.bmp")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BM not really a bitmap");
+    broken.close();
+    open(broken.fileName());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("Bitmap image is not valid"));
+    EXPECT_EQ(form->FrontPictureFile, good);
+    EXPECT_EQ(form->FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->FrontSheetImage, sheet);
+
+    // Later refreshes still compose the former picture.
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
+    EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
+{
+    open(dir.filePath(QStringLiteral("missing.bmp")));
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
+    form->FrontImageRefresh(form.get()); // nothing to fit: no division, no picture
+    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    // The next click on the preview offers the dialog again.
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialogs.openShown.size(), 2u);
+}
+
+TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
+{
+    const QString wide = picture(1600, 1200);
+    open(wide);
+    const QImage sheet = form->FrontSheetImage;
+
+    // A work folder below a plain file cannot be written, whoever runs the test.
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    form->WorkFolder = dir.filePath(QStringLiteral("plain/Talmiro Inc"));
+    open(picture(800, 1200));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(
+        QStringLiteral("Cannot create file \"%1\". ").arg(transposedFile())))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(form->FrontPictureFile, wide);
+    EXPECT_FALSE(form->FrontPictureTurned);
+    EXPECT_EQ(form->FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->FrontSheetImage, sheet);
+    form->FrontImageRefresh(form.get());
+    EXPECT_EQ(form->FrontSheetImage, sheet);
+}
+
+TEST_F(FrontForm, CancelledDialogsChangeNothing)
+{
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialogs.openShown.size(), 1u);
+    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
+    open(picture(1600, 1200));
+    const QImage sheet = form->FrontSheetImage;
+    const QFont font = form->FrontFont;
+    form->ui.SelectFontButton->click();
+    form->ui.FrontSelectColorButton->click();
+    EXPECT_EQ(form->FrontFont, font);
+    EXPECT_EQ(form->FrontTextColour, TColors::Black);
+    EXPECT_EQ(form->FrontSheetImage.cacheKey(), sheet.cacheKey()); // no refresh ran
+}
+
+TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
+{
+    form->ui.FrontMemo->setPlainText(QStringLiteral("Greetings"));
+    open(picture(1600, 1200));
+    ASSERT_EQ(dialogs.errors.size(), 0);
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSize(10);
+    dialogs.fontAnswers.push_back(small);
+    form->ui.SelectFontButton->click();
+    ASSERT_EQ(dialogs.fontShown.size(), 1u);
+    EXPECT_EQ(dialogs.fontShown[0].pixelSize(), 64);
+    EXPECT_FALSE(dialogs.fontScalableOnly[0]);
+    EXPECT_EQ(form->FrontFont, small);
+
+    dialogs.colorAnswers.push_back(QColor(0, 255, 0));
+    form->ui.FrontSelectColorButton->click();
+    EXPECT_EQ(dialogs.colorShown[0], QColor(0, 0, 0));
+    EXPECT_EQ(form->FrontTextColour, 0x0000FF00u);
+    int green = 0;
+    for (int y = 400; y < 440; ++y)
+        for (int x = 67; x < 400; ++x)
+            green += form->FrontSheetImage.pixel(x, y) == qRgb(0, 255, 0);
+    EXPECT_GT(green, 20);
+}
+
+TEST_F(FrontForm, PickerModes)
+{
+    open(picture(1600, 1200));
+    // Mode 0: a click changes nothing.
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
+    EXPECT_EQ(form->FrontTextX, 20);
+    EXPECT_EQ(form->FrontTextY, 400);
+
+    form->ui.FrontTextAtRadioGroup->setItemIndex(1);
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
+    EXPECT_EQ(form->FrontTextX, 200);
+    EXPECT_EQ(form->FrontTextY, 400);
+    QTest::mouseClick(form->ui.FrontImage, Qt::MiddleButton, {}, QPoint(60, 10));
+    EXPECT_EQ(form->FrontTextX, 240);
+    EXPECT_EQ(form->FrontTextY, 40);
+
+    // Mode 2 takes the colour the preview shows and opens the colour dialog with it.
+    form->ui.FrontTextAtRadioGroup->setItemIndex(2);
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(150, 100));
+    EXPECT_EQ(form->FrontTextColour, 0x000000FFu); // red
+    form->ui.FrontSelectColorButton->click();
+    ASSERT_EQ(dialogs.colorShown.size(), 1u);
+    EXPECT_EQ(dialogs.colorShown[0], QColor(255, 0, 0));
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(5, 100));
+    EXPECT_EQ(form->FrontTextColour, TColors::White);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
+{
+    open(picture(1600, 1200));
+    const qint64 before = form->FrontSheetImage.cacheKey();
+    QSignalSpy fired(&form->FrontImageTimer, &QTimer::timeout);
+    for (int i = 0; i < 3; ++i) {
+        form->ui.ImageSizeUpDown->click(true);
+        QTest::qWait(100);
+    }
+    form->ui.ImageHOffsetUpDown->click(false);
+    form->ui.ImageVOffsetUpDown->click(false);
+    EXPECT_TRUE(form->FrontImageTimer.isActive());
+    EXPECT_EQ(form->FrontSheetImage.cacheKey(), before);
+    QTest::qWait(300); // 600 ms after the first click, 300 after the last
+    EXPECT_EQ(fired.count(), 0);
+    ASSERT_TRUE(fired.wait(1000));
+    QTest::qWait(700);
+    EXPECT_EQ(fired.count(), 1);
+    EXPECT_FALSE(form->FrontImageTimer.isActive());
+    // Size 103 at offsets 49: 1097 x 824 from (51 - 12, -12 - 8).
+    EXPECT_EQ(form->FrontSheetImage.pixel(38, 400), White);
+    EXPECT_EQ(form->FrontSheetImage.pixel(39, 400), Red);
+}
+
+TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
+{
+    // The recording printer's margins are 150 pixels at 600 dpi: a 50-pixel frame.
+    open(picture(1600, 1200));
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    const QImage& sheet = form->FrontSheetImage;
+    ASSERT_EQ(sheet.size(), QSize(1100, 850));
+    EXPECT_EQ(sheet.pixel(49, 400), White);
+    EXPECT_EQ(sheet.pixel(50, 400), Red);
+    EXPECT_EQ(sheet.pixel(1049, 799), Red);
+    EXPECT_EQ(sheet.pixel(1050, 799), White);
+    EXPECT_EQ(preview().pixel(274, 211), White);
+}
+
+TEST_F(FrontForm, ChoosingTheFrontPageRefreshes)
+{
+    pressContinue();
+    open(picture(1600, 1200));
+    form->ui.FrontMemo->setPlainText(QStringLiteral("Typed later"));
+    const qint64 before = form->FrontSheetImage.cacheKey();
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    EXPECT_NE(form->FrontSheetImage.cacheKey(), before);
+}

@@ -1,0 +1,319 @@
+#include "front/FrontComposer.h"
+#include "print/PrinterMetrics.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+constexpr int LandscapeLandscape = 1;
+constexpr int SingleOn4x6 = 2;
+constexpr int FourOnSheet = 3;
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+// Letter paper at 600 dpi with the given printable area and margins, in printer pixels.
+PrinterMetrics printer(int pageWidth, int pageHeight, int margin)
+{
+    PrinterMetrics m;
+    m.DpiX = m.DpiY = 600;
+    m.PageWidth = pageWidth;
+    m.PageHeight = pageHeight;
+    m.OffsetX = m.OffsetY = m.RightMargin = m.BottomMargin = margin;
+    m.PhysicalWidth = pageWidth + 2 * margin;
+    m.PhysicalHeight = pageHeight + 2 * margin;
+    return m;
+}
+
+QImage solid(int w, int h, QRgb colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
+                            const PrinterMetrics& metrics = printer(4800, 6300, 150))
+{
+    FrontComposition front;
+    front.picture = solid(w, h, Red);
+    front.card = FrontCardForLayout(layout, metrics);
+    return front;
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect ink(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((row[x] & 0xFFFFFF) != 0xFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+// The pixel at (x, y) of the picture goes to (y, x): the plain definition, a pixel at a time.
+QImage transposedReference(const QImage& picture)
+{
+    QImage out(picture.height(), picture.width(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            out.setPixel(y, x, picture.pixel(x, y));
+    return out;
+}
+
+QImage noise(int w, int h, QImage::Format format)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    QRandomGenerator random(w * 7919 + h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000);
+    return image.convertToFormat(format);
+}
+
+} // namespace
+
+TEST(FrontCard, SizeAndFrameByLayout)
+{
+    const PrinterMetrics quarterInch = printer(4800, 6300, 150); // m = 150 x 200 / 600 = 50
+    for (int layout : {-1, 0, LandscapeLandscape, SingleOn4x6}) {
+        const FrontCard card = FrontCardForLayout(layout, quarterInch);
+        EXPECT_EQ(card.width, 1200) << layout;
+        EXPECT_EQ(card.height, 800) << layout;
+        EXPECT_EQ(card.frame, 0) << layout;
+    }
+    const FrontCard four = FrontCardForLayout(FourOnSheet, quarterInch);
+    EXPECT_EQ(four.width, 1100);
+    EXPECT_EQ(four.height, 850);
+    EXPECT_EQ(four.frame, 50);
+
+    // The largest of the four margins counts, scaled by the horizontal resolution.
+    PrinterMetrics uneven = quarterInch;
+    uneven.BottomMargin = 301;
+    EXPECT_EQ(FrontCardForLayout(FourOnSheet, uneven).frame, 100);
+}
+
+TEST(FrontCard, FourBySixFrameOnlyWhenTheCardDoesNotFit)
+{
+    // 6 x 4 inches at 600 dpi is 3600 x 2400 printer pixels.
+    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3600, 2400, 30)).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3599, 2400, 30)).frame, 10);
+    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3600, 2399, 30)).frame, 10);
+}
+
+TEST(FrontCard, UnknownPrinterFiguresGiveNoFrameRatherThanADivisionByZero)
+{
+    const PrinterMetrics none;
+    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, none).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(FourOnSheet, none).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(FourOnSheet, none).width, 1100);
+}
+
+TEST(FitFrontPicture, FitsScalesAndShiftsOnTheWholeCard)
+{
+    FrontComposition front = redPicture(1600, 1200);
+    EXPECT_EQ(FitFrontPicture(front), QRect(67, 0, 1066, 800));
+    front.size = 150;
+    EXPECT_EQ(FitFrontPicture(front), QRect(-199, -200, 1599, 1200));
+    front.size = 100;
+    front.hOffset = 0;
+    EXPECT_EQ(FitFrontPicture(front).x(), -533);
+    front.hOffset = 100;
+    EXPECT_EQ(FitFrontPicture(front).x(), 667);
+    front.hOffset = 50;
+    front.vOffset = 0;
+    EXPECT_EQ(FitFrontPicture(front).y(), -400);
+
+    // A tall picture is limited by the height; truncation toward zero throughout.
+    FrontComposition tall = redPicture(333, 1000);
+    EXPECT_EQ(FitFrontPicture(tall), QRect(467, 0, 266, 800));
+    tall.size = 1;
+    EXPECT_EQ(FitFrontPicture(tall), QRect(599, 396, 2, 8));
+}
+
+TEST(FitFrontPicture, FourOnSheetFitsInsideTheFrame)
+{
+    const FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    EXPECT_EQ(FitFrontPicture(front), QRect(50, 50, 1000, 750));
+}
+
+TEST(FitFrontPicture, PictureWithoutPixelsIsNeverFitted)
+{
+    FrontComposition front;
+    front.card = FrontCardForLayout(LandscapeLandscape, PrinterMetrics());
+    EXPECT_TRUE(FitFrontPicture(front).isNull());
+    front.picture = QImage(0, 10, QImage::Format_RGB32);
+    EXPECT_TRUE(FitFrontPicture(front).isNull());
+    const QImage sheet = ComposeFront(front);
+    EXPECT_EQ(sheet.size(), QSize(1200, 800));
+    EXPECT_TRUE(ink(sheet).isNull());
+}
+
+TEST(ComposeFront, PictureBetweenWhiteBands)
+{
+    FrontComposition front = redPicture(1600, 1200);
+    QImage sheet = ComposeFront(front);
+    ASSERT_EQ(sheet.size(), QSize(1200, 800));
+    EXPECT_EQ(ink(sheet), QRect(67, 0, 1066, 800));
+    EXPECT_EQ(sheet.pixel(66, 400), White);
+    EXPECT_EQ(sheet.pixel(67, 400), Red);
+    EXPECT_EQ(sheet.pixel(1132, 799), Red);
+    EXPECT_EQ(sheet.pixel(1133, 0), White);
+
+    front.hOffset = 0; // from x = -533: cut off at the card's edge
+    EXPECT_EQ(ink(ComposeFront(front)), QRect(0, 0, 533, 800));
+    front.hOffset = 100;
+    EXPECT_EQ(ink(ComposeFront(front)), QRect(667, 0, 533, 800));
+}
+
+TEST(ComposeFront, FrameIsPaintedOverAnOversizedPicture)
+{
+    FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    EXPECT_EQ(ink(ComposeFront(front)), QRect(50, 50, 1000, 750));
+    front.size = 200; // the picture covers the whole card; the frame stays white
+    const QImage sheet = ComposeFront(front);
+    ASSERT_EQ(sheet.size(), QSize(1100, 850));
+    EXPECT_EQ(ink(sheet), QRect(50, 50, 1000, 750));
+}
+
+TEST(ComposeFront, PictureIsStretchedNotCropped)
+{
+    // Left half blue, right half green: the halves meet in the middle of the fitted picture.
+    QImage picture = solid(400, 300, qRgb(0, 0, 255));
+    QPainter(&picture).fillRect(200, 0, 200, 300, QColor(0, 255, 0));
+    FrontComposition front = redPicture(1, 1);
+    front.picture = picture;
+    const QImage sheet = ComposeFront(front);
+    EXPECT_EQ(sheet.pixel(67, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(sheet.pixel(598, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(sheet.pixel(601, 10), qRgb(0, 255, 0));
+    EXPECT_EQ(sheet.pixel(1132, 10), qRgb(0, 255, 0));
+}
+
+TEST(FrontSheetFont, TwiceTheChosenPointSize)
+{
+    QFont startup(QStringLiteral("Times New Roman"));
+    startup.setPixelSize(64); // 48 points
+    startup.setBold(true);
+    const QFont sheet = FrontSheetFont(startup);
+    EXPECT_EQ(sheet.pixelSize(), 128);
+    EXPECT_TRUE(sheet.bold());
+    QFont twenty(QStringLiteral("Arial"));
+    twenty.setPointSize(20);
+    EXPECT_EQ(FrontSheetFont(twenty).pixelSize(), 53);
+    EXPECT_FALSE(FrontSheetFont(twenty).bold());
+}
+
+class FrontText : public ::testing::Test
+{
+protected:
+    FrontText()
+    {
+        front.picture = solid(1200, 800, White);
+        front.card = FrontCardForLayout(LandscapeLandscape, PrinterMetrics());
+        front.font = QFont(QStringLiteral("Times New Roman"));
+        front.font.setPixelSize(64);
+        front.font.setBold(true);
+        front.textX = 20;
+        front.textY = 100;
+        lineStep = QFontMetrics(FrontSheetFont(front.font)).height();
+    }
+    QRect inkOf(const QStringList& lines)
+    {
+        front.lines = lines;
+        return ink(ComposeFront(front));
+    }
+    FrontComposition front;
+    int lineStep = 0;
+};
+
+TEST_F(FrontText, NoLinesNoInk)
+{
+    EXPECT_TRUE(inkOf({}).isNull());
+    EXPECT_TRUE(inkOf({QString()}).isNull());
+}
+
+TEST_F(FrontText, HorizontalLinesStepDownByTheHeightOfX)
+{
+    const QRect first = inkOf({QStringLiteral("X")});
+    ASSERT_FALSE(first.isNull());
+    EXPECT_GE(first.left(), 20);
+    EXPECT_GE(first.top(), 100);
+    EXPECT_LT(first.bottom(), 100 + lineStep);
+    // Empty lines take their place too.
+    EXPECT_EQ(inkOf({QString(), QString(), QStringLiteral("X")}),
+              first.translated(0, 2 * lineStep));
+    const QRect three = inkOf({QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("X")});
+    EXPECT_EQ(three, first | first.translated(0, 2 * lineStep));
+}
+
+TEST_F(FrontText, TurnedPictureRunsLinesUpwardSideBySide)
+{
+    front.pictureTurned = true;
+    front.textY = 700;
+    const QRect first = inkOf({QStringLiteral("XXXX")});
+    ASSERT_FALSE(first.isNull());
+    EXPECT_GT(first.height(), first.width()); // standing on its end
+    EXPECT_GE(first.left(), 20);
+    EXPECT_LT(first.right(), 20 + lineStep);
+    EXPECT_LE(first.bottom(), 700);
+    EXPECT_EQ(inkOf({QString(), QStringLiteral("XXXX")}), first.translated(lineStep, 0));
+}
+
+TEST_F(FrontText, DrawnInTheChosenColourWithoutBackground)
+{
+    front.picture = solid(1200, 800, Red);
+    front.colour = 0x00FF0000; // blue
+    front.lines = QStringList{QStringLiteral("X")};
+    const QImage sheet = ComposeFront(front);
+    int blue = 0;
+    for (int y = 100; y < 100 + lineStep; ++y)
+        for (int x = 20; x < 200; ++x)
+            blue += sheet.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_GT(blue, 100);
+    EXPECT_EQ(sheet.pixel(21, 101), Red); // the text cell has no white background
+}
+
+TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
+{
+    QImage surface = solid(400, 300, qRgb(0, 0, 0));
+    FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    DrawFrontPreview(surface, ComposeFront(front));
+    EXPECT_EQ(surface.pixel(11, 11), White); // the frame, 50 / 4 wide
+    EXPECT_EQ(surface.pixel(13, 13), Red);
+    EXPECT_EQ(surface.pixel(274, 211), White);
+    EXPECT_EQ(surface.pixel(275, 100), qRgb(0, 0, 0)); // beyond the preview: untouched
+    EXPECT_EQ(surface.pixel(100, 212), qRgb(0, 0, 0));
+}
+
+TEST(TransposePicture, SwapsRowsAndColumnsInEveryPixelDepth)
+{
+    // Sizes that are not multiples of the tiles the transposition walks.
+    for (const QSize size : {QSize(130, 67), QSize(1, 200), QSize(200, 1), QSize(800, 1200)}) {
+        for (const QImage::Format format :
+             {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Grayscale8,
+              QImage::Format_Indexed8, QImage::Format_RGB16, QImage::Format_Mono,
+              QImage::Format_RGBX64}) {
+            const QImage picture = noise(size.width(), size.height(), format);
+            const QImage turned = TransposePicture(picture);
+            ASSERT_EQ(turned.size(), size.transposed()) << format;
+            EXPECT_EQ(turned.convertToFormat(QImage::Format_RGB32), transposedReference(picture))
+                << format << " " << size.width() << "x" << size.height();
+        }
+    }
+}
+
+TEST(TransposePicture, IsAMirrorNotARotation)
+{
+    QImage picture = solid(3, 2, White);
+    picture.setPixel(2, 0, Red); // top-right corner
+    const QImage turned = TransposePicture(picture);
+    EXPECT_EQ(turned.pixel(0, 2), Red); // bottom-left corner, where a rotation would not put it
+    EXPECT_TRUE(TransposePicture(QImage()).isNull());
+}
