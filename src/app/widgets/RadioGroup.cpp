@@ -2,12 +2,12 @@
 
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
 
 namespace
 {
-constexpr int CaptionHeight = 14;
-constexpr int SideInset = 8;
-constexpr int BottomInset = 2;
+constexpr int SideInset = 4;
+constexpr int ItemHeight = 17;
 } // namespace
 
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
@@ -109,17 +109,20 @@ void RadioGroup::arrange()
     const int count = int(items_.size());
     if (count == 0)
         return;
+    // The items share the box's inside, below its caption, evenly in rows and columns.
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect inside =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
     const int rows = (count + columns_ - 1) / columns_;
-    const int areaWidth = width() - 2 * SideInset;
-    const int areaHeight = height() - CaptionHeight - BottomInset;
-    const int columnWidth = areaWidth / columns_;
-    const int rowHeight = areaHeight / rows;
+    const int columnWidth = (inside.width() - 2 * SideInset) / columns_;
+    const int rowHeight = inside.height() / rows;
+    const int h = qMin(rowHeight + 2, ItemHeight);
     for (int i = 0; i < count; ++i) {
         const int column = i / rows;
         const int row = i % rows;
-        QAbstractButton* b = group_.button(i);
-        const int h = qMin(rowHeight, 17);
-        b->setGeometry(SideInset + column * columnWidth,
-                       CaptionHeight + row * rowHeight + (rowHeight - h) / 2, columnWidth, h);
+        group_.button(i)->setGeometry(inside.left() + SideInset + column * columnWidth,
+                                      inside.top() + row * rowHeight + (rowHeight - h) / 2,
+                                      columnWidth, h);
     }
 }
