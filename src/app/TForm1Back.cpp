@@ -1,6 +1,76 @@
 // The card back: rendering and its previews.
 #include "TForm1.h"
 
-void TForm1::DrawPostCardBack(QObject*, int, int, int) {}
+#include "WaitCursor.h"
+#include "back/AboutSample.h"
+#include "back/CardBack.h"
 
-void TForm1::DrawAboutSample() {}
+#include <algorithm>
+
+namespace
+{
+
+constexpr int PreviewWidth = 600;
+constexpr int PreviewHeight = 400;
+
+CardBackInput cardBackInput(TForm1& form)
+{
+    Ui::TForm1& ui = form.ui;
+    CardBackInput in;
+    in.titleLines = displayedLines(ui.TitleMemo);
+    in.descLines = displayedLines(ui.DescMemo);
+    in.lowerLeftLines = displayedLines(ui.LowerLeftTextMemo);
+    in.createdByLines = displayedLines(ui.CreatedByMemo);
+    in.stampLines = displayedLines(ui.StampMemo);
+    in.addressLines = displayedLines(ui.AddressMemo);
+    in.postalBarCodeText = ui.PostalBarCodeEdit->text();
+    in.postCardText = ui.PostCardEdit->text();
+
+    in.addressLinesChoice = ui.AddressLinesRadioGroup->itemIndex();
+    in.separatorChoice = ui.AddressSeperatorRadioGroup->itemIndex();
+    in.stampBorderChoice = ui.StampBorderRadioGroup->itemIndex();
+    in.postalBarCodeBoxChoice = ui.PostalBarCodeBoxRadioGroup->itemIndex();
+    in.lowerLeftCornerChoice = ui.LowerLeftCornerRadioGroup->itemIndex();
+    in.postCardChoice = ui.PostCardRadioGroup->itemIndex();
+
+    std::copy_n(form.AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    in.cornerImage = form.CornerImage;
+    in.cornerChosen = !form.CornerImageFile.isEmpty();
+    in.welcome = ui.ContinueButton->isEnabled();
+    in.samplePicture = ui.Image1->canvas();
+
+    in.sheetWidth = form.SheetWidth;
+    in.sheetHeight = form.SheetHeight;
+    in.layoutIndex = ui.TypeOfDeckRadioGroup->itemIndex();
+    in.metrics = form.Metrics;
+    return in;
+}
+
+} // namespace
+
+void TForm1::DrawPostCardBack(QObject*, int, int, int)
+{
+    WaitCursor wait;
+    const CardBackInput input = cardBackInput(*this);
+    RenderCardBack(BackSheetImage, input);
+
+    if (input.welcome) {
+        ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+        DrawBackOnAboutSample(ui.AboutSampleImage->canvas(), BackSheetImage);
+        ui.AboutSampleImage->update();
+    }
+
+    ui.Image2->ensureCanvas(PreviewWidth, PreviewHeight);
+    DrawBackPreview(ui.Image2->canvas(), BackSheetImage);
+    ui.Image2->repaint();
+}
+
+void TForm1::DrawAboutSample()
+{
+    const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[AreaPostalBarCode],
+                                 AreaStyleTable[AreaSeparator],
+                                 palette().color(QPalette::WindowText)};
+    ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+    DrawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);
+    ui.AboutSampleImage->update();
+}

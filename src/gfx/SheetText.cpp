@@ -22,6 +22,19 @@ int pointsToPixels(int points)
     return MulDiv(points, 96, 72);
 }
 
+void prepareSheetPainter(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+void setSheetFont(QPainter& painter, QFont font)
+{
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    painter.setFont(font);
+}
+
 void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text)
 {
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);

@@ -11,6 +11,13 @@ int MulDiv(int a, int b, int c);
 // Character height in pixels of a font of `points` points at 96 pixels per inch.
 int pointsToPixels(int points);
 
+// Sets a painter up for a sheet bitmap: aliased lines and arcs, smoothed text and transparent
+// text cells, the same for every text on every sheet.
+void prepareSheetPainter(QPainter& painter);
+// Sets the painter's font, smoothed in grey only: coloured sub-pixel smoothing would print as
+// colour fringes.
+void setSheetFont(QPainter& painter, QFont font);
+
 // Draws `text` with the top-left corner of its text cell at (x, y).
 void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text);
 

@@ -1,0 +1,318 @@
+#include "CardBack.h"
+
+#include "PerforatedBorder.h"
+#include "gfx/SheetText.h"
+
+#include <QPainter>
+
+namespace
+{
+
+constexpr int DefaultMargin = 30; // the two full-sheet layouts, and no layout chosen
+constexpr int LayoutSingle4x6 = 2;
+constexpr int LayoutFourOnSheet = 3;
+
+constexpr int LowerLeftBottomGap = 30; // the lower-left text ignores M
+constexpr int StampBoxWidth = 150;
+constexpr int StampBoxHeight = 170;
+constexpr int ThinPen = 4;
+constexpr int HeavyPen = 8;
+constexpr int StampTileWidth = 152;
+constexpr int StampTileHeight = 175;
+constexpr int SeparatorTop = 50; // fixed, whatever M is
+constexpr int SeparatorBottomGap = 50;
+constexpr int SeparatorBottomGapWithStrip = 125;
+constexpr int VerticalTextRaise = 25; // centre of the vertical text above mid-height
+constexpr int AddressIndent = 100;    // from the middle of the card
+constexpr int AddressTopGap = 425;    // first address line above the bottom edge
+constexpr int AddressLineCount = 5;
+constexpr int AddressLinePitch = 64;
+constexpr int RulePen = 2;
+constexpr int StripHeight = 101;    // the bar-code strip's line above the bottom edge
+constexpr int StripTextRight = 100; // strip text's right edge from the card's right edge
+constexpr int CaptionRoom = 160;    // kept clear of the caption beside the stamp
+constexpr int CaptionTop = 75;
+constexpr int StampTextIndent = 120; // from the stamp box's right side
+constexpr int StampTextDrop = 25;
+constexpr int CornerBox = 300;
+constexpr QRect SampleTarget(25, 525, 300, 250); // fixed: follows neither M nor the sheet size
+constexpr int PreviewWidth = 600;
+constexpr int PreviewHeight = 400;
+
+// A solid pen of sheet pixels; wide pens have round ends and joins, as the printer's pens do.
+QPen sheetPen(int width, TColor colour)
+{
+    return QPen(fromTColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// Stretches the whole of `image` over `target` of `canvas`, smoothly, so thin lines and small
+// text stay visible at half size.
+void drawHalfSize(QImage& canvas, const QRect& target, const QImage& image)
+{
+    if (target.isEmpty() || image.isNull())
+        return;
+    const QImage scaled =
+        image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&canvas);
+    painter.drawImage(target.topLeft(), scaled);
+}
+
+class BackRenderer
+{
+public:
+    BackRenderer(QImage& sheet, const CardBackInput& in)
+        : in_(in), w_(in.sheetWidth), h_(in.sheetHeight),
+          m_(BackMargin(in.layoutIndex, in.metrics)), sheet_(sheet)
+    {
+    }
+
+    void render()
+    {
+        if (sheet_.size() != QSize(w_, h_) || sheet_.isNull())
+            sheet_ = QImage(w_, h_, QImage::Format_RGB32);
+        sheet_.fill(fromTColor(TColors::White));
+        p_.begin(&sheet_);
+        prepareSheetPainter(p_);
+
+        int y = title();
+        descriptive(y);
+        if (in_.lowerLeftCornerChoice == CornerText)
+            lowerLeftText();
+        stampBorder();
+        separator();
+        addressArea();
+        if (in_.postalBarCodeBoxChoice == 1)
+            barCodeStrip();
+        if (in_.postCardChoice == 1)
+            caption();
+        stampText();
+        corner();
+        p_.end();
+    }
+
+private:
+    const fc& style(Area area) const { return in_.styles[std::size_t(area)]; }
+
+    void useFont(Area area)
+    {
+        setSheetFont(p_, sheetFont(style(area)));
+        p_.setPen(fromTColor(style(area).colour));
+    }
+
+    // Line height of the current font: the cell height of "X", or of "S" for the address and
+    // the bar-code strip.
+    int lineHeight(Area area) const
+    {
+        const bool sMeasured = area == AreaAddress || area == AreaPostalBarCode;
+        return textHeight(p_, sMeasured ? QStringLiteral("S") : QStringLiteral("X"));
+    }
+
+    // Draws each line at (x, y), y going down a line height per line; returns the y under them.
+    int lines(const QStringList& lines, Area area, int x, int y)
+    {
+        const int lh = lineHeight(area);
+        for (const QString& line : lines) {
+            drawTextTopLeft(p_, x, y, line);
+            y += lh;
+        }
+        return y;
+    }
+
+    int title()
+    {
+        useFont(AreaTitle);
+        const int lh = lineHeight(AreaTitle);
+        int y = m_;
+        for (const QString& line : in_.titleLines) {
+            // Centred on the middle of the left half, but never starting left of the margin.
+            const int x = std::max(w_ / 4 - textWidth(p_, line) / 2, m_);
+            drawTextTopLeft(p_, x, y, line);
+            y += lh;
+        }
+        return y;
+    }
+
+    void descriptive(int y)
+    {
+        useFont(AreaDescriptive);
+        lines(in_.descLines, AreaDescriptive, m_, y);
+    }
+
+    void lowerLeftText()
+    {
+        useFont(AreaLowerLeftText);
+        const int n = int(in_.lowerLeftLines.size());
+        const int y = h_ - LowerLeftBottomGap - (n + 1) * lineHeight(AreaLowerLeftText);
+        lines(in_.lowerLeftLines, AreaLowerLeftText, m_, y);
+    }
+
+    void stampBorder()
+    {
+        const int right = w_ - m_;
+        switch (in_.stampBorderChoice) {
+        case StampThinBox:
+        case StampThickBox: {
+            const int pen = in_.stampBorderChoice == StampThinBox ? ThinPen : HeavyPen;
+            p_.setPen(sheetPen(pen, style(AreaStamp).colour));
+            const QPoint outline[] = {
+                {right, m_},
+                {right, m_ + StampBoxHeight},
+                {right - StampBoxWidth, m_ + StampBoxHeight},
+                {right - StampBoxWidth, m_},
+                {right, m_},
+            };
+            p_.drawPolyline(outline, int(std::size(outline)));
+            break;
+        }
+        case StampPerforated: {
+            QImage tile(StampTileWidth, StampTileHeight, QImage::Format_RGB32);
+            tile.fill(fromTColor(TColors::White));
+            DrawPerforatedBorder(tile, style(AreaStamp).colour);
+            // Opaque: the tile covers whatever lies under it.
+            p_.drawImage(QPoint(right - StampTileWidth, m_), tile);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    void separator()
+    {
+        const int yEnd = h_ - (in_.postalBarCodeBoxChoice == 1 ? SeparatorBottomGapWithStrip
+                                                               : SeparatorBottomGap);
+        switch (in_.separatorChoice) {
+        case SeparatorThinLine:
+        case SeparatorHeavyLine: {
+            const int pen = in_.separatorChoice == SeparatorThinLine ? ThinPen : HeavyPen;
+            p_.setPen(sheetPen(pen, style(AreaSeparator).colour));
+            p_.drawLine(w_ / 2, SeparatorTop, w_ / 2, yEnd);
+            break;
+        }
+        case SeparatorVerticalText: {
+            useFont(AreaSeparator);
+            const int lh = lineHeight(AreaSeparator);
+            int x = w_ / 2;
+            for (const QString& line : in_.createdByLines) {
+                // Each line reads upwards, centred on its own about the middle, right of x.
+                const int y = h_ / 2 - VerticalTextRaise + textWidth(p_, line) / 2;
+                DrawRotatedText(p_, line, x, y, 90);
+                x += lh;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    void addressArea()
+    {
+        const int left = w_ / 2 + AddressIndent;
+        if (in_.addressLinesChoice == AddressRuledLines) {
+            p_.setPen(sheetPen(RulePen, style(AreaAddress).colour));
+            for (int i = 0; i < AddressLineCount; ++i) {
+                const int y = h_ - AddressTopGap + i * AddressLinePitch;
+                p_.drawLine(left, y, w_ - m_, y);
+            }
+        } else if (in_.addressLinesChoice == AddressText) {
+            useFont(AreaAddress);
+            lines(in_.addressLines, AreaAddress, left, h_ - AddressTopGap);
+        }
+    }
+
+    void barCodeStrip()
+    {
+        // Marks off the strip at the bottom right that is to be left blank.
+        p_.setPen(sheetPen(RulePen, style(AreaPostalBarCode).colour));
+        const QPoint boundary[] = {
+            {3 * w_ / 8, h_},
+            {3 * w_ / 8, h_ - StripHeight},
+            {w_, h_ - StripHeight},
+        };
+        p_.drawPolyline(boundary, int(std::size(boundary)));
+
+        useFont(AreaPostalBarCode);
+        const QString& t = in_.postalBarCodeText;
+        // Right-aligned, standing on the line.
+        drawTextTopLeft(p_, w_ - textWidth(p_, t) - StripTextRight,
+                        h_ - StripHeight - 1 - lineHeight(AreaPostalBarCode), t);
+    }
+
+    void caption()
+    {
+        useFont(AreaPostCard);
+        const QString& t = in_.postCardText;
+        const int centre = w_ / 2 + (w_ / 2 - CaptionRoom) / 2;
+        drawTextTopLeft(p_, centre - textWidth(p_, t) / 2, CaptionTop, t);
+    }
+
+    void stampText()
+    {
+        useFont(AreaStamp);
+        lines(in_.stampLines, AreaStamp, w_ - m_ - StampTextIndent, m_ + StampTextDrop);
+    }
+
+    void corner()
+    {
+        if (in_.lowerLeftCornerChoice == CornerImageChoice && in_.cornerChosen) {
+            const QRect box(m_, h_ - m_ - CornerBox, CornerBox, CornerBox);
+            p_.fillRect(box, fromTColor(TColors::White));
+            const qint64 pw = in_.cornerImage.width();
+            const qint64 ph = in_.cornerImage.height();
+            // A picture without area has no proportions: the corner stays empty.
+            if (pw <= 0 || ph <= 0)
+                return;
+            // Longer side 300, in the bottom-left corner of the box.
+            const int tw = pw > ph ? CornerBox : int(pw * CornerBox / ph);
+            const int th = pw > ph ? int(ph * CornerBox / pw) : CornerBox;
+            p_.drawImage(QRect(m_, h_ - m_ - th, tw, th), in_.cornerImage);
+        } else if (in_.welcome) {
+            p_.drawImage(SampleTarget, in_.samplePicture);
+        }
+    }
+
+    const CardBackInput& in_;
+    const int w_;
+    const int h_;
+    const int m_;
+    QImage& sheet_;
+    QPainter p_;
+};
+
+} // namespace
+
+int BackMargin(int layoutIndex, const PrinterMetrics& metrics)
+{
+    // Without the printer's figures (none could be read) there is no margin to derive.
+    const bool known = metrics.DpiX > 0 && metrics.DpiY > 0;
+    switch (layoutIndex) {
+    case LayoutSingle4x6:
+        if (!known)
+            return DefaultMargin;
+        return printableAreaBelow6x4(metrics) ? largestMarginSheetPixels(metrics) : 0;
+    case LayoutFourOnSheet:
+        return known ? largestMarginSheetPixels(metrics) : DefaultMargin;
+    default:
+        return DefaultMargin;
+    }
+}
+
+void RenderCardBack(QImage& sheet, const CardBackInput& input)
+{
+    BackRenderer(sheet, input).render();
+}
+
+void DrawBackPreview(QImage& canvas, const QImage& sheet)
+{
+    {
+        QPainter painter(&canvas);
+        painter.fillRect(QRect(0, 0, PreviewWidth, PreviewHeight), fromTColor(TColors::Cyan));
+    }
+    drawHalfSize(canvas, QRect(0, 0, sheet.width() / 2, sheet.height() / 2), sheet);
+}
+
+void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet)
+{
+    drawHalfSize(canvas, QRect(0, 0, PreviewWidth, PreviewHeight), sheet);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The card back renderer: one complete back drawn at sheet scale (200 pixels per inch) from
+// plain inputs, and its half-size previews.
+#include "back/AreaStyles.h"
+#include "print/PrinterMetrics.h"
+
+#include <QImage>
+#include <QStringList>
+#include <array>
+
+// Choices of the six option groups, as item indexes.
+enum AddressLinesChoice : int { AddressNoLines = 0, AddressRuledLines = 1, AddressText = 2 };
+enum SeparatorChoice : int {
+    SeparatorNone = 0,
+    SeparatorThinLine = 1,
+    SeparatorHeavyLine = 2,
+    SeparatorVerticalText = 3,
+};
+enum StampBorderChoice : int {
+    StampBorderNone = 0,
+    StampThinBox = 1,
+    StampThickBox = 2,
+    StampPerforated = 3,
+};
+enum LowerLeftCornerChoice : int { CornerNone = 0, CornerText = 1, CornerImageChoice = 2 };
+
+// Everything one render reads, taken from the controls at the moment of drawing.
+struct CardBackInput {
+    // Texts as the controls display them, one entry per drawn line.
+    QStringList titleLines;
+    QStringList descLines;
+    QStringList lowerLeftLines;
+    QStringList createdByLines;
+    QStringList stampLines;
+    QStringList addressLines;
+    QString postalBarCodeText;
+    QString postCardText;
+
+    int addressLinesChoice = AddressRuledLines;
+    int separatorChoice = SeparatorVerticalText;
+    int stampBorderChoice = StampPerforated;
+    int postalBarCodeBoxChoice = 1; // 1: the strip is marked
+    int lowerLeftCornerChoice = CornerImageChoice;
+    int postCardChoice = 1; // 1: the caption is drawn
+
+    std::array<fc, AreaCount> styles; // records 0 to 7 of the style table
+
+    QImage cornerImage;
+    bool cornerChosen = false; // a corner picture file has been chosen
+    bool welcome = false;      // the About page is still active
+    QImage samplePicture;      // the built-in corner picture shown while welcome
+
+    int sheetWidth = 1200;
+    int sheetHeight = 800;
+    int layoutIndex = 1; // of the sheet layout group; -1 when none is selected
+    PrinterMetrics metrics;
+};
+
+// The margin M in sheet pixels for a sheet layout and the printer's figures.
+int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
+
+// Resizes `sheet` to the input's sheet size and draws the whole card back into it. The order
+// of drawing is the stacking order where elements overlap.
+void RenderCardBack(QImage& sheet, const CardBackInput& input);
+
+// The preview: `canvas` (at least 600 x 400) filled cyan over 600 x 400, with the back at half
+// size on it from its top-left corner.
+void DrawBackPreview(QImage& canvas, const QImage& sheet);
+
+// The About page's sample: the whole back stretched over 600 x 400 of `canvas`.
+void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet);
