@@ -2,6 +2,7 @@
 
 #include "print/QtPrinterDevice.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -97,9 +98,10 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial, bool scalableOn
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (scalableOnly)
         dialog.setOption(QFontDialog::ScalableFonts);
-    // Face, style and size only: the effects (underline, strike-out) are not offered.
+    // Face, style and size only: the effects box (underline, strike-out) is not offered.
     for (QGroupBox* box : dialog.findChildren<QGroupBox*>())
-        box->hide();
+        if (!box->findChildren<QCheckBox*>().isEmpty())
+            box->hide();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     QFont font = dialog.selectedFont();
