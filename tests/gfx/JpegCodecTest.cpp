@@ -87,6 +87,23 @@ TEST_F(JpegCodec, WritesColourBaselineAtTheQualityAskedAndReadsItBack)
         EXPECT_TRUE(near(back.pixelColor(p), picture.pixelColor(p), 3)) << p.x() << "," << p.y();
 }
 
+TEST_F(JpegCodec, LargePictureIsWholeAndOwnsItsMemory)
+{
+    // Over 2 MB of pixels: the decoder fills memory it allocated itself.
+    const QImage picture = blockPicture(1104, 1000);
+    const QString file = path(QStringLiteral("large.jpg"));
+    writeFile(file, makeJpeg(picture, JpegKind::Colour, 100));
+    QImage loaded = readJpegFile(file);
+    ASSERT_EQ(loaded.size(), picture.size());
+    ASSERT_EQ(loaded.format(), QImage::Format_RGB888);
+    for (const QPoint p : {QPoint(0, 0), QPoint(1103, 0), QPoint(8, 999), QPoint(1100, 996)})
+        EXPECT_TRUE(near(loaded.pixelColor(p), picture.pixelColor(p), 3)) << p.x() << "," << p.y();
+    // A copy is independent of the loaded picture.
+    QImage copy = loaded;
+    copy.fill(Qt::black);
+    EXPECT_TRUE(near(loaded.pixelColor(1100, 996), picture.pixelColor(1100, 996), 3));
+}
+
 TEST_F(JpegCodec, GreyPictureStaysGrey)
 {
     const QString file = path(QStringLiteral("grey.jpg"));

@@ -1,0 +1,148 @@
+// Loading a 4000 x 3000 photograph through LoadPictureFile, beside libjpeg-turbo alone decoding
+// the same file into a buffer: what the loader's checks and its image cost over the decoder.
+#include "back/PictureFile.h"
+#include "gfx/JpegCodec.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <jpeglib.h>
+#include <map>
+#include <memory>
+
+namespace
+{
+
+constexpr int PhotoWidth = 4000;
+constexpr int PhotoHeight = 3000;
+constexpr int PhotoQuality = 90; // as cameras save
+
+// A picture with the detail of a photograph: smooth shading, edges and fine noise.
+QImage photoLikePicture()
+{
+    QImage image(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
+    quint32 noise = 12345;
+    for (int y = 0; y < PhotoHeight; ++y) {
+        uchar* p = image.scanLine(y);
+        for (int x = 0; x < PhotoWidth; ++x, p += 3) {
+            noise = noise * 1664525u + 1013904223u;
+            const int n = int(noise >> 28) - 8;
+            const double shade = 0.5 + 0.5 * std::sin(x / 97.0) * std::cos(y / 131.0);
+            const bool edge = ((x / 250) + (y / 180)) % 2 == 0;
+            p[0] = uchar(qBound(0, int(200 * shade) + (edge ? 40 : 0) + n, 255));
+            p[1] = uchar(qBound(0, int(160 * (1 - shade)) + 50 + n, 255));
+            p[2] = uchar(qBound(0, (x + y) % 256 / 2 + (edge ? 0 : 60) + n, 255));
+        }
+    }
+    return image;
+}
+
+struct Photo {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    Photo() { writeJpegFile(photoLikePicture(), path, PhotoQuality); }
+};
+
+Photo& photo()
+{
+    static Photo p;
+    return p;
+}
+
+void BM_LoadPictureFile4000x3000(benchmark::State& state)
+{
+    const QString path = photo().path;
+    QImage image;
+    for (auto _ : state) {
+        LoadPictureFile(path, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    if (image.size() != QSize(PhotoWidth, PhotoHeight))
+        state.SkipWithError("the picture did not load at full size");
+}
+BENCHMARK(BM_LoadPictureFile4000x3000)->Unit(benchmark::kMillisecond);
+
+// The reference: libjpeg-turbo's own file source and default settings, rows into a buffer.
+// `fresh`: a new buffer for every picture, as loading a picture needs (its first writes fault
+// the pages in); otherwise one buffer reused, the decoder's work alone.
+void libjpegDecode(benchmark::State& state, bool fresh)
+{
+    const QByteArray path = photo().path.toLocal8Bit();
+    std::unique_ptr<JSAMPLE[]> pixels;
+    for (auto _ : state) {
+        FILE* file = std::fopen(path.constData(), "rb");
+        jpeg_decompress_struct cinfo{};
+        jpeg_error_mgr jerr{};
+        cinfo.err = jpeg_std_error(&jerr);
+        jpeg_create_decompress(&cinfo);
+        jpeg_stdio_src(&cinfo, file);
+        jpeg_read_header(&cinfo, TRUE);
+        jpeg_start_decompress(&cinfo);
+        const std::size_t stride = std::size_t(cinfo.output_width) * 3;
+        if (fresh || !pixels)
+            pixels.reset(new JSAMPLE[stride * cinfo.output_height]);
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JSAMPROW row = pixels.get() + stride * cinfo.output_scanline;
+            jpeg_read_scanlines(&cinfo, &row, 1);
+        }
+        jpeg_finish_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        std::fclose(file);
+        benchmark::DoNotOptimize(pixels.get());
+    }
+}
+
+void BM_LibjpegDecodeFreshBuffer(benchmark::State& state)
+{
+    libjpegDecode(state, true);
+}
+BENCHMARK(BM_LibjpegDecodeFreshBuffer)->Unit(benchmark::kMillisecond);
+
+void BM_LibjpegDecodeReusedBuffer(benchmark::State& state)
+{
+    libjpegDecode(state, false);
+}
+BENCHMARK(BM_LibjpegDecodeReusedBuffer)->Unit(benchmark::kMillisecond);
+
+// Prints the usual table, then the loader's time over the bare decode.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto load = times_.find("BM_LoadPictureFile4000x3000");
+        for (const char* reference :
+             {"BM_LibjpegDecodeFreshBuffer", "BM_LibjpegDecodeReusedBuffer"}) {
+            const auto bare = times_.find(reference);
+            if (load != times_.end() && bare != times_.end() && bare->second > 0)
+                std::printf("LoadPictureFile %6.2f x %s\n", load->second / bare->second, reference);
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
