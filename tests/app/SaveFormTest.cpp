@@ -115,3 +115,29 @@ TEST_F(SaveForm, AFailedSaveShowsTheErrorOnceAndPutsTheCursorBack)
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass outlived the error";
 }
+
+TEST_F(SaveForm, FourOnSheetSavesAtTheNewSizeOnlyOnceTheBackIsRenderedAgain)
+{
+    const QString bmp = path(QStringLiteral("card.bmp"));
+    const QString jpg = path(QStringLiteral("card.jpg"));
+    const auto saveBoth = [&] {
+        dialogs.saveAnswers = {bmp, jpg};
+        form->ui.SaveImageAsItem->trigger();
+        form->ui.SaveAsJpgItem->trigger();
+    };
+
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    saveBoth();
+    EXPECT_EQ(readBack(bmp, "bmp").size(), QSize(1200, 800));
+    EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(450, 300));
+
+    form->DrawPostCardBack(form.get(), 1, 0, 0);
+    ASSERT_EQ(form->BackSheetImage.size(), QSize(1100, 850));
+    saveBoth();
+    const QImage savedBmp = readBack(bmp, "bmp");
+    EXPECT_EQ(savedBmp.size(), QSize(1100, 850));
+    EXPECT_EQ(savedBmp.convertToFormat(QImage::Format_RGB32),
+              form->BackSheetImage.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(412, 318));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+}
