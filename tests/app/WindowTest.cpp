@@ -120,10 +120,17 @@ TEST_F(Window, SpinnersKeepTheirRangesAndWriteTheirEdits)
     EXPECT_EQ(ui.ImageSizeUpDown->maximum(), 200);
     EXPECT_EQ(ui.ImageHOffsetEdit->text(), QStringLiteral("50"));
     EXPECT_EQ(ui.ImageVOffsetUpDown->maximum(), 100);
-    // The front edits take typing, which changes no spinner.
+    // The front edits take typing, which changes no spinner until its next click, which then
+    // starts from the typed number.
     EXPECT_FALSE(ui.ImageSizeEdit->isReadOnly());
-    QTest::keyClicks(ui.ImageSizeEdit, QStringLiteral("7"));
+    ui.ImageSizeEdit->clear();
+    QTest::keyClicks(ui.ImageSizeEdit, QStringLiteral("150"));
     EXPECT_EQ(ui.ImageSizeUpDown->position(), 100);
+    ui.ImageSizeUpDown->click(true);
+    EXPECT_EQ(ui.ImageSizeUpDown->position(), 151);
+    ui.ImageSizeEdit->setText(QStringLiteral("900"));
+    ui.ImageSizeUpDown->click(false);
+    EXPECT_EQ(ui.ImageSizeEdit->text(), QStringLiteral("199"));
     // The Up key in an attached edit presses the spinner's up arrow.
     QSignalSpy spy(ui.ImageHOffsetUpDown, &UpDown::clicked);
     QTest::keyClick(ui.ImageHOffsetEdit, Qt::Key_Up);
@@ -134,6 +141,8 @@ TEST_F(Window, SpinnersKeepTheirRangesAndWriteTheirEdits)
 
 TEST_F(Window, RadioGroupsLayTheirItemsOutInColumns)
 {
+    EXPECT_EQ(form->ui.TypeOfDeckRadioGroup->itemIndex(), 1);
+    EXPECT_EQ(form->ui.FrontTextAtRadioGroup->itemIndex(), 0);
     RadioGroup* barCode = form->ui.PostalBarCodeBoxRadioGroup; // five columns, two items
     const QRect no = barCode->button(0)->geometry();
     const QRect yes = barCode->button(1)->geometry();

@@ -55,6 +55,11 @@ void UpDown::click(bool up)
 {
     if (!isEnabled())
         return;
+    // A number typed into the edit is where the arrow starts from.
+    bool typed = false;
+    const int value = edit_ ? edit_->text().trimmed().toInt(&typed) : 0;
+    if (typed)
+        position_ = qBound(min_, value, qMax(min_, max_));
     setPosition(position_ + (up ? 1 : -1));
     emit clicked(up);
 }
