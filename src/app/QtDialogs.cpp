@@ -18,7 +18,8 @@ namespace
 
 constexpr int PreviewSide = 160;
 
-// "Bitmaps (*.bmp)|*.bmp" becomes "Bitmaps (*.bmp) (*.bmp)" for Qt.
+// "Bitmaps (*.bmp)|*.bmp" is shown as "Bitmaps (*.bmp)"; a description that does not end with
+// its patterns gets them appended, as Qt takes the patterns from the last parentheses.
 QString qtFilter(const QString& filter)
 {
     const int bar = filter.indexOf(QLatin1Char('|'));
@@ -26,6 +27,10 @@ QString qtFilter(const QString& filter)
         return filter;
     QString patterns = filter.mid(bar + 1);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    QString description = filter.left(bar);
+    description.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (description.endsWith(QStringLiteral("(%1)").arg(patterns)))
+        return description;
     return QStringLiteral("%1 (%2)").arg(filter.left(bar), patterns);
 }
 
