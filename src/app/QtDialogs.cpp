@@ -128,8 +128,11 @@ bool QtDialogs::printerSetup(PrinterDevice& printer)
     auto* qt = dynamic_cast<QtPrinterDevice*>(&printer);
     if (!qt)
         return false;
+    qt->prepareSetupDialog();
     QPrintDialog dialog(&qt->printer(), parent_);
-    return dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    qt->adoptSetupDialog();
+    return confirmed;
 }
 
 void QtDialogs::message(const QString& text)

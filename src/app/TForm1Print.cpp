@@ -1,16 +1,68 @@
 // Sheet layouts, the printer's figures and the print commands.
 #include "TForm1.h"
+#include "WaitCursor.h"
 
+#include "gfx/AppError.h"
+#include "gfx/BmpFile.h"
+#include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
+#include "print/SheetLayout.h"
+
+#include <QDir>
+#include <QPainter>
+#include <vector>
+
+namespace
+{
+
+const QString PageFile = QStringLiteral("~~page.bmp");
+const QString TurnedPageFile = QStringLiteral("~~a.bmp");
+const QString NoFrontPictureText =
+    QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
+                   "Click the front preview to open a picture, then print again.");
+const QString NoLayoutText =
+    QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
+                   "print again.");
+
+// Disables the print controls, in order, for its lifetime and enables them again, in the same
+// order, however the print ends: errors included.
+class ControlsDisabled
+{
+public:
+    explicit ControlsDisabled(std::vector<QWidget*> controls) : controls_(std::move(controls))
+    {
+        for (QWidget* w : controls_)
+            w->setEnabled(false);
+    }
+    ~ControlsDisabled()
+    {
+        for (QWidget* w : controls_)
+            w->setEnabled(true);
+    }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    std::vector<QWidget*> controls_;
+};
+
+} // namespace
 
 void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
 {
     ui.Panel1->show();
     SheetWidth = 1200;
     SheetHeight = 800;
-    if (ui.TypeOfDeckRadioGroup->itemIndex() == 3) {
-        SheetWidth = 1100;
-        SheetHeight = 850;
+    if (const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex())) {
+        const ImageBox* diagrams[] = {ui.ppImage, ui.llImage, ui.slImage, ui.FourupImage};
+        {
+            QPainter p(&ui.LayoutImage->canvas());
+            p.drawImage(QPoint(0, 0), diagrams[layout->index]->canvas());
+        }
+        ui.LayoutImage->update();
+        printer().setOrientation(layout->orientation);
+        SheetWidth = layout->card.width();
+        SheetHeight = layout->card.height();
     }
     FrontImageRefresh(Sender);
 }
@@ -21,8 +73,80 @@ void TForm1::RefreshPrintPage()
     PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
 }
 
-void TForm1::PrintButtonClick(QObject*) {}
-void TForm1::PrinterSetupButtonClick(QObject*) {}
-void TForm1::Page1(QObject*) {}
-void TForm1::PrintPostCardBacks() {}
-void TForm1::FrontPagePrint() {}
+void TForm1::PrintButtonClick(QObject* Sender)
+{
+    const ControlsDisabled disabled({ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit,
+                                     ui.CopiesUpDown, ui.PrintImageAdjustEdit,
+                                     ui.PrintImageAdjustUpDown, ui.PreviewButton, ui.PrintButton,
+                                     ui.ExitButton, ui.TypeOfDeckRadioGroup});
+    if (ui.PageControl1->currentWidget() == ui.FrontTabSheet) {
+        FrontPagePrint();
+        return;
+    }
+    selectPage(ui.PageControl1, ui.StandardTabSheet);
+    Page1(Sender);
+    selectPage(ui.PageControl1, ui.TextTabSheet);
+}
+
+void TForm1::Page1(QObject* Sender)
+{
+    DrawPostCardBack(Sender, 1, 0, 0);
+    const WaitCursor wait;
+    Metrics = ReadPrinterMetrics(printer());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    if (!layout)
+        throw AppError(NoLayoutText);
+    PrintPageImage =
+        TilePage(BackSheetImage, backPageTiling(layout->index, QSize(SheetWidth, SheetHeight)),
+                 QImage::Format_RGB888);
+    if (layout->index == SheetLayouts::PortraitPortrait) {
+        RotatePageClockwise(PrintPageImage);
+        writeBmpFile(PrintPageImage, QDir(WorkFolder).filePath(TurnedPageFile));
+    }
+    PrintPostCardBacks();
+}
+
+void TForm1::PrintPostCardBacks()
+{
+    const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
+    writeBmpFile(PrintPageImage, QDir(WorkFolder).filePath(PageFile));
+    if (layout == SheetLayouts::SingleOn4x6)
+        dialogs().message(PageSizeMessage(Metrics));
+    const QPoint at = BackPagePosition(layout, Metrics, PrintPageImage.width(),
+                                       ui.PrintImageAdjustUpDown->position());
+    const bool twoCards =
+        layout == SheetLayouts::PortraitPortrait || layout == SheetLayouts::LandscapeLandscape;
+    const QString note =
+        PrintPage(printer(), Metrics, PrintPageImage, at, ui.CopiesUpDown->position(),
+                  twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners);
+    PrintPageImage.fill(fromTColor(TColors::White));
+    if (!note.isEmpty())
+        dialogs().message(note);
+}
+
+void TForm1::FrontPagePrint()
+{
+    // Before the first front picture there is no front: printing a blank page would waste paper.
+    if (FrontSheetImage.isNull()) {
+        dialogs().message(NoFrontPictureText);
+        return;
+    }
+    const WaitCursor wait;
+    // The figures of the last reading apply; read them only if none was ever read.
+    if (Metrics.DpiX <= 0 || Metrics.DpiY <= 0)
+        Metrics = ReadPrinterMetrics(printer());
+    const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
+    const QImage page = TilePage(FrontSheetImage, frontPageTiling(layout), QImage::Format_RGB32);
+    writeBmpFile(page, QDir(WorkFolder).filePath(PageFile));
+    const QString note = PrintPage(printer(), Metrics, page, FrontPagePosition(layout, Metrics),
+                                   ui.CopiesUpDown->position(), PageMarks::None);
+    if (!note.isEmpty())
+        dialogs().message(note);
+}
+
+void TForm1::PrinterSetupButtonClick(QObject*)
+{
+    const WaitCursor wait;
+    dialogs().printerSetup(printer());
+    RefreshPrintPage();
+}

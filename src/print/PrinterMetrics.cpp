@@ -35,13 +35,18 @@ PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer)
     m.OffsetY = printer.deviceCaps(DeviceCap::PhysicalOffsetY);
     m.RightMargin = m.PhysicalWidth - m.PageWidth - m.OffsetX;
     m.BottomMargin = m.PhysicalHeight - m.PageHeight - m.OffsetY;
+    requireResolution(m);
+    return m;
+}
+
+void requireResolution(const PrinterMetrics& m)
+{
     if (m.DpiX <= 0 || m.DpiY <= 0)
         throw AppError(QStringLiteral("The selected printer reports a resolution of %1 x %2 dots "
                                       "per inch and cannot be used. Choose another printer "
                                       "with Printer Setup.")
                            .arg(m.DpiX)
                            .arg(m.DpiY));
-    return m;
 }
 
 int SpareWidth(const PrinterMetrics& m)

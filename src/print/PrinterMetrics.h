@@ -25,6 +25,9 @@ PrinterMetrics nominalMetrics();
 // resolution of 0, so no later step divides by it.
 PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer);
 
+// Raises that same error unless both resolutions are above 0 (figures never read are 0).
+void requireResolution(const PrinterMetrics& m);
+
 // How far the printable width, with equal side margins, exceeds 7.5 inches, in sheet pixels.
 int SpareWidth(const PrinterMetrics& m);
 

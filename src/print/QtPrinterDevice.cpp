@@ -4,89 +4,150 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
 namespace
 {
 
-QString pdfOutputPath()
+// A common office printer's resolution; the page's own detail is 200 pixels per inch, so a
+// higher figure would only make the marks thinner.
+constexpr int DeviceDpi = 600;
+
+QPageSize localPaper()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty() || !QDir().mkpath(dir))
-        dir = QDir::homePath();
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    return QDir(dir).filePath(QStringLiteral("Talmiro Postcards %1.pdf").arg(stamp));
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+QString documentsFolder()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dir.isEmpty() && QDir().mkpath(dir))
+        return dir;
+    return QDir::homePath();
 }
 
 } // namespace
 
-QtPrinterDevice::QtPrinterDevice() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfFolder)
+    : QtPrinterDevice(printerName, pdfFolder, true)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        printer_->setPrinterName(info.printerName());
-        printer_->setPageSize(info.defaultPageSize());
-    } else {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
+}
+
+std::unique_ptr<QtPrinterDevice> QtPrinterDevice::pdfFiles(const QString& pdfFolder)
+{
+    return std::unique_ptr<QtPrinterDevice>(new QtPrinterDevice(QString(), pdfFolder, false));
+}
+
+QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfFolder,
+                                 bool usePrinters)
+    : pdfFolder_(pdfFolder)
+{
+    QPrinterInfo queue;
+    if (usePrinters) {
+        queue = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                      : QPrinterInfo::printerInfo(printerName);
+        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+        if (queue.isNull() && printerName.isEmpty() && !all.isEmpty())
+            queue = all.constFirst(); // queues, but none made the default
     }
+    if (queue.isNull()) {
+        // Without a queue a QPrinter quietly turns to PDF output and then cannot begin a page
+        // without a file name, and stays unusable: this one is made for PDF files from the
+        // start and always has a name.
+        savesPdfFiles_ = true;
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setPageSize(localPaper());
+        pdfFileName_ = newPdfFileName();
+        printer_->setOutputFileName(pdfFileName_);
+    } else {
+        printer_ = std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
+        printer_->setPageSize(queue.defaultPageSize());
+    }
+    printer_->setResolution(DeviceDpi);
     printer_->setFullPage(false);
-    printer_->setPageMargins(printer_->pageLayout().minimumMargins(), QPageLayout::Millimeter);
+    applyLayout();
 }
 
 QtPrinterDevice::~QtPrinterDevice()
 {
-    if (painter_ && painter_->isActive())
-        painter_->end();
+    abortDoc();
 }
 
-bool QtPrinterDevice::printsToPdf() const
+bool QtPrinterDevice::turnsPage() const
 {
-    return printer_->outputFormat() == QPrinter::PdfFormat;
+    return printer_->outputFormat() == QPrinter::NativeFormat &&
+           orientation_ == QPageLayout::Landscape;
+}
+
+void QtPrinterDevice::applyLayout()
+{
+    printer_->setPageOrientation(turnsPage() ? QPageLayout::Portrait : orientation_);
+    const QPageLayout layout = printer_->pageLayout();
+    printer_->setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+QtPrinterDevice::Figures QtPrinterDevice::figures() const
+{
+    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+    const int paperWidth = qRound(paper.width());
+    const int paperHeight = qRound(paper.height());
+    const int pageWidth = qRound(page.width());
+    const int pageHeight = qRound(page.height());
+    const int left = qRound(page.left() - paper.left());
+    const int top = qRound(page.top() - paper.top());
+    if (turnsPage()) {
+        // The page's top lies along the paper's left edge: its left margin is the paper's
+        // bottom one and its top margin the paper's left one.
+        const int bottom = paperHeight - pageHeight - top;
+        return {pageHeight, pageWidth, paperHeight, paperWidth, bottom, left};
+    }
+    return {pageWidth, pageHeight, paperWidth, paperHeight, left, top};
 }
 
 int QtPrinterDevice::pageWidth()
 {
-    return printer_->pageRect(QPrinter::DevicePixel).toRect().width();
+    return figures().pageWidth;
 }
 
 int QtPrinterDevice::pageHeight()
 {
-    return printer_->pageRect(QPrinter::DevicePixel).toRect().height();
+    return figures().pageHeight;
 }
 
 int QtPrinterDevice::deviceCaps(DeviceCap cap)
 {
-    const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer_->pageRect(QPrinter::DevicePixel).toRect();
+    const Figures f = figures();
     switch (cap) {
     case DeviceCap::HorzRes:
-        return page.width();
+        return f.pageWidth;
     case DeviceCap::VertRes:
-        return page.height();
+        return f.pageHeight;
     case DeviceCap::LogPixelsX:
     case DeviceCap::LogPixelsY:
         return printer_->resolution();
     case DeviceCap::PhysicalWidth:
-        return paper.width();
+        return f.paperWidth;
     case DeviceCap::PhysicalHeight:
-        return paper.height();
+        return f.paperHeight;
     case DeviceCap::PhysicalOffsetX:
-        return page.left() - paper.left();
+        return f.offsetX;
     case DeviceCap::PhysicalOffsetY:
-        return page.top() - paper.top();
+        return f.offsetY;
     }
     return 0;
 }
 
 void QtPrinterDevice::setOrientation(QPageLayout::Orientation orientation)
 {
-    printer_->setPageOrientation(orientation);
-}
-
-QPageLayout::Orientation QtPrinterDevice::orientation() const
-{
-    return printer_->pageLayout().orientation();
+    orientation_ = orientation;
+    applyLayout();
 }
 
 void QtPrinterDevice::setCopies(int copies)
@@ -94,16 +155,43 @@ void QtPrinterDevice::setCopies(int copies)
     printer_->setCopyCount(copies);
 }
 
+QString QtPrinterDevice::newPdfFileName() const
+{
+    const QDir folder(pdfFolder_.isEmpty() ? documentsFolder() : pdfFolder_);
+    const QString stem =
+        QStringLiteral("Talmiro Postcards %1")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
+    QString name = folder.filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = folder.filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(n));
+    return name;
+}
+
 void QtPrinterDevice::beginDoc(const QString& title)
 {
+    abortDoc();
     printer_->setDocName(title);
-    if (printsToPdf())
-        printer_->setOutputFileName(pdfOutputPath());
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        throw AppError(QStringLiteral("The printer could not start the document."));
+    if (savesPdfFiles_) {
+        pdfFileName_ = newPdfFileName();
+        printer_->setOutputFileName(pdfFileName_);
     }
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(printer_.get())) {
+        if (printer_->outputFormat() == QPrinter::PdfFormat)
+            throw AppError(QStringLiteral("The PDF file \"%1\" could not be written.")
+                               .arg(QDir::toNativeSeparators(printer_->outputFileName())));
+        throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
+                           .arg(printer_->printerName()));
+    }
+    if (turnsPage()) {
+        // Device (x, y) goes to (y, printable height - x) of the portrait page.
+        painter->translate(0, printer_->pageRect(QPrinter::DevicePixel).height());
+        painter->rotate(-90);
+    }
+    // Like a printer, the device draws only inside its printable area.
+    const Figures f = figures();
+    painter->setClipRect(QRect(0, 0, f.pageWidth, f.pageHeight));
+    painter_ = std::move(painter);
 }
 
 QString QtPrinterDevice::endDoc()
@@ -113,24 +201,34 @@ QString QtPrinterDevice::endDoc()
     const bool ok = painter_->end();
     painter_.reset();
     if (!ok)
-        throw AppError(QStringLiteral("The printer could not finish the document."));
-    if (printsToPdf())
-        return QStringLiteral("No printer is installed. The page was saved as \"%1\".")
-            .arg(printer_->outputFileName());
-    return {};
+        throw AppError(QStringLiteral("The page could not be sent to the printer \"%1\".")
+                           .arg(printer_->printerName()));
+    if (!savesPdfFiles_)
+        return {};
+    lastPdfFile_ = pdfFileName_;
+    QString note = QStringLiteral("No printer is installed, so the page was saved as the PDF "
+                                  "file \"%1\".")
+                       .arg(QDir::toNativeSeparators(lastPdfFile_));
+    if (printer_->copyCount() > 1)
+        note += QStringLiteral(" Print %1 copies of it.").arg(printer_->copyCount());
+    return note;
 }
 
 void QtPrinterDevice::abortDoc()
 {
-    if (painter_ && painter_->isActive())
-        painter_->end();
+    if (!painter_)
+        return;
+    // Qt cannot take back a page once painting began: close it, and drop it where it is a file.
+    printer_->abort();
+    painter_->end();
     painter_.reset();
+    if (savesPdfFiles_)
+        QFile::remove(pdfFileName_);
 }
 
 void QtPrinterDevice::setPen(int width, TColor colour)
 {
-    if (painter_)
-        painter_->setPen(QPen(fromTColor(colour), width, Qt::SolidLine, Qt::SquareCap));
+    pen_ = QPen(fromTColor(colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void QtPrinterDevice::moveTo(int x, int y)
@@ -140,8 +238,10 @@ void QtPrinterDevice::moveTo(int x, int y)
 
 void QtPrinterDevice::lineTo(int x, int y)
 {
-    if (painter_)
+    if (painter_) {
+        painter_->setPen(pen_);
         painter_->drawLine(current_, QPoint(x, y));
+    }
     current_ = QPoint(x, y);
 }
 
@@ -149,4 +249,22 @@ void QtPrinterDevice::stretchBand(const QRect& device, const QImage& band)
 {
     if (painter_)
         painter_->drawImage(device, band);
+}
+
+void QtPrinterDevice::prepareSetupDialog()
+{
+    // The dialog shows the orientation the user works in, not the turned page's.
+    printer_->setPageOrientation(orientation_);
+}
+
+void QtPrinterDevice::adoptSetupDialog()
+{
+    orientation_ = printer_->pageLayout().orientation();
+    // A queue, or a file the user named, replaces the PDF files of our own naming.
+    if (printer_->outputFormat() != QPrinter::PdfFormat ||
+        printer_->outputFileName() != pdfFileName_)
+        savesPdfFiles_ = false;
+    printer_->setResolution(DeviceDpi);
+    printer_->setFullPage(false);
+    applyLayout();
 }

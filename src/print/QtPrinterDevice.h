@@ -1,5 +1,10 @@
 #pragma once
-// PrinterDevice on a QPrinter: a CUPS queue, or Qt's PDF output when no printer is installed.
+// PrinterDevice on a QPrinter: a CUPS queue, or PDF files when no printer is installed.
+//
+// The figures are the queue's own: its default paper and its real unprintable margins, at 600
+// device pixels per inch. For landscape on a queue the printer is kept portrait and the page is
+// turned here (its top along the paper's left edge), so the turned margins are the ones that
+// hold; Qt would otherwise keep the portrait margins on a landscape page.
 #include "PrinterDevice.h"
 
 #include <QPainter>
@@ -9,14 +14,21 @@
 class QtPrinterDevice : public PrinterDevice
 {
 public:
-    QtPrinterDevice();
+    // The named queue, or the default one when the name is empty. When no queue is installed
+    // every document is saved as a new PDF file in `pdfFolder` (the user's documents folder
+    // when empty), and endDoc() names the file.
+    explicit QtPrinterDevice(const QString& printerName = QString(),
+                             const QString& pdfFolder = QString());
     ~QtPrinterDevice() override;
+
+    // A device that saves PDF files in `pdfFolder` whatever queues are installed.
+    static std::unique_ptr<QtPrinterDevice> pdfFiles(const QString& pdfFolder);
 
     int pageWidth() override;
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
-    QPageLayout::Orientation orientation() const override;
+    QPageLayout::Orientation orientation() const override { return orientation_; }
     void setCopies(int copies) override;
     void beginDoc(const QString& title) override;
     QString endDoc() override;
@@ -26,12 +38,36 @@ public:
     void lineTo(int x, int y) override;
     void stretchBand(const QRect& device, const QImage& band) override;
 
-    // For the printer set-up dialog.
+    // The printer set-up dialog works on this printer: call prepareSetupDialog() before it
+    // opens and adoptSetupDialog() after it closes, confirmed or not.
     QPrinter& printer() { return *printer_; }
-    bool printsToPdf() const;
+    void prepareSetupDialog();
+    void adoptSetupDialog();
+
+    // True while documents go to new PDF files because no printer is installed.
+    bool savesPdfFiles() const { return savesPdfFiles_; }
+    // The file of the last document saved that way.
+    QString lastPdfFile() const { return lastPdfFile_; }
 
 private:
+    struct Figures {
+        int pageWidth, pageHeight, paperWidth, paperHeight, offsetX, offsetY;
+    };
+    QtPrinterDevice(const QString& printerName, const QString& pdfFolder, bool usePrinters);
+    // Landscape on a queue: the page is turned by the painter.
+    bool turnsPage() const;
+    // Applies the orientation and the minimum margins to the QPrinter.
+    void applyLayout();
+    Figures figures() const;
+    QString newPdfFileName() const;
+
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
+    QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
+    bool savesPdfFiles_ = false;
+    QString pdfFolder_;
+    QString pdfFileName_; // the file the next or current PDF document goes to
+    QString lastPdfFile_;
+    QPen pen_;
     QPoint current_;
 };

@@ -16,18 +16,39 @@ void RecordingPrinter::setPaper(int dpi, int width, int height, int left, int to
     marginBottom = bottom;
 }
 
+void RecordingPrinter::setFigures(int dpi, int pageWidth, int pageHeight, int offsetX, int offsetY,
+                                  int rightMargin, int bottomMargin)
+{
+    const int width = offsetX + pageWidth + rightMargin;
+    const int height = offsetY + pageHeight + bottomMargin;
+    if (landscape())
+        setPaper(dpi, height, width, offsetY, rightMargin, bottomMargin, offsetX);
+    else
+        setPaper(dpi, width, height, offsetX, offsetY, rightMargin, bottomMargin);
+}
+
+QMargins RecordingPrinter::margins() const
+{
+    if (landscape())
+        return {marginBottom, marginLeft, marginTop, marginRight};
+    return {marginLeft, marginTop, marginRight, marginBottom};
+}
+
+QSize RecordingPrinter::paper() const
+{
+    return landscape() ? QSize(paperHeight, paperWidth) : QSize(paperWidth, paperHeight);
+}
+
 int RecordingPrinter::pageWidth()
 {
     log << QStringLiteral("pageWidth");
-    return landscape() ? paperHeight - marginTop - marginBottom
-                       : paperWidth - marginLeft - marginRight;
+    return paper().width() - margins().left() - margins().right();
 }
 
 int RecordingPrinter::pageHeight()
 {
     log << QStringLiteral("pageHeight");
-    return landscape() ? paperWidth - marginLeft - marginRight
-                       : paperHeight - marginTop - marginBottom;
+    return paper().height() - margins().top() - margins().bottom();
 }
 
 int RecordingPrinter::deviceCaps(DeviceCap cap)
@@ -35,10 +56,10 @@ int RecordingPrinter::deviceCaps(DeviceCap cap)
     switch (cap) {
     case DeviceCap::HorzRes:
         log << QStringLiteral("HORZRES");
-        return pageWidth();
+        return paper().width() - margins().left() - margins().right();
     case DeviceCap::VertRes:
         log << QStringLiteral("VERTRES");
-        return pageHeight();
+        return paper().height() - margins().top() - margins().bottom();
     case DeviceCap::LogPixelsX:
         log << QStringLiteral("LOGPIXELSX");
         return landscape() ? dpiY : dpiX;
@@ -47,16 +68,16 @@ int RecordingPrinter::deviceCaps(DeviceCap cap)
         return landscape() ? dpiX : dpiY;
     case DeviceCap::PhysicalWidth:
         log << QStringLiteral("PHYSICALWIDTH");
-        return landscape() ? paperHeight : paperWidth;
+        return paper().width();
     case DeviceCap::PhysicalHeight:
         log << QStringLiteral("PHYSICALHEIGHT");
-        return landscape() ? paperWidth : paperHeight;
+        return paper().height();
     case DeviceCap::PhysicalOffsetX:
         log << QStringLiteral("PHYSICALOFFSETX");
-        return landscape() ? marginTop : marginLeft;
+        return margins().left();
     case DeviceCap::PhysicalOffsetY:
         log << QStringLiteral("PHYSICALOFFSETY");
-        return landscape() ? marginRight : marginTop;
+        return margins().top();
     }
     return 0;
 }
@@ -102,6 +123,7 @@ void RecordingPrinter::abortDoc()
 
 void RecordingPrinter::setPen(int width, TColor colour)
 {
+    log << QStringLiteral("pen %1 %2").arg(width).arg(colour, 8, 16, QLatin1Char('0'));
     penWidth_ = width;
     penColour_ = colour;
 }
@@ -127,17 +149,14 @@ void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
 
 QImage RecordingPrinter::paint() const
 {
-    const int w = landscape() ? paperHeight - marginTop - marginBottom
-                              : paperWidth - marginLeft - marginRight;
-    const int h = landscape() ? paperWidth - marginLeft - marginRight
-                              : paperHeight - marginTop - marginBottom;
-    QImage page(w, h, QImage::Format_RGB32);
+    const QSize area = paper().shrunkBy(margins());
+    QImage page(area, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter p(&page);
     for (const Band& b : bands)
         p.drawImage(b.device, b.image);
     for (const Line& l : lines) {
-        p.setPen(QPen(fromTColor(l.colour), l.penWidth));
+        p.setPen(QPen(fromTColor(l.colour), l.penWidth, Qt::SolidLine, Qt::SquareCap));
         p.drawLine(l.from, l.to);
     }
     return page;

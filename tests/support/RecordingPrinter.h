@@ -1,6 +1,8 @@
 #pragma once
 // A printer that records everything asked of it. Its figures are set by the test; the default
 // is letter paper at 600 dots per inch with 150-pixel (1/4 inch) margins all round.
+// Landscape turns the page as the real printer does: the paper's left edge becomes the top, so
+// the landscape margins are left = bottom, top = left, right = top, bottom = right.
 #include "print/PrinterDevice.h"
 
 #include <QStringList>
@@ -20,7 +22,7 @@ public:
         QImage image;
     };
 
-    // Figures in device pixels, portrait; landscape swaps them.
+    // Figures in device pixels, portrait; landscape turns them.
     int dpiX = 600;
     int dpiY = 600;
     int paperWidth = 5100;
@@ -45,10 +47,13 @@ public:
     std::vector<Line> lines;
     std::vector<Band> bands;
 
-    // Sets the figures for a printer of the given printable size and margins, portrait.
+    // Sets the figures of a portrait printer: resolution, paper and margins.
     void setPaper(int dpi, int width, int height, int left, int top, int right, int bottom);
-    // The whole page as printed, device pixels from the printable area's corner: bands
-    // stretched and lines drawn onto a white image of the paper.
+    // Sets figures so that, in the current orientation, the device reports exactly these.
+    void setFigures(int dpi, int pageWidth, int pageHeight, int offsetX, int offsetY,
+                    int rightMargin, int bottomMargin);
+    // The page as printed, device pixels from the printable area's corner and no larger than
+    // it (as a printer clips): bands stretched and lines drawn onto white.
     QImage paint() const;
 
     int pageWidth() override;
@@ -67,6 +72,9 @@ public:
 
 private:
     bool landscape() const { return currentOrientation == QPageLayout::Landscape; }
+    // Margins left, top, right, bottom as the device sees them in its orientation.
+    QMargins margins() const;
+    QSize paper() const;
     QPoint current_;
     int penWidth_ = 1;
     TColor penColour_ = 0;

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# A real spooler for the end-to-end print test.
+#
+#   scripts/cups-test-printer.sh start   starts cupsd if it is not running (as root, in the
+#                                         background) and adds the queue TalmiroTest on the
+#                                         cups-pdf backend: letter paper with unequal unprintable
+#                                         margins, made the default printer
+#   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began
+#
+# Each job's PDF lands in $TALMIRO_CUPS_OUT (default /tmp/talmiro-cups-pdf). Without root or
+# CUPS, start says why and exits 0 so the test skips; with CI set it fails instead.
+set -euo pipefail
+
+queue=TalmiroTest
+instance=talmiro
+out=${TALMIRO_CUPS_OUT:-/tmp/talmiro-cups-pdf}
+state=/tmp/talmiro-cups-state
+ppd_source=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+backend=/usr/lib/cups/backend/cups-pdf
+conf=/etc/cups/cups-pdf-$instance.conf
+
+# Letter, 612 x 792 points. Margins in points: left 18 (1/4 in), bottom 45 (5/8 in), right 36
+# (1/2 in), top 27 (3/8 in): every side differs, so a turned or mirrored page shows.
+imageable_area="18 45 576 765"
+
+cannot() {
+  echo "CUPS end-to-end printing unavailable: $1" >&2
+  if [ -n "${CI:-}" ]; then
+    exit 1
+  fi
+  exit 0
+}
+
+scheduler_running() {
+  lpstat -r 2>/dev/null | grep -q 'is running'
+}
+
+start() {
+  [ "$(id -u)" -eq 0 ] || cannot "needs root to start cupsd and add a queue"
+  command -v cupsd >/dev/null || cannot "cupsd is not installed (Debian package cups)"
+  command -v lpadmin >/dev/null || cannot "lpadmin is not installed (Debian package cups-client)"
+  [ -f "$backend" ] && [ -f "$ppd_source" ] ||
+    cannot "the cups-pdf backend is not installed (Debian package printer-driver-cups-pdf)"
+
+  mkdir -p "$state"
+  if ! scheduler_running; then
+    cupsd -f >"$state/cupsd.log" 2>&1 &
+    echo $! >"$state/cupsd.pid"
+    for _ in $(seq 1 100); do
+      scheduler_running && break
+      sleep 0.1
+    done
+    scheduler_running || cannot "cupsd did not start (see $state/cupsd.log)"
+  fi
+
+  # The backend runs as root only when it is root-owned with mode 0700.
+  chown root:root "$backend"
+  chmod 0700 "$backend"
+
+  mkdir -p "$out"
+  chmod 1777 "$out"
+  cat >"$conf" <<EOF
+Out $out
+Label 2
+TitlePref 1
+UserUMask 0022
+EOF
+
+  sed -e 's/^\*DefaultPageSize: .*/*DefaultPageSize: Letter/' \
+      -e 's/^\*DefaultPageRegion: .*/*DefaultPageRegion: Letter/' \
+      -e 's/^\*DefaultImageableArea: .*/*DefaultImageableArea: Letter/' \
+      -e 's/^\*DefaultPaperDimension: .*/*DefaultPaperDimension: Letter/' \
+      -e 's/^\*DefaultLabel: .*/*DefaultLabel: 2/' \
+      -e 's/^\*DefaultTitlePref: .*/*DefaultTitlePref: 1/' \
+      -e "s|^\*ImageableArea Letter/US Letter: .*|*ImageableArea Letter/US Letter: \"$imageable_area\"|" \
+      "$ppd_source" >"$state/$queue.ppd"
+
+  lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -P "$state/$queue.ppd"
+  lpadmin -d "$queue"
+  cupsenable "$queue" 2>/dev/null || true
+  cupsaccept "$queue" 2>/dev/null || true
+  echo "CUPS queue $queue ready; PDFs go to $out"
+}
+
+stop() {
+  if scheduler_running; then
+    lpadmin -x "$queue" 2>/dev/null || true
+  fi
+  rm -f "$conf"
+  if [ -f "$state/cupsd.pid" ]; then
+    pid=$(cat "$state/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    rm -f "$state/cupsd.pid"
+  fi
+}
+
+case "${1:-}" in
+  start) start ;;
+  stop) stop ;;
+  *)
+    echo "usage: $0 start|stop" >&2
+    exit 2
+    ;;
+esac

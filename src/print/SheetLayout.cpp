@@ -1,0 +1,91 @@
+#include "SheetLayout.h"
+
+#include "gfx/TColor.h"
+
+#include <QPainter>
+#include <cstring>
+
+namespace
+{
+constexpr QSize CardSize(1200, 800);       // 6 x 4 inches
+constexpr QSize FourUpCardSize(1100, 850); // a quarter of an 11 x 8.5 inch sheet
+} // namespace
+
+std::optional<SheetLayout> sheetLayoutAt(int index)
+{
+    using namespace SheetLayouts;
+    switch (index) {
+    case PortraitPortrait:
+        return SheetLayout{index, QPageLayout::Portrait, CardSize};
+    case LandscapeLandscape:
+    case SingleOn4x6:
+        return SheetLayout{index, QPageLayout::Landscape, CardSize};
+    case FourOnSheet:
+        return SheetLayout{index, QPageLayout::Landscape, FourUpCardSize};
+    default:
+        return std::nullopt;
+    }
+}
+
+PageTiling backPageTiling(int layout, QSize card)
+{
+    const int w = card.width();
+    const int h = card.height();
+    using namespace SheetLayouts;
+    switch (layout) {
+    case SingleOn4x6:
+        return {QSize(w, h), {QPoint(0, 0)}};
+    case FourOnSheet:
+        return {QSize(2 * w, 2 * h), {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)}};
+    default: // the two layouts of two cards, one above the other
+        return {QSize(w, 2 * h), {QPoint(0, 0), QPoint(0, h)}};
+    }
+}
+
+PageTiling frontPageTiling(int layout)
+{
+    const int w = CardSize.width();
+    const int h = CardSize.height();
+    const int w4 = FourUpCardSize.width();
+    const int h4 = FourUpCardSize.height();
+    using namespace SheetLayouts;
+    switch (layout) {
+    case SingleOn4x6:
+        return {QSize(w, h), {QPoint(0, 0)}};
+    case FourOnSheet:
+        return {QSize(2 * w4, 2 * h4),
+                {QPoint(0, 0), QPoint(w4, 0), QPoint(0, h4), QPoint(w4, h4)}};
+    default: // the two layouts of two cards, one above the other
+        return {QSize(w, 2 * h), {QPoint(0, 0), QPoint(0, h)}};
+    }
+}
+
+QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format format)
+{
+    QImage page(tiling.page, format);
+    page.fill(fromTColor(TColors::White));
+    QPainter p(&page);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QPoint& at : tiling.at)
+        p.drawImage(at, card);
+    return page;
+}
+
+void RotatePageClockwise(QImage& page)
+{
+    const QImage source =
+        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888);
+    const int w = source.width();
+    const int h = source.height();
+    QImage turned(h, w, QImage::Format_RGB888);
+    uchar* to = turned.bits();
+    const qsizetype stride = turned.bytesPerLine();
+    // Source row y becomes destination column h - 1 - y, read top to bottom.
+    for (int y = 0; y < h; ++y) {
+        const uchar* from = source.constScanLine(y);
+        uchar* column = to + 3 * (h - 1 - y);
+        for (int x = 0; x < w; ++x)
+            std::memcpy(column + x * stride, from + 3 * x, 3);
+    }
+    page = turned;
+}

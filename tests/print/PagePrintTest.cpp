@@ -1,0 +1,218 @@
+#include "print/PagePrint.h"
+#include "gfx/AppError.h"
+#include "print/PrinterMetrics.h"
+#include "support/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+PrinterMetrics letter600(int pageWidth = 4800, int pageHeight = 6300)
+{
+    PrinterMetrics m;
+    m.DpiX = m.DpiY = 600;
+    m.PageWidth = pageWidth;
+    m.PageHeight = pageHeight;
+    m.PhysicalWidth = 5100;
+    m.PhysicalHeight = 6600;
+    m.OffsetX = 150;
+    m.OffsetY = 120;
+    return m;
+}
+
+QImage page(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB888);
+    image.fill(QColor(40, 120, 220));
+    return image;
+}
+
+using Segment = std::pair<QPoint, QPoint>;
+
+std::vector<Segment> segments(const RecordingPrinter& printer)
+{
+    std::vector<Segment> out;
+    for (const auto& l : printer.lines) {
+        EXPECT_EQ(l.penWidth, 4);
+        EXPECT_EQ(l.colour, 0x00808080u);
+        out.emplace_back(l.from, l.to);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(BackPagePosition, PortraitSitsAgainstTheRightEdgeAndNudgesAcrossInSheetPixels)
+{
+    const PrinterMetrics m = letter600(4900);
+    // (4900 x 200 / 600 - 1600 + n) x 600 / 200
+    EXPECT_EQ(BackPagePosition(0, m, 1600, 0), QPoint(99, 0));
+    EXPECT_EQ(BackPagePosition(0, m, 1600, 25), QPoint(174, 0)); // 1/8 inch further right
+    EXPECT_EQ(BackPagePosition(0, m, 1600, -50), QPoint(-51, 0));
+}
+
+TEST(BackPagePosition, LandscapeNudgesDownInDevicePixels)
+{
+    const PrinterMetrics m = letter600(6300, 4800);
+    // (6300 x 200 / 600 - 1200) x 600 / 200 = 900 x 3
+    EXPECT_EQ(BackPagePosition(1, m, 1200, 0), QPoint(2700, 0));
+    EXPECT_EQ(BackPagePosition(1, m, 1200, 25), QPoint(2700, 25));
+    EXPECT_EQ(BackPagePosition(1, m, 1200, -50), QPoint(2700, -50));
+    PrinterMetrics m300 = m;
+    m300.DpiX = m300.DpiY = 300;
+    m300.PageWidth = 3150;
+    EXPECT_EQ(BackPagePosition(1, m300, 1200, 25), QPoint(1350, 25)); // whatever the resolution
+}
+
+TEST(BackPagePosition, SingleCardUsesThePaperCornerOnlyBelow6x4Inches)
+{
+    PrinterMetrics m = letter600(3600, 2400);
+    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(0, 0));
+    m.PageWidth = 3599; // one printer pixel short of 6 inches
+    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(-150, -120));
+    m.PageWidth = 3600;
+    m.PageHeight = 2399;
+    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(-150, -120));
+}
+
+TEST(BackPagePosition, FourOnSheetAndFrontsUseThePaperCorner)
+{
+    const PrinterMetrics m = letter600();
+    EXPECT_EQ(BackPagePosition(3, m, 2200, 25), QPoint(-150, -120));
+    EXPECT_EQ(FrontPagePosition(3, m), QPoint(-150, -120));
+    for (int layout : {0, 1, 2})
+        EXPECT_EQ(FrontPagePosition(layout, m), QPoint(0, 0));
+}
+
+TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)
+{
+    PrinterMetrics m;
+    m.PageWidth = 1740;
+    m.PageHeight = 1140;
+    m.OffsetX = 30;
+    m.OffsetY = 30;
+    EXPECT_EQ(PageSizeMessage(m), QStringLiteral("1740x1140\r\n30x30"));
+}
+
+TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)
+{
+    RecordingPrinter printer;
+    const QString note =
+        PrintPage(printer, letter600(), page(1200, 800), {0, 0}, 3, PageMarks::None);
+    EXPECT_TRUE(note.isEmpty());
+    EXPECT_EQ(printer.copies, 3);
+    EXPECT_EQ(printer.documentsBegun, 1);
+    EXPECT_EQ(printer.documentsEnded, 1);
+    EXPECT_EQ(printer.docTitles, QStringList{QString()});
+    // Copies are set before the document, every band lies inside it.
+    EXPECT_EQ(printer.log.first(), "copies 3");
+    EXPECT_EQ(printer.log.at(1), "beginDoc");
+    EXPECT_EQ(printer.log.last(), "endDoc");
+    EXPECT_EQ(printer.log.count("band"), 16);
+    EXPECT_TRUE(printer.lines.empty());
+}
+
+TEST(PrintPage, CornerMarksHaveTheirExactEndPoints)
+{
+    RecordingPrinter printer;
+    // 1200 x 800 at 600 dpi: We = 3600, He = 2400; DpiY 300 would halve He.
+    PrintPage(printer, letter600(), page(1200, 800), {10, 20}, 1, PageMarks::Corners);
+    const int x = 10, y = 20, we = 3600, he = 2400;
+    const std::vector<Segment> expected = {
+        {{x, y + 150}, {x, y}},
+        {{x, y}, {x + 150, y}},
+        {{x + we - 1, y + 150}, {x + we - 1, y}},
+        {{x + we - 1, y}, {x + we - 150, y}},
+        {{x, y + he - 150}, {x, y + he - 1}},
+        {{x, y + he - 1}, {x + 150, y + he - 1}},
+        {{x + we - 1, y + he - 150}, {x + we - 1, y + he}},
+        {{x + we - 1, y + he}, {x + we - 150, y + he}},
+    };
+    EXPECT_EQ(segments(printer), expected);
+    // The marks come after the page and before the end of the document.
+    EXPECT_EQ(printer.log.at(printer.log.size() - 2), "pen 4 00808080");
+}
+
+TEST(PrintPage, CornerMarksUseDpiYForTheHeight)
+{
+    RecordingPrinter printer;
+    PrinterMetrics m = letter600();
+    m.DpiY = 300;
+    PrintPage(printer, m, page(1200, 800), {0, 0}, 1, PageMarks::Corners);
+    // He = 800 x 300 / 200: the marks frame a page half as tall as the printed image.
+    EXPECT_EQ(printer.lines[4].to, QPoint(0, 1199));
+    EXPECT_EQ(printer.bands.back().device.bottom() + 1, 2400);
+}
+
+TEST(PrintPage, CentreMarksOnTheLongerSidesWhereTheCardsMeet)
+{
+    RecordingPrinter tall;
+    PrintPage(tall, letter600(), page(1200, 1600), {0, 0}, 1, PageMarks::CornersAndCentre);
+    ASSERT_EQ(tall.lines.size(), 12u);
+    const std::vector<Segment> tallLines = segments(tall);
+    const std::vector<Segment> tallCentre(tallLines.begin() + 8, tallLines.end());
+    const int my = 4800 / 2;
+    EXPECT_EQ(tallCentre, (std::vector<Segment>{{{0, my - 150}, {0, my + 150}},
+                                                {{0, my}, {150, my}},
+                                                {{3600, my - 150}, {3600, my + 150}},
+                                                {{3600, my}, {3600 - 150, my}}}));
+
+    RecordingPrinter wide;
+    PrintPage(wide, letter600(), page(1600, 1200), {99, 0}, 1, PageMarks::CornersAndCentre);
+    const std::vector<Segment> wideLines = segments(wide);
+    const std::vector<Segment> wideCentre(wideLines.begin() + 8, wideLines.end());
+    const int mx = 99 + 4800 / 2;
+    EXPECT_EQ(wideCentre, (std::vector<Segment>{{{mx - 150, 0}, {mx + 150, 0}},
+                                                {{mx, 0}, {mx, 150}},
+                                                {{mx - 150, 3600}, {mx + 150, 3600}},
+                                                {{mx, 3600}, {mx, 3600 - 150}}}));
+}
+
+TEST(PrintPage, MarksAndTilesLandWhereTheFiguresSay)
+{
+    RecordingPrinter printer;
+    printer.setPaper(100, 850, 1100, 0, 0, 0, 0); // small figures: quick to paint
+    const PrinterMetrics m = ReadPrinterMetrics(printer);
+    PrintPage(printer, m, page(1000, 800), {50, 60}, 1, PageMarks::Corners);
+    const QImage printed = printer.paint();
+    // 1000 x 800 sheet pixels at 100 dpi: 500 x 400 device pixels, columns 50 to 549 and rows
+    // 60 to 459; the 4-pixel marks straddle the page's edges.
+    const QColor blue(40, 120, 220), white(Qt::white), grey(0x80, 0x80, 0x80);
+    EXPECT_EQ(printed.pixelColor(45, 300), white);
+    EXPECT_EQ(printed.pixelColor(60, 300), blue);
+    EXPECT_EQ(printed.pixelColor(545, 300), blue);
+    EXPECT_EQ(printed.pixelColor(553, 300), white);
+    EXPECT_EQ(printed.pixelColor(300, 455), blue);
+    EXPECT_EQ(printed.pixelColor(300, 463), white);
+    EXPECT_EQ(printed.pixelColor(50, 100), grey);  // top left, down the left edge
+    EXPECT_EQ(printed.pixelColor(150, 60), grey);  // top left, along the top
+    EXPECT_EQ(printed.pixelColor(549, 400), grey); // bottom right
+    EXPECT_EQ(printed.pixelColor(50, 260), blue);  // between the marks: no line
+}
+
+TEST(PrintPage, AFailurePartWayDropsTheDocument)
+{
+    RecordingPrinter printer;
+    printer.failAtBand = 5;
+    EXPECT_THROW(PrintPage(printer, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::Corners),
+                 AppError);
+    EXPECT_EQ(printer.documentsBegun, 1);
+    EXPECT_EQ(printer.documentsAborted, 1);
+    EXPECT_EQ(printer.documentsEnded, 0);
+    EXPECT_TRUE(printer.lines.empty());
+
+    RecordingPrinter refusing;
+    refusing.failBeginDoc = QStringLiteral("Operation not supported on selected printer");
+    EXPECT_THROW(PrintPage(refusing, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::None),
+                 AppError);
+    EXPECT_TRUE(refusing.bands.empty());
+}
+
+TEST(PrintPage, ReturnsTheDevicesNoteForTheUser)
+{
+    RecordingPrinter printer;
+    printer.endDocNote = QStringLiteral("saved as x.pdf");
+    EXPECT_EQ(PrintPage(printer, letter600(), page(100, 100), {0, 0}, 1, PageMarks::None),
+              QStringLiteral("saved as x.pdf"));
+}
