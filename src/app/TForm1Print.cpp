@@ -132,9 +132,9 @@ void TForm1::FrontPagePrint()
         return;
     }
     const WaitCursor wait;
-    // The figures of the last reading apply; read them only if none was ever read.
-    if (Metrics.DpiX <= 0 || Metrics.DpiY <= 0)
-        Metrics = ReadPrinterMetrics(printer());
+    // Read afresh, as for backs: figures read before the layout turned the printer would put
+    // the fronts off the backs by the difference of the margins.
+    Metrics = ReadPrinterMetrics(printer());
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
     const QImage page = TilePage(FrontSheetImage, frontPageTiling(layout), QImage::Format_RGB32);
     writeBmpFile(page, QDir(WorkFolder).filePath(PageFile));
