@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 void raiseCannotOpen(const QString& fileName, const QString& reason)
 {
@@ -11,6 +12,23 @@ void raiseCannotOpen(const QString& fileName, const QString& reason)
 void raiseCannotCreate(const QString& fileName, const QString& reason)
 {
     throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+}
+
+void writeWholeFile(const QString& fileName, QByteArrayView bytes)
+{
+    // Unbuffered, and every count checked: on a full disk a write first comes back short with no
+    // error (Qt would commit the cut file), and only the next one fails and says why.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        raiseCannotCreate(fileName, file.errorString());
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0)
+            raiseCannotCreate(fileName, file.errorString());
+        done += qsizetype(written);
+    }
+    if (!file.commit())
+        raiseCannotCreate(fileName, file.errorString());
 }
 
 void openForReading(QFile& file)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <stdexcept>
 
+class QByteArrayView;
 class QFile;
 
 class AppError : public std::runtime_error
@@ -19,6 +20,11 @@ private:
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void raiseCannotOpen(const QString& fileName, const QString& reason);
 [[noreturn]] void raiseCannotCreate(const QString& fileName, const QString& reason);
+
+// Writes `bytes` to a temporary file that replaces any file of that name only once every byte
+// is written; otherwise raises "Cannot create file "%s". %s" with the system's reason and leaves
+// the file of that name as it was.
+void writeWholeFile(const QString& fileName, QByteArrayView bytes);
 
 // Opens `file` for reading, or raises "Cannot open file "%s". %s" (a folder is refused too).
 void openForReading(QFile& file);

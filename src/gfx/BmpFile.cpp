@@ -2,19 +2,17 @@
 
 #include "AppError.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 void writeBmpFile(const QImage& image, const QString& fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseCannotCreate(fileName, file.errorString());
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image)) {
-        file.cancelWriting();
+    // Encoded in memory first: the image writer does not notice a short write to a file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image))
         raiseCannotCreate(fileName, writer.errorString());
-    }
-    if (!file.commit())
-        raiseCannotCreate(fileName, file.errorString());
+    writeWholeFile(fileName, bytes);
 }

@@ -3,7 +3,6 @@
 #include "AppError.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
@@ -312,18 +311,10 @@ QImage readJpegFile(const QString& fileName, const PictureSizeCheck& checkSize)
 
 void writeJpegFile(const QImage& image, const QString& fileName, int quality)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseCannotCreate(fileName, file.errorString());
-
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Encoder e;
-    if (const int code = encode(e, rgb, quality)) {
-        file.cancelWriting();
+    if (const int code = encode(e, rgb, quality))
         raiseJpegError(code, fileName);
-    }
-    if (file.write(reinterpret_cast<const char*>(e.output), qint64(e.outputSize)) !=
-            qint64(e.outputSize) ||
-        !file.commit())
-        raiseCannotCreate(fileName, file.errorString());
+    writeWholeFile(
+        fileName, QByteArrayView(reinterpret_cast<const char*>(e.output), qsizetype(e.outputSize)));
 }
