@@ -5,9 +5,10 @@ Each program names the reference of a benchmark in its context, as
 "reference of BM_X": "BM_Y" (several references separated by commas). A row
 gives the benchmark's median, the reference's median from the same run and
 their ratio; a benchmark with no reference gets a row of its own, and a
-reference is not listed by itself.
+reference that has none of its own is not listed by itself.
 """
 import json
+import re
 import sys
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
@@ -20,7 +21,7 @@ def medians(runs):
     for run in runs:
         if run.get("error_occurred"):
             continue
-        name = run.get("run_name", run["name"])
+        name = re.sub(r"/(repeats|iterations):\d+", "", run.get("run_name", run["name"]))
         ms = run["real_time"] * UNIT_MS[run.get("time_unit", "ns")]
         if run.get("run_type") == "aggregate":
             if run.get("aggregate_name") == "median":
@@ -42,7 +43,7 @@ def rows(report):
             pairs[key[len(REFERENCE_KEY):]] = [v.strip() for v in value.split(",") if v.strip()]
     references = {r for refs in pairs.values() for r in refs}
     for name, ms in times.items():
-        if name in references:
+        if name in references and name not in pairs:
             continue
         refs = [r for r in pairs.get(name, []) if r in times]
         if not refs:
