@@ -1,6 +1,8 @@
 // libFuzzer target: LoadPictureFile on arbitrary bytes, read once under a JPEG name and once
-// under a BMP name. Any failure must be an AppError; crashes, leaks, hangs and sanitizer
-// reports are findings. tests/back/FuzzCorpusTest.cpp replays fuzz/corpus in every test run.
+// under a BMP name, and a picture that loads drawn into the corner preview as the program
+// does. Any failure must be an AppError; crashes, leaks, hangs and sanitizer reports are
+// findings. tests/back/FuzzCorpusTest.cpp replays fuzz/corpus in every test run.
+#include "back/CornerImage.h"
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 
@@ -25,7 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             LoadPictureFile(name, image);
         } catch (const AppError&) {
+            continue;
         }
+        QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
+        DrawCornerPreview(box, image, TColors::Cream);
     }
     return 0;
 }

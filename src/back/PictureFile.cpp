@@ -12,6 +12,10 @@
 namespace
 {
 
+// The largest picture the program reads.
+constexpr int MaxPictureSide = 30000;
+constexpr qint64 MaxPicturePixels = 100'000'000;
+
 // BITMAPFILEHEADER (14 bytes) and the fields of the info header that follow it.
 constexpr int FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12; // the oldest info header, with 16-bit sizes

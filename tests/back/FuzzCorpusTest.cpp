@@ -1,5 +1,6 @@
 // Replays the fuzzer's corpus (fuzz/corpus) through LoadPictureFile, so every test run, the
 // sanitizer build included, checks the inputs the fuzzer found interesting.
+#include "back/CornerImage.h"
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 #include "support/PictureFiles.h"
@@ -18,7 +19,7 @@ QFileInfoList corpus()
     return dir.entryInfoList(QDir::Files, QDir::Name);
 }
 
-TEST(FuzzCorpus, EveryInputLoadsOrIsRefusedUnderEitherName)
+TEST(FuzzCorpus, EveryInputLoadsAndDrawsOrIsRefusedUnderEitherName)
 {
     const QFileInfoList files = corpus();
     ASSERT_GE(files.size(), 10) << "corpus missing";
@@ -32,7 +33,10 @@ TEST(FuzzCorpus, EveryInputLoadsOrIsRefusedUnderEitherName)
             try {
                 LoadPictureFile(name, image);
             } catch (const AppError&) {
+                continue;
             }
+            QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
+            DrawCornerPreview(box, image, TColors::Cream);
         }
     }
 }
