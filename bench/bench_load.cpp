@@ -115,8 +115,10 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            // Repeated runs report their median; single runs report themselves.
+            if (!run.error_occurred &&
+                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
     }
     void Finalize() override
     {
