@@ -5,7 +5,8 @@
 #                                         background) and adds the queue TalmiroTest on the
 #                                         cups-pdf backend: letter paper with unequal unprintable
 #                                         margins, made the default printer
-#   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began
+#   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began,
+#                                         once every test run that started it has stopped
 #
 # Each job's PDF lands in $TALMIRO_CUPS_OUT (default /tmp/talmiro-cups-pdf). Without root or
 # CUPS, start says why and exits 0 so the test skips; with CI set it fails instead.
@@ -31,6 +32,19 @@ cannot() {
   exit 0
 }
 
+# Test runs may overlap: each start counts itself in, each stop out, under a lock.
+users_change() {
+  mkdir -p "$state"
+  exec 8>"$state/lock"
+  flock 8
+  local users
+  users=$(cat "$state/users" 2>/dev/null || echo 0)
+  users=$((users + $1))
+  [ "$users" -ge 0 ] || users=0
+  echo "$users" >"$state/users"
+  echo "$users"
+}
+
 scheduler_running() {
   lpstat -r 2>/dev/null | grep -q 'is running'
 }
@@ -42,9 +56,9 @@ start() {
   [ -f "$backend" ] && [ -f "$ppd_source" ] ||
     cannot "the cups-pdf backend is not installed (Debian package printer-driver-cups-pdf)"
 
-  mkdir -p "$state"
+  users_change 1 >/dev/null
   if ! scheduler_running; then
-    cupsd -f >"$state/cupsd.log" 2>&1 &
+    cupsd -f >"$state/cupsd.log" 2>&1 8>&- &
     echo $! >"$state/cupsd.pid"
     for _ in $(seq 1 100); do
       scheduler_running && break
@@ -83,6 +97,9 @@ EOF
 }
 
 stop() {
+  if [ "$(users_change -1)" -gt 0 ]; then
+    return
+  fi
   if scheduler_running; then
     lpadmin -x "$queue" 2>/dev/null || true
   fi

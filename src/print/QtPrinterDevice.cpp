@@ -188,6 +188,9 @@ void QtPrinterDevice::beginDoc(const QString& title)
         painter->translate(0, printer_->pageRect(QPrinter::DevicePixel).height());
         painter->rotate(-90);
     }
+    // Qt's PDF output would store the bands as JPEG, which smears colour edges by a pixel or
+    // two; the page goes out as drawn.
+    painter->setRenderHint(QPainter::LosslessImageRendering);
     // Like a printer, the device draws only inside its printable area.
     const Figures f = figures();
     painter->setClipRect(QRect(0, 0, f.pageWidth, f.pageHeight));

@@ -103,6 +103,8 @@ void RecordingPrinter::beginDoc(const QString& title)
     ++documentsBegun;
     inDocument = true;
     docTitles << title;
+    if (onBeginDoc)
+        onBeginDoc();
 }
 
 QString RecordingPrinter::endDoc()

@@ -6,6 +6,7 @@
 #include "print/PrinterDevice.h"
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class RecordingPrinter : public PrinterDevice
@@ -35,6 +36,8 @@ public:
     QString failBeginDoc;
     int failAtBand = 0;
     QString endDocNote;
+    // Runs when a document begins, to look at the program while it prints.
+    std::function<void()> onBeginDoc;
 
     QPageLayout::Orientation currentOrientation = QPageLayout::Portrait;
     int copies = 1;

@@ -1,0 +1,222 @@
+// End to end through a real spooler: pages printed on the CUPS queue TalmiroTest (cups-pdf,
+// letter paper with unequal unprintable margins, set up by scripts/cups-test-printer.sh) come
+// back as PDF files, are rasterised and measured against the printer's figures.
+#include "print/PagePrint.h"
+#include "print/PrinterMetrics.h"
+#include "print/QtPrinterDevice.h"
+#include "print/SheetLayout.h"
+#include "support/PdfRaster.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString Queue = QStringLiteral("TalmiroTest");
+constexpr int RasterDpi = 150; // 4 device pixels a raster pixel
+constexpr int Scale = 600 / RasterDpi;
+
+// The queue's paper and margins in 600-dpi device pixels, portrait: letter, with the margins
+// of the set-up script (left 18 pt, top 27 pt, right 36 pt, bottom 45 pt).
+constexpr int PaperWidth = 5100;
+constexpr int PaperHeight = 6600;
+constexpr int Left = 150, Top = 225, Right = 300, Bottom = 375;
+
+QString outputFolder()
+{
+    return qEnvironmentVariable("TALMIRO_CUPS_OUT", QStringLiteral("/tmp/talmiro-cups-pdf"));
+}
+
+QStringList pdfsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+
+// Landscape device pixels, from the printable area's corner, to the raster of the portrait
+// page that comes out: the page's top runs along the paper's left edge.
+QPoint rasterOf(QPoint device)
+{
+    const int x = device.x() + Bottom; // landscape left margin = portrait bottom one
+    const int y = device.y() + Left;   // landscape top margin = portrait left one
+    return QPoint(y, PaperHeight - x) / Scale;
+}
+
+// Raster bounds of a device rectangle, right and bottom exclusive.
+struct Span {
+    int left, top, right, bottom;
+};
+
+Span rasterSpan(QPoint from, QPoint to)
+{
+    const QPoint a = rasterOf(from);
+    const QPoint b = rasterOf(to);
+    return {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
+            std::max(a.y(), b.y())};
+}
+
+void expectWithinOnePixel(const QRect& found, const Span& expected, const std::string& what)
+{
+    ASSERT_FALSE(found.isNull()) << "nothing found: " << what;
+    EXPECT_NEAR(found.left(), expected.left, 1) << what;
+    EXPECT_NEAR(found.top(), expected.top, 1) << what;
+    EXPECT_NEAR(found.right() + 1, expected.right, 1) << what;
+    EXPECT_NEAR(found.bottom() + 1, expected.bottom, 1) << what;
+}
+
+class CupsPrint : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QPrinterInfo::printerInfo(Queue).isNull()) {
+            const char* reason = "the CUPS queue TalmiroTest is missing: the test set-up "
+                                 "(scripts/cups-test-printer.sh start) needs root and CUPS";
+            if (qEnvironmentVariableIsSet("CI"))
+                FAIL() << reason;
+            GTEST_SKIP() << reason;
+        }
+        device = std::make_unique<QtPrinterDevice>(Queue);
+        ASSERT_FALSE(device->savesPdfFiles());
+    }
+
+    // Prints and waits for the spooler's PDF; an empty name when none came.
+    QString printAndCollect(const std::function<void()>& print)
+    {
+        const QStringList before = pdfsIn(outputFolder());
+        print();
+        QDeadlineTimer deadline(120000);
+        while (!deadline.hasExpired()) {
+            for (const QString& name : pdfsIn(outputFolder())) {
+                if (before.contains(name))
+                    continue;
+                const QString path = QDir(outputFolder()).filePath(name);
+                // cups-pdf writes the file in place: wait until its size settles.
+                const qint64 size = QFileInfo(path).size();
+                QThread::msleep(500);
+                if (size > 0 && QFileInfo(path).size() == size)
+                    return path;
+            }
+            QThread::msleep(200);
+        }
+        return {};
+    }
+
+    QImage raster(const QString& pdf)
+    {
+        QString why;
+        const QImage image = rasterisePdf(pdf, RasterDpi, Rasteriser::Poppler, &why);
+        EXPECT_FALSE(image.isNull()) << why.toStdString();
+        return image;
+    }
+
+    // The marker of each tile where the figures put it, within one raster pixel.
+    void expectMarkers(const QImage& image, QPoint at, const std::vector<QPoint>& tiles)
+    {
+        for (const QPoint tile : tiles) {
+            const QPoint from = at + (tile + QPoint(CardMarkerAt, CardMarkerAt)) * 3;
+            const Span expected =
+                rasterSpan(from, from + QPoint(CardMarkerSide, CardMarkerSide) * 3);
+            const QRect near(QPoint(expected.left - 30, expected.top - 30),
+                             QPoint(expected.right + 30, expected.bottom + 30));
+            expectWithinOnePixel(boundsOf(image, isMarkerRed, near), expected,
+                                 "marker of tile " + std::to_string(tile.x()) + "," +
+                                     std::to_string(tile.y()));
+        }
+    }
+
+    // Some grey of a corner mark within one raster pixel of the device point.
+    static bool greyNear(const QImage& image, QPoint device)
+    {
+        const QPoint p = rasterOf(device);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.rect().contains(p + QPoint(dx, dy)) &&
+                    isGrey(image.pixelColor(p + QPoint(dx, dy))))
+                    return true;
+        return false;
+    }
+
+    std::unique_ptr<QtPrinterDevice> device;
+};
+
+} // namespace
+
+TEST_F(CupsPrint, LandscapeFiguresAreTheQueuesPaperAndMarginsTurned)
+{
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    EXPECT_EQ(m.DpiX, 600);
+    EXPECT_EQ(m.PhysicalWidth, PaperHeight);
+    EXPECT_EQ(m.PhysicalHeight, PaperWidth);
+    EXPECT_EQ(m.OffsetX, Bottom);
+    EXPECT_EQ(m.OffsetY, Left);
+    EXPECT_EQ(m.RightMargin, Top);
+    EXPECT_EQ(m.BottomMargin, Right);
+    device->setOrientation(QPageLayout::Portrait);
+    const PrinterMetrics p = ReadPrinterMetrics(*device);
+    EXPECT_EQ(p.PhysicalWidth, PaperWidth);
+    EXPECT_EQ(p.OffsetX, Left);
+    EXPECT_EQ(p.OffsetY, Top);
+    EXPECT_EQ(p.RightMargin, Right);
+    EXPECT_EQ(p.BottomMargin, Bottom);
+}
+
+TEST_F(CupsPrint, FourOnSheetFillsThePrintableAreaFromThePapersCorner)
+{
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    const QImage card = markedCard(QSize(1100, 850));
+    const PageTiling tiling = backPageTiling(SheetLayouts::FourOnSheet, card.size());
+    const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
+    const QPoint at = BackPagePosition(SheetLayouts::FourOnSheet, m, page.width(), 0);
+    ASSERT_EQ(at, QPoint(-Bottom, -Left));
+    const QString pdf =
+        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::Corners); });
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
+    const QImage image = raster(pdf);
+    ASSERT_EQ(image.size(), QSize(PaperWidth / Scale, PaperHeight / Scale));
+
+    // The 11 x 8.5 inch page covers the paper; what shows is exactly the printable area.
+    expectWithinOnePixel(
+        boundsOf(image, isCardBlue),
+        {Left / Scale, Top / Scale, (PaperWidth - Right) / Scale, (PaperHeight - Bottom) / Scale},
+        "printable area");
+    expectMarkers(image, at, tiling.at);
+}
+
+TEST_F(CupsPrint, LandscapeLandscapeSitsAgainstTheRightEdgeWithItsMarks)
+{
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    const QImage card = markedCard(QSize(1200, 800));
+    const PageTiling tiling = backPageTiling(SheetLayouts::LandscapeLandscape, card.size());
+    const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
+    const int nudge = 25;
+    const QPoint at = BackPagePosition(SheetLayouts::LandscapeLandscape, m, page.width(), nudge);
+    // (6000 x 200 / 600 - 1200) x 600 / 200 across; the nudge in device pixels down.
+    ASSERT_EQ(at, QPoint(2400, 25));
+    const QString pdf =
+        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
+    const QImage image = raster(pdf);
+
+    // The page: 3600 device pixels wide ending at the printable area's right edge, 4800 high
+    // from the nudge, cut off at the printable area's bottom.
+    expectWithinOnePixel(boundsOf(image, isCardBlue),
+                         rasterSpan(at, QPoint(at.x() + 3600, m.PageHeight)), "page");
+    expectMarkers(image, at, tiling.at);
+
+    // Corner marks at the page's top corners, centre marks halfway down its sides.
+    const int we = 3600, he = 4800;
+    EXPECT_TRUE(greyNear(image, at + QPoint(0, 75)));
+    EXPECT_TRUE(greyNear(image, at + QPoint(75, 0)));
+    EXPECT_TRUE(greyNear(image, at + QPoint(we - 1, 75)));
+    EXPECT_TRUE(greyNear(image, at + QPoint(we - 75, 0)));
+    EXPECT_TRUE(greyNear(image, at + QPoint(75, he / 2)));
+    EXPECT_FALSE(greyNear(image, at + QPoint(we / 2, he / 4)));
+}

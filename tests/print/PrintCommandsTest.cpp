@@ -1,0 +1,267 @@
+// The layout choice and the print commands of the main window, on the recording printer.
+#include "support/FormFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+namespace
+{
+
+QSize bmpSize(const QString& file)
+{
+    QImageReader reader(file, "bmp");
+    return reader.size();
+}
+
+} // namespace
+
+class PrintCommands : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+        pressContinue();
+        dialogs.messages.clear();
+        dialogs.errors.clear();
+    }
+
+    void chooseLayout(int index) { form->ui.TypeOfDeckRadioGroup->setItemIndex(index); }
+    void print() { form->ui.PrintButton->click(); }
+    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
+
+    std::vector<QWidget*> printControls() const
+    {
+        const auto& ui = form->ui;
+        return {ui.PrinterSetupButton,
+                ui.Label2,
+                ui.Label3,
+                ui.CopiesEdit,
+                ui.CopiesUpDown,
+                ui.PrintImageAdjustEdit,
+                ui.PrintImageAdjustUpDown,
+                ui.PreviewButton,
+                ui.PrintButton,
+                ui.ExitButton,
+                ui.TypeOfDeckRadioGroup};
+    }
+    bool allEnabled() const
+    {
+        for (QWidget* w : printControls())
+            if (!w->isEnabled())
+                return false;
+        return true;
+    }
+    bool noneEnabled() const
+    {
+        for (QWidget* w : printControls())
+            if (w->isEnabled())
+                return false;
+        return true;
+    }
+};
+
+TEST_F(PrintCommands, FirstActivationAppliesTheDefaultLayout)
+{
+    EXPECT_FALSE(form->ui.Panel1->isHidden());
+    EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
+    EXPECT_EQ(form->SheetWidth, 1200);
+    EXPECT_EQ(form->SheetHeight, 800);
+    EXPECT_EQ(form->ui.LayoutImage->canvas().copy(0, 0, 88, 88),
+              form->ui.llImage->canvas().convertToFormat(form->ui.LayoutImage->canvas().format()));
+}
+
+TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
+{
+    const QImage& surface = form->ui.LayoutImage->canvas();
+    const QColor outside = surface.pixelColor(100, 100);
+    chooseLayout(3);
+    EXPECT_EQ(form->SheetWidth, 1100);
+    EXPECT_EQ(form->SheetHeight, 850);
+    EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
+    EXPECT_EQ(surface.copy(0, 0, 88, 88),
+              form->ui.FourupImage->canvas().convertToFormat(surface.format()));
+    chooseLayout(2);
+    EXPECT_EQ(form->SheetWidth, 1200);
+    EXPECT_EQ(form->SheetHeight, 800);
+    EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
+    chooseLayout(0);
+    EXPECT_EQ(printer.currentOrientation, QPageLayout::Portrait);
+    EXPECT_EQ(surface.copy(0, 0, 88, 88),
+              form->ui.ppImage->canvas().convertToFormat(surface.format()));
+    // Only the diagram's 88 x 88 corner of the 112 x 112 surface is drawn over.
+    EXPECT_EQ(surface.pixelColor(100, 100), outside);
+}
+
+TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
+{
+    chooseLayout(3);
+    print();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    EXPECT_EQ(printer.documentsBegun, 1);
+    EXPECT_EQ(printer.documentsEnded, 1);
+    // Landscape letter with 150-pixel margins: the page goes to (-150, -150), 2200 x 1700 sheet
+    // pixels in 34 bands of 150 device rows.
+    ASSERT_EQ(printer.bands.size(), 34u);
+    EXPECT_EQ(printer.bands.front().device, QRect(-150, -150, 6600, 150));
+    EXPECT_EQ(printer.lines.size(), 8u); // corner marks, no centre marks
+    EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
+    // The page is white again afterwards and keeps its size.
+    EXPECT_EQ(form->PrintPageImage.size(), QSize(2200, 1700));
+    QImage white(form->PrintPageImage.size(), form->PrintPageImage.format());
+    white.fill(Qt::white);
+    EXPECT_EQ(form->PrintPageImage, white);
+    // Back on the text page, with no message for a successful print.
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.TextTabSheet);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(allEnabled());
+}
+
+TEST_F(PrintCommands, PortraitLayoutTurnsThePageAndNudgesItAcross)
+{
+    chooseLayout(0);
+    form->ui.PrintImageAdjustUpDown->setPosition(25);
+    print();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    EXPECT_EQ(bmpSize(workFile("~~a.bmp")), QSize(1600, 1200));
+    EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(1600, 1200));
+    // Portrait letter, PageWidth 4800: (4800 x 200 / 600 - 1600 + 25) x 600 / 200 = 75.
+    ASSERT_EQ(printer.bands.size(), 24u);
+    EXPECT_EQ(printer.bands.front().device, QRect(75, 0, 4800, 150));
+    EXPECT_EQ(printer.lines.size(), 12u); // corner and centre marks
+}
+
+TEST_F(PrintCommands, LandscapeLayoutNudgesDownInDevicePixels)
+{
+    form->ui.PrintImageAdjustUpDown->setPosition(-50);
+    print();
+    // Landscape letter: PageWidth 6300, (6300 x 200 / 600 - 1200) x 3 = 2700.
+    ASSERT_EQ(printer.bands.size(), 32u);
+    EXPECT_EQ(printer.bands.front().device, QRect(2700, -50, 3600, 150));
+    EXPECT_EQ(printer.lines.size(), 12u);
+}
+
+TEST_F(PrintCommands, SingleCardShowsThePageSizeBeforeTheDocument)
+{
+    // A 4 x 6 inch card printer at 300 dpi: 1740 x 1140 printable, 30 x 30 offsets.
+    printer.setFigures(300, 1740, 1140, 30, 30, 30, 30);
+    chooseLayout(2);
+    int messagesAtBegin = -1;
+    printer.onBeginDoc = [&] { messagesAtBegin = dialogs.messages.size(); };
+    print();
+    ASSERT_EQ(dialogs.messages, QStringList{"1740x1140\r\n30x30"});
+    EXPECT_EQ(messagesAtBegin, 1);
+    // 1740 x 100 / 300 = 580 is below 6 inches: the card goes to the paper's corner.
+    EXPECT_EQ(printer.bands.front().device, QRect(-30, -30, 1800, 75));
+}
+
+TEST_F(PrintCommands, CopiesMakeOneDocumentWithACopyCount)
+{
+    form->ui.CopiesUpDown->setPosition(3);
+    print();
+    EXPECT_EQ(printer.documentsBegun, 1);
+    EXPECT_EQ(printer.copies, 3);
+}
+
+TEST_F(PrintCommands, ControlsAreDisabledDuringThePrintAndEnabledHoweverItEnds)
+{
+    bool disabledDuring = false;
+    printer.onBeginDoc = [&] { disabledDuring = noneEnabled(); };
+    print();
+    EXPECT_TRUE(disabledDuring);
+    EXPECT_TRUE(allEnabled());
+
+    printer.bands.clear();
+    printer.failAtBand = 3;
+    print();
+    EXPECT_EQ(dialogs.errors, QStringList{"The printer stopped responding."});
+    EXPECT_EQ(printer.documentsAborted, 1);
+    EXPECT_TRUE(allEnabled());
+
+    printer.failAtBand = 0;
+    printer.failBeginDoc = QStringLiteral("There is no default printer currently selected");
+    print();
+    EXPECT_EQ(dialogs.errors.last(), "There is no default printer currently selected");
+    EXPECT_TRUE(allEnabled());
+}
+
+TEST_F(PrintCommands, APrinterWithResolutionZeroGetsAClearMessage)
+{
+    printer.dpiX = printer.dpiY = 0;
+    print();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("resolution of 0 x 0"))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(printer.documentsBegun, 0);
+    EXPECT_TRUE(allEnabled());
+}
+
+TEST_F(PrintCommands, AnUnwritableWorkFolderStopsThePrintBeforeTheDocument)
+{
+    QFile blocker(workFile("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    form->WorkFolder = blocker.fileName();
+    print();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file"))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(printer.documentsBegun, 0);
+    EXPECT_TRUE(allEnabled());
+}
+
+TEST_F(PrintCommands, TheDevicesNoteIsShownAfterTheDocument)
+{
+    printer.endDocNote = QStringLiteral("No printer is installed, so the page was saved as x.pdf");
+    print();
+    EXPECT_EQ(dialogs.messages, QStringList{printer.endDocNote});
+}
+
+TEST_F(PrintCommands, FrontsWithoutAPictureAreNotPrinted)
+{
+    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    print();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("no picture for the postcard front"));
+    EXPECT_EQ(printer.documentsBegun, 0);
+    EXPECT_TRUE(allEnabled());
+}
+
+TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
+{
+    chooseLayout(3);
+    form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
+    form->FrontSheetImage.fill(QColor(200, 30, 30));
+    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    // Figures as they stand when printing, not as they were first read.
+    printer.setFigures(600, 6600 - 90 - 60, 5100 - 120 - 30, 90, 120, 60, 30);
+    print();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    EXPECT_EQ(printer.documentsBegun, 1);
+    EXPECT_TRUE(printer.lines.empty());
+    ASSERT_EQ(printer.bands.size(), 34u);
+    EXPECT_EQ(printer.bands.front().device, QRect(-90, -120, 6600, 150));
+    EXPECT_EQ(printer.bands.front().image.pixelColor(0, 0), QColor(200, 30, 30));
+    EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
+    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.FrontTabSheet);
+
+    chooseLayout(1);
+    form->FrontSheetImage = QImage(1200, 800, QImage::Format_RGB32);
+    form->FrontSheetImage.fill(QColor(200, 30, 30));
+    print();
+    EXPECT_EQ(printer.bands.back().device, QRect(0, 31 * 150, 3600, 150)); // 1200 x 1600 at (0, 0)
+}
+
+TEST_F(PrintCommands, PrinterSetupRebuildsThePageForTheNewPrinter)
+{
+    printer.setFigures(300, 3000, 2400, 75, 75, 75, 75); // a narrower printer
+    form->ui.PrintImageAdjustUpDown->setPosition(10);
+    form->ui.PrinterSetupButton->click();
+    EXPECT_EQ(dialogs.printerSetups, 1);
+    EXPECT_EQ(form->Metrics.DpiX, 300);
+    EXPECT_EQ(form->Metrics.PageWidth, 3000);
+    // SpareWidth = (3150 - 150 - 2250) x 200 / 300 = 500.
+    EXPECT_EQ(form->PrintPageImage.size(), QSize(10 + 500 + 1500, 2100));
+}

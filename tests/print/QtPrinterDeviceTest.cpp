@@ -1,0 +1,159 @@
+// The real printer binding writing PDF files, as it does when no printer is installed.
+#include "print/QtPrinterDevice.h"
+#include "gfx/AppError.h"
+#include "print/PagePrint.h"
+#include "print/PrinterMetrics.h"
+#include "print/SheetLayout.h"
+#include "support/PdfRaster.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+constexpr int RasterDpi = 100; // 6 device pixels a raster pixel
+
+QString printedNote(QtPrinterDevice& device, const QImage& page, QPoint at, int copies = 1)
+{
+    const PrinterMetrics m = ReadPrinterMetrics(device);
+    return PrintPage(device, m, page, at, copies, PageMarks::Corners);
+}
+
+} // namespace
+
+TEST(QtPrinterDevice, PdfFilesHaveTheLocalPaperWithoutMarginsAt600Dpi)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    EXPECT_TRUE(device->savesPdfFiles());
+    PrinterMetrics m = ReadPrinterMetrics(*device);
+    EXPECT_EQ(m.DpiX, 600);
+    EXPECT_EQ(m.DpiY, 600);
+    EXPECT_EQ(m.OffsetX, 0);
+    EXPECT_EQ(m.OffsetY, 0);
+    EXPECT_EQ(m.PageWidth, m.PhysicalWidth);
+    EXPECT_EQ(m.PageHeight, m.PhysicalHeight);
+    EXPECT_LT(m.PhysicalWidth, m.PhysicalHeight);
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics l = ReadPrinterMetrics(*device);
+    EXPECT_EQ(l.PhysicalWidth, m.PhysicalHeight);
+    EXPECT_EQ(l.PhysicalHeight, m.PhysicalWidth);
+}
+
+TEST(QtPrinterDevice, AMissingQueueFallsBackToPdfFiles)
+{
+    QTemporaryDir folder;
+    QtPrinterDevice device(QStringLiteral("No Such Queue Anywhere"), folder.path());
+    EXPECT_TRUE(device.savesPdfFiles());
+    const QString note = printedNote(device, markedCard(QSize(400, 300)), {0, 0});
+    EXPECT_TRUE(QFile::exists(device.lastPdfFile()));
+    EXPECT_TRUE(note.contains(QDir::toNativeSeparators(device.lastPdfFile())));
+}
+
+TEST(QtPrinterDevice, EveryDocumentIsANewFileAndTheUserIsToldWhere)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    const QImage page = markedCard(QSize(1200, 800));
+    const QString first = printedNote(*device, page, {0, 0});
+    const QString firstFile = device->lastPdfFile();
+    const QString second = printedNote(*device, page, {0, 0}, 3);
+    const QString secondFile = device->lastPdfFile();
+    EXPECT_NE(firstFile, secondFile);
+    for (const QString& file : {firstFile, secondFile}) {
+        QFile pdf(file);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_EQ(pdf.read(5), QByteArray("%PDF-"));
+        EXPECT_EQ(QFileInfo(file).absolutePath(), QDir(folder.path()).absolutePath());
+    }
+    EXPECT_TRUE(first.contains("No printer is installed"));
+    EXPECT_TRUE(first.contains(QDir::toNativeSeparators(firstFile)));
+    EXPECT_FALSE(first.contains("copies"));
+    EXPECT_TRUE(second.contains("Print 3 copies of it."));
+}
+
+TEST(QtPrinterDevice, TheRasterisedPdfShowsTheTilesAndMarksWhereTheFiguresSay)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    const QImage card = markedCard(QSize(1100, 850));
+    const QImage page = TilePage(card, backPageTiling(3, card.size()), QImage::Format_RGB888);
+    const QPoint at(300, 150);
+    PrintPage(*device, m, page, at, 1, PageMarks::Corners);
+
+    QString why;
+    const QImage raster = rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
+    ASSERT_FALSE(raster.isNull()) << why.toStdString();
+    // A landscape page: the raster is the paper at 100 dpi.
+    EXPECT_NEAR(raster.width(), m.PhysicalWidth / 6, 1);
+    EXPECT_NEAR(raster.height(), m.PhysicalHeight / 6, 1);
+
+    // Each tile's marker: sheet pixels x 3 device pixels, / 6 for the raster.
+    for (const QPoint tile : {QPoint(0, 0), QPoint(1100, 0), QPoint(0, 850), QPoint(1100, 850)}) {
+        const QPoint device = at + (tile + QPoint(CardMarkerAt, CardMarkerAt)) * 3;
+        const QRect expected(device / 6, QSize(CardMarkerSide * 3 / 6, CardMarkerSide * 3 / 6));
+        const QRect found = boundsOf(raster, isMarkerRed, expected.adjusted(-20, -20, 20, 20));
+        EXPECT_NEAR(found.left(), expected.left(), 1) << tile.x() << "," << tile.y();
+        EXPECT_NEAR(found.top(), expected.top(), 1) << tile.x() << "," << tile.y();
+        EXPECT_NEAR(found.right(), expected.right(), 1);
+        EXPECT_NEAR(found.bottom(), expected.bottom(), 1);
+    }
+    // The page: 6600 x 5100 device pixels from (300, 150), cut off by the paper.
+    const QRect blue = boundsOf(raster, isCardBlue);
+    EXPECT_NEAR(blue.left(), 300 / 6, 1);
+    EXPECT_NEAR(blue.top(), 150 / 6, 1);
+    EXPECT_NEAR(blue.right(), std::min(300 + 6600, m.PhysicalWidth) / 6 - 1, 1);
+    EXPECT_NEAR(blue.bottom(), std::min(150 + 5100, m.PhysicalHeight) / 6 - 1, 1);
+    // The top-left corner mark runs down the page's left edge and along its top.
+    EXPECT_TRUE(isGrey(raster.pixelColor((300 + 0) / 6, (150 + 75) / 6)));
+    EXPECT_TRUE(isGrey(raster.pixelColor((300 + 75) / 6, 150 / 6)));
+}
+
+TEST(QtPrinterDevice, BandsAbutWithoutSeamsUnderGhostscript)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    const QImage page = markedCard(QSize(1200, 1600));
+    PrintPage(*device, m, page, {0, 0}, 1, PageMarks::None);
+    QString why;
+    const QImage raster = rasterisePdf(device->lastPdfFile(), 150, Rasteriser::Ghostscript, &why);
+    ASSERT_FALSE(raster.isNull()) << why.toStdString();
+    // Down a column clear of the marker, every row of the 8-inch page is card blue.
+    int white = 0;
+    for (int y = 0; y < 1200; ++y)
+        white += isCardBlue(raster.pixelColor(600, y)) ? 0 : 1;
+    EXPECT_EQ(white, 0);
+}
+
+TEST(QtPrinterDevice, AnAbortedDocumentLeavesNoFileAndTheNextOneWorks)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    device->beginDoc(QString());
+    device->stretchBand(QRect(0, 0, 600, 150), markedCard(QSize(200, 50)));
+    device->abortDoc();
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    printedNote(*device, markedCard(QSize(400, 300)), {0, 0});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(QtPrinterDevice, AnUnwritableFolderIsAClearError)
+{
+    QTemporaryDir folder;
+    QFile blocker(QDir(folder.path()).filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto device = QtPrinterDevice::pdfFiles(blocker.fileName()); // a file, not a folder
+    try {
+        device->beginDoc(QString());
+        FAIL() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.text().startsWith("The PDF file")) << e.text().toStdString();
+    }
+}
