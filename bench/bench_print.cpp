@@ -1,0 +1,198 @@
+// Printing the "4 on Sheet" page of backs at 600 dpi to a PDF file, beside the physical floor
+// of that output: deflating the page's 2200 x 1700 24-bit pixels and writing the result, which
+// any lossless PDF of the page must do. Rows:
+//   BM_PrintCommandFourOnSheet     the whole Print command as the user runs it: render the
+//                                  back, tile, write "~~page.bmp", print in bands to a PDF file
+//   BM_ComposeAndPrintFourOnSheet  tile the rendered back and print it in bands to a PDF file
+//   BM_ComposeAndPrintPhotoFronts  the same with a photograph-like front: the largest PDF
+//   BM_DeflateAndWritePage         the reference
+// The "pdf_bytes" counter is the size of the PDF file each print wrote.
+#include "app/TForm1.h"
+#include "gfx/SheetText.h"
+#include "print/PagePrint.h"
+#include "print/QtPrinterDevice.h"
+#include "print/SheetLayout.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace
+{
+
+// Stays silent; keeps what would have been shown.
+class BenchDialogs : public Dialogs
+{
+public:
+    QStringList shown;
+    QStringList errors;
+
+    std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
+    std::optional<QString> savePicture(const FileDialogSettings&) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
+    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
+    bool printerSetup(PrinterDevice&) override { return false; }
+    void message(const QString& text) override { shown << text; }
+    bool question(const QString&, const QString&) override { return true; }
+    void error(const QString& text) override { errors << text; }
+};
+
+// The window after "Continue" on "4 on Sheet", printing to PDF files in a temporary folder.
+struct Session {
+    QTemporaryDir dir;
+    BenchDialogs dialogs;
+    std::unique_ptr<QtPrinterDevice> printer = QtPrinterDevice::pdfFiles(dir.path());
+    std::unique_ptr<TForm1> form;
+
+    Session()
+    {
+        form = std::make_unique<TForm1>(dialogs, *printer);
+        form->guard([this] { form->FormActivate(); });
+        form->ui.ContinueButton->click();
+        form->ui.TypeOfDeckRadioGroup->setItemIndex(SheetLayouts::FourOnSheet);
+        form->DrawPostCardBack(form.get(), 1, 0, 0);
+    }
+};
+
+std::unique_ptr<Session> current;
+
+Session& session()
+{
+    if (!current)
+        current = std::make_unique<Session>();
+    return *current;
+}
+
+void reportPdf(benchmark::State& state, const Session& s)
+{
+    if (!s.dialogs.errors.isEmpty())
+        state.SkipWithError(qPrintable(s.dialogs.errors.join(QLatin1Char('\n'))));
+    else
+        state.counters["pdf_bytes"] = double(QFileInfo(s.printer->lastPdfFile()).size());
+}
+
+void BM_PrintCommandFourOnSheet(benchmark::State& state)
+{
+    Session& s = session();
+    for (auto _ : state)
+        s.form->guard([&] { s.form->PrintButtonClick(s.form->ui.PrintButton); });
+    reportPdf(state, s);
+}
+BENCHMARK(BM_PrintCommandFourOnSheet)->Unit(benchmark::kMillisecond);
+
+void composeAndPrint(benchmark::State& state, const QImage& card)
+{
+    Session& s = session();
+    const PrinterMetrics m = ReadPrinterMetrics(*s.printer);
+    for (auto _ : state) {
+        s.form->guard([&] {
+            const QImage page =
+                TilePage(card, backPageTiling(SheetLayouts::FourOnSheet, card.size()),
+                         QImage::Format_RGB888);
+            PrintPage(*s.printer, m, page,
+                      BackPagePosition(SheetLayouts::FourOnSheet, m, page.width(), 0), 1,
+                      PageMarks::Corners);
+        });
+    }
+    reportPdf(state, s);
+}
+
+void BM_ComposeAndPrintFourOnSheet(benchmark::State& state)
+{
+    composeAndPrint(state, session().form->BackSheetImage);
+}
+BENCHMARK(BM_ComposeAndPrintFourOnSheet)->Unit(benchmark::kMillisecond);
+
+// Smooth colour with grain, as a photograph compresses: the worst case for the PDF's size.
+QImage photoLikeCard()
+{
+    QImage card(1100, 850, QImage::Format_RGB32);
+    QRandomGenerator grain(7);
+    for (int y = 0; y < card.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+        for (int x = 0; x < card.width(); ++x) {
+            const int n = int(grain.bounded(24));
+            row[x] = qRgb((x * 255 / 1100 + n) % 256, (y * 255 / 850 + n) % 256,
+                          ((x + y) * 128 / 1950 + n) % 256);
+        }
+    }
+    return card;
+}
+
+void BM_ComposeAndPrintPhotoFronts(benchmark::State& state)
+{
+    composeAndPrint(state, photoLikeCard());
+}
+BENCHMARK(BM_ComposeAndPrintPhotoFronts)->Unit(benchmark::kMillisecond);
+
+// The reference: the page's pixels deflated and written to a file.
+void BM_DeflateAndWritePage(benchmark::State& state)
+{
+    const QImage& back = session().form->BackSheetImage;
+    const QImage page = TilePage(back, backPageTiling(SheetLayouts::FourOnSheet, back.size()),
+                                 QImage::Format_RGB888);
+    const QByteArray pixels(reinterpret_cast<const char*>(page.constBits()), page.sizeInBytes());
+    const QString name = session().dir.filePath(QStringLiteral("deflated.bin"));
+    qsizetype size = 0;
+    for (auto _ : state) {
+        const QByteArray deflated = qCompress(pixels);
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(deflated) != deflated.size())
+            state.SkipWithError("cannot write the temporary folder");
+        size = deflated.size();
+    }
+    state.counters["bytes"] = double(size);
+}
+BENCHMARK(BM_DeflateAndWritePage)->Unit(benchmark::kMillisecond);
+
+// Prints the usual table, then each print's time over the reference.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred &&
+                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto reference = times_.find("BM_DeflateAndWritePage");
+        if (reference == times_.end() || reference->second <= 0)
+            return;
+        for (const auto& [name, time] : times_)
+            if (name != reference->first)
+                std::printf("%-40s %6.2f x deflate-and-write\n", name.c_str(),
+                            time / reference->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir cache; // the window's work folder goes here, not into the user's cache
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("reference of every row", "BM_DeflateAndWritePage");
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    current.reset(); // the window goes before the application object
+    return 0;
+}
