@@ -183,6 +183,9 @@ void QtPrinterDevice::beginDoc(const QString& title)
         throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
                            .arg(printer_->printerName()));
     }
+    // Qt's PDF output keeps the last document's transform for a new painter that does not set
+    // one: a portrait page after a turned one would come out turned.
+    painter->setTransform(QTransform());
     if (turnsPage()) {
         // Device (x, y) goes to (y, printable height - x) of the portrait page.
         painter->translate(0, printer_->pageRect(QPrinter::DevicePixel).height());

@@ -220,3 +220,38 @@ TEST_F(CupsPrint, LandscapeLandscapeSitsAgainstTheRightEdgeWithItsMarks)
     EXPECT_TRUE(greyNear(image, at + QPoint(75, he / 2)));
     EXPECT_FALSE(greyNear(image, at + QPoint(we / 2, he / 4)));
 }
+
+TEST_F(CupsPrint, PortraitPortraitPrintsTheTurnedPageUnturned)
+{
+    // As the window does it: a landscape page first (the default layout), then "Portrait -
+    // Portrait" on the same printer.
+    const QImage card = markedCard(QSize(1200, 800));
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics l = ReadPrinterMetrics(*device);
+    ASSERT_FALSE(printAndCollect([&] {
+                     PrintPage(*device, l, card, {0, 0}, 1, PageMarks::None);
+                 }).isEmpty());
+    device->setOrientation(QPageLayout::Portrait);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    QImage page = TilePage(card, backPageTiling(SheetLayouts::PortraitPortrait, card.size()),
+                           QImage::Format_RGB888);
+    RotatePageClockwise(page);
+    const QPoint at = BackPagePosition(SheetLayouts::PortraitPortrait, m, page.width(), 0);
+    // (4650 x 200 / 600 - 1600) x 600 / 200: the 8-inch page starts left of the printable area.
+    ASSERT_EQ(at, QPoint(-150, 0));
+    const QString pdf =
+        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
+    const QImage image = raster(pdf);
+    // Portrait: device pixels from the printable area's corner, straight onto the paper. The
+    // upper back's marker is now in the right half, the lower back's in the left half.
+    const auto onPaper = [&](QPoint device) { return (device + QPoint(Left, Top)) / Scale; };
+    for (const int markerX : {1350, 550}) {
+        const QPoint from = at + QPoint(markerX, CardMarkerAt) * 3;
+        const QPoint a = onPaper(from);
+        const QPoint b = onPaper(from + QPoint(CardMarkerSide, CardMarkerSide) * 3);
+        const QRect near(a - QPoint(30, 30), b + QPoint(30, 30));
+        expectWithinOnePixel(boundsOf(image, isMarkerRed, near), {a.x(), a.y(), b.x(), b.y()},
+                             "marker at " + std::to_string(markerX));
+    }
+}
