@@ -46,6 +46,12 @@ QString defaultWorkFolder()
         .filePath(QStringLiteral("Talmiro Inc"));
 }
 
+QString TForm1::workFile(const QString& name) const
+{
+    QDir().mkpath(WorkFolder); // when it cannot be made, the write that follows says why
+    return QDir(WorkFolder).filePath(name);
+}
+
 TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer)
 {

@@ -79,6 +79,9 @@ public:
     bool tabShown(QTabWidget* tabs, QWidget* page) const;
     // Runs a handler; an error ends it and is shown in the error box.
     void guard(const std::function<void()>& handler);
+    // A temporary page bitmap's path in WorkFolder, which is made again first if it has gone
+    // (the user may clear the cache folder while the window is open).
+    QString workFile(const QString& name) const;
     // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
     QStringList StartupProblems;
 

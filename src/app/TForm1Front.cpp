@@ -6,8 +6,6 @@
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
 
-#include <QDir>
-
 namespace
 {
 
@@ -82,7 +80,7 @@ void TForm1::OpenPopupClick(QObject* Sender)
     if (picture.width() < picture.height()) {
         WaitCursor wait;
         picture = TransposePicture(picture);
-        writeBmpFile(picture, QDir(WorkFolder).filePath(TransposedPictureFile));
+        writeBmpFile(picture, workFile(TransposedPictureFile));
         turned = true;
     }
     FrontPictureFile = *chosen;

@@ -8,7 +8,6 @@
 #include "print/PrinterDevice.h"
 #include "print/SheetLayout.h"
 
-#include <QDir>
 #include <QPainter>
 #include <vector>
 
@@ -101,7 +100,7 @@ void TForm1::Page1(QObject* Sender)
                  QImage::Format_RGB888);
     if (layout->index == SheetLayouts::PortraitPortrait) {
         RotatePageClockwise(PrintPageImage);
-        writeBmpFile(PrintPageImage, QDir(WorkFolder).filePath(TurnedPageFile));
+        writeBmpFile(PrintPageImage, workFile(TurnedPageFile));
     }
     PrintPostCardBacks();
 }
@@ -109,7 +108,7 @@ void TForm1::Page1(QObject* Sender)
 void TForm1::PrintPostCardBacks()
 {
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
-    writeBmpFile(PrintPageImage, QDir(WorkFolder).filePath(PageFile));
+    writeBmpFile(PrintPageImage, workFile(PageFile));
     if (layout == SheetLayouts::SingleOn4x6)
         dialogs().message(PageSizeMessage(Metrics));
     const QPoint at = BackPagePosition(layout, Metrics, PrintPageImage.width(),
@@ -137,7 +136,7 @@ void TForm1::FrontPagePrint()
     Metrics = ReadPrinterMetrics(printer());
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
     const QImage page = TilePage(FrontSheetImage, frontPageTiling(layout), QImage::Format_RGB32);
-    writeBmpFile(page, QDir(WorkFolder).filePath(PageFile));
+    writeBmpFile(page, workFile(PageFile));
     const QString note = PrintPage(printer(), Metrics, page, FrontPagePosition(layout, Metrics),
                                    ui.CopiesUpDown->position(), PageMarks::None);
     if (!note.isEmpty())

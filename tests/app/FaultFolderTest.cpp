@@ -62,6 +62,7 @@ private:
     GTEST_SKIP() << (disk).why().toStdString()
 
 const QString Title = QStringLiteral("Greetings from the lighthouse");
+constexpr int Copies = 2;
 
 class FaultFolder : public FormFixture
 {
@@ -72,68 +73,124 @@ protected:
         activate();
         pressContinue();
         form->ui.TitleMemo->setPlainText(Title);
+        form->ui.CopiesUpDown->setPosition(Copies);
         form->DrawPostCardBack(form.get(), 1, 0, 0);
-        back = form->BackSheetImage;
         dialogs.log.clear();
     }
 
-    // The single error shown starts as `start` and gives `reason`.
-    void expectOneError(const QString& start, const QString& reason)
+    QString picture(int w, int h)
+    {
+        const QString file = dir.filePath(QStringLiteral("%1x%2.bmp").arg(w).arg(h));
+        EXPECT_TRUE(blockPicture(w, h).save(file, "BMP"));
+        return file;
+    }
+    void openFront(const QString& file)
+    {
+        dialogs.openAnswers = {file};
+        form->ui.OpenPopup->trigger();
+    }
+    // Prints backs, or fronts, in the layout; returns the number of documents it began.
+    int print(int layout, bool fronts)
+    {
+        form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
+        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        const int before = printer.documentsBegun;
+        form->ui.PrintButton->click();
+        return printer.documentsBegun - before;
+    }
+    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
+
+    // The single error shown names the file and gives the reason.
+    void expectOneError(const QString& file, const QString& reason)
     {
         ASSERT_EQ(dialogs.errors.size(), 1) << dialogs.log.join('\n').toStdString();
-        EXPECT_TRUE(dialogs.errors[0].startsWith(start) && dialogs.errors[0].contains(reason))
+        EXPECT_TRUE(
+            dialogs.errors[0].startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(file)) &&
+            dialogs.errors[0].contains(reason))
             << dialogs.errors[0].toStdString();
         dialogs.errors.clear();
     }
-    // The window takes the next command: no hourglass left, the design as it was.
+    // The window takes the next command: no hourglass left, the print controls enabled, the
+    // design as it was.
     void expectUsable()
     {
+        const Ui::TForm1& ui = form->ui;
+        for (const QWidget* w : std::initializer_list<const QWidget*>{
+                 ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
+                 ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton,
+                 ui.PrintButton, ui.ExitButton, ui.TypeOfDeckRadioGroup})
+            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
-        EXPECT_EQ(form->BackSheetImage, back);
+        EXPECT_EQ(ui.TitleMemo->toPlainText(), Title);
+        EXPECT_EQ(ui.CopiesUpDown->position(), Copies);
     }
 
     QTemporaryDir dir;
-    QImage back;
 };
 
 } // namespace
 
-TEST_F(FaultFolder, TallFrontPictureWithTheWorkFolderReadOnly)
+TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
 {
-    ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 1024);
+    ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 64 * 1024);
     REQUIRE_MOUNTED(disk);
     form->WorkFolder = disk.file(QStringLiteral("Talmiro Inc"));
-    ASSERT_TRUE(QDir().mkpath(form->WorkFolder));
-    const QString wide = dir.filePath(QStringLiteral("wide.bmp"));
-    const QString tall = dir.filePath(QStringLiteral("tall.bmp"));
-    ASSERT_TRUE(blockPicture(600, 400).save(wide, "BMP"));
-    ASSERT_TRUE(blockPicture(400, 600).save(tall, "BMP"));
-    dialogs.openAnswers = {wide};
-    form->ui.OpenPopup->trigger();
+    const QString wide = picture(600, 400);
+    const QString tall = picture(400, 600);
+    openFront(wide);
     const QImage front = form->FrontSheetImage;
 
-    disk.setReadOnly(true);
-    dialogs.openAnswers = {tall};
-    form->ui.OpenPopup->trigger();
-    const QString turned = QDir(form->WorkFolder).filePath(QStringLiteral("~~a.bmp"));
-    expectOneError(QStringLiteral("Cannot create file \"%1\". ").arg(turned),
-                   QStringLiteral("Read-only file system"));
+    struct Case {
+        int layout;
+        bool fronts;
+        QString file; // the first file the print writes
+    };
+    for (const Case& c :
+         {Case{1, false, QStringLiteral("~~page.bmp")}, Case{0, false, QStringLiteral("~~a.bmp")},
+          Case{3, true, QStringLiteral("~~page.bmp")}}) {
+        SCOPED_TRACE(c.file.toStdString() + " in layout " + std::to_string(c.layout));
+        disk.setReadOnly(false);
+        EXPECT_EQ(print(c.layout, c.fronts), 1);
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+        disk.setReadOnly(true);
+        EXPECT_EQ(print(c.layout, c.fronts), 0) << "a document began without its page file";
+        expectOneError(workFile(c.file), QStringLiteral("is not writable"));
+        expectUsable();
+    }
+
+    // A tall front picture: its turned copy cannot be written, and the front stays as it was.
+    openFront(tall);
+    expectOneError(workFile(QStringLiteral("~~a.bmp")), QStringLiteral("is not writable"));
     EXPECT_EQ(form->FrontPictureFile, wide);
-    EXPECT_EQ(form->FrontSheetImage, front);
+    EXPECT_FALSE(form->FrontPictureTurned);
+    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850)); // still the 4-on-sheet front
     expectUsable();
 
     disk.setReadOnly(false);
-    dialogs.openAnswers = {tall};
-    form->ui.OpenPopup->trigger();
+    openFront(tall);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_TRUE(form->FrontPictureTurned);
+}
+
+TEST_F(FaultFolder, WorkFolderDeletedWhileRunningIsMadeAgain)
+{
+    form->WorkFolder = dir.filePath(QStringLiteral("cache/Talmiro Inc"));
+    openFront(picture(400, 600));
+    ASSERT_TRUE(form->FrontPictureTurned);
+    for (const bool fronts : {false, true}) {
+        ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("cache"))).removeRecursively());
+        EXPECT_EQ(print(0, fronts), 1);
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+        EXPECT_TRUE(QFile::exists(workFile(QStringLiteral("~~page.bmp"))));
+        expectUsable();
+    }
 }
 
 TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
 {
     ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 4096);
     REQUIRE_MOUNTED(disk);
+    const QImage back = form->BackSheetImage;
     const QString name = disk.file(QStringLiteral("card.bmp"));
     const QByteArray previous(200 * 1024, 'p'); // last week's card
     writeFile(name, previous);
@@ -143,8 +200,7 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
     for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
         dialogs.saveAnswers = {name};
         command->trigger();
-        expectOneError(QStringLiteral("Cannot create file \"%1\". ").arg(name),
-                       QStringLiteral("No space left on device"));
+        expectOneError(name, QStringLiteral("No space left on device"));
         EXPECT_EQ(readFile(name), previous);
         EXPECT_EQ(disk.entries(),
                   (QStringList{QStringLiteral("card.bmp"), QStringLiteral("filler")}))
@@ -158,8 +214,7 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
     for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
         dialogs.saveAnswers = {name};
         command->trigger();
-        expectOneError(QStringLiteral("Cannot create file \"%1\". ").arg(name),
-                       QStringLiteral("is not writable"));
+        expectOneError(name, QStringLiteral("is not writable"));
         EXPECT_EQ(readFile(name), previous);
         expectUsable();
     }

@@ -1,0 +1,92 @@
+// Printers that fail while the window runs. Each ends with a clear message, a window that still
+// works and nothing of the user's lost.
+#include "support/FormFixture.h"
+#include "support/PictureFiles.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace
+{
+
+const QString Title = QStringLiteral("Greetings from the lighthouse");
+
+class FaultPrinter : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+        pressContinue();
+        form->ui.TitleMemo->setPlainText(Title);
+        const QString photo = dir.filePath(QStringLiteral("photo.bmp"));
+        ASSERT_TRUE(blockPicture(600, 400).save(photo, "BMP"));
+        dialogs.openAnswers = {photo};
+        form->ui.OpenPopup->trigger();
+        ASSERT_TRUE(dialogs.errors.isEmpty());
+    }
+
+    // Prints backs, or fronts; returns the number of documents it began.
+    int print(bool fronts)
+    {
+        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        const int before = printer.documentsBegun;
+        form->ui.PrintButton->click();
+        return printer.documentsBegun - before;
+    }
+    void expectUsable()
+    {
+        const Ui::TForm1& ui = form->ui;
+        for (const QWidget* w : std::initializer_list<const QWidget*>{
+                 ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
+                 ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton,
+                 ui.PrintButton, ui.ExitButton, ui.TypeOfDeckRadioGroup})
+            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(ui.TitleMemo->toPlainText(), Title);
+        EXPECT_FALSE(form->FrontSheetImage.isNull());
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
+{
+    const PrinterMetrics good = form->Metrics;
+    const QImage page = form->PrintPageImage;
+
+    // The user picks a printer whose driver reports no resolution.
+    printer.dpiX = printer.dpiY = 0;
+    form->ui.PrinterSetupButton->click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("resolution of 0 x 0")))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(form->Metrics.DpiX, good.DpiX);
+    EXPECT_EQ(form->PrintPageImage, page);
+    expectUsable();
+
+    for (const bool fronts : {false, true}) {
+        dialogs.errors.clear();
+        EXPECT_EQ(print(fronts), 0);
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Choose another printer")));
+        EXPECT_EQ(form->Metrics.DpiX, good.DpiX);
+        expectUsable();
+    }
+    // The layouts and the front still compose with the figures in use.
+    dialogs.errors.clear();
+    form->ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
+
+    // A working printer again: both prints go through.
+    printer.dpiX = printer.dpiY = 600;
+    form->ui.PrinterSetupButton->click();
+    EXPECT_EQ(print(false), 1);
+    EXPECT_EQ(print(true), 1);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    expectUsable();
+}
