@@ -17,7 +17,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 out=$(mktemp -d /tmp/talmiro-bench-XXXXXX)
 trap 'rm -rf "$out"' EXIT
 for program in "$bench_dir"/bench/bench_*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue
   name=$(basename "$program")
   echo "running $name" >&2
   "$program" --benchmark_out="$out/$name.json" --benchmark_out_format=json \

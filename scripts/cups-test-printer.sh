@@ -7,6 +7,9 @@
 #                                         margins, made the default printer
 #   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began,
 #                                         once every test run that started it has stopped
+#   scripts/cups-test-printer.sh pause   for the fault tests: stops the cupsd that start began,
+#                                         unless another test run is using it (then exits 3)
+#   scripts/cups-test-printer.sh resume  starts that cupsd again, with its queues
 #
 # Each job's PDF lands in $TALMIRO_CUPS_OUT (default /tmp/talmiro-cups-pdf). Without root or
 # CUPS, start says why and exits 0 so the test skips; with CI set it fails instead.
@@ -49,6 +52,16 @@ scheduler_running() {
   lpstat -r 2>/dev/null | grep -q 'is running'
 }
 
+launch_scheduler() {
+  cupsd -f >"$state/cupsd.log" 2>&1 8>&- &
+  echo $! >"$state/cupsd.pid"
+  for _ in $(seq 1 100); do
+    scheduler_running && break
+    sleep 0.1
+  done
+  scheduler_running || cannot "cupsd did not start (see $state/cupsd.log)"
+}
+
 start() {
   [ "$(id -u)" -eq 0 ] || cannot "needs root to start cupsd and add a queue"
   command -v cupsd >/dev/null || cannot "cupsd is not installed (Debian package cups)"
@@ -57,15 +70,7 @@ start() {
     cannot "the cups-pdf backend is not installed (Debian package printer-driver-cups-pdf)"
 
   users_change 1 >/dev/null
-  if ! scheduler_running; then
-    cupsd -f >"$state/cupsd.log" 2>&1 8>&- &
-    echo $! >"$state/cupsd.pid"
-    for _ in $(seq 1 100); do
-      scheduler_running && break
-      sleep 0.1
-    done
-    scheduler_running || cannot "cupsd did not start (see $state/cupsd.log)"
-  fi
+  scheduler_running || launch_scheduler
 
   # The backend runs as root only when it is root-owned with mode 0700.
   chown root:root "$backend"
@@ -111,11 +116,28 @@ stop() {
   fi
 }
 
+pause() {
+  exec 8>"$state/lock"
+  flock 8
+  [ -f "$state/cupsd.pid" ] && [ "$(cat "$state/users" 2>/dev/null || echo 0)" -eq 1 ] || exit 3
+  kill "$(cat "$state/cupsd.pid")"
+  for _ in $(seq 1 100); do
+    scheduler_running || break
+    sleep 0.1
+  done
+}
+
+resume() {
+  scheduler_running || launch_scheduler
+}
+
 case "${1:-}" in
   start) start ;;
   stop) stop ;;
+  pause) pause ;;
+  resume) resume ;;
   *)
-    echo "usage: $0 start|stop" >&2
+    echo "usage: $0 start|stop|pause|resume" >&2
     exit 2
     ;;
 esac

@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils ghostscript
-  cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils libcups2-dev
   at-spi2-core
 )
 

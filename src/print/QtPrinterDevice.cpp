@@ -9,12 +9,15 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <cups/cups.h>
+
 namespace
 {
 
 // A common office printer's resolution; the page's own detail is 200 pixels per inch, so a
 // higher figure would only make the marks thinner.
 constexpr int DeviceDpi = 600;
+constexpr int ServiceTimeoutMs = 5000;
 
 QPageSize localPaper()
 {
@@ -29,6 +32,47 @@ QString documentsFolder()
     if (!dir.isEmpty() && QDir().mkpath(dir))
         return dir;
     return QDir::homePath();
+}
+
+// Qt hands the finished page to CUPS without saying whether CUPS took it: with the service
+// stopped, the queue removed or a queue that rejects jobs, the page would be lost in silence.
+// These two ask CUPS itself, before the page is made and after it is handed over.
+void requireQueueAcceptingJobs(const QString& queue)
+{
+    cups_dest_t* dest =
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toLocal8Bit().constData(), nullptr);
+    if (!dest) {
+        // Without the service CUPS reports every queue as not found: ask whether it answers.
+        if (http_t* service = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                           cupsEncryption(), 1, ServiceTimeoutMs, nullptr)) {
+            httpClose(service);
+            throw AppError(QStringLiteral("The printer \"%1\" is no longer installed, so nothing "
+                                          "was printed. Choose a printer with Printer Setup.")
+                               .arg(queue));
+        }
+        throw AppError(QStringLiteral("The printing service cannot be reached, so nothing was "
+                                      "printed on \"%1\". Start it again, or choose another "
+                                      "printer with Printer Setup.")
+                           .arg(queue));
+    }
+    const char* accepting =
+        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool rejects = accepting && qstrcmp(accepting, "false") == 0;
+    cupsFreeDests(1, dest);
+    if (rejects)
+        throw AppError(QStringLiteral("The printer \"%1\" is not accepting jobs, so nothing was "
+                                      "printed. Let it accept jobs again, or choose another "
+                                      "printer with Printer Setup.")
+                           .arg(queue));
+}
+
+// CUPS keeps the outcome of the last request, made by Qt on this thread as it ended the page.
+void requireJobTaken(const QString& queue)
+{
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        throw AppError(QStringLiteral("The printer \"%1\" did not take the page (%2), so "
+                                      "nothing was printed.")
+                           .arg(queue, QString::fromUtf8(cupsLastErrorString())));
 }
 
 } // namespace
@@ -175,6 +219,8 @@ void QtPrinterDevice::beginDoc(const QString& title)
         pdfFileName_ = newPdfFileName();
         printer_->setOutputFileName(pdfFileName_);
     }
+    if (printer_->outputFormat() == QPrinter::NativeFormat)
+        requireQueueAcceptingJobs(printer_->printerName());
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer_.get())) {
         if (printer_->outputFormat() == QPrinter::PdfFormat)
@@ -209,6 +255,8 @@ QString QtPrinterDevice::endDoc()
     if (!ok)
         throw AppError(QStringLiteral("The page could not be sent to the printer \"%1\".")
                            .arg(printer_->printerName()));
+    if (printer_->outputFormat() == QPrinter::NativeFormat)
+        requireJobTaken(printer_->printerName());
     if (!savesPdfFiles_)
         return {};
     lastPdfFile_ = pdfFileName_;

@@ -1,0 +1,117 @@
+// An afternoon of work in one process: 1,000 back renders, 300 refreshes of a front made from a
+// 12-megapixel photo, 50 prints of backs and fronts in every layout to PDF files through the
+// real Qt printer, and 100 saves. Resident memory after a warm-up must grow by less than 5 %
+// over the rest of the run; the figures are printed. CTest label "long": the sanitizer pass
+// leaves it out.
+#include "app/TForm1.h"
+#include "gfx/JpegCodec.h"
+#include "print/QtPrinterDevice.h"
+#include "support/PictureFiles.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr int Rounds = 50;                // one print in each
+constexpr int WarmUpRounds = 8;           // each layout printed once as backs, once as fronts
+constexpr int BackRendersPerRound = 20;   // 1,000 in all
+constexpr int FrontRefreshesPerRound = 6; // 300
+constexpr int SavesPerRound = 2;          // 100
+constexpr double AllowedGrowth = 0.05;
+
+double residentMiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long size = 0;
+    long resident = 0;
+    statm >> size >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+TEST(LongSession, ResidentMemoryStaysFlat)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(QStringLiteral("photo.jpg"));
+    writeJpegFile(blockPicture(4000, 3000), photo, 90);
+    const QDir pdfs(dir.filePath(QStringLiteral("pdf")));
+    ASSERT_TRUE(pdfs.mkpath(QStringLiteral(".")));
+
+    const auto printer = QtPrinterDevice::pdfFiles(pdfs.path());
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, *printer);
+    form.guard([&] { form.FormActivate(); });
+    form.ui.ContinueButton->click();
+    dialogs.openAnswers = {photo};
+    form.ui.OpenPopup->trigger();
+    ASSERT_EQ(form.FrontPicture.size(), QSize(4000, 3000));
+
+    int renders = 0, refreshes = 0, prints = 0, saves = 0;
+    QStringList errors;
+    const auto round = [&](int r) {
+        for (int i = 0; i < BackRendersPerRound; ++i, ++renders) {
+            form.ui.TitleMemo->setPlainText(QStringLiteral("Card %1").arg(renders));
+            form.DrawPostCardBack(&form, 1, 0, 0);
+        }
+        for (int i = 0; i < FrontRefreshesPerRound; ++i, ++refreshes) {
+            form.ui.ImageSizeUpDown->setPosition(100 + refreshes % 5 * 10);
+            form.FrontImageRefresh(&form);
+        }
+        // Backs and fronts in turn, through the four layouts.
+        form.ui.TypeOfDeckRadioGroup->setItemIndex(r / 2 % 4);
+        form.ui.PageControl1->setCurrentWidget(r % 2 ? form.ui.FrontTabSheet
+                                                     : form.ui.TextTabSheet);
+        form.ui.PrintButton->click();
+        ++prints;
+        EXPECT_EQ(pdfs.entryList(QDir::Files).size(), 1) << "print " << prints;
+        for (const QString& pdf : pdfs.entryList(QDir::Files))
+            QFile::remove(pdfs.filePath(pdf));
+        for (int i = 0; i < SavesPerRound; ++i, ++saves) {
+            dialogs.saveAnswers = {
+                dir.filePath(i ? QStringLiteral("card.jpg") : QStringLiteral("card.bmp"))};
+            (i ? form.ui.SaveAsJpgItem : form.ui.SaveImageAsItem)->trigger();
+        }
+        // The scripted dialogs' own logs must not grow with the session.
+        errors << dialogs.errors;
+        dialogs.errors.clear();
+        dialogs.messages.clear();
+        dialogs.log.clear();
+        dialogs.saveShown.clear();
+    };
+
+    for (int r = 0; r < WarmUpRounds; ++r)
+        round(r);
+    const double warm = residentMiB();
+    double peak = warm;
+    for (int r = WarmUpRounds; r < Rounds; ++r) {
+        round(r);
+        peak = std::max(peak, residentMiB());
+    }
+    const double end = residentMiB();
+    const double growth = (end - warm) / warm;
+
+    std::printf("Long session: %d back renders, %d front refreshes (4000 x 3000 photo), %d prints "
+                "to PDF, %d saves in %.0f s.\nResident memory after the warm-up %.1f MiB, at "
+                "the end %.1f MiB (peak %.1f MiB): growth %+.2f %% (allowed %.0f %%).\n",
+                renders, refreshes, prints, saves, clock.elapsed() / 1000.0, warm, end, peak,
+                growth * 100, AllowedGrowth * 100);
+    EXPECT_EQ(renders, 1000);
+    EXPECT_EQ(refreshes, 300);
+    EXPECT_EQ(prints, 50);
+    EXPECT_EQ(saves, 100);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_LT(growth, AllowedGrowth);
+}
