@@ -3,14 +3,10 @@
 // plain copy of the same bytes. Medians of repeated runs, and their ratios.
 #include "app/TForm1.h"
 #include "front/FrontComposer.h"
-#include "gfx/SheetText.h"
 #include "print/QtPrinterDevice.h"
+#include "support/BenchMain.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -22,23 +18,6 @@ constexpr int PhotoHeight = 3000;
 constexpr int LandscapeLandscape = 1;
 constexpr int FourOnSheet = 3;
 constexpr int Repetitions = 9;
-constexpr double MillisecondsPerSecond = 1000.0;
-
-// No dialog is opened while measuring; anything reported is kept to fail the run.
-class SilentDialogs : public Dialogs
-{
-public:
-    QStringList shown;
-
-    std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
-    std::optional<QString> savePicture(const FileDialogSettings&) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    bool printerSetup(PrinterDevice&) override { return false; }
-    void message(const QString& text) override { shown << text; }
-    bool question(const QString&, const QString&) override { return true; }
-    void error(const QString& text) override { shown << text; }
-};
 
 // A photo-sized picture in the given format, with detail in every row and column; made once
 // for each format.
@@ -59,8 +38,8 @@ const QImage& photo(QImage::Format format)
 }
 
 // The front page as a user has it: a photo chosen and two lines of text.
-struct Session {
-    SilentDialogs dialogs;
+struct Session : BenchSession {
+    BenchDialogs dialogs;
     QtPrinterDevice printer;
     std::unique_ptr<TForm1> form;
 
@@ -74,13 +53,9 @@ struct Session {
     }
 };
 
-std::unique_ptr<Session> current;
-
 Session& session()
 {
-    if (!current)
-        current = std::make_unique<Session>();
-    return *current;
+    return benchSession<Session>();
 }
 
 void BM_FrontImageRefresh(benchmark::State& state)
@@ -172,76 +147,18 @@ BENCHMARK(BM_TransposePixelByPixel)
     ->Repetitions(1) // it takes seconds: never repeated, whatever the command line asks
     ->Unit(benchmark::kSecond);
 
-// Prints the usual table, then each hot path's median over its reference's.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            // Repeated runs report their median; the one slow single run reports itself.
-            if (!run.error_occurred &&
-                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
-                medians_[withoutRepeats(run.run_name.str())] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
-                    MillisecondsPerSecond;
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto ratio = [this](const std::string& a, const std::string& b, const char* what) {
-            const auto x = medians_.find(a), y = medians_.find(b);
-            if (x != medians_.end() && y != medians_.end() && y->second > 0)
-                std::printf("%-32s %10.2f ms, %6.2f x %s\n", a.c_str(), x->second,
-                            x->second / y->second, what);
-        };
-        for (const int layout : {LandscapeLandscape, FourOnSheet}) {
-            const std::string arg = "/" + std::to_string(layout);
-            ratio("BM_FrontImageRefresh" + arg, "BM_CopyCardPixels" + arg,
-                  "a plain copy of the card");
-        }
-        for (const int format : {int(QImage::Format_RGB888), int(QImage::Format_RGB32)}) {
-            const std::string arg = "/" + std::to_string(format);
-            ratio("BM_TransposePicture" + arg, "BM_CopyPicture" + arg, "a plain copy");
-        }
-        const std::string rgb888 = "/" + std::to_string(int(QImage::Format_RGB888));
-        ratio("BM_TransposePixelByPixel" + rgb888, "BM_TransposePicture" + rgb888, "by scanlines");
-    }
-
-private:
-    // "BM_X/1/repeats:15" -> "BM_X/1"
-    static std::string withoutRepeats(const std::string& name)
-    {
-        return name.substr(0, std::min(name.find("/iterations:"), name.find("/repeats:")));
-    }
-
-    std::map<std::string, double> medians_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir cache; // the window's work folder goes here, not into the user's cache
-    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    // For scripts/bench.sh's table.
-    for (const int layout : {LandscapeLandscape, FourOnSheet})
-        benchmark::AddCustomContext("reference of BM_FrontImageRefresh/" + std::to_string(layout),
-                                    "BM_CopyCardPixels/" + std::to_string(layout));
-    for (const int format : {int(QImage::Format_RGB888), int(QImage::Format_RGB32)})
-        benchmark::AddCustomContext("reference of BM_TransposePicture/" + std::to_string(format),
-                                    "BM_CopyPicture/" + std::to_string(format));
-    benchmark::AddCustomContext(
-        "reference of BM_TransposePixelByPixel/" + std::to_string(int(QImage::Format_RGB888)),
-        "BM_TransposePicture/" + std::to_string(int(QImage::Format_RGB888)));
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    current.reset(); // the window goes before the application object
-    return 0;
+    const std::string rgb888 = "/" + std::to_string(int(QImage::Format_RGB888));
+    const std::string rgb32 = "/" + std::to_string(int(QImage::Format_RGB32));
+    const std::string landscape = "/" + std::to_string(LandscapeLandscape);
+    const std::string fourOnSheet = "/" + std::to_string(FourOnSheet);
+    return runBenchmarks(argc, argv,
+                         {{"BM_FrontImageRefresh" + landscape, "BM_CopyCardPixels" + landscape},
+                          {"BM_FrontImageRefresh" + fourOnSheet, "BM_CopyCardPixels" + fourOnSheet},
+                          {"BM_TransposePicture" + rgb888, "BM_CopyPicture" + rgb888},
+                          {"BM_TransposePicture" + rgb32, "BM_CopyPicture" + rgb32},
+                          {"BM_TransposePixelByPixel" + rgb888, "BM_TransposePicture" + rgb888}});
 }

@@ -2,15 +2,12 @@
 // the same file into a buffer: what the loader's checks and its image cost over the decoder.
 #include "back/PictureFile.h"
 #include "gfx/JpegCodec.h"
+#include "support/BenchMain.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <cstdio>
 #include <jpeglib.h>
-#include <map>
 #include <memory>
 
 namespace
@@ -107,47 +104,11 @@ void BM_LibjpegDecodeReusedBuffer(benchmark::State& state)
 }
 BENCHMARK(BM_LibjpegDecodeReusedBuffer)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then the loader's time over the bare decode.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            // Repeated runs report their median; single runs report themselves.
-            if (!run.error_occurred &&
-                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto load = times_.find("BM_LoadPictureFile4000x3000");
-        for (const char* reference :
-             {"BM_LibjpegDecodeFreshBuffer", "BM_LibjpegDecodeReusedBuffer"}) {
-            const auto bare = times_.find(reference);
-            if (load != times_.end() && bare != times_.end() && bare->second > 0)
-                std::printf("LoadPictureFile %6.2f x %s\n", load->second / bare->second, reference);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    // For scripts/bench.sh's table.
-    benchmark::AddCustomContext("reference of BM_LoadPictureFile4000x3000",
-                                "BM_LibjpegDecodeFreshBuffer, BM_LibjpegDecodeReusedBuffer");
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv,
+                         {{"BM_LoadPictureFile4000x3000",
+                           "BM_LibjpegDecodeFreshBuffer, BM_LibjpegDecodeReusedBuffer"}});
 }

@@ -8,43 +8,22 @@
 //   BM_DeflateAndWritePage         the reference
 // The "pdf_bytes" counter is the size of the PDF file each print wrote.
 #include "app/TForm1.h"
-#include "gfx/SheetText.h"
 #include "print/PagePrint.h"
 #include "print/QtPrinterDevice.h"
 #include "print/SheetLayout.h"
+#include "support/BenchMain.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
 #include <memory>
 
 namespace
 {
 
-// Stays silent; keeps what would have been shown.
-class BenchDialogs : public Dialogs
-{
-public:
-    QStringList shown;
-    QStringList errors;
-
-    std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
-    std::optional<QString> savePicture(const FileDialogSettings&) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    bool printerSetup(PrinterDevice&) override { return false; }
-    void message(const QString& text) override { shown << text; }
-    bool question(const QString&, const QString&) override { return true; }
-    void error(const QString& text) override { errors << text; }
-};
-
 // The window after "Continue" on "4 on Sheet", printing to PDF files in a temporary folder.
-struct Session {
+struct Session : BenchSession {
     QTemporaryDir dir;
     BenchDialogs dialogs;
     std::unique_ptr<QtPrinterDevice> printer = QtPrinterDevice::pdfFiles(dir.path());
@@ -60,13 +39,9 @@ struct Session {
     }
 };
 
-std::unique_ptr<Session> current;
-
 Session& session()
 {
-    if (!current)
-        current = std::make_unique<Session>();
-    return *current;
+    return benchSession<Session>();
 }
 
 void reportPdf(benchmark::State& state, const Session& s)
@@ -151,50 +126,12 @@ void BM_DeflateAndWritePage(benchmark::State& state)
 }
 BENCHMARK(BM_DeflateAndWritePage)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then each print's time over the reference.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred &&
-                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto reference = times_.find("BM_DeflateAndWritePage");
-        if (reference == times_.end() || reference->second <= 0)
-            return;
-        for (const auto& [name, time] : times_)
-            if (name != reference->first)
-                std::printf("%-40s %6.2f x deflate-and-write\n", name.c_str(),
-                            time / reference->second);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir cache; // the window's work folder goes here, not into the user's cache
-    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    for (const char* name : {"BM_PrintCommandFourOnSheet", "BM_ComposeAndPrintFourOnSheet",
-                             "BM_ComposeAndPrintPhotoFronts"})
-        benchmark::AddCustomContext(std::string("reference of ") + name, "BM_DeflateAndWritePage");
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    current.reset(); // the window goes before the application object
-    return 0;
+    return runBenchmarks(argc, argv,
+                         {{"BM_PrintCommandFourOnSheet", "BM_DeflateAndWritePage"},
+                          {"BM_ComposeAndPrintFourOnSheet", "BM_DeflateAndWritePage"},
+                          {"BM_ComposeAndPrintPhotoFronts", "BM_DeflateAndWritePage"}});
 }

@@ -3,18 +3,14 @@
 // the difference: the shrink to 75/200, and the atomic write of the encoded bytes (the
 // temporary file is flushed to the disk before it replaces the target).
 #include "app/TForm1.h"
-#include "gfx/SheetText.h"
 #include "print/QtPrinterDevice.h"
 #include "print/SheetImageSave.h"
+#include "support/BenchMain.h"
 
-#include <QApplication>
 #include <QImageReader>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdio>
 #include <jpeglib.h>
-#include <map>
 #include <memory>
 
 namespace
@@ -22,25 +18,8 @@ namespace
 
 constexpr int JpegQuality = 100;
 
-// Answers the save dialog with one file name and stays silent otherwise.
-class BenchDialogs : public Dialogs
-{
-public:
-    QString saveName;
-    QStringList shown;
-
-    std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
-    std::optional<QString> savePicture(const FileDialogSettings&) override { return saveName; }
-    std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    bool printerSetup(PrinterDevice&) override { return false; }
-    void message(const QString& text) override { shown << text; }
-    bool question(const QString&, const QString&) override { return true; }
-    void error(const QString& text) override { shown << text; }
-};
-
 // The window as a user finds it after "Continue": the default back, rendered on activation.
-struct Session {
+struct Session : BenchSession {
     QTemporaryDir dir;
     BenchDialogs dialogs;
     QtPrinterDevice printer;
@@ -55,13 +34,9 @@ struct Session {
     }
 };
 
-std::unique_ptr<Session> current;
-
 Session& session()
 {
-    if (!current)
-        current = std::make_unique<Session>();
-    return *current;
+    return benchSession<Session>();
 }
 
 void BM_SaveImageJpgCommand(benchmark::State& state)
@@ -143,52 +118,11 @@ void BM_AtomicWriteOfTheBytes(benchmark::State& state)
 }
 BENCHMARK(BM_AtomicWriteOfTheBytes)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then the command's time over the bare encode.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // Single runs, or the median of repeated ones.
-        for (const Run& run : runs)
-            if (!run.error_occurred &&
-                (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto ratio = [this](const char* a, const char* b) {
-            const auto x = times_.find(a), y = times_.find(b);
-            if (x != times_.end() && y != times_.end() && y->second > 0)
-                std::printf("%-40s %6.2f x the bare encode\n", a, x->second / y->second);
-        };
-        ratio("BM_SaveImageJpgCommand", "BM_LibjpegEncode450x300");
-        ratio("BM_ShrinkToJpegSize", "BM_LibjpegEncode450x300");
-        ratio("BM_AtomicWriteOfTheBytes", "BM_LibjpegEncode450x300");
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir cache; // the window's work folder goes here, not into the user's cache
-    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    // For scripts/bench.sh's table.
-    benchmark::AddCustomContext("reference of BM_SaveImageJpgCommand", "BM_LibjpegEncode450x300");
-    benchmark::AddCustomContext("reference of BM_ShrinkToJpegSize", "BM_LibjpegEncode450x300");
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    current.reset(); // the window goes before the application object
-    return 0;
+    return runBenchmarks(argc, argv,
+                         {{"BM_SaveImageJpgCommand", "BM_LibjpegEncode450x300"},
+                          {"BM_ShrinkToJpegSize", "BM_LibjpegEncode450x300"}});
 }

@@ -3,8 +3,8 @@
 // that still works and nothing of the user's lost.
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
+#include "support/WindowChecks.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -114,15 +114,9 @@ protected:
     // design as it was.
     void expectUsable()
     {
-        const Ui::TForm1& ui = form->ui;
-        for (const QWidget* w : std::initializer_list<const QWidget*>{
-                 ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
-                 ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton,
-                 ui.PrintButton, ui.ExitButton, ui.TypeOfDeckRadioGroup})
-            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(ui.TitleMemo->toPlainText(), Title);
-        EXPECT_EQ(ui.CopiesUpDown->position(), Copies);
+        expectReadyToPrint(*form);
+        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
+        EXPECT_EQ(form->ui.CopiesUpDown->position(), Copies);
     }
 
     QTemporaryDir dir;

@@ -2,8 +2,8 @@
 // works and nothing of the user's lost.
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
+#include "support/WindowChecks.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 namespace
@@ -37,14 +37,8 @@ protected:
     }
     void expectUsable()
     {
-        const Ui::TForm1& ui = form->ui;
-        for (const QWidget* w : std::initializer_list<const QWidget*>{
-                 ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
-                 ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton,
-                 ui.PrintButton, ui.ExitButton, ui.TypeOfDeckRadioGroup})
-            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(ui.TitleMemo->toPlainText(), Title);
+        expectReadyToPrint(*form);
+        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
         EXPECT_FALSE(form->FrontSheetImage.isNull());
     }
 

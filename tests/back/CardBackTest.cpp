@@ -1,6 +1,7 @@
 #include "back/CardBack.h"
 #include "back/PerforatedBorder.h"
 #include "gfx/SheetText.h"
+#include "support/SampleCard.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,25 +12,6 @@ namespace
 
 const QRgb White = 0xFFFFFFFF;
 const QRgb Grey = 0xFF808080;
-
-// The card as the window starts it, once "Continue" has been pressed and no corner picture
-// was chosen; the layout "Landscape-Landscape".
-CardBackInput defaultCard()
-{
-    CardBackInput in;
-    AreaStyleArray table;
-    LoadDefaultAreaStyles(table);
-    std::copy_n(table.begin(), AreaCount, in.styles.begin());
-    in.titleLines = {QStringLiteral("TITLE TEXT")};
-    in.descLines = {QStringLiteral("Descriptive Text")};
-    in.lowerLeftLines = {QStringLiteral("Lower Left Text")};
-    in.createdByLines = {QStringLiteral("CreatedBy Text (Vertical Text)")};
-    in.stampLines = {QStringLiteral("PLACE"), QString(), QStringLiteral("STAMP"), QString(),
-                     QStringLiteral("HERE")};
-    in.postalBarCodeText = QStringLiteral("PLEASE DO NOT WRITE BELOW THIS LINE");
-    in.postCardText = QStringLiteral("PostCard");
-    return in;
-}
 
 // Letter paper at 600 dots per inch with the largest unprintable margin `margin` pixels.
 PrinterMetrics printer600(int margin, int pageWidth = 4800, int pageHeight = 6300)
@@ -169,7 +151,7 @@ TEST(BackMargin, UnknownPrinterFiguresDoNotDivideByZero)
 
 TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
 {
-    const CardBackInput in = defaultCard();
+    const CardBackInput in = defaultCardBack();
     const QImage sheet = render(in);
     ASSERT_EQ(sheet.size(), QSize(1200, 800));
     const QSize size = sheet.size();
@@ -218,7 +200,7 @@ TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
 
 TEST(CardBack, DefaultCardLinesAndBordersByPixel)
 {
-    const QImage sheet = render(defaultCard());
+    const QImage sheet = render(defaultCardBack());
 
     // Perforated stamp tile at (1018, 30): outline (1030, 42) to (1156, 191).
     QImage tile = solid(152, 175, Qt::white);
@@ -257,7 +239,7 @@ TEST(CardBack, DefaultCardLinesAndBordersByPixel)
 
 TEST(CardBack, SeparatorLineEndsByTheStripChoice)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.separatorChoice = SeparatorThinLine;
     for (int strip : {1, 0}) {
         in.postalBarCodeBoxChoice = strip;
@@ -286,7 +268,7 @@ TEST(CardBack, SeparatorLineEndsByTheStripChoice)
 
 TEST(CardBack, StampBoxesThinAndThick)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.stampLines.clear();
     in.stampBorderChoice = StampThinBox;
     const QImage thin = render(in);
@@ -314,7 +296,7 @@ TEST(CardBack, StampBoxesThinAndThick)
 
 TEST(CardBack, StampTextAndBorderAreIndependent)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     // No border: the stamp text is still drawn, from (1050, 55).
     in.stampBorderChoice = StampBorderNone;
     const QImage bare = render(in);
@@ -331,7 +313,7 @@ TEST(CardBack, StampTextAndBorderAreIndependent)
 
 TEST(CardBack, EmptyTitlePutsTheDescriptionAtTheMargin)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.titleLines.clear();
     const QImage sheet = render(in);
     const fc& desc = style(in, AreaDescriptive);
@@ -341,7 +323,7 @@ TEST(CardBack, EmptyTitlePutsTheDescriptionAtTheMargin)
 
 TEST(CardBack, TitleLinesFollowEachOtherAndAWideLineStartsAtTheMargin)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     const QString wide = QString(60, QLatin1Char('W'));
     in.titleLines = {QStringLiteral("A"), wide};
     in.descLines.clear();
@@ -366,7 +348,7 @@ TEST(CardBack, TitleLinesFollowEachOtherAndAWideLineStartsAtTheMargin)
 
 TEST(CardBack, VerticalTextLinesStepRightByTheLineHeight)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.createdByLines = {QStringLiteral("First line"), QStringLiteral("Second, longer line")};
     const QImage sheet = render(in);
     const fc& sep = style(in, AreaSeparator);
@@ -378,7 +360,7 @@ TEST(CardBack, VerticalTextLinesStepRightByTheLineHeight)
 
 TEST(CardBack, AddressTextInsteadOfLines)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.addressLinesChoice = AddressText;
     in.addressLines = {QStringLiteral("Jo Reader"), QStringLiteral("12 Lane"),
                        QStringLiteral("Townsville")};
@@ -394,7 +376,7 @@ TEST(CardBack, AddressTextInsteadOfLines)
 
 TEST(CardBack, LowerLeftTextEndsThirtyPlusALineAboveTheBottomWhateverM)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.lowerLeftCornerChoice = CornerText;
     in.lowerLeftLines = {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")};
     const fc& ll = style(in, AreaLowerLeftText);
@@ -414,7 +396,7 @@ TEST(CardBack, LowerLeftTextEndsThirtyPlusALineAboveTheBottomWhateverM)
 
 TEST(CardBack, CornerPictureKeepsItsProportionsInTheBottomLeftOfTheBox)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.cornerChosen = true;
     const QRgb red = qRgb(255, 0, 0);
     struct Case {
@@ -438,7 +420,7 @@ TEST(CardBack, CornerPictureKeepsItsProportionsInTheBottomLeftOfTheBox)
 
 TEST(CardBack, CornerBoxIsClearedBeforeThePicture)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.titleLines = QStringList(30, QStringLiteral("MMMM"));
     in.cornerChosen = true;
     in.cornerImage = solid(600, 300, Qt::red);
@@ -449,7 +431,7 @@ TEST(CardBack, CornerBoxIsClearedBeforeThePicture)
 
 TEST(CardBack, EmptyCornerPictureLeavesTheCornerEmpty)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.cornerChosen = true;
     in.cornerImage = QImage();
     in.welcome = true;
@@ -462,7 +444,7 @@ TEST(CardBack, EmptyCornerPictureLeavesTheCornerEmpty)
 
 TEST(CardBack, SamplePictureOnlyWhileWelcome)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.samplePicture = solid(300, 250, Qt::green);
     in.welcome = true;
     // Fixed at (25, 525) to (325, 775), whatever M and the sheet size.
@@ -480,7 +462,7 @@ TEST(CardBack, SamplePictureOnlyWhileWelcome)
 
 TEST(CardBack, FourOnSheetWithFiftyPixelMargin)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.layoutIndex = 3;
     in.sheetWidth = 1100;
     in.sheetHeight = 850;
@@ -511,7 +493,7 @@ TEST(CardBack, FourOnSheetWithFiftyPixelMargin)
 
 TEST(CardBack, SingleOnLargePaperHasNoMargin)
 {
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     in.layoutIndex = 2;
     in.metrics = printer600(150);
     in.stampBorderChoice = StampThinBox;
@@ -531,7 +513,7 @@ TEST(CardBack, RenderReusesOrResizesTheSheet)
 {
     QImage sheet(1100, 850, QImage::Format_RGB32);
     sheet.fill(Qt::black);
-    CardBackInput in = defaultCard();
+    CardBackInput in = defaultCardBack();
     RenderCardBack(sheet, in);
     EXPECT_EQ(sheet.size(), QSize(1200, 800));
     EXPECT_EQ(sheet.pixel(5, 5), White); // redrawn whole
@@ -539,7 +521,7 @@ TEST(CardBack, RenderReusesOrResizesTheSheet)
 
 TEST(BackPreview, HalfSizeFillsTheImageForTheDefaultCard)
 {
-    const QImage sheet = render(defaultCard());
+    const QImage sheet = render(defaultCardBack());
     QImage canvas = solid(600, 400, Qt::black);
     DrawBackPreview(canvas, sheet);
     for (int y = 0; y < 400; ++y)

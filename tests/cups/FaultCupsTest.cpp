@@ -5,8 +5,8 @@
 #include "app/TForm1.h"
 #include "print/QtPrinterDevice.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowChecks.h"
 
-#include <QApplication>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -68,14 +68,8 @@ protected:
 
     void expectUsable()
     {
-        const Ui::TForm1& ui = form->ui;
-        for (const QWidget* w : std::initializer_list<const QWidget*>{
-                 ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
-                 ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton,
-                 ui.PrintButton, ui.ExitButton, ui.TypeOfDeckRadioGroup})
-            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(ui.TitleMemo->toPlainText(), Title);
+        expectReadyToPrint(*form);
+        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
     }
     // Prints a page of backs and expects one error that contains `text`.
     void printFailsWith(const QString& text)
