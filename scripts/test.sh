@@ -9,7 +9,9 @@ build_dir=${BUILD_DIR:-build}
 export QT_QPA_PLATFORM=offscreen
 
 cmake --build "$build_dir"
-ctest --test-dir "$build_dir" --output-on-failure -j2
+ctest --test-dir "$build_dir" --output-on-failure -j2 -LE long
+# The long session on its own, so that its memory figures appear in the log.
+ctest --test-dir "$build_dir" --output-on-failure -L long -V
 
 if [ "${TALMIRO_QUICK:-0}" != 1 ]; then
   asan_dir=${ASAN_BUILD_DIR:-build-asan}
