@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "front/FrontComposer.h"
 #include "print/QtPrinterDevice.h"
+#include "print/SheetLayout.h"
 #include "support/BenchMain.h"
 
 #include <QPainter>
@@ -15,8 +16,8 @@ namespace
 
 constexpr int PhotoWidth = 4000;
 constexpr int PhotoHeight = 3000;
-constexpr int LandscapeLandscape = 1;
-constexpr int FourOnSheet = 3;
+using SheetLayouts::FourOnSheet;
+using SheetLayouts::LandscapeLandscape;
 constexpr int Repetitions = 9;
 
 // A photo-sized picture in the given format, with detail in every row and column; made once

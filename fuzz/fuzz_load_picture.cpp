@@ -2,9 +2,7 @@
 // under a BMP name, and a picture that loads drawn into the corner preview as the program
 // does. Any failure must be an AppError; crashes, leaks, hangs and sanitizer reports are
 // findings. tests/back/FuzzCorpusTest.cpp replays fuzz/corpus in every test run.
-#include "back/CornerImage.h"
-#include "back/PictureFile.h"
-#include "gfx/AppError.h"
+#include "LoadPictureInput.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,14 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
             __builtin_trap(); // the harness itself failed, not the code under test
         file.close();
-        QImage image;
-        try {
-            LoadPictureFile(name, image);
-        } catch (const AppError&) {
-            continue;
-        }
-        QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
-        DrawCornerPreview(box, image, TColors::Cream);
+        LoadAndPreviewPicture(name);
     }
     return 0;
 }

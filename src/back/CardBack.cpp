@@ -2,6 +2,7 @@
 
 #include "PerforatedBorder.h"
 #include "gfx/SheetText.h"
+#include "print/SheetLayout.h"
 
 #include <QPainter>
 
@@ -9,8 +10,6 @@ namespace
 {
 
 constexpr int DefaultMargin = 30; // the two full-sheet layouts, and no layout chosen
-constexpr int LayoutSingle4x6 = 2;
-constexpr int LayoutFourOnSheet = 3;
 
 constexpr int LowerLeftBottomGap = 30; // the lower-left text ignores M
 constexpr int StampBoxWidth = 150;
@@ -287,11 +286,11 @@ int BackMargin(int layoutIndex, const PrinterMetrics& metrics)
     // Without the printer's figures (none could be read) there is no margin to derive.
     const bool known = metrics.DpiX > 0 && metrics.DpiY > 0;
     switch (layoutIndex) {
-    case LayoutSingle4x6:
+    case SheetLayouts::SingleOn4x6:
         if (!known)
             return DefaultMargin;
         return printableAreaBelow6x4(metrics) ? largestMarginSheetPixels(metrics) : 0;
-    case LayoutFourOnSheet:
+    case SheetLayouts::FourOnSheet:
         return known ? largestMarginSheetPixels(metrics) : DefaultMargin;
     default:
         return DefaultMargin;

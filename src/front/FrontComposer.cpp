@@ -3,6 +3,7 @@
 #include "back/AreaStyles.h"
 #include "gfx/SheetText.h"
 #include "print/PrinterMetrics.h"
+#include "print/SheetLayout.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -10,15 +11,6 @@
 
 namespace
 {
-
-// Items of the layout radio group.
-constexpr int SingleOn4x6Layout = 2;
-constexpr int FourOnSheetLayout = 3;
-
-constexpr int CardWidth = 1200; // 6 x 4 inches at 200 pixels per inch
-constexpr int CardHeight = 800;
-constexpr int QuarterLetterWidth = 1100; // 5.5 x 4.25 inches
-constexpr int QuarterLetterHeight = 850;
 
 constexpr int Centred = 50; // offset percent that leaves the picture centred
 constexpr int Percent = 100;
@@ -70,11 +62,15 @@ int printerFrame(const PrinterMetrics& metrics)
 
 FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics)
 {
-    if (layout == FourOnSheetLayout)
-        return {QuarterLetterWidth, QuarterLetterHeight, printerFrame(metrics)};
-    if (layout == SingleOn4x6Layout && needsFrameOn4x6(metrics))
-        return {CardWidth, CardHeight, printerFrame(metrics)};
-    return {CardWidth, CardHeight, 0};
+    FrontCard card; // with no layout chosen: 6 x 4 inches without a frame
+    if (const auto chosen = sheetLayoutAt(layout)) {
+        card.width = chosen->card.width();
+        card.height = chosen->card.height();
+    }
+    if (layout == SheetLayouts::FourOnSheet ||
+        (layout == SheetLayouts::SingleOn4x6 && needsFrameOn4x6(metrics)))
+        card.frame = printerFrame(metrics);
+    return card;
 }
 
 QRect FitFrontPicture(const FrontComposition& front)

@@ -95,9 +95,12 @@ QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfF
     if (usePrinters) {
         queue = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
                                       : QPrinterInfo::printerInfo(printerName);
-        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-        if (queue.isNull() && printerName.isEmpty() && !all.isEmpty())
-            queue = all.constFirst(); // queues, but none made the default
+        if (queue.isNull() && printerName.isEmpty()) {
+            // Queues, but none made the default: the first one serves.
+            const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+            if (!all.isEmpty())
+                queue = all.constFirst();
+        }
     }
     if (queue.isNull()) {
         // Without a queue a QPrinter quietly turns to PDF output and then cannot begin a page

@@ -3,6 +3,7 @@
 #include "back/AboutSample.h"
 #include "back/CardBack.h"
 #include "support/FormFixture.h"
+#include "support/ImageChecks.h"
 
 #include <QApplication>
 
@@ -12,16 +13,6 @@ namespace
 const QRgb White = 0xFFFFFFFF;
 const QRgb Cyan = 0xFF00FFFF;
 const QRgb Grey = 0xFF808080;
-
-QRect inkIn(const QImage& img, const QRect& region)
-{
-    QRect ink;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (img.pixel(x, y) != White)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
-}
 
 class BackForm : public FormFixture
 {

@@ -84,19 +84,11 @@ protected:
         EXPECT_TRUE(blockPicture(w, h).save(file, "BMP"));
         return file;
     }
-    void openFront(const QString& file)
-    {
-        dialogs.openAnswers = {file};
-        form->ui.OpenPopup->trigger();
-    }
     // Prints backs, or fronts, in the layout; returns the number of documents it began.
     int print(int layout, bool fronts)
     {
         form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
-        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
-        const int before = printer.documentsBegun;
-        form->ui.PrintButton->click();
-        return printer.documentsBegun - before;
+        return printFromTab(fronts);
     }
     QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
 
@@ -131,7 +123,7 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     form->WorkFolder = disk.file(QStringLiteral("Talmiro Inc"));
     const QString wide = picture(600, 400);
     const QString tall = picture(400, 600);
-    openFront(wide);
+    openFrontPicture(wide);
     const QImage front = form->FrontSheetImage;
 
     struct Case {
@@ -153,7 +145,7 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     }
 
     // A tall front picture: its turned copy cannot be written, and the front stays as it was.
-    openFront(tall);
+    openFrontPicture(tall);
     expectOneError(workFile(QStringLiteral("~~a.bmp")), QStringLiteral("is not writable"));
     EXPECT_EQ(form->FrontPictureFile, wide);
     EXPECT_FALSE(form->FrontPictureTurned);
@@ -161,7 +153,7 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     expectUsable();
 
     disk.setReadOnly(false);
-    openFront(tall);
+    openFrontPicture(tall);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_TRUE(form->FrontPictureTurned);
 }
@@ -169,7 +161,7 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
 TEST_F(FaultFolder, WorkFolderDeletedWhileRunningIsMadeAgain)
 {
     form->WorkFolder = dir.filePath(QStringLiteral("cache/Talmiro Inc"));
-    openFront(picture(400, 600));
+    openFrontPicture(picture(400, 600));
     ASSERT_TRUE(form->FrontPictureTurned);
     for (const bool fronts : {false, true}) {
         ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("cache"))).removeRecursively());

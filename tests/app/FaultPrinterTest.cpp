@@ -22,19 +22,10 @@ protected:
         form->ui.TitleMemo->setPlainText(Title);
         const QString photo = dir.filePath(QStringLiteral("photo.bmp"));
         ASSERT_TRUE(blockPicture(600, 400).save(photo, "BMP"));
-        dialogs.openAnswers = {photo};
-        form->ui.OpenPopup->trigger();
+        openFrontPicture(photo);
         ASSERT_TRUE(dialogs.errors.isEmpty());
     }
 
-    // Prints backs, or fronts; returns the number of documents it began.
-    int print(bool fronts)
-    {
-        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
-        const int before = printer.documentsBegun;
-        form->ui.PrintButton->click();
-        return printer.documentsBegun - before;
-    }
     void expectUsable()
     {
         expectReadyToPrint(*form);
@@ -64,7 +55,7 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
 
     for (const bool fronts : {false, true}) {
         dialogs.errors.clear();
-        EXPECT_EQ(print(fronts), 0);
+        EXPECT_EQ(printFromTab(fronts), 0);
         ASSERT_EQ(dialogs.errors.size(), 1);
         EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Choose another printer")));
         EXPECT_EQ(form->Metrics.DpiX, good.DpiX);
@@ -79,8 +70,8 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
     // A working printer again: both prints go through.
     printer.dpiX = printer.dpiY = 600;
     form->ui.PrinterSetupButton->click();
-    EXPECT_EQ(print(false), 1);
-    EXPECT_EQ(print(true), 1);
+    EXPECT_EQ(printFromTab(false), 1);
+    EXPECT_EQ(printFromTab(true), 1);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     expectUsable();
 }

@@ -37,12 +37,6 @@ protected:
         return file;
     }
 
-    void open(const QString& file)
-    {
-        dialogs.openAnswers.push_back(file);
-        form->ui.OpenPopup->trigger();
-    }
-
     QString transposedFile() const
     {
         return QDir(form->WorkFolder).filePath(QStringLiteral("~~a.bmp"));
@@ -92,7 +86,7 @@ TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
 TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
 {
     form->ui.FrontMemo->setPlainText(QStringLiteral("Hi"));
-    open(picture(800, 1200));
+    openFrontPicture(picture(800, 1200));
     EXPECT_TRUE(form->FrontPictureTurned);
     ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
     EXPECT_EQ(form->FrontPicture.pixel(0, 799), qRgb(0, 0, 255)); // mirrored, not rotated
@@ -113,7 +107,7 @@ TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
     EXPECT_LE(ink.bottom(), 400);
 
     // A square picture is not turned.
-    open(picture(1000, 1000));
+    openFrontPicture(picture(1000, 1000));
     EXPECT_FALSE(form->FrontPictureTurned);
     EXPECT_EQ(form->FrontPicture.size(), QSize(1000, 1000));
 }
@@ -121,7 +115,7 @@ TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
 TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
 {
     const QString good = picture(1600, 1200);
-    open(good);
+    openFrontPicture(good);
     const QImage sheet = form->FrontSheetImage;
     const QImage shown = preview();
 
@@ -129,7 +123,7 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("BM not really a bitmap");
     broken.close();
-    open(broken.fileName());
+    openFrontPicture(broken.fileName());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("Bitmap image is not valid"));
     EXPECT_EQ(form->FrontPictureFile, good);
@@ -144,7 +138,7 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
 
 TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
 {
-    open(dir.filePath(QStringLiteral("missing.bmp")));
+    openFrontPicture(dir.filePath(QStringLiteral("missing.bmp")));
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(form->FrontPictureFile.isEmpty());
     form->FrontImageRefresh(form.get()); // nothing to fit: no division, no picture
@@ -157,7 +151,7 @@ TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
 TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
 {
     const QString wide = picture(1600, 1200);
-    open(wide);
+    openFrontPicture(wide);
     const QImage sheet = form->FrontSheetImage;
 
     // A work folder below a plain file cannot be written, whoever runs the test.
@@ -165,7 +159,7 @@ TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     form->WorkFolder = dir.filePath(QStringLiteral("plain/Talmiro Inc"));
-    open(picture(800, 1200));
+    openFrontPicture(picture(800, 1200));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(
         QStringLiteral("Cannot create file \"%1\". ").arg(transposedFile())))
@@ -183,7 +177,7 @@ TEST_F(FrontForm, CancelledDialogsChangeNothing)
     QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_TRUE(form->FrontPictureFile.isEmpty());
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     const QImage sheet = form->FrontSheetImage;
     const QFont font = form->FrontFont;
     form->ui.SelectFontButton->click();
@@ -196,7 +190,7 @@ TEST_F(FrontForm, CancelledDialogsChangeNothing)
 TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
 {
     form->ui.FrontMemo->setPlainText(QStringLiteral("Greetings"));
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     ASSERT_EQ(dialogs.errors.size(), 0);
     QFont small(QStringLiteral("Arial"));
     small.setPointSize(10);
@@ -220,7 +214,7 @@ TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
 
 TEST_F(FrontForm, PickerModes)
 {
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     // Mode 0: a click changes nothing.
     QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
     EXPECT_EQ(form->FrontTextX, 20);
@@ -248,7 +242,7 @@ TEST_F(FrontForm, PickerModes)
 
 TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
 {
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     const qint64 before = form->FrontSheetImage.cacheKey();
     QSignalSpy fired(&form->FrontImageTimer, &QTimer::timeout);
     for (int i = 0; i < 3; ++i) {
@@ -273,7 +267,7 @@ TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
 TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
 {
     // The recording printer's margins are 150 pixels at 600 dpi: a 50-pixel frame.
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
     const QImage& sheet = form->FrontSheetImage;
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
@@ -287,7 +281,7 @@ TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
 TEST_F(FrontForm, ChoosingTheFrontPageRefreshes)
 {
     pressContinue();
-    open(picture(1600, 1200));
+    openFrontPicture(picture(1600, 1200));
     form->ui.FrontMemo->setPlainText(QStringLiteral("Typed later"));
     const qint64 before = form->FrontSheetImage.cacheKey();
     userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);

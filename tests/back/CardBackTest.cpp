@@ -1,6 +1,7 @@
 #include "back/CardBack.h"
 #include "back/PerforatedBorder.h"
 #include "gfx/SheetText.h"
+#include "support/ImageChecks.h"
 #include "support/SampleCard.h"
 
 #include <QFontMetrics>
@@ -35,25 +36,6 @@ QImage render(const CardBackInput& in)
     return sheet;
 }
 
-QImage solid(int w, int h, QColor colour)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    return img;
-}
-
-// The bounding box of everything not white inside `region`.
-QRect inkIn(const QImage& img, const QRect& region)
-{
-    QRect ink;
-    const QRect r = region & img.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (img.pixel(x, y) != White)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
-}
-
 bool allOf(const QImage& img, const QRect& region, QRgb colour)
 {
     for (int y = region.top(); y <= region.bottom(); ++y)
@@ -83,7 +65,7 @@ int tw(const fc& record, const QString& text)
 // a text must have on the card, whatever fonts this machine has.
 QRect expectedInk(QSize sheet, const fc& record, const QStringList& lines, int x, int y)
 {
-    QImage img = solid(sheet.width(), sheet.height(), Qt::white);
+    QImage img = solidImage(sheet.width(), sheet.height(), Qt::white);
     QPainter p(&img);
     prepareSheetPainter(p);
     setSheetFont(p, sheetFont(record));
@@ -98,7 +80,7 @@ QRect expectedInk(QSize sheet, const fc& record, const QStringList& lines, int x
 
 QRect expectedRotatedInk(QSize sheet, const fc& record, const QString& text, int x, int y)
 {
-    QImage img = solid(sheet.width(), sheet.height(), Qt::white);
+    QImage img = solidImage(sheet.width(), sheet.height(), Qt::white);
     QPainter p(&img);
     prepareSheetPainter(p);
     setSheetFont(p, sheetFont(record));
@@ -203,7 +185,7 @@ TEST(CardBack, DefaultCardLinesAndBordersByPixel)
     const QImage sheet = render(defaultCardBack());
 
     // Perforated stamp tile at (1018, 30): outline (1030, 42) to (1156, 191).
-    QImage tile = solid(152, 175, Qt::white);
+    QImage tile = solidImage(152, 175, Qt::white);
     DrawPerforatedBorder(tile, TColors::Black);
     for (int y = 0; y < 175; ++y)
         for (int x = 0; x < 152; ++x)
@@ -410,7 +392,7 @@ TEST(CardBack, CornerPictureKeepsItsProportionsInTheBottomLeftOfTheBox)
         {{1000, 1}, QRect(30, 770, 300, 0)}, // 300 / 1000 of a pixel high: nothing shows
     };
     for (const Case& c : cases) {
-        in.cornerImage = solid(c.picture.width(), c.picture.height(), Qt::red);
+        in.cornerImage = solidImage(c.picture.width(), c.picture.height(), Qt::red);
         const QImage sheet = render(in);
         const QRect expected = c.drawn.isEmpty() ? QRect() : c.drawn;
         EXPECT_EQ(inkIn(sheet, QRect(0, 300, 440, 500)), expected) << c.picture.width();
@@ -423,7 +405,7 @@ TEST(CardBack, CornerBoxIsClearedBeforeThePicture)
     CardBackInput in = defaultCardBack();
     in.titleLines = QStringList(30, QStringLiteral("MMMM"));
     in.cornerChosen = true;
-    in.cornerImage = solid(600, 300, Qt::red);
+    in.cornerImage = solidImage(600, 300, Qt::red);
     const QImage sheet = render(in);
     EXPECT_EQ(inkIn(sheet, QRect(30, 470, 300, 150)), QRect());
     EXPECT_NE(inkIn(sheet, QRect(30, 300, 300, 170)), QRect());
@@ -435,7 +417,7 @@ TEST(CardBack, EmptyCornerPictureLeavesTheCornerEmpty)
     in.cornerChosen = true;
     in.cornerImage = QImage();
     in.welcome = true;
-    in.samplePicture = solid(300, 250, Qt::green);
+    in.samplePicture = solidImage(300, 250, Qt::green);
     for (const QImage& empty : {QImage(), QImage(0, 10, QImage::Format_RGB32)}) {
         in.cornerImage = empty;
         EXPECT_EQ(inkIn(render(in), QRect(0, 300, 440, 500)), QRect());
@@ -445,7 +427,7 @@ TEST(CardBack, EmptyCornerPictureLeavesTheCornerEmpty)
 TEST(CardBack, SamplePictureOnlyWhileWelcome)
 {
     CardBackInput in = defaultCardBack();
-    in.samplePicture = solid(300, 250, Qt::green);
+    in.samplePicture = solidImage(300, 250, Qt::green);
     in.welcome = true;
     // Fixed at (25, 525) to (325, 775), whatever M and the sheet size.
     for (int layout : {1, 3}) {
@@ -522,7 +504,7 @@ TEST(CardBack, RenderReusesOrResizesTheSheet)
 TEST(BackPreview, HalfSizeFillsTheImageForTheDefaultCard)
 {
     const QImage sheet = render(defaultCardBack());
-    QImage canvas = solid(600, 400, Qt::black);
+    QImage canvas = solidImage(600, 400, Qt::black);
     DrawBackPreview(canvas, sheet);
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 600; ++x)
@@ -535,9 +517,9 @@ TEST(BackPreview, HalfSizeFillsTheImageForTheDefaultCard)
 TEST(BackPreview, FourOnSheetLeavesACyanStripAndCutsTheBottom)
 {
     // 1100 x 850 at half size is 550 x 425 in the 600 x 400 image.
-    QImage sheet = solid(1100, 850, Qt::white);
+    QImage sheet = solidImage(1100, 850, Qt::white);
     sheet.setPixel(0, 0, qRgb(0, 0, 0));
-    QImage canvas = solid(600, 400, Qt::black);
+    QImage canvas = solidImage(600, 400, Qt::black);
     DrawBackPreview(canvas, sheet);
     const QRgb cyan = qRgb(0, 255, 255);
     EXPECT_TRUE(allOf(canvas, QRect(550, 0, 50, 400), cyan));
@@ -547,9 +529,9 @@ TEST(BackPreview, FourOnSheetLeavesACyanStripAndCutsTheBottom)
 
 TEST(BackPreview, AboutSampleStretchesTheWholeBack)
 {
-    QImage sheet = solid(1200, 800, Qt::white);
+    QImage sheet = solidImage(1200, 800, Qt::white);
     QPainter(&sheet).fillRect(QRect(600, 400, 600, 400), Qt::blue);
-    QImage canvas = solid(600, 400, Qt::black);
+    QImage canvas = solidImage(600, 400, Qt::black);
     DrawBackOnAboutSample(canvas, sheet);
     EXPECT_TRUE(allOf(canvas, QRect(0, 0, 300, 200), White));
     EXPECT_TRUE(allOf(canvas, QRect(301, 201, 299, 199), qRgb(0, 0, 255)));

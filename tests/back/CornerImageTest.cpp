@@ -1,4 +1,5 @@
 #include "back/CornerImage.h"
+#include "support/ImageChecks.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,6 @@ QImage whiteBox()
     QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
     box.fill(Qt::white);
     return box;
-}
-
-QImage plain(int w, int h, Qt::GlobalColor colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
 }
 
 TEST(CornerImage, StartsAsACreamSquare)
@@ -46,14 +40,14 @@ TEST(CornerImage, PreviewKeepsProportionsWithWholeNumberDivision)
 TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, plain(300, 150, Qt::red), TColors::Cream);
+    DrawCornerPreview(box, solidImage(300, 150, Qt::red), TColors::Cream);
     EXPECT_EQ(box.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(115, 57), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(0, 58), fromTColor(TColors::Cream));
     EXPECT_EQ(box.pixelColor(115, 115), fromTColor(TColors::Cream));
 
     box = whiteBox();
-    DrawCornerPreview(box, plain(150, 300, Qt::blue), TColors::White);
+    DrawCornerPreview(box, solidImage(150, 300, Qt::blue), TColors::White);
     EXPECT_EQ(box.pixelColor(57, 115), QColor(Qt::blue));
     EXPECT_EQ(box.pixelColor(58, 0), QColor(Qt::white));
 }
@@ -61,7 +55,7 @@ TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 TEST(CornerImage, SliverShowsOnlyTheFill)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, plain(1, 200, Qt::red), TColors::Cream);
+    DrawCornerPreview(box, solidImage(1, 200, Qt::red), TColors::Cream);
     for (const QPoint p : {QPoint(0, 0), QPoint(0, 115), QPoint(60, 60)})
         EXPECT_EQ(box.pixelColor(p), fromTColor(TColors::Cream)) << p.x() << "," << p.y();
 }

@@ -1,8 +1,6 @@
 // Replays the fuzzer's corpus (fuzz/corpus) through LoadPictureFile, so every test run, the
 // sanitizer build included, checks the inputs the fuzzer found interesting.
-#include "back/CornerImage.h"
-#include "back/PictureFile.h"
-#include "gfx/AppError.h"
+#include "../fuzz/LoadPictureInput.h"
 #include "support/PictureFiles.h"
 #include "support/QtPrinters.h"
 
@@ -29,14 +27,7 @@ TEST(FuzzCorpus, EveryInputLoadsAndDrawsOrIsRefusedUnderEitherName)
         for (const QString& suffix : {QStringLiteral(".jpg"), QStringLiteral(".bmp")}) {
             const QString name = dir.filePath(info.fileName() + suffix);
             writeFile(name, data);
-            QImage image;
-            try {
-                LoadPictureFile(name, image);
-            } catch (const AppError&) {
-                continue;
-            }
-            QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
-            DrawCornerPreview(box, image, TColors::Cream);
+            LoadAndPreviewPicture(name);
         }
     }
 }

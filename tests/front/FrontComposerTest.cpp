@@ -1,5 +1,6 @@
 #include "front/FrontComposer.h"
 #include "print/PrinterMetrics.h"
+#include "support/ImageChecks.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -28,33 +29,13 @@ PrinterMetrics printer(int pageWidth, int pageHeight, int margin)
     return m;
 }
 
-QImage solid(int w, int h, QRgb colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
                             const PrinterMetrics& metrics = printer(4800, 6300, 150))
 {
     FrontComposition front;
-    front.picture = solid(w, h, Red);
+    front.picture = solidImage(w, h, Red);
     front.card = FrontCardForLayout(layout, metrics);
     return front;
-}
-
-// The smallest rectangle holding every pixel that is not white.
-QRect ink(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((row[x] & 0xFFFFFF) != 0xFFFFFF)
-                box |= QRect(x, y, 1, 1);
-    }
-    return box;
 }
 
 // The pixel at (x, y) of the picture goes to (y, x): the plain definition, a pixel at a time.
@@ -152,7 +133,7 @@ TEST(FitFrontPicture, PictureWithoutPixelsIsNeverFitted)
     EXPECT_TRUE(FitFrontPicture(front).isNull());
     const QImage sheet = ComposeFront(front);
     EXPECT_EQ(sheet.size(), QSize(1200, 800));
-    EXPECT_TRUE(ink(sheet).isNull());
+    EXPECT_TRUE(inkIn(sheet).isNull());
 }
 
 TEST(ComposeFront, PictureBetweenWhiteBands)
@@ -160,32 +141,32 @@ TEST(ComposeFront, PictureBetweenWhiteBands)
     FrontComposition front = redPicture(1600, 1200);
     QImage sheet = ComposeFront(front);
     ASSERT_EQ(sheet.size(), QSize(1200, 800));
-    EXPECT_EQ(ink(sheet), QRect(67, 0, 1066, 800));
+    EXPECT_EQ(inkIn(sheet), QRect(67, 0, 1066, 800));
     EXPECT_EQ(sheet.pixel(66, 400), White);
     EXPECT_EQ(sheet.pixel(67, 400), Red);
     EXPECT_EQ(sheet.pixel(1132, 799), Red);
     EXPECT_EQ(sheet.pixel(1133, 0), White);
 
     front.hOffset = 0; // from x = -533: cut off at the card's edge
-    EXPECT_EQ(ink(ComposeFront(front)), QRect(0, 0, 533, 800));
+    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(0, 0, 533, 800));
     front.hOffset = 100;
-    EXPECT_EQ(ink(ComposeFront(front)), QRect(667, 0, 533, 800));
+    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(667, 0, 533, 800));
 }
 
 TEST(ComposeFront, FrameIsPaintedOverAnOversizedPicture)
 {
     FrontComposition front = redPicture(1600, 1200, FourOnSheet);
-    EXPECT_EQ(ink(ComposeFront(front)), QRect(50, 50, 1000, 750));
+    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(50, 50, 1000, 750));
     front.size = 200; // the picture covers the whole card; the frame stays white
     const QImage sheet = ComposeFront(front);
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
-    EXPECT_EQ(ink(sheet), QRect(50, 50, 1000, 750));
+    EXPECT_EQ(inkIn(sheet), QRect(50, 50, 1000, 750));
 }
 
 TEST(ComposeFront, PictureIsStretchedNotCropped)
 {
     // Left half blue, right half green: the halves meet in the middle of the fitted picture.
-    QImage picture = solid(400, 300, qRgb(0, 0, 255));
+    QImage picture = solidImage(400, 300, qRgb(0, 0, 255));
     QPainter(&picture).fillRect(200, 0, 200, 300, QColor(0, 255, 0));
     FrontComposition front = redPicture(1, 1);
     front.picture = picture;
@@ -215,7 +196,7 @@ class FrontText : public ::testing::Test
 protected:
     FrontText()
     {
-        front.picture = solid(1200, 800, White);
+        front.picture = solidImage(1200, 800, White);
         front.card = FrontCardForLayout(LandscapeLandscape, PrinterMetrics());
         front.font = QFont(QStringLiteral("Times New Roman"));
         front.font.setPixelSize(64);
@@ -227,7 +208,7 @@ protected:
     QRect inkOf(const QStringList& lines)
     {
         front.lines = lines;
-        return ink(ComposeFront(front));
+        return inkIn(ComposeFront(front));
     }
     FrontComposition front;
     int lineStep = 0;
@@ -268,7 +249,7 @@ TEST_F(FrontText, TurnedPictureRunsLinesUpwardSideBySide)
 
 TEST_F(FrontText, DrawnInTheChosenColourWithoutBackground)
 {
-    front.picture = solid(1200, 800, Red);
+    front.picture = solidImage(1200, 800, Red);
     front.colour = 0x00FF0000; // blue
     front.lines = QStringList{QStringLiteral("X")};
     const QImage sheet = ComposeFront(front);
@@ -282,7 +263,7 @@ TEST_F(FrontText, DrawnInTheChosenColourWithoutBackground)
 
 TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
 {
-    QImage surface = solid(400, 300, qRgb(0, 0, 0));
+    QImage surface = solidImage(400, 300, qRgb(0, 0, 0));
     FrontComposition front = redPicture(1600, 1200, FourOnSheet);
     DrawFrontPreview(surface, ComposeFront(front));
     EXPECT_EQ(surface.pixel(11, 11), White); // the frame, 50 / 4 wide
@@ -311,7 +292,7 @@ TEST(TransposePicture, SwapsRowsAndColumnsInEveryPixelDepth)
 
 TEST(TransposePicture, IsAMirrorNotARotation)
 {
-    QImage picture = solid(3, 2, White);
+    QImage picture = solidImage(3, 2, White);
     picture.setPixel(2, 0, Red); // top-right corner
     const QImage turned = TransposePicture(picture);
     EXPECT_EQ(turned.pixel(0, 2), Red); // bottom-left corner, where a rotation would not put it

@@ -24,6 +24,21 @@ protected:
     void pressContinue() { form->ui.ContinueButton->click(); }
     // Selects a tab as the user does (runs the tab-change handler).
     void userSelects(QTabWidget* tabs, QWidget* page) { tabs->setCurrentWidget(page); }
+    // "Open..." on the front preview's menu, answered with `file`.
+    void openFrontPicture(const QString& file)
+    {
+        dialogs.openAnswers.push_back(file);
+        form->ui.OpenPopup->trigger();
+    }
+    // Presses Print with the backs' page or the front page shown; returns the number of
+    // documents the print began.
+    int printFromTab(bool fronts)
+    {
+        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        const int before = printer.documentsBegun;
+        form->ui.PrintButton->click();
+        return printer.documentsBegun - before;
+    }
 
     ScriptedDialogs dialogs;
     RecordingPrinter printer;

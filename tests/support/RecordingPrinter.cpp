@@ -39,16 +39,21 @@ QSize RecordingPrinter::paper() const
     return landscape() ? QSize(paperHeight, paperWidth) : QSize(paperWidth, paperHeight);
 }
 
+QSize RecordingPrinter::printableArea() const
+{
+    return paper().shrunkBy(margins());
+}
+
 int RecordingPrinter::pageWidth()
 {
     log << QStringLiteral("pageWidth");
-    return paper().width() - margins().left() - margins().right();
+    return printableArea().width();
 }
 
 int RecordingPrinter::pageHeight()
 {
     log << QStringLiteral("pageHeight");
-    return paper().height() - margins().top() - margins().bottom();
+    return printableArea().height();
 }
 
 int RecordingPrinter::deviceCaps(DeviceCap cap)
@@ -56,10 +61,10 @@ int RecordingPrinter::deviceCaps(DeviceCap cap)
     switch (cap) {
     case DeviceCap::HorzRes:
         log << QStringLiteral("HORZRES");
-        return paper().width() - margins().left() - margins().right();
+        return printableArea().width();
     case DeviceCap::VertRes:
         log << QStringLiteral("VERTRES");
-        return paper().height() - margins().top() - margins().bottom();
+        return printableArea().height();
     case DeviceCap::LogPixelsX:
         log << QStringLiteral("LOGPIXELSX");
         return landscape() ? dpiY : dpiX;
@@ -151,8 +156,7 @@ void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
 
 QImage RecordingPrinter::paint() const
 {
-    const QSize area = paper().shrunkBy(margins());
-    QImage page(area, QImage::Format_RGB32);
+    QImage page(printableArea(), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter p(&page);
     for (const Band& b : bands)

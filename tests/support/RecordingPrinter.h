@@ -78,6 +78,7 @@ private:
     // Margins left, top, right, bottom as the device sees them in its orientation.
     QMargins margins() const;
     QSize paper() const;
+    QSize printableArea() const;
     QPoint current_;
     int penWidth_ = 1;
     TColor penColour_ = 0;
