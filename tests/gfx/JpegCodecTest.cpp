@@ -34,33 +34,6 @@ QString jpegError(int code)
     return QStringLiteral("JPEG error #%1").arg(code);
 }
 
-// How the written file is encoded, as libjpeg reads its headers.
-struct Encoding {
-    bool progressive;
-    int components;
-    J_COLOR_SPACE space;
-    bool allQuantStepsOne; // quality 100
-};
-
-Encoding encodingOf(const QByteArray& data)
-{
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
-                 static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    bool ones = true;
-    for (int t = 0; t < 2; ++t)
-        for (int i = 0; i < DCTSIZE2; ++i)
-            ones = ones && cinfo.quant_tbl_ptrs[t]->quantval[i] == 1;
-    const Encoding e{bool(cinfo.progressive_mode), cinfo.num_components, cinfo.jpeg_color_space,
-                     ones};
-    jpeg_destroy_decompress(&cinfo);
-    return e;
-}
-
 class JpegCodec : public ::testing::Test
 {
 protected:
@@ -74,7 +47,7 @@ TEST_F(JpegCodec, WritesColourBaselineAtTheQualityAskedAndReadsItBack)
     const QString file = path(QStringLiteral("back.jpg"));
     writeJpegFile(picture.convertToFormat(QImage::Format_RGB32), file, 100);
 
-    const Encoding e = encodingOf(readFile(file));
+    const JpegHeaders e = readJpegHeaders(readFile(file));
     EXPECT_FALSE(e.progressive);
     EXPECT_EQ(e.components, 3);
     EXPECT_EQ(e.space, JCS_YCbCr);

@@ -3,9 +3,8 @@
 #include <QFile>
 #include <QtEndian>
 
-#include <cstdio>
+#include <csetjmp>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <stdexcept>
 #include <vector>
 
@@ -89,6 +88,25 @@ struct TestEncoder {
         return QByteArray(reinterpret_cast<const char*>(out), qsizetype(size));
     }
 };
+
+// Turns libjpeg's fatal errors into a jump back to the reader, which reports them.
+struct HeaderErrors {
+    jpeg_error_mgr pub; // first, so libjpeg's pointer to it is a pointer to the whole
+    std::jmp_buf jump;
+};
+
+// Where the frame header (SOFn) segment starts, walking the segments from the start of image;
+// -1 when there is none.
+int frameHeaderAt(const QByteArray& jpeg)
+{
+    for (int at = 2; at + 9 < jpeg.size() && uchar(jpeg[at]) == 0xFF;) {
+        const int marker = uchar(jpeg[at + 1]);
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return at;
+        at += 2 + qFromBigEndian<quint16>(jpeg.constData() + at + 2);
+    }
+    return -1;
+}
 
 } // namespace
 
@@ -216,17 +234,46 @@ QByteArray makeJpegWithScans(int scans)
 
 QByteArray withJpegSize(QByteArray jpeg, int width, int height)
 {
-    // Walk the marker segments after SOI up to the frame header.
-    for (int i = 2; i + 9 < jpeg.size();) {
-        const uchar marker = uchar(jpeg[i + 1]);
-        if (marker >= 0xC0 && marker <= 0xC2) {
-            qToBigEndian(quint16(height), jpeg.data() + i + 5);
-            qToBigEndian(quint16(width), jpeg.data() + i + 7);
-            return jpeg;
-        }
-        i += 2 + qFromBigEndian<quint16>(jpeg.constData() + i + 2);
+    const int at = frameHeaderAt(jpeg);
+    if (at < 0)
+        throw std::invalid_argument("withJpegSize: no frame header");
+    qToBigEndian(quint16(height), jpeg.data() + at + 5);
+    qToBigEndian(quint16(width), jpeg.data() + at + 7);
+    return jpeg;
+}
+
+JpegHeaders readJpegHeaders(const QByteArray& jpeg)
+{
+    JpegHeaders headers;
+    jpeg_decompress_struct cinfo{};
+    HeaderErrors err{};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = [](j_common_ptr c) {
+        std::longjmp(reinterpret_cast<HeaderErrors*>(c->err)->jump, 1);
+    };
+    jpeg_create_decompress(&cinfo);
+    if (setjmp(err.jump)) {
+        char text[JMSG_LENGTH_MAX];
+        err.pub.format_message(reinterpret_cast<j_common_ptr>(&cinfo), text);
+        headers.problem = QString::fromLocal8Bit(text);
+    } else {
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(jpeg.constData()),
+                     static_cast<unsigned long>(jpeg.size()));
+        jpeg_read_header(&cinfo, TRUE);
+        headers.size = QSize(int(cinfo.image_width), int(cinfo.image_height));
+        headers.components = cinfo.num_components;
+        headers.space = cinfo.jpeg_color_space;
+        // libjpeg's 6b interface does not tell a baseline frame from an extended one.
+        const int frame = frameHeaderAt(jpeg);
+        headers.baseline = frame >= 0 && uchar(jpeg[frame + 1]) == 0xC0;
+        headers.progressive = cinfo.progressive_mode;
+        headers.allQuantStepsOne = true;
+        for (const JQUANT_TBL* table : cinfo.quant_tbl_ptrs)
+            for (int i = 0; table && i < DCTSIZE2; ++i)
+                headers.allQuantStepsOne = headers.allQuantStepsOne && table->quantval[i] == 1;
     }
-    throw std::invalid_argument("withJpegSize: no frame header");
+    jpeg_destroy_decompress(&cinfo);
+    return headers;
 }
 
 void writeFile(const QString& path, const QByteArray& data)

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdio> // jpeglib.h needs FILE declared first
+#include <jpeglib.h>
+
 // An uncompressed BMP (BITMAPINFOHEADER, bottom-up) of 1, 4, 8, 24 or 32 bits per pixel whose
 // pixel (x, y) is bmpPixel(x, y, bitsPerPixel). Palettes hold distinct colours.
 QByteArray makeBmp(int width, int height, int bitsPerPixel);
@@ -21,6 +24,18 @@ QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90);
 QByteArray makeJpegWithScans(int scans);
 // The JPEG with the frame header's width and height replaced.
 QByteArray withJpegSize(QByteArray jpeg, int width, int height);
+
+// What the headers of a JPEG say, as libjpeg reads them.
+struct JpegHeaders {
+    QString problem; // libjpeg's message when the headers cannot be read
+    QSize size;
+    int components = 0;
+    J_COLOR_SPACE space = JCS_UNKNOWN;
+    bool baseline = false; // a baseline frame (SOF0)
+    bool progressive = false;
+    bool allQuantStepsOne = false; // quality 100
+};
+JpegHeaders readJpegHeaders(const QByteArray& jpeg);
 
 // A test picture with flat 16 x 16 blocks of distinct colours, which JPEG keeps nearly exact.
 QImage blockPicture(int width, int height);

@@ -99,11 +99,6 @@ void shoot(QWidget* w, const QString& path)
         std::printf("%s\n", qPrintable(path));
 }
 
-void type(QTextEdit* memo, const QString& text)
-{
-    memo->setPlainText(text);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -132,10 +127,12 @@ int main(int argc, char* argv[])
 
     dialogs.pictures.push_back(corner);
     form.ui.ContinueButton->click();
-    type(form.ui.TitleMemo, QStringLiteral("Greetings from Lake Talmiro"));
-    type(form.ui.DescMemo, QStringLiteral("A week of sunshine, long walks over the hills and "
-                                          "evenings by the water."));
-    type(form.ui.CreatedByMemo, QStringLiteral("Printed at home with Talmiro Postcard Print"));
+    form.ui.TitleMemo->setPlainText(QStringLiteral("Greetings from Lake Talmiro"));
+    form.ui.DescMemo->setPlainText(
+        QStringLiteral("A week of sunshine, long walks over the hills and "
+                       "evenings by the water."));
+    form.ui.CreatedByMemo->setPlainText(
+        QStringLiteral("Printed at home with Talmiro Postcard Print"));
     shoot(&form, out.filePath(QStringLiteral("text-image.png")));
 
     form.ui.PageControl1->setCurrentWidget(form.ui.StandardTabSheet);
@@ -147,7 +144,7 @@ int main(int argc, char* argv[])
     form.ui.TitleCheckBox->setChecked(false);
 
     form.ui.PageControl1->setCurrentWidget(form.ui.FrontTabSheet);
-    type(form.ui.FrontMemo, QStringLiteral("Lake Talmiro"));
+    form.ui.FrontMemo->setPlainText(QStringLiteral("Lake Talmiro"));
     dialogs.pictures.push_back(photo);
     form.guard([&] { form.OpenPopupClick(form.ui.OpenPopup); });
     form.FrontTextX = 60;
@@ -168,7 +165,6 @@ int main(int argc, char* argv[])
         {form.ui.FourupImage, QStringLiteral("4 on Sheet")},
     };
     constexpr int Cell = 150;
-    constexpr int Scale = 1;
     QImage sheet(4 * Cell, 130, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     {
@@ -178,7 +174,7 @@ int main(int argc, char* argv[])
         p.setFont(f);
         for (int i = 0; i < 4; ++i) {
             const QImage& picture = layouts[i].first->canvas();
-            const QSize size = picture.size() * Scale;
+            const QSize size = picture.size();
             p.drawImage(QRect(QPoint(i * Cell + (Cell - size.width()) / 2, 8), size), picture);
             p.drawText(QRect(i * Cell, 104, Cell, 20), Qt::AlignCenter, layouts[i].second);
         }
