@@ -90,7 +90,6 @@ protected:
         form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
         return printFromTab(fronts);
     }
-    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
 
     // The single error shown names the file and gives the reason.
     void expectOneError(const QString& file, const QString& reason)

@@ -37,11 +37,6 @@ protected:
         return file;
     }
 
-    QString transposedFile() const
-    {
-        return QDir(form->WorkFolder).filePath(QStringLiteral("~~a.bmp"));
-    }
-
     QImage preview() const { return form->ui.FrontImage->canvas(); }
 
     QTemporaryDir dir;
@@ -90,7 +85,7 @@ TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
     EXPECT_TRUE(form->FrontPictureTurned);
     ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
     EXPECT_EQ(form->FrontPicture.pixel(0, 799), qRgb(0, 0, 255)); // mirrored, not rotated
-    const QImage written(transposedFile(), "BMP");
+    const QImage written(workFile(QStringLiteral("~~a.bmp")), "BMP");
     EXPECT_EQ(written.size(), QSize(1200, 800));
     EXPECT_EQ(written.pixel(0, 799), qRgb(0, 0, 255));
     ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
@@ -162,7 +157,7 @@ TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
     openFrontPicture(picture(800, 1200));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(
-        QStringLiteral("Cannot create file \"%1\". ").arg(transposedFile())))
+        QStringLiteral("Cannot create file \"%1\". ").arg(workFile(QStringLiteral("~~a.bmp")))))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(form->FrontPictureFile, wide);
     EXPECT_FALSE(form->FrontPictureTurned);

@@ -1,5 +1,6 @@
 // The layout choice and the print commands of the main window, on the recording printer.
 #include "support/FormFixture.h"
+#include "support/WindowChecks.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,33 +31,17 @@ protected:
 
     void chooseLayout(int index) { form->ui.TypeOfDeckRadioGroup->setItemIndex(index); }
     void print() { form->ui.PrintButton->click(); }
-    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
 
-    std::vector<QWidget*> printControls() const
-    {
-        const auto& ui = form->ui;
-        return {ui.PrinterSetupButton,
-                ui.Label2,
-                ui.Label3,
-                ui.CopiesEdit,
-                ui.CopiesUpDown,
-                ui.PrintImageAdjustEdit,
-                ui.PrintImageAdjustUpDown,
-                ui.PreviewButton,
-                ui.PrintButton,
-                ui.ExitButton,
-                ui.TypeOfDeckRadioGroup};
-    }
     bool allEnabled() const
     {
-        for (QWidget* w : printControls())
+        for (QWidget* w : printControls(*form))
             if (!w->isEnabled())
                 return false;
         return true;
     }
     bool noneEnabled() const
     {
-        for (QWidget* w : printControls())
+        for (QWidget* w : printControls(*form))
             if (w->isEnabled())
                 return false;
         return true;

@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -24,6 +25,8 @@ protected:
     void pressContinue() { form->ui.ContinueButton->click(); }
     // Selects a tab as the user does (runs the tab-change handler).
     void userSelects(QTabWidget* tabs, QWidget* page) { tabs->setCurrentWidget(page); }
+    // The path of a page or picture file in the window's work folder.
+    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
     // "Open..." on the front preview's menu, answered with `file`.
     void openFrontPicture(const QString& file)
     {

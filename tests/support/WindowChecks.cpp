@@ -3,13 +3,25 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-void expectReadyToPrint(const TForm1& form)
+std::vector<QWidget*> printControls(const TForm1& form)
 {
     const Ui::TForm1& ui = form.ui;
-    for (const QWidget* w : std::initializer_list<const QWidget*>{
-             ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
-             ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PreviewButton, ui.PrintButton,
-             ui.ExitButton, ui.TypeOfDeckRadioGroup})
+    return {ui.PrinterSetupButton,
+            ui.Label2,
+            ui.Label3,
+            ui.CopiesEdit,
+            ui.CopiesUpDown,
+            ui.PrintImageAdjustEdit,
+            ui.PrintImageAdjustUpDown,
+            ui.PreviewButton,
+            ui.PrintButton,
+            ui.ExitButton,
+            ui.TypeOfDeckRadioGroup};
+}
+
+void expectReadyToPrint(const TForm1& form)
+{
+    for (const QWidget* w : printControls(form))
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
