@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  build-essential cmake ninja-build clang
+  build-essential cmake ninja-build clang ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
