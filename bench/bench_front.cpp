@@ -3,8 +3,8 @@
 // plain copy of the same bytes. Medians of repeated runs, and their ratios.
 #include "app/TForm1.h"
 #include "front/FrontComposer.h"
-#include "print/QtPrinterDevice.h"
-#include "print/SheetLayout.h"
+#include "geometry/SheetLayout.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 
 #include <QPainter>

@@ -8,9 +8,9 @@
 //   BM_DeflateAndWritePage         the reference
 // The "pdf_bytes" counter is the size of the PDF file each print wrote.
 #include "app/TForm1.h"
+#include "geometry/SheetLayout.h"
 #include "print/PagePrint.h"
-#include "print/QtPrinterDevice.h"
-#include "print/SheetLayout.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 
 #include <QFile>

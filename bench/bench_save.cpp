@@ -3,8 +3,8 @@
 // the difference: the shrink to 75/200, and the atomic write of the encoded bytes (the
 // temporary file is flushed to the disk before it replaces the target).
 #include "app/TForm1.h"
-#include "print/QtPrinterDevice.h"
 #include "print/SheetImageSave.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 
 #include <QImageReader>

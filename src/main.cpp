@@ -1,7 +1,7 @@
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
 #include "gfx/SheetText.h"
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     installFontSubstitutions();
 
     QtPrinterDevice printer;
-    QtDialogs dialogs;
+    QtDialogs dialogs(printer);
     TForm1 form(dialogs, printer);
     dialogs.setParent(&form);
     form.move(form.screen()->availableGeometry().center() - form.rect().center());

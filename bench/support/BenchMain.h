@@ -29,7 +29,7 @@ public:
     std::optional<QString> savePicture(const FileDialogSettings&) override;
     std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
     std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    bool printerSetup(PrinterDevice&) override { return false; }
+    bool printerSetup() override { return false; }
     void message(const QString& text) override { shown << text; }
     bool question(const QString&, const QString&) override { return true; }
     void error(const QString& text) override;

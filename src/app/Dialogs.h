@@ -7,7 +7,6 @@
 #include <optional>
 
 class QWidget;
-class PrinterDevice;
 
 struct FileDialogSettings {
     QString title; // empty: the platform's default title
@@ -31,8 +30,8 @@ public:
     // Colour dialog with its custom-colour part shown.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 
-    // The printer set-up dialog; whether it was confirmed.
-    virtual bool printerSetup(PrinterDevice& printer) = 0;
+    // The printer set-up dialog on the printer the program prints to; whether it was confirmed.
+    virtual bool printerSetup() = 0;
 
     // A message box with an OK button, waiting until it is closed.
     virtual void message(const QString& text) = 0;

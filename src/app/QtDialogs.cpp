@@ -1,6 +1,6 @@
 #include "QtDialogs.h"
 
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -123,15 +123,12 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)
     return colour;
 }
 
-bool QtDialogs::printerSetup(PrinterDevice& printer)
+bool QtDialogs::printerSetup()
 {
-    auto* qt = dynamic_cast<QtPrinterDevice*>(&printer);
-    if (!qt)
-        return false;
-    qt->prepareSetupDialog();
-    QPrintDialog dialog(&qt->printer(), parent_);
+    printer_.prepareSetupDialog();
+    QPrintDialog dialog(&printer_.printer(), parent_);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
-    qt->adoptSetupDialog();
+    printer_.adoptSetupDialog();
     return confirmed;
 }
 

@@ -1,22 +1,29 @@
 #pragma once
 #include "Dialogs.h"
 
-// Dialogs on Qt's standard dialogs, parented to the main window.
+class QtPrinterDevice;
+
+// Dialogs on Qt's standard dialogs, parented to the main window. The printer set-up dialog works
+// on the real printer object the window prints to, so it is handed over here, whole.
 class QtDialogs : public Dialogs
 {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtDialogs(QtPrinterDevice& printer, QWidget* parent = nullptr)
+        : printer_(printer), parent_(parent)
+    {
+    }
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    bool printerSetup(PrinterDevice& printer) override;
+    bool printerSetup() override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     void error(const QString& text) override;
 
 private:
+    QtPrinterDevice& printer_;
     QWidget* parent_;
 };

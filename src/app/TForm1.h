@@ -4,7 +4,7 @@
 // (TForm1*.cpp). The window owns every long-lived object of the program.
 #include "Dialogs.h"
 #include "back/AreaStyles.h"
-#include "print/PrinterMetrics.h"
+#include "geometry/PrinterMetrics.h"
 #include "ui_TForm1.h"
 
 #include <QImage>

@@ -2,11 +2,11 @@
 #include "TForm1.h"
 #include "WaitCursor.h"
 
+#include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 #include "gfx/BmpFile.h"
 #include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
-#include "print/SheetLayout.h"
 
 #include <QPainter>
 #include <vector>
@@ -146,6 +146,6 @@ void TForm1::FrontPagePrint()
 void TForm1::PrinterSetupButtonClick(QObject*)
 {
     const WaitCursor wait;
-    dialogs().printerSetup(printer());
+    dialogs().printerSetup();
     RefreshPrintPage();
 }

@@ -1,8 +1,8 @@
 #include "CardBack.h"
 
 #include "PerforatedBorder.h"
+#include "geometry/SheetLayout.h"
 #include "gfx/SheetText.h"
-#include "print/SheetLayout.h"
 
 #include <QPainter>
 

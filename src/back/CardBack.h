@@ -2,7 +2,7 @@
 // The card back renderer: one complete back drawn at sheet scale (200 pixels per inch) from
 // plain inputs, and its half-size previews.
 #include "back/AreaStyles.h"
-#include "print/PrinterMetrics.h"
+#include "geometry/PrinterMetrics.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "FrontComposer.h"
 
 #include "back/AreaStyles.h"
+#include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
 #include "gfx/SheetText.h"
-#include "print/PrinterMetrics.h"
-#include "print/SheetLayout.h"
 
 #include <QPainter>
 #include <algorithm>

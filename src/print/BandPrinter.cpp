@@ -1,7 +1,7 @@
 #include "BandPrinter.h"
 
 #include "PrinterDevice.h"
-#include "PrinterMetrics.h"
+#include "geometry/PrinterMetrics.h"
 #include "gfx/TColor.h"
 
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include "BandPrinter.h"
 #include "PrinterDevice.h"
-#include "PrinterMetrics.h"
-#include "SheetLayout.h"
+#include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
 
 namespace
 {

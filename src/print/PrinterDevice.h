@@ -2,6 +2,7 @@
 // The printer as the printing core sees it: device capabilities in device pixels, orientation,
 // copies, one document at a time, a pen with lines, and the stretched transfer of a 24-bit band.
 // Device coordinates start at the top-left corner of the printable area.
+#include "geometry/PrinterMetrics.h"
 #include "gfx/TColor.h"
 
 #include <QImage>
@@ -48,3 +49,7 @@ public:
     // StretchDIBits of a whole band bitmap onto the device rectangle.
     virtual void stretchBand(const QRect& device, const QImage& band) = 0;
 };
+
+// Reads the figures from the device. Raises a clear error when the device reports a
+// resolution of 0, so no later step divides by it.
+PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer);

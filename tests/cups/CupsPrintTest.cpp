@@ -1,10 +1,10 @@
 // End to end through a real spooler: pages printed on the CUPS queue TalmiroTest (cups-pdf,
 // letter paper with unequal unprintable margins, set up by scripts/cups-test-printer.sh) come
 // back as PDF files, are rasterised and measured against the printer's figures.
+#include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
 #include "print/PagePrint.h"
-#include "print/PrinterMetrics.h"
-#include "print/QtPrinterDevice.h"
-#include "print/SheetLayout.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/PdfRaster.h"
 
 #include <QDeadlineTimer>

@@ -3,7 +3,7 @@
 // still prints. Runs on the test spooler of scripts/cups-test-printer.sh, on a queue of its own
 // that holds its jobs (stopped but accepting), so nothing reaches the end-to-end test's folder.
 #include "app/TForm1.h"
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowChecks.h"
 

@@ -1,5 +1,5 @@
 #include "front/FrontComposer.h"
-#include "print/PrinterMetrics.h"
+#include "geometry/PrinterMetrics.h"
 #include "support/ImageChecks.h"
 
 #include <QFontMetrics>

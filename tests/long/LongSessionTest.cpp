@@ -5,7 +5,7 @@
 // leaves it out.
 #include "app/TForm1.h"
 #include "gfx/JpegCodec.h"
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
 #include "support/PictureFiles.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,6 +1,6 @@
 #include "print/PagePrint.h"
+#include "geometry/PrinterMetrics.h"
 #include "gfx/AppError.h"
-#include "print/PrinterMetrics.h"
 #include "support/RecordingPrinter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "print/PrinterMetrics.h"
+#include "geometry/PrinterMetrics.h"
 #include "gfx/AppError.h"
 #include "support/RecordingPrinter.h"
 

@@ -55,7 +55,7 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial)
     return take(colorAnswers);
 }
 
-bool ScriptedDialogs::printerSetup(PrinterDevice&)
+bool ScriptedDialogs::printerSetup()
 {
     ++printerSetups;
     log << QStringLiteral("printer");

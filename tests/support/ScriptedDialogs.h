@@ -34,7 +34,7 @@ public:
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    bool printerSetup(PrinterDevice& printer) override;
+    bool printerSetup() override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     void error(const QString& text) override;

@@ -5,7 +5,7 @@
 #include "app/TForm1.h"
 #include "gfx/JpegCodec.h"
 #include "gfx/SheetText.h"
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -38,7 +38,7 @@ public:
     std::optional<QString> savePicture(const FileDialogSettings&) override { return std::nullopt; }
     std::optional<QFont> chooseFont(const QFont& initial, bool) override { return initial; }
     std::optional<QColor> chooseColor(const QColor& initial) override { return initial; }
-    bool printerSetup(PrinterDevice&) override { return false; }
+    bool printerSetup() override { return false; }
     void message(const QString&) override {}
     bool question(const QString&, const QString&) override { return true; }
     void error(const QString& text) override

@@ -1,4 +1,4 @@
-#include "print/SheetLayout.h"
+#include "geometry/SheetLayout.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 #include "PrinterMetrics.h"
 
-#include "PrinterDevice.h"
 #include "gfx/AppError.h"
 #include "gfx/TColor.h"
 
@@ -19,23 +18,6 @@ PrinterMetrics nominalMetrics()
     m.DpiX = m.DpiY = SheetDpi;
     m.PageWidth = m.PhysicalWidth = 1700;
     m.PageHeight = m.PhysicalHeight = 2200;
-    return m;
-}
-
-PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer)
-{
-    PrinterMetrics m;
-    m.PageWidth = printer.pageWidth();
-    m.PageHeight = printer.pageHeight();
-    m.DpiX = printer.deviceCaps(DeviceCap::LogPixelsX);
-    m.DpiY = printer.deviceCaps(DeviceCap::LogPixelsY);
-    m.PhysicalWidth = printer.deviceCaps(DeviceCap::PhysicalWidth);
-    m.PhysicalHeight = printer.deviceCaps(DeviceCap::PhysicalHeight);
-    m.OffsetX = printer.deviceCaps(DeviceCap::PhysicalOffsetX);
-    m.OffsetY = printer.deviceCaps(DeviceCap::PhysicalOffsetY);
-    m.RightMargin = m.PhysicalWidth - m.PageWidth - m.OffsetX;
-    m.BottomMargin = m.PhysicalHeight - m.PageHeight - m.OffsetY;
-    requireResolution(m);
     return m;
 }
 

@@ -2,8 +2,6 @@
 // The selected printer's page figures, in device pixels except the two resolutions.
 #include <QImage>
 
-class PrinterDevice;
-
 struct PrinterMetrics {
     int PageWidth = 0;
     int PageHeight = 0;
@@ -20,10 +18,6 @@ struct PrinterMetrics {
 // Letter paper at 200 dots per inch without margins: the figures assumed while the printer's
 // own cannot be read, so nothing divides by zero.
 PrinterMetrics nominalMetrics();
-
-// Reads the figures from the device. Raises a clear error when the device reports a
-// resolution of 0, so no later step divides by it.
-PrinterMetrics ReadPrinterMetrics(PrinterDevice& printer);
 
 // Raises that same error unless both resolutions are above 0 (figures never read are 0).
 void requireResolution(const PrinterMetrics& m);

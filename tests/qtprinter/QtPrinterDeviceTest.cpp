@@ -1,9 +1,9 @@
 // The real printer binding writing PDF files, as it does when no printer is installed.
-#include "print/QtPrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
+#include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 #include "print/PagePrint.h"
-#include "print/PrinterMetrics.h"
-#include "print/SheetLayout.h"
 #include "support/PdfRaster.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 // device pixels per inch. For landscape on a queue the printer is kept portrait and the page is
 // turned here (its top along the paper's left edge), so the turned margins are the ones that
 // hold; Qt would otherwise keep the portrait margins on a landscape page.
-#include "PrinterDevice.h"
+#include "print/PrinterDevice.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,0 +1,1 @@
+  #  include <cups/cups.h>

@@ -1,0 +1,2 @@
+#include "back/CardBack.h"
+#include <QtPrintSupport/QPrinter>

@@ -1,0 +1,4 @@
+#include "PrinterDevice.h"
+#include "app/TForm1.h"
+#include "qtprinter/QtPrinterDevice.h"
+#include <QPainter>
