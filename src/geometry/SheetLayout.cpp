@@ -9,6 +9,46 @@ namespace
 {
 constexpr QSize CardSize(1200, 800);       // 6 x 4 inches
 constexpr QSize FourUpCardSize(1100, 850); // a quarter of an 11 x 8.5 inch sheet
+
+QPageSize letterPaper()
+{
+    return QPageSize(QPageSize::Letter);
+}
+
+QPageSize photoPaper()
+{
+    return QPageSize(QSizeF(4, 6), QPageSize::Inch, QStringLiteral("4 x 6 in"),
+                     QPageSize::ExactMatch);
+}
+
+// The page turned a quarter turn: `clockwise`, the pixel at (x, y) of a W x H page goes to
+// (H - 1 - y, x), else to (y, W - 1 - x).
+void turnPage(QImage& page, bool clockwise)
+{
+    const QImage source =
+        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888);
+    const int w = source.width();
+    const int h = source.height();
+    QImage turned(h, w, QImage::Format_RGB888);
+    uchar* to = turned.bits();
+    const qsizetype stride = turned.bytesPerLine();
+    for (int y = 0; y < h; ++y) {
+        const uchar* from = source.constScanLine(y);
+        if (clockwise) {
+            // Source row y becomes destination column h - 1 - y, read top to bottom.
+            uchar* column = to + 3 * (h - 1 - y);
+            for (int x = 0; x < w; ++x)
+                std::memcpy(column + x * stride, from + 3 * x, 3);
+        } else {
+            // Source row y becomes destination column y, read bottom to top.
+            uchar* column = to + 3 * y;
+            for (int x = 0; x < w; ++x)
+                std::memcpy(column + (w - 1 - x) * stride, from + 3 * x, 3);
+        }
+    }
+    page = turned;
+}
+
 } // namespace
 
 std::optional<SheetLayout> sheetLayoutAt(int index)
@@ -16,12 +56,13 @@ std::optional<SheetLayout> sheetLayoutAt(int index)
     using namespace SheetLayouts;
     switch (index) {
     case PortraitPortrait:
-        return SheetLayout{index, QPageLayout::Portrait, CardSize};
+        return SheetLayout{index, QPageLayout::Portrait, CardSize, letterPaper()};
     case LandscapeLandscape:
+        return SheetLayout{index, QPageLayout::Landscape, CardSize, letterPaper()};
     case SingleOn4x6:
-        return SheetLayout{index, QPageLayout::Landscape, CardSize};
+        return SheetLayout{index, QPageLayout::Landscape, CardSize, photoPaper()};
     case FourOnSheet:
-        return SheetLayout{index, QPageLayout::Landscape, FourUpCardSize};
+        return SheetLayout{index, QPageLayout::Landscape, FourUpCardSize, letterPaper()};
     default:
         return std::nullopt;
     }
@@ -71,21 +112,18 @@ QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format for
     return page;
 }
 
+QSize printedPageSize(int layout)
+{
+    const QSize page = frontPageTiling(layout).page;
+    return layout == SheetLayouts::PortraitPortrait ? page.transposed() : page;
+}
+
 void RotatePageClockwise(QImage& page)
 {
-    const QImage source =
-        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888);
-    const int w = source.width();
-    const int h = source.height();
-    QImage turned(h, w, QImage::Format_RGB888);
-    uchar* to = turned.bits();
-    const qsizetype stride = turned.bytesPerLine();
-    // Source row y becomes destination column h - 1 - y, read top to bottom.
-    for (int y = 0; y < h; ++y) {
-        const uchar* from = source.constScanLine(y);
-        uchar* column = to + 3 * (h - 1 - y);
-        for (int x = 0; x < w; ++x)
-            std::memcpy(column + x * stride, from + 3 * x, 3);
-    }
-    page = turned;
+    turnPage(page, true);
+}
+
+void RotatePageCounterClockwise(QImage& page)
+{
+    turnPage(page, false);
 }

@@ -3,6 +3,7 @@
 // (1/200 inch); the layout is the item index of the layout choice.
 #include <QImage>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPoint>
 #include <QSize>
 #include <optional>
@@ -20,6 +21,7 @@ struct SheetLayout {
     int index;
     QPageLayout::Orientation orientation; // of the printer
     QSize card;                           // SheetWidth x SheetHeight
+    QPageSize paper;                      // the paper the layout is made for, upright
 };
 
 // The layout of an item index; none for an index that names no layout (no item selected).
@@ -33,8 +35,12 @@ struct PageTiling {
 
 // The page of backs before any turn, for a card of `card` size.
 PageTiling backPageTiling(int layout, QSize card);
-// The page of fronts: fixed sizes, whatever the card size.
+// The page of fronts before any turn: fixed sizes, whatever the card size.
 PageTiling frontPageTiling(int layout);
+
+// The page as it goes to the printer, fronts and backs alike: "Portrait - Portrait" turns its
+// two cards upright side by side (1600 x 1200).
+QSize printedPageSize(int layout);
 
 // A new page of `format`, white, with `card` drawn unscaled at every position of the tiling.
 QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format format);
@@ -42,3 +48,8 @@ QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format for
 // Turns the page a quarter turn clockwise: the pixel at (x, y) of a W x H page goes to
 // (H - 1 - y, x) of the H x W result.
 void RotatePageClockwise(QImage& page);
+
+// The other way: the pixel at (x, y) goes to (y, W - 1 - x). The fronts of "Portrait - Portrait"
+// are turned so, to lie head to head with the backs turned clockwise once the sheet is turned
+// over like a page of a book.
+void RotatePageCounterClockwise(QImage& page);

@@ -100,6 +100,33 @@ TEST(SheetLayout, RotatePageClockwiseIsAQuarterTurnNotAMirror)
     EXPECT_EQ(page.pixelColor(1, 2), c);
 }
 
+TEST(SheetLayout, RotatePageCounterClockwiseUndoesTheClockwiseTurn)
+{
+    // 3 x 2:  a b c      turned:  c f
+    //         d e f               b e
+    //                             a d
+    const QImage card = positionCard(3, 2);
+    QImage page = card;
+    RotatePageCounterClockwise(page);
+    ASSERT_EQ(page.size(), QSize(2, 3));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(page.pixelColor(y, 2 - x), card.pixelColor(x, y)) << x << "," << y;
+    RotatePageClockwise(page);
+    EXPECT_EQ(page, card);
+}
+
+TEST(SheetLayout, PrintedPagesAndTheirPaper)
+{
+    EXPECT_EQ(printedPageSize(0), QSize(1600, 1200)); // two upright cards side by side
+    EXPECT_EQ(printedPageSize(1), QSize(1200, 1600));
+    EXPECT_EQ(printedPageSize(2), QSize(1200, 800));
+    EXPECT_EQ(printedPageSize(3), QSize(2200, 1700));
+    for (int layout : {0, 1, 3})
+        EXPECT_EQ(sheetLayoutAt(layout)->paper.id(), QPageSize::Letter) << layout;
+    EXPECT_EQ(sheetLayoutAt(2)->paper.size(QPageSize::Inch), QSizeF(4, 6));
+}
+
 TEST(SheetLayout, PortraitPageTurnsTheTopBackIntoTheRightHalf)
 {
     const QImage card = positionCard(1200, 800);

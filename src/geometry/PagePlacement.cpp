@@ -1,0 +1,82 @@
+#include "PagePlacement.h"
+
+#include "SheetLayout.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int SheetDpi = 200;
+
+// The page's top edge, from the printable area's top: at the top when the page fits, else
+// centred on the printable area so that top and bottom lose alike, but never off the paper
+// where the paper is tall enough.
+int pageTop(int height, const PrinterMetrics& m)
+{
+    if (height <= m.PageHeight)
+        return 0;
+    const int onPaper = m.OffsetY + (m.PageHeight - height) / 2;
+    if (height > m.PhysicalHeight)
+        return -m.OffsetY;
+    return std::clamp(onPaper, 0, m.PhysicalHeight - height) - m.OffsetY;
+}
+
+// Of the edge lying `beyond` device pixels outside the printable area, what content loses.
+int cut(int beyond, int clear)
+{
+    return std::max(0, beyond - clear);
+}
+
+} // namespace
+
+int printedBandHeight(const PrinterMetrics& m)
+{
+    return m.DpiX / 4;
+}
+
+QSize printedExtent(QSize sheet, const PrinterMetrics& m)
+{
+    const int bands = std::max(1, sheet.height() / PrintBandRows);
+    return {(sheet.width() / 2) * m.DpiX / 100, bands * printedBandHeight(m)};
+}
+
+PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge)
+{
+    PagePlacement p;
+    p.extent = printedExtent(printedPageSize(layout), m);
+    const int w = p.extent.width();
+    // Centred across the paper the page of fronts is its own mirror image: the backs land on
+    // the same place, and the page keeps clear of both side margins wherever it can.
+    const int leftOnPaper = (m.PhysicalWidth - w) / 2;
+    p.fronts = QPoint(leftOnPaper - m.OffsetX, pageTop(p.extent.height(), m));
+    switch (turn) {
+    case SheetTurn::Book:
+        // The paper's column x comes back at PhysicalWidth - x; the top stays at the top.
+        p.backs = QPoint(m.PhysicalWidth - leftOnPaper - w - m.OffsetX, p.fronts.y());
+        break;
+    }
+    p.backs += QPoint(nudge.x() * m.DpiX / SheetDpi, nudge.y() * m.DpiY / SheetDpi);
+    return p;
+}
+
+QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, SheetTurn turn,
+                    int frontClear, int backClear)
+{
+    const auto beyond = [&](QPoint at) {
+        return QMargins(-at.x(), -at.y(), at.x() + placement.extent.width() - m.PageWidth,
+                        at.y() + placement.extent.height() - m.PageHeight);
+    };
+    const int fc = frontClear * m.DpiX / SheetDpi;
+    const int bc = backClear * m.DpiX / SheetDpi;
+    const QMargins f = beyond(placement.fronts);
+    QMargins b = beyond(placement.backs);
+    switch (turn) {
+    case SheetTurn::Book: // the backs' left edge lies behind the fronts' right one
+        b = QMargins(b.right(), b.top(), b.left(), b.bottom());
+        break;
+    }
+    return {std::max(cut(f.left(), fc), cut(b.left(), bc)),
+            std::max(cut(f.top(), fc), cut(b.top(), bc)),
+            std::max(cut(f.right(), fc), cut(b.right(), bc)),
+            std::max(cut(f.bottom(), fc), cut(b.bottom(), bc))};
+}
