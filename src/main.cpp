@@ -1,3 +1,4 @@
+#include "app/ProgramVersion.h"
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
 #include "gfx/SheetText.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talmiro Postcard Print"));
+    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     QApplication::setOrganizationName(QStringLiteral("Talmiro Inc"));
     QApplication::setDesktopFileName(QStringLiteral("talmiro-postcard-print"));
     installFontSubstitutions();

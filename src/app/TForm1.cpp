@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "app/ProgramVersion.h"
 #include "gfx/AppError.h"
 #include "print/PrinterDevice.h"
 
@@ -21,7 +22,7 @@ const QString PrintBacksHint =
 const QString PrintFrontsHint =
     QStringLiteral("Will print the page of postcard fronts to selected printer.");
 const QString MakersNotice = QStringLiteral("Talmiro Inc. - postcards from your own printer");
-const QString VersionText = QStringLiteral("Version 1.0b 01-20-04");
+const QString VersionText = QStringLiteral("Version %1 %2").arg(ProgramVersion, ProgramReleaseDate);
 constexpr int MakersNoticeWidth = 400;
 
 // Fonts the window table gives in pixels: the layout description speaks only points.

@@ -1,8 +1,11 @@
 // The main window's controls: focus order, names for screen readers, spinners, radio groups,
 // pop-up menus and resizing.
+#include "app/ProgramVersion.h"
 #include "support/FormFixture.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -173,6 +176,20 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
     EXPECT_EQ(files[1]->text(), QStringLiteral("Save Image jpg..."));
     EXPECT_TRUE(files[2]->isSeparator());
     EXPECT_EQ(files[3]->text(), QStringLiteral("Exit"));
+}
+
+TEST_F(Window, StatusBarShowsTheMakersNoticeAndTheBuildsVersion)
+{
+    const QList<QLabel*> panels = form->ui.StatusBar1->findChildren<QLabel*>();
+    ASSERT_EQ(panels.size(), 2);
+    EXPECT_EQ(panels[0]->width(), 400);
+    EXPECT_TRUE(panels[0]->text().startsWith(QStringLiteral("Talmiro Inc.")));
+    // The version comes from the build; the panel keeps its month-day-year form.
+    EXPECT_TRUE(panels[1]->text().contains(QLatin1String(ProgramVersion)));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\w* \\d\\d-\\d\\d-\\d\\d$"))
+                    .match(panels[1]->text())
+                    .hasMatch())
+        << panels[1]->text().toStdString();
 }
 
 TEST_F(Window, ResizingKeepsControlsInPlaceAndTheStatusBarAtTheBottom)

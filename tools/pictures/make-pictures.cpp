@@ -1,11 +1,13 @@
 // Draws the main window's built-in pictures and the program icon into a resources folder:
 //   pictures/ppImage.bmp, llImage.bmp, slImage.bmp, FourupImage.bmp  88 x 88 layout miniatures
-//   pictures/Image1.bmp                                              300 x 250 sample corner
-//   picture pictures/icon.png and talmiro-postcard-print.png                 32 x 32 icon in 16
-//   colours
+//   pictures/Image1.bmp                                  300 x 250 sample corner picture
+//   pictures/icon.png                                    32 x 32 icon in 16 colours
+//   icons/hicolor/NxN/apps/talmiro-postcard-print.png    the icon at the desktop's usual sizes
 // Bitmaps are written uncompressed in 24 bits.
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <numeric>
 
 namespace
 {
@@ -522,9 +525,28 @@ bool saveSixteenColourPng(const QImage& image, const QString& path)
     return file.flush();
 }
 
+// Whole multiples of the art keep its crisp pixels and its 16 colours. Other sizes average the
+// art's pixels over each new one: first larger by whole pixels to a common multiple, then
+// smoothly down by a whole factor, so that every new pixel covers the same share of the art.
+QImage iconAtSize(const QImage& art, int size)
+{
+    if (size % art.width() == 0)
+        return art.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int common = std::lcm(size, art.width());
+    return art.convertToFormat(QImage::Format_ARGB32)
+        .scaled(common, common, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 bool save(const QImage& image, const QString& path, const char* format)
 {
-    if (qstrcmp(format, "PNG") == 0 ? saveSixteenColourPng(image, path) : image.save(path, format))
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        std::fprintf(stderr, "cannot make the folder of %s\n", qPrintable(path));
+        return false;
+    }
+    const bool sixteenColours = image.format() == QImage::Format_Indexed8;
+    if (qstrcmp(format, "PNG") == 0 && sixteenColours ? saveSixteenColourPng(image, path)
+                                                      : image.save(path, format))
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
@@ -540,12 +562,16 @@ int main(int argc, char** argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QImage iconImage = icon();
-    const bool ok = save(portraitPortrait(), out + "/pictures/ppImage.bmp", "BMP") &&
-                    save(landscapeLandscape(), out + "/pictures/llImage.bmp", "BMP") &&
-                    save(singleOn4x6(), out + "/pictures/slImage.bmp", "BMP") &&
-                    save(fourUp(), out + "/pictures/FourupImage.bmp", "BMP") &&
-                    save(sampleCornerPicture(), out + "/pictures/Image1.bmp", "BMP") &&
-                    save(iconImage, out + "/pictures/icon.png", "PNG") &&
-                    save(iconImage, out + "/talmiro-postcard-print.png", "PNG");
+    bool ok = save(portraitPortrait(), out + "/pictures/ppImage.bmp", "BMP") &&
+              save(landscapeLandscape(), out + "/pictures/llImage.bmp", "BMP") &&
+              save(singleOn4x6(), out + "/pictures/slImage.bmp", "BMP") &&
+              save(fourUp(), out + "/pictures/FourupImage.bmp", "BMP") &&
+              save(sampleCornerPicture(), out + "/pictures/Image1.bmp", "BMP") &&
+              save(iconImage, out + "/pictures/icon.png", "PNG");
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString name =
+            QStringLiteral("/icons/hicolor/%1x%1/apps/talmiro-postcard-print.png").arg(size);
+        ok = ok && save(iconAtSize(iconImage, size), out + name, "PNG");
+    }
     return ok ? 0 : 1;
 }

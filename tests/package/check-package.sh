@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree, checks what it carries, unpacks it into a scratch
+# root and starts the program there the way its desktop entry does, on a virtual screen of its
+# own, until its window shows.
+#   check-package.sh BUILD-DIR VERSION
+set -euo pipefail
+build_dir=$(cd "$1" && pwd)
+version=$2
+title="Talmiro Postcard Print"
+name=talmiro-postcard-print
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [ "${3:-}" = --on-screen ]; then
+  # Second half, under xvfb-run: the scratch root and its home are given in $4.
+  root=$4
+  desktop=$root/usr/share/applications/$name.desktop
+  # The command line of the entry, without its field codes (%f, %U, ...).
+  command=$(sed -n 's/^Exec=//p' "$desktop" | head -n 1 | sed 's/ *%[a-zA-Z]//g')
+  [ -n "$command" ] || fail "no Exec line in $desktop"
+  # As a desktop starts it: on the X screen, not on the tests' offscreen platform.
+  unset QT_QPA_PLATFORM
+  export PATH=$root/usr/bin:$PATH XDG_DATA_DIRS=$root/usr/share:/usr/share
+  export HOME=$root/home XDG_CACHE_HOME=$root/home/.cache XDG_CONFIG_HOME=$root/home/.config
+  [ "$(command -v "${command%% *}")" = "$root/usr/bin/$name" ] ||
+    fail "the entry's command '$command' is not the unpacked program"
+  mkdir -p "$HOME"
+  $command >"$root/program.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 120); do
+    kill -0 "$pid" 2>/dev/null || { cat "$root/program.log" >&2; fail "the program ended early"; }
+    for window in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+      if [ "$(xdotool getwindowpid "$window" 2>/dev/null)" = "$pid" ]; then
+        echo "The installed program shows its window ($window)"
+        kill "$pid"
+        wait "$pid" || true
+        exit 0
+      fi
+    done
+    sleep 0.5
+  done
+  kill "$pid" 2>/dev/null || true
+  cat "$root/program.log" >&2
+  fail "no window named '$title' within a minute"
+fi
+
+scratch=$(mktemp -d /tmp/talmiro-package.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+cpack --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack"; }
+deb=$(ls "$scratch"/out/*.deb)
+echo "Built $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = "$name" ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "package version is not $version-1"
+# The libraries come from dpkg-shlibdeps, with the versions the program needs; this machine has
+# them, since the program was built and linked here.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo libcups2; do
+  [[ $depends =~ (^|, )$library\ \(\>= ]] || fail "the computed dependencies lack $library"
+done
+dpkg-checkbuilddeps -d "$depends" /dev/null || fail "dependencies not met on this machine"
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+for size in 16 24 32 48 64 128 256; do
+  icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$name.png
+  [ -f "$icon" ] || fail "no $size x $size icon"
+  file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size x $size"
+done
+desktop-file-validate "$root/usr/share/applications/$name.desktop" || fail "desktop entry"
+[ "$(grep -c '^Categories=' "$root/usr/share/applications/$name.desktop")" = 1 ] ||
+  fail "one Categories line"
+metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml)
+appstreamcli validate --no-net "$metainfo" || fail "AppStream metadata"
+appstreamcli validate-tree --no-net "$root" || fail "the installed tree"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata's release is not $version"
+grep -aqF "$version" "$root/usr/bin/$name" || fail "the program does not carry $version"
+
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$1" "$2" --on-screen "$root"
