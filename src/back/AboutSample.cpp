@@ -48,7 +48,7 @@ void DrawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input)
 
     setSheetFont(p, screenFont(input.postalBarCodeStyle));
     p.setPen(fromTColor(input.postalBarCodeStyle.colour));
-    const int h = textHeight(p, QStringLiteral("S"));
+    const int h = textHeight(p);
     p.fillRect(QRect(QPoint(BarCodeStripLeft, BarCodeBaseline - h),
                      QPoint(BarCodeStripRight - 1, BarCodeBaseline - 1)),
                brush);

@@ -98,18 +98,11 @@ private:
         p_.setPen(fromTColor(style(area).colour));
     }
 
-    // Line height of the current font: the cell height of "X", or of "S" for the address and
-    // the bar-code strip.
-    int lineHeight(Area area) const
+    // Draws each line at (x, y) in the current font, y going down a line height per line; returns
+    // the y under them.
+    int lines(const QStringList& lines, int x, int y)
     {
-        const bool sMeasured = area == AreaAddress || area == AreaPostalBarCode;
-        return textHeight(p_, sMeasured ? QStringLiteral("S") : QStringLiteral("X"));
-    }
-
-    // Draws each line at (x, y), y going down a line height per line; returns the y under them.
-    int lines(const QStringList& lines, Area area, int x, int y)
-    {
-        const int lh = lineHeight(area);
+        const int lh = textHeight(p_);
         for (const QString& line : lines) {
             drawTextTopLeft(p_, x, y, line);
             y += lh;
@@ -120,7 +113,7 @@ private:
     int title()
     {
         useFont(AreaTitle);
-        const int lh = lineHeight(AreaTitle);
+        const int lh = textHeight(p_);
         int y = m_;
         for (const QString& line : in_.titleLines) {
             // Centred on the middle of the left half, but never starting left of the margin.
@@ -134,15 +127,15 @@ private:
     void descriptive(int y)
     {
         useFont(AreaDescriptive);
-        lines(in_.descLines, AreaDescriptive, m_, y);
+        lines(in_.descLines, m_, y);
     }
 
     void lowerLeftText()
     {
         useFont(AreaLowerLeftText);
         const int n = int(in_.lowerLeftLines.size());
-        const int y = h_ - LowerLeftBottomGap - (n + 1) * lineHeight(AreaLowerLeftText);
-        lines(in_.lowerLeftLines, AreaLowerLeftText, m_, y);
+        const int y = h_ - LowerLeftBottomGap - (n + 1) * textHeight(p_);
+        lines(in_.lowerLeftLines, m_, y);
     }
 
     void stampBorder()
@@ -190,7 +183,7 @@ private:
         }
         case SeparatorVerticalText: {
             useFont(AreaSeparator);
-            const int lh = lineHeight(AreaSeparator);
+            const int lh = textHeight(p_);
             int x = w_ / 2;
             for (const QString& line : in_.createdByLines) {
                 // Each line reads upwards, centred on its own about the middle, right of x.
@@ -216,7 +209,7 @@ private:
             }
         } else if (in_.addressLinesChoice == AddressText) {
             useFont(AreaAddress);
-            lines(in_.addressLines, AreaAddress, left, h_ - AddressTopGap);
+            lines(in_.addressLines, left, h_ - AddressTopGap);
         }
     }
 
@@ -235,7 +228,7 @@ private:
         const QString& t = in_.postalBarCodeText;
         // Right-aligned, standing on the line.
         drawTextTopLeft(p_, w_ - textWidth(p_, t) - StripTextRight,
-                        h_ - StripHeight - 1 - lineHeight(AreaPostalBarCode), t);
+                        h_ - StripHeight - 1 - textHeight(p_), t);
     }
 
     void caption()
@@ -249,7 +242,7 @@ private:
     void stampText()
     {
         useFont(AreaStamp);
-        lines(in_.stampLines, AreaStamp, w_ - m_ - StampTextIndent, m_ + StampTextDrop);
+        lines(in_.stampLines, w_ - m_ - StampTextIndent, m_ + StampTextDrop);
     }
 
     void corner()

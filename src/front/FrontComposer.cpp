@@ -15,7 +15,6 @@ namespace
 constexpr int Centred = 50; // offset percent that leaves the picture centred
 constexpr int Percent = 100;
 constexpr int UpwardAngle = 90;
-const QString LineStepSample = QStringLiteral("X");
 
 // Edge of the square tiles the transposition walks: a tile's rows of source and destination
 // both stay in the cache while it is copied.
@@ -130,7 +129,7 @@ QImage ComposeFront(const FrontComposition& front)
         p.setBackgroundMode(Qt::TransparentMode);
         p.setFont(FrontSheetFont(front.font));
         p.setPen(fromTColor(front.colour));
-        const int lineStep = textHeight(p, LineStepSample);
+        const int lineStep = textHeight(p);
         int x = front.textX;
         int y = front.textY;
         for (const QString& line : front.lines) {

@@ -40,7 +40,7 @@ void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text)
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
-int textHeight(const QPainter& painter, const QString& /*text*/)
+int textHeight(const QPainter& painter)
 {
     return painter.fontMetrics().height();
 }

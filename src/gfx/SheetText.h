@@ -21,8 +21,9 @@ void setSheetFont(QPainter& painter, QFont font);
 // Draws `text` with the top-left corner of its text cell at (x, y).
 void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text);
 
-// Height of the text cell of `text` in the painter's current font (ascent + descent).
-int textHeight(const QPainter& painter, const QString& text);
+// Height of a text cell in the painter's current font (ascent + descent): the font's, the same
+// for every text in it.
+int textHeight(const QPainter& painter);
 // Advance width of `text` in the painter's current font.
 int textWidth(const QPainter& painter, const QString& text);
 

@@ -50,7 +50,7 @@ QFontMetrics metricsOf(const fc& record)
     return QFontMetrics(sheetFont(record));
 }
 
-// The line height of a record's font: its cell height, the same for "X" and "S".
+// The line height of a record's font: its cell height, the same for every text.
 int lh(const fc& record)
 {
     return metricsOf(record).height();
