@@ -3,18 +3,18 @@
 #include "gfx/AppError.h"
 #include "gfx/JpegCodec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
+#include <climits>
 #include <optional>
 
 namespace
 {
 
-// The largest picture the program reads.
-constexpr int MaxPictureSide = 30000;
-constexpr qint64 MaxPicturePixels = 100'000'000;
+constexpr qint64 Mb = 1024 * 1024;
 
 // BITMAPFILEHEADER (14 bytes) and the fields of the info header that follow it.
 constexpr int FileHeaderSize = 14;
@@ -23,8 +23,35 @@ constexpr int CoreHeaderEnd = FileHeaderSize + CoreHeaderSize;
 constexpr int InfoHeaderEnd = FileHeaderSize + 24; // through biSizeImage
 enum BmpCompression : quint32 { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlpha = 6 };
 
-// Qt's reader refuses pictures over its own memory limit; ours is the one that counts.
-constexpr int ReaderAllocationLimitMb = int(MaxPicturePixels * 4 / (1024 * 1024)) + 1;
+// Enough of a file's start to tell its format.
+constexpr int SignatureBytes = 16;
+
+// The formats Qt's own readers read for us, by Qt's name, with the file name patterns the open
+// dialogs list them by. Those Qt has no reader for on this system are left out. JPEG and BMP are
+// read on our own paths and always there.
+struct QtFormat {
+    const char* qtName;
+    const char* name;
+    const char* patterns;
+};
+constexpr QtFormat QtFormats[] = {
+    {"png", "PNG", "*.png"},
+    {"gif", "GIF", "*.gif"},
+    {"webp", "WebP", "*.webp"},
+    {"tiff", "TIFF", "*.tif *.tiff"},
+};
+constexpr QtFormat JpegFormat = {"jpeg", "JPEG", "*.jpg *.jpeg *.jpe *.jfif"};
+constexpr QtFormat BmpFormat = {"bmp", "BMP", "*.bmp *.dib"};
+
+bool qtReads(const QtFormat& f)
+{
+    return QImageReader::supportedImageFormats().contains(QByteArray(f.qtName));
+}
+
+PictureLimits pictureLimits()
+{
+    return PictureLimits{MaxPictureMemoryMb * Mb, MaxPictureWork};
+}
 
 // What the BMP header declares, read only to check the picture before Qt decodes it.
 struct BmpHeader {
@@ -80,63 +107,214 @@ qint64 requiredLength(const BmpHeader& b)
     throw AppError(QStringLiteral("Bitmap image is not valid"));
 }
 
-// Refuses, from its header, a picture with no pixels or too many to hold.
-void checkPictureSize(const QString& fileName, qint64 width, qint64 height)
+void checkNotEmpty(const QString& fileName, QSize size)
 {
-    if (width <= 0 || height <= 0)
+    if (size.width() <= 0 || size.height() <= 0)
         throw AppError(
             QStringLiteral("The picture \"%1\" has a width or height of 0 and cannot be used.")
                 .arg(fileName));
-    if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
-        throw AppError(QStringLiteral("The picture \"%1\" is too large: %2 x %3 pixels. Pictures "
-                                      "of up to %4 pixels a side and %5 million pixels in all "
-                                      "can be used.")
-                           .arg(fileName)
-                           .arg(width)
-                           .arg(height)
-                           .arg(MaxPictureSide)
-                           .arg(MaxPicturePixels / 1'000'000));
 }
 
-QImage readBmpFile(const QString& fileName)
+void checkCancel(const PictureRequest& request)
 {
+    if (request.progress && request.progress->cancel.load(std::memory_order_relaxed))
+        throw PictureCancelled(request.fileName);
+}
+
+// Qt decodes the whole picture before we may reduce it: the pixels Qt makes, in the format it
+// will make them in, and the reduced copy must fit the budget. Qt's own allocation limit, which
+// the program leaves at Qt's default, counts too: above it Qt would refuse without a reason.
+void checkQtMemory(const QString& fileName, QSize size, QImage::Format format, QSize needed)
+{
+    const int depth =
+        format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 decoded = (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
+    const qint64 reduced = needed == size ? 0 : qint64(needed.width()) * needed.height() * 4;
+    qint64 limit = MaxPictureMemoryMb * Mb;
+    if (QImageReader::allocationLimit() > 0)
+        limit = qMin(limit, qint64(QImageReader::allocationLimit()) * Mb);
+    if (decoded + reduced > limit)
+        raisePictureTooLarge(fileName, size, decoded + reduced, limit);
+}
+
+// A picture that Qt read whole, reduced to what the request's box needs.
+QImage reducedFor(const QImage& image, QSize needed)
+{
+    if (needed == image.size())
+        return image;
+    return image.scaled(needed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Several tools write 32-bit bitmaps whose alpha bytes are all 0, meaning no alpha at all:
+// taken at their word, they would show as nothing.
+void makeOpaqueIfAllTransparent(QImage& image)
+{
+    if (!image.hasAlphaChannel() || image.depth() != 32)
+        return;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                return;
+    }
+    image = argb.convertToFormat(QImage::Format_RGB32);
+}
+
+Picture readBmpFile(const PictureRequest& request)
+{
+    const QString& fileName = request.fileName;
     QFile file(fileName);
     openForReading(file);
     const std::optional<BmpHeader> header = readBmpHeader(file);
-    if (!header || header->width < 0)
+    if (!header || header->width < 0 || header->width > INT_MAX || header->height > INT_MAX)
         raiseNotValidBitmap();
-    checkPictureSize(fileName, header->width, header->height);
+    const QSize size(int(header->width), int(header->height));
+    checkNotEmpty(fileName, size);
+    QImageReader reader(&file, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    const QSize needed = sizeNeededFor(size, request.drawBox);
+    checkQtMemory(fileName, size, reader.imageFormat(), needed);
     // Qt's reader turns missing pixel rows into black ones: a file cut short is refused here.
     if (file.size() < requiredLength(*header))
         raiseNotValidBitmap();
-
-    QImageReader reader(&file, "bmp");
-    reader.setAutoDetectImageFormat(false); // a PNG named .bmp is not a bitmap
-    reader.setAllocationLimit(ReaderAllocationLimitMb);
+    checkCancel(request);
     QImage image = reader.read();
     if (image.isNull())
         raiseNotValidBitmap();
+    checkCancel(request);
+    makeOpaqueIfAllTransparent(image);
     // Qt widens 24-bit pixels to 32 bits; keep the depth the file stores.
-    if (header->bitsPerPixel == 24)
+    if (header->bitsPerPixel == 24 && needed == size)
         image.convertTo(QImage::Format_RGB888);
-    return image;
+    return Picture{reducedFor(image, needed), size, 1};
 }
 
-bool namesJpeg(const QString& fileName)
+// Maps Qt's transformations to the EXIF orientation they come from.
+int orientationOf(QImageIOHandler::Transformations t)
 {
-    return fileName.contains(QLatin1String(".jp")) || fileName.contains(QLatin1String(".JP"));
+    switch (t) {
+    case QImageIOHandler::TransformationMirror:
+        return 2;
+    case QImageIOHandler::TransformationRotate180:
+        return 3;
+    case QImageIOHandler::TransformationFlip:
+        return 4;
+    case QImageIOHandler::TransformationFlipAndRotate90:
+        return 5;
+    case QImageIOHandler::TransformationRotate90:
+        return 6;
+    case QImageIOHandler::TransformationMirrorAndRotate90:
+        return 7;
+    case QImageIOHandler::TransformationRotate270:
+        return 8;
+    default:
+        return 1;
+    }
+}
+
+Picture readQtFile(const PictureRequest& request, const QtFormat& format)
+{
+    const QString& fileName = request.fileName;
+    QFile file(fileName);
+    openForReading(file);
+    QImageReader reader(&file, format.qtName);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid())
+        throw AppError(QStringLiteral("The %1 picture \"%2\" is damaged and cannot be read.")
+                           .arg(QLatin1String(format.name), fileName));
+    const int orientation = orientationOf(reader.transformation());
+    const QSize upright = orientedSize(stored, orientation);
+    checkNotEmpty(fileName, upright);
+    const QSize needed = sizeNeededFor(upright, request.drawBox);
+    checkQtMemory(fileName, stored, reader.imageFormat(), needed);
+    checkCancel(request);
+    const QImage image = reader.read();
+    if (image.isNull())
+        throw AppError(QStringLiteral("The %1 picture \"%2\" is damaged and cannot be read.")
+                           .arg(QLatin1String(format.name), fileName));
+    checkCancel(request);
+    return Picture{reducedFor(image, needed), upright, orientation};
+}
+
+// The Qt format a file's first bytes say it holds, of those we let Qt read.
+const QtFormat* qtFormatOf(const QByteArray& start)
+{
+    QBuffer buffer;
+    buffer.setData(start);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray detected = QImageReader::imageFormat(&buffer);
+    for (const QtFormat& f : QtFormats)
+        if (detected == f.qtName && qtReads(f))
+            return &f;
+    return nullptr;
+}
+
+QStringList formatNames()
+{
+    QStringList names;
+    for (const PictureFormat& f : readablePictureFormats())
+        names << f.name;
+    return names;
 }
 
 } // namespace
 
+Picture readPicture(const PictureRequest& request)
+{
+    const QString& fileName = request.fileName;
+    QByteArray start;
+    {
+        QFile file(fileName);
+        openForReading(file);
+        start = file.read(SignatureBytes);
+    }
+    if (start.isEmpty())
+        throw AppError(QStringLiteral("The file \"%1\" is empty.").arg(fileName));
+    if (start.startsWith("\xFF\xD8"))
+        return readJpegFile(request, pictureLimits(),
+                            [&](QSize size) { checkNotEmpty(fileName, size); });
+    if (start.startsWith("BM"))
+        return readBmpFile(request);
+    if (const QtFormat* format = qtFormatOf(start))
+        return readQtFile(request, *format);
+    throw AppError(QStringLiteral("The file \"%1\" is not a picture that can be read. "
+                                  "Pictures can be %2.")
+                       .arg(fileName, formatNames().join(QStringLiteral(", "))));
+}
+
+QList<PictureFormat> readablePictureFormats()
+{
+    QList<PictureFormat> formats;
+    const auto add = [&](const QtFormat& f) {
+        formats.append(
+            {QLatin1String(f.name), QString::fromLatin1(f.patterns).split(QLatin1Char(' '))});
+    };
+    add(JpegFormat);
+    add(BmpFormat);
+    for (const QtFormat& f : QtFormats)
+        if (qtReads(f))
+            add(f);
+    return formats;
+}
+
+QString readablePictureFilter()
+{
+    QStringList all;
+    QStringList entries;
+    for (const PictureFormat& f : readablePictureFormats()) {
+        const QString patterns = f.patterns.join(QLatin1Char(';'));
+        entries << QStringLiteral("%1 (%2)|%2").arg(f.name, patterns);
+        all << patterns;
+    }
+    entries.prepend(QStringLiteral("All pictures (%1)|%1").arg(all.join(QLatin1Char(';'))));
+    return entries.join(QLatin1Char('|'));
+}
+
 void LoadPictureFile(const QString& fileName, QImage& target)
 {
     // Decoded into a new image first, so a failure leaves the target as it was.
-    QImage picture = namesJpeg(fileName)
-                         ? readJpegFile(fileName,
-                                        [&](QSize size) {
-                                            checkPictureSize(fileName, size.width(), size.height());
-                                        })
-                         : readBmpFile(fileName);
-    target = std::move(picture);
+    target = readPicture(PictureRequest(fileName)).image;
 }

@@ -1,11 +1,40 @@
 #pragma once
-#include <QImage>
-#include <QString>
+// Reading the pictures the user chooses, for the corner, the front and the dialogs' previews.
+// A file is read by what it holds, not by its name: JPEG through libjpeg-turbo, BMP and the
+// other formats of readablePictureFormats() through Qt's image readers. Every reader keeps to
+// the same limits: a memory budget for one picture, judged from its header before any large
+// allocation, and a bound on the decoder's work. Safe to call from a worker thread: nothing here
+// touches the user interface.
+#include "gfx/Picture.h"
 
-// Reads a picture file into `target`: a name containing ".jp" or ".JP" anywhere (folders
-// included, case as written) is decoded as JPEG, at full size in 24-bit colour or 8-bit grey;
-// any other as BMP, keeping its stored size and colour depth. Refused: a picture with no
-// pixels; one over 30000 pixels a side or 100 million pixels in all, judged from its header
-// before any pixel memory is taken; a file cut short; a file of the other format. On failure
-// an AppError is raised and `target` keeps its former contents.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Reads the request's file. Raises an AppError with a clear text when the file cannot be opened
+// (a folder, a pipe or a device is refused at once, without waiting on it), is none of the
+// readable formats, is damaged, would need more than MaxPictureMemoryMb or more than
+// MaxPictureWork; PictureCancelled when the request's progress asks to cancel.
+Picture readPicture(const PictureRequest& request);
+
+// The memory one picture may take while it is read: the decoder's own buffers and the pixels.
+constexpr qint64 MaxPictureMemoryMb = 400;
+// The decoder's work bound, in blocks (see PictureProgress::work): about a second of decoding
+// here. Real photographs stay far below it (a 200-megapixel one needs under 10 million); only
+// pathological files reach it.
+constexpr qint64 MaxPictureWork = 80'000'000;
+
+// The formats readPicture reads, for the open dialogs' filters: a name ("JPEG") and the file
+// name patterns, lower case ("*.jpg"). Dialogs should match patterns without regard to case.
+struct PictureFormat {
+    QString name;
+    QStringList patterns;
+};
+QList<PictureFormat> readablePictureFormats();
+// The same as a dialog filter: "All pictures (*.jpg;*.jpeg;...)|*.jpg;*.jpeg;...|JPEG (*.jpg;
+// *.jpeg...)|*.jpg;*.jpeg..." with one entry a format after the first one for all of them.
+QString readablePictureFilter();
+
+// Reads a picture file at its full size into `target` (readPicture with an empty draw box): on
+// failure an AppError is raised and `target` keeps its former contents.
 void LoadPictureFile(const QString& fileName, QImage& target);

@@ -1,8 +1,13 @@
 #include "AppError.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 void raiseCannotOpen(const QString& fileName, const QString& reason)
 {
@@ -33,9 +38,24 @@ void writeWholeFile(const QString& fileName, QByteArrayView bytes)
 
 void openForReading(QFile& file)
 {
-    // Qt's own reason for a folder reads "file to open is a directory".
-    if (QFileInfo(file.fileName()).isDir())
-        raiseCannotOpen(file.fileName(), QStringLiteral("It is a folder, not a file."));
-    if (!file.open(QIODevice::ReadOnly))
-        raiseCannotOpen(file.fileName(), file.errorString());
+    const QString name = file.fileName();
+    // Opened without waiting: opening a named pipe would otherwise block until a writer comes.
+    // What it is, is then asked of the opened file itself, not of its name, which may since
+    // name another.
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        raiseCannotOpen(name, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        // Qt's own reason for a folder reads "file to open is a directory".
+        raiseCannotOpen(name, folder ? QStringLiteral("It is a folder, not a file.")
+                                     : QStringLiteral("It is not a file but a device or a pipe."));
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        raiseCannotOpen(name, file.errorString());
+    }
 }

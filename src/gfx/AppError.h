@@ -26,5 +26,6 @@ private:
 // the file of that name as it was.
 void writeWholeFile(const QString& fileName, QByteArrayView bytes);
 
-// Opens `file` for reading, or raises "Cannot open file "%s". %s" (a folder is refused too).
+// Opens `file` for reading, or raises "Cannot open file "%s". %s". Only a regular file is
+// opened: a folder, a pipe or a device is refused at once, never waited on.
 void openForReading(QFile& file);

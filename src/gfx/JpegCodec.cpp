@@ -1,6 +1,7 @@
 #include "JpegCodec.h"
 
 #include "AppError.h"
+#include "Picture.h"
 
 #include <QFile>
 
@@ -24,12 +25,18 @@ namespace
 {
 
 constexpr std::size_t InputBufferSize = 64 * 1024;
-// A progressive file may split its data into many scans, each of which makes the decoder walk
-// the whole picture again; a hostile file with thousands of tiny scans would keep the program
-// busy for minutes. Real pictures use around ten.
-constexpr int MaxScans = 1000;
-// Set as the failure code when the scan limit stops the decoder.
-constexpr int TooManyScans = -1;
+// Set as the failure code when the work bound stops the decoder, or a cancel.
+constexpr int TooMuchWork = -1;
+constexpr int Cancelled = -2;
+// What starting a scan costs, in blocks: reading its header and tables, setting up its pass.
+// Thousands of scans over a tiny picture are work too.
+constexpr qint64 ScanWork = 256;
+// Room for the decoder's row buffers (coefficient rows, upsampling, colour conversion), in
+// bytes for each pixel of a row and each of the rows a group of block rows holds.
+constexpr qint64 RowBufferBytes = 4 * 4;
+constexpr int BlockBytes = sizeof(JBLOCK);
+constexpr int App1Marker = JPEG_APP0 + 1;
+constexpr int MaxMarkerLength = 0xFFFF;
 // Pictures from this size up get their pixel memory in huge pages.
 constexpr std::size_t HugePageSize = 2 * 1024 * 1024;
 
@@ -51,18 +58,36 @@ struct ErrorManager {
     failWithCode(cinfo, cinfo->err->msg_code);
 }
 
-// Warnings (level < 0) fail too: libjpeg only warns about a file that ends early and would
-// hand back a picture whose lower part is grey. Trace messages (level >= 0) are ignored.
-void onMessage(j_common_ptr cinfo, int level)
+// libjpeg only warns where it had to invent pixels: a file cut short, entropy data it could not
+// decode and skipped or resynchronised over. Those fail like errors. The warnings that lose no
+// pixel, common in camera and webcam files, are let through:
+// - JWRN_EXTRANEOUS_DATA: stray bytes between the end of a segment and the next marker;
+// - JWRN_JFIF_MAJOR: a JFIF marker of a later version, whose fields are not used;
+// - JWRN_ADOBE_XFORM: an unknown colour transform code in an Adobe marker; the decoder takes the
+//   file's colours as YCbCr, as every other reader does;
+// - JWRN_NOT_SEQUENTIAL: a sequential file whose scan header carries spectral-selection fields;
+//   they mean nothing for it and are ignored;
+// - JWRN_BOGUS_ICC: a damaged colour profile, which the decoder does not use.
+// Every other warning fails, the unknown ones too.
+bool losesNoPixel(int code)
 {
-    if (level < 0)
-        failWithCode(cinfo, cinfo->err->msg_code);
+    switch (code) {
+    case JWRN_EXTRANEOUS_DATA:
+    case JWRN_JFIF_MAJOR:
+    case JWRN_ADOBE_XFORM:
+    case JWRN_NOT_SEQUENTIAL:
+    case JWRN_BOGUS_ICC:
+        return true;
+    default:
+        return false;
+    }
 }
 
-void onProgress(j_common_ptr cinfo)
+// Trace messages (level >= 0) are ignored.
+void onMessage(j_common_ptr cinfo, int level)
 {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > MaxScans)
-        failWithCode(cinfo, TooManyScans);
+    if (level < 0 && !losesNoPixel(cinfo->err->msg_code))
+        failWithCode(cinfo, cinfo->err->msg_code);
 }
 
 void installErrorManager(ErrorManager& err)
@@ -125,8 +150,83 @@ struct Decoder {
     ErrorManager err{};
     jpeg_progress_mgr progress{};
     FileSource source{};
+    // The work bound and the progress shared with the waiting thread.
+    PictureProgress* shared = nullptr;
+    qint64 workLimit = 0;
+    qint64 work = 0;
+    // While jpeg_start_decompress reads the scans of a multi-scan file; the rows of the output
+    // pass were counted before it started.
+    bool readingScans = false;
+    int lastScan = 0;
+    // The first APP1 marker holding EXIF data.
+    int exifLength = 0;
+    JOCTET exif[MaxMarkerLength];
     ~Decoder() { jpeg_destroy_decompress(&cinfo); }
 };
+
+Decoder& decoderOf(j_common_ptr cinfo)
+{
+    return *static_cast<Decoder*>(cinfo->client_data);
+}
+
+void publishWork(Decoder& d)
+{
+    if (d.shared)
+        d.shared->work.store(d.work, std::memory_order_relaxed);
+}
+
+// Called before each step of the decoder: one row of blocks of a scan while the scans of a
+// multi-scan file are read, one output row otherwise.
+void onProgress(j_common_ptr common)
+{
+    Decoder& d = decoderOf(common);
+    if (d.shared && d.shared->cancel.load(std::memory_order_relaxed))
+        failWithCode(common, Cancelled);
+    if (!d.readingScans)
+        return;
+    const jpeg_decompress_struct& cinfo = d.cinfo;
+    if (cinfo.input_scan_number != d.lastScan) {
+        d.lastScan = cinfo.input_scan_number;
+        d.work += ScanWork;
+    }
+    for (int i = 0; i < cinfo.comps_in_scan; ++i)
+        d.work +=
+            qint64(cinfo.cur_comp_info[i]->width_in_blocks) * cinfo.cur_comp_info[i]->v_samp_factor;
+    publishWork(d);
+    if (d.workLimit > 0 && d.work > d.workLimit)
+        failWithCode(common, TooMuchWork);
+}
+
+int nextMarkerByte(j_decompress_ptr cinfo)
+{
+    jpeg_source_mgr* src = cinfo->src;
+    if (src->bytes_in_buffer == 0)
+        src->fill_input_buffer(cinfo); // ours never suspends: it fills or fails
+    --src->bytes_in_buffer;
+    return *src->next_input_byte++;
+}
+
+// Keeps the first APP1 marker that holds EXIF data, skips the others: only the orientation is
+// wanted, and a file of many markers must not fill memory with them.
+boolean readApp1(j_decompress_ptr cinfo)
+{
+    Decoder& d = decoderOf(reinterpret_cast<j_common_ptr>(cinfo));
+    int length = nextMarkerByte(cinfo) << 8;
+    length += nextMarkerByte(cinfo);
+    length -= 2;
+    if (length <= 0)
+        return TRUE;
+    if (d.exifLength > 0) {
+        cinfo->src->skip_input_data(cinfo, length);
+        return TRUE;
+    }
+    for (int i = 0; i < length; ++i)
+        d.exif[i] = JOCTET(nextMarkerByte(cinfo));
+    // Others (XMP, for one) share the marker.
+    if (QByteArrayView(d.exif, length).startsWith(QByteArrayView("Exif\0", 5)))
+        d.exifLength = length;
+    return TRUE;
+}
 
 struct Encoder {
     jpeg_compress_struct cinfo{};
@@ -149,6 +249,7 @@ int openDecoder(Decoder& d, QFile* file)
     if (setjmp(d.err.jump))
         return d.err.code;
     jpeg_create_decompress(&d.cinfo);
+    d.cinfo.client_data = &d;
     d.progress.progress_monitor = onProgress;
     d.cinfo.progress = &d.progress;
     d.source.file = file;
@@ -158,6 +259,7 @@ int openDecoder(Decoder& d, QFile* file)
     d.source.pub.resync_to_restart = jpeg_resync_to_restart;
     d.source.pub.term_source = termSource;
     d.cinfo.src = &d.source.pub;
+    jpeg_set_marker_processor(&d.cinfo, App1Marker, readApp1);
     return 0;
 }
 
@@ -169,7 +271,8 @@ int readHeader(Decoder& d)
     return 0;
 }
 
-int startDecoding(Decoder& d)
+// Chooses the output colours and the reduction, 1/8 to 8/8, and works out the output size.
+int prepareOutput(Decoder& d, int scaleEighths)
 {
     if (setjmp(d.err.jump))
         return d.err.code;
@@ -185,7 +288,19 @@ int startDecoding(Decoder& d)
         d.cinfo.out_color_space = JCS_RGB; // libjpeg refuses what it cannot turn into RGB
         break;
     }
+    d.cinfo.scale_num = unsigned(scaleEighths);
+    d.cinfo.scale_denom = 8;
+    jpeg_calc_output_dimensions(&d.cinfo);
+    return 0;
+}
+
+int startDecoding(Decoder& d)
+{
+    if (setjmp(d.err.jump))
+        return d.err.code;
+    d.readingScans = jpeg_has_multiple_scans(&d.cinfo);
     jpeg_start_decompress(&d.cinfo);
+    d.readingScans = false;
     return 0;
 }
 
@@ -260,39 +375,133 @@ QImage newPicture(int width, int height, QImage::Format format)
         [](void* p) { std::free(p); }, data);
 }
 
-[[noreturn]] void raiseJpegError(int code, const QString& fileName)
+QSize headerSize(const Decoder& d)
 {
-    if (code == TooManyScans)
-        throw AppError(QStringLiteral("The JPEG file \"%1\" has more than %2 scans and is not "
-                                      "read.")
-                           .arg(fileName)
-                           .arg(MaxScans));
+    return QSize(int(d.cinfo.image_width), int(d.cinfo.image_height));
+}
+
+[[noreturn]] void raiseJpegError(int code)
+{
     throw AppError(QStringLiteral("JPEG error #%1").arg(code));
+}
+
+[[noreturn]] void raiseReadError(const Decoder& d, int code, const QString& fileName, QSize upright)
+{
+    if (code == Cancelled)
+        throw PictureCancelled(fileName);
+    if (code == TooMuchWork)
+        throw AppError(QStringLiteral("The JPEG file \"%1\" is not read: decoding its %2 x %3 "
+                                      "pixels takes too long (it was stopped in scan %4).")
+                           .arg(fileName)
+                           .arg(upright.width())
+                           .arg(upright.height())
+                           .arg(d.cinfo.input_scan_number));
+    raiseJpegError(code);
+}
+
+// The blocks of all components: what one pass over the picture decodes.
+qint64 blocksOf(const jpeg_decompress_struct& cinfo, int components)
+{
+    qint64 blocks = 0;
+    for (int c = 0; c < components; ++c)
+        blocks += qint64(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks;
+    return blocks;
+}
+
+// The memory the decoder takes beside the pixels: the whole picture's coefficients where the
+// file has several scans, the rows it works on in any case.
+qint64 decoderBytes(const jpeg_decompress_struct& cinfo)
+{
+    qint64 bytes = qint64(cinfo.image_width) * cinfo.num_components * cinfo.max_v_samp_factor *
+                   DCTSIZE * RowBufferBytes;
+    if (jpeg_has_multiple_scans(const_cast<j_decompress_ptr>(&cinfo))) {
+        for (int c = 0; c < cinfo.num_components; ++c) {
+            const jpeg_component_info& comp = cinfo.comp_info[c];
+            const qint64 across = (comp.width_in_blocks + comp.h_samp_factor - 1) /
+                                  comp.h_samp_factor * comp.h_samp_factor;
+            const qint64 down = (comp.height_in_blocks + comp.v_samp_factor - 1) /
+                                comp.v_samp_factor * comp.v_samp_factor;
+            bytes += across * down * BlockBytes;
+        }
+    }
+    return bytes;
+}
+
+// The least reduction, in eighths, that still gives `needed` from `stored`.
+int scaleFor(QSize stored, QSize needed)
+{
+    for (int eighths = 1; eighths < 8; ++eighths) {
+        const qint64 w = (qint64(stored.width()) * eighths + 7) / 8;
+        const qint64 h = (qint64(stored.height()) * eighths + 7) / 8;
+        if (w >= needed.width() && h >= needed.height())
+            return eighths;
+    }
+    return 8;
 }
 
 } // namespace
 
-QImage readJpegFile(const QString& fileName, const PictureSizeCheck& checkSize)
+Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
+                     const PictureSizeCheck& checkSize)
 {
+    const QString& fileName = request.fileName;
     QFile file(fileName);
     openForReading(file);
 
     Decoder d;
+    d.shared = request.progress;
+    d.workLimit = limits.work;
     if (const int code = openDecoder(d, &file))
-        raiseJpegError(code, fileName);
+        raiseJpegError(code);
     if (const int code = readHeader(d)) {
         // libjpeg refuses a frame of width or height 0 once it has read it: let the caller
         // say so plainly.
         if (code == JERR_EMPTY_IMAGE && checkSize)
-            checkSize(QSize(int(d.cinfo.image_width), int(d.cinfo.image_height)));
-        raiseJpegError(code, fileName);
+            checkSize(headerSize(d));
+        raiseReadError(d, code, fileName, headerSize(d));
     }
+    // The markers before the first scan are read: the EXIF data is known.
+    const int orientation =
+        d.exifLength > 0 ? exifOrientation(QByteArrayView(d.exif, d.exifLength)) : 1;
+    const QSize stored = headerSize(d);
+    const QSize upright = orientedSize(stored, orientation);
     if (checkSize)
-        checkSize(QSize(int(d.cinfo.image_width), int(d.cinfo.image_height)));
-    if (const int code = startDecoding(d))
-        raiseJpegError(code, fileName);
+        checkSize(upright);
 
+    // Every block of a Huffman-coded scan takes at least one bit, and the first scan of a
+    // progressive file holds at least the first component's: a file shorter than that is cut
+    // short, whatever its header says. Arithmetic coding can go below a bit.
+    const bool multiScan = jpeg_has_multiple_scans(&d.cinfo);
+    const qint64 blocks = blocksOf(d.cinfo, d.cinfo.num_components);
+    if (!d.cinfo.arith_code && file.size() * 8 < (multiScan ? blocksOf(d.cinfo, 1) : blocks))
+        raiseJpegError(JWRN_JPEG_EOF);
+    // The output pass goes over every block once, as does the one scan of a sequential file.
+    if (limits.work > 0 && blocks > limits.work)
+        raisePictureTooSlow(fileName, upright);
+    d.work = blocks;
+    publishWork(d);
+
+    const QSize needed = sizeNeededFor(stored, orientedSize(request.drawBox, orientation));
+    if (const int code = prepareOutput(d, scaleFor(stored, needed)))
+        raiseReadError(d, code, fileName, upright);
     const bool grey = d.cinfo.out_color_space == JCS_GRAYSCALE;
+    const qint64 pixelBytes =
+        (qint64(d.cinfo.output_width) * (grey ? 1 : 3) + 3) / 4 * 4 * d.cinfo.output_height;
+    // A turned picture is copied once.
+    const qint64 pictureBytes = orientation == 1 ? pixelBytes : 2 * pixelBytes;
+    const qint64 memory = pictureBytes + decoderBytes(d.cinfo);
+    if (limits.memoryBytes > 0) {
+        if (memory > limits.memoryBytes)
+            raisePictureTooLarge(fileName, upright, memory, limits.memoryBytes);
+        // libjpeg then refuses itself before taking more for its whole-picture buffers.
+        d.cinfo.mem->max_memory_to_use = long(limits.memoryBytes - pictureBytes);
+    }
+    if (const int code = startDecoding(d)) {
+        if (code == JERR_NO_BACKING_STORE)
+            raisePictureTooLarge(fileName, upright, memory, limits.memoryBytes);
+        raiseReadError(d, code, fileName, upright);
+    }
+
     QImage image = newPicture(int(d.cinfo.output_width), int(d.cinfo.output_height),
                               grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (image.isNull())
@@ -305,8 +514,11 @@ QImage readJpegFile(const QString& fileName, const PictureSizeCheck& checkSize)
         cmykRow.resize(std::size_t(d.cinfo.output_width) * 4);
     if (const int code = readRows(d, image.bits(), image.bytesPerLine(),
                                   cmykRow.empty() ? nullptr : cmykRow.data()))
-        raiseJpegError(code, fileName);
-    return image;
+        raiseReadError(d, code, fileName, upright);
+    publishWork(d);
+    if (orientation != 1)
+        image = orientedImage(image, orientation);
+    return Picture{image, upright, orientation};
 }
 
 void writeJpegFile(const QImage& image, const QString& fileName, int quality)
@@ -314,7 +526,7 @@ void writeJpegFile(const QImage& image, const QString& fileName, int quality)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Encoder e;
     if (const int code = encode(e, rgb, quality))
-        raiseJpegError(code, fileName);
+        raiseJpegError(code);
     writeWholeFile(
         fileName, QByteArrayView(reinterpret_cast<const char*>(e.output), qsizetype(e.outputSize)));
 }

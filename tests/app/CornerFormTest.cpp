@@ -160,11 +160,12 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
 
 TEST_F(CornerForm, FailedFirstLoadLeavesNoPictureChosen)
 {
-    const QString notJpeg = dir.filePath(QStringLiteral("photo.jpg"));
-    writeFile(notJpeg, makeBmp(8, 8, 24));
-    dialogs.openAnswers.push_back(notJpeg);
+    const QString cut = dir.filePath(QStringLiteral("photo.jpg"));
+    const QByteArray jpeg = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
+    writeFile(cut, jpeg.left(jpeg.size() / 2));
+    dialogs.openAnswers.push_back(cut);
     pressContinue();
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("JPEG error #53")});
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("JPEG error #120")});
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_EQ(form->CornerImage.size(), QSize(300, 300));
     EXPECT_EQ(preview(60, 60), Cream);

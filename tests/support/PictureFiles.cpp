@@ -232,6 +232,137 @@ QByteArray makeJpegWithScans(int scans)
     return e.finish();
 }
 
+namespace
+{
+
+// Writes entropy-coded data: bits from the top, a 0 byte stuffed after each 0xFF, the last byte
+// padded with ones.
+class BitWriter
+{
+public:
+    void put(quint32 bits, int count)
+    {
+        for (int i = count - 1; i >= 0; --i) {
+            byte_ = (byte_ << 1) | ((bits >> i) & 1);
+            if (++filled_ == 8)
+                flush();
+        }
+    }
+    QByteArray finish()
+    {
+        while (filled_ != 0)
+            put(1, 1);
+        return out_;
+    }
+
+private:
+    void flush()
+    {
+        out_ += char(byte_);
+        if (byte_ == 0xFF)
+            out_ += '\0';
+        byte_ = 0;
+        filled_ = 0;
+    }
+    QByteArray out_;
+    quint32 byte_ = 0;
+    int filled_ = 0;
+};
+
+QByteArray segment(int marker, const QByteArray& body)
+{
+    QByteArray s(4, '\0');
+    s[0] = char(0xFF);
+    s[1] = char(marker);
+    qToBigEndian(quint16(body.size() + 2), s.data() + 2);
+    return s + body;
+}
+
+QByteArray scanHeader(int ss, int se, int ah, int al)
+{
+    return segment(0xDA, QByteArray("\x01\x01\x00", 3) + char(ss) + char(se) + char(ah << 4 | al));
+}
+
+} // namespace
+
+QByteArray makeScanHeavyJpeg(int width, int height, int scans)
+{
+    constexpr int LowestBit = 13; // the lowest precision 8-bit samples allow
+    constexpr int MaxRun = 32767; // the longest run of empty blocks one code gives
+    const qint64 blocks = qint64((width + 7) / 8) * ((height + 7) / 8);
+    QByteArray jpeg("\xFF\xD8", 2);
+    jpeg += segment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
+    QByteArray frame("\x08\0\0\0\0\x01\x01\x11\x00", 9);
+    qToBigEndian(quint16(height), frame.data() + 1);
+    qToBigEndian(quint16(width), frame.data() + 3);
+    jpeg += segment(0xC2, frame);
+    // DC: one code of one bit, "difference 0". AC: the 15 end-of-band run lengths EOB0 to
+    // EOB14, four bits each, code r for EOBr.
+    QByteArray dc(17, '\0');
+    dc[1] = 1;
+    jpeg += segment(0xC4, dc + QByteArray(1, '\0'));
+    QByteArray ac(17, '\0');
+    ac[0] = 0x10;
+    ac[4] = 15;
+    for (int r = 0; r <= 14; ++r)
+        ac += char(r << 4);
+    jpeg += segment(0xC4, ac);
+
+    jpeg += scanHeader(0, 0, 0, 0);
+    BitWriter dcData;
+    for (qint64 b = 0; b < blocks; ++b)
+        dcData.put(0, 1);
+    jpeg += dcData.finish();
+    int written = 1;
+    for (int k = 1; k < 64 && written < scans; ++k)
+        for (int ah = 0; ah <= LowestBit && written < scans; ++ah, ++written) {
+            jpeg += ah == 0 ? scanHeader(k, k, 0, LowestBit)
+                            : scanHeader(k, k, LowestBit - ah + 1, LowestBit - ah);
+            BitWriter data;
+            for (qint64 left = blocks; left > 0;) {
+                const int run = int(qMin<qint64>(left, MaxRun));
+                int r = 0;
+                while ((2 << r) <= run)
+                    ++r;
+                data.put(quint32(r), 4);
+                data.put(quint32(run - (1 << r)), r);
+                left -= run;
+            }
+            jpeg += data.finish();
+        }
+    if (written < scans)
+        throw std::invalid_argument("makeScanHeavyJpeg: too many scans asked for");
+    return jpeg + QByteArray("\xFF\xD9", 2);
+}
+
+QByteArray withExifOrientation(const QByteArray& jpeg, int orientation, bool bigEndian)
+{
+    // TIFF header, one directory of one entry: tag 0x0112, type SHORT, count 1, the value.
+    QByteArray tiff(8 + 2 + 12 + 4, '\0');
+    char* p = tiff.data();
+    const auto put16 = [&](int at, quint16 v) {
+        bigEndian ? qToBigEndian(v, p + at) : qToLittleEndian(v, p + at);
+    };
+    const auto put32 = [&](int at, quint32 v) {
+        bigEndian ? qToBigEndian(v, p + at) : qToLittleEndian(v, p + at);
+    };
+    tiff[0] = tiff[1] = bigEndian ? 'M' : 'I';
+    put16(2, 42);
+    put32(4, 8);
+    put16(8, 1);
+    put16(10, 0x0112);
+    put16(12, 3);
+    put32(14, 1);
+    put16(18, quint16(orientation));
+    return withBytesInserted(jpeg, segment(0xE1, QByteArray("Exif\0\0", 6) + tiff));
+}
+
+QByteArray withBytesInserted(const QByteArray& jpeg, const QByteArray& bytes, int fromEnd)
+{
+    QByteArray out = jpeg;
+    return out.insert(fromEnd > 0 ? jpeg.size() - fromEnd : 2, bytes);
+}
+
 QByteArray withJpegSize(QByteArray jpeg, int width, int height)
 {
     const int at = frameHeaderAt(jpeg);

@@ -22,6 +22,16 @@ enum class JpegKind { Colour, Grey, AdobeCmyk };
 QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90);
 // A small colour progressive JPEG split into more than `scans` scans.
 QByteArray makeJpegWithScans(int scans);
+// A valid grey progressive JPEG of `width` x `height` flat grey pixels in `scans` scans (at most
+// 883: the DC, then each AC coefficient at low precision and refined bit by bit), each scan
+// going over every block in a few bytes: little file, much decoding work.
+QByteArray makeScanHeavyJpeg(int width, int height, int scans);
+// The JPEG with an EXIF marker giving `orientation` put after its start, in Motorola or Intel
+// byte order.
+QByteArray withExifOrientation(const QByteArray& jpeg, int orientation, bool bigEndian = true);
+// The JPEG with `segment` (a marker and its contents, or any bytes) put before its first marker
+// after the start, or `at` bytes from its end when `at` > 0.
+QByteArray withBytesInserted(const QByteArray& jpeg, const QByteArray& segment, int fromEnd = 0);
 // The JPEG with the frame header's width and height replaced.
 QByteArray withJpegSize(QByteArray jpeg, int width, int height);
 
