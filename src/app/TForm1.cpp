@@ -187,6 +187,8 @@ void TForm1::connectHandlers()
     on(ui.ExitAboutButton, &QPushButton::clicked, &TForm1::ExitAboutButtonClick);
     on(ui.ExitItem, &QAction::triggered, &TForm1::ExitItemClick);
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this] {
+        // Print prints fronts exactly when the front page shows, whoever selected the page.
+        showPrintHint();
         if (!programmaticPage_)
             guard([this] { PageControl1Change(ui.PageControl1); });
     });
@@ -336,19 +338,28 @@ void TForm1::PageControl1Change(QObject* Sender)
 {
     QWidget* page = ui.PageControl1->currentWidget();
     if (page == ui.StandardTabSheet) {
-        setTabShown(ui.PageControl1, ui.TextTabSheet, true);
-        setTabShown(ui.PageControl2, ui.TextSetupTabSheet, true);
+        showBackTabs();
         DrawPostCardBack(Sender, 1, 0, 0);
-        ui.PrintButton->setProperty("hint", PrintBacksHint);
-        ui.PrintButton->setAccessibleDescription(PrintBacksHint);
     } else if (page == ui.FrontTabSheet) {
         FrontImageRefresh(Sender);
         selectPage(ui.PageControl2, ui.PrintControlTabSheet);
         setTabShown(ui.PageControl1, ui.TextTabSheet, false);
         setTabShown(ui.PageControl2, ui.TextSetupTabSheet, false);
-        ui.PrintButton->setProperty("hint", PrintFrontsHint);
-        ui.PrintButton->setAccessibleDescription(PrintFrontsHint);
     }
+}
+
+void TForm1::showBackTabs()
+{
+    setTabShown(ui.PageControl1, ui.TextTabSheet, true);
+    setTabShown(ui.PageControl2, ui.TextSetupTabSheet, true);
+}
+
+void TForm1::showPrintHint()
+{
+    const QString& hint =
+        ui.PageControl1->currentWidget() == ui.FrontTabSheet ? PrintFrontsHint : PrintBacksHint;
+    ui.PrintButton->setProperty("hint", hint);
+    ui.PrintButton->setAccessibleDescription(hint);
 }
 
 void TForm1::PageControl2Change(QObject* Sender)

@@ -77,6 +77,10 @@ public:
     void selectPage(QTabWidget* tabs, QWidget* page);
     void setTabShown(QTabWidget* tabs, QWidget* page, bool shown);
     bool tabShown(QTabWidget* tabs, QWidget* page) const;
+    // Back mode: the Text/Image and Text Setup tabs shown.
+    void showBackTabs();
+    // The Print button's hint names what Print would print from the page now shown.
+    void showPrintHint();
     // Runs a handler; an error ends it and is shown in the error box.
     void guard(const std::function<void()>& handler);
     // A temporary page bitmap's path in WorkFolder, which is made again first if it has gone

@@ -82,7 +82,10 @@ void TForm1::PrintButtonClick(QObject* Sender)
         FrontPagePrint();
         return;
     }
+    // Printing backs shows the back, also from the About page after a visit to the front: the
+    // window is in back mode afterwards, so the Text/Image page it ends on has its tab.
     selectPage(ui.PageControl1, ui.StandardTabSheet);
+    showBackTabs();
     Page1(Sender);
     selectPage(ui.PageControl1, ui.TextTabSheet);
 }

@@ -2,6 +2,7 @@
 
 #include "gfx/AppError.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cups/cups.h>
 
 namespace
@@ -18,6 +20,8 @@ namespace
 // higher figure would only make the marks thinner.
 constexpr int DeviceDpi = 600;
 constexpr int ServiceTimeoutMs = 5000;
+// The end of a PDF file that holds its trailer: "startxref", the offset, "%%EOF".
+constexpr qint64 PdfTailBytes = 1024;
 
 QPageSize localPaper()
 {
@@ -75,7 +79,35 @@ void requireJobTaken(const QString& queue)
                            .arg(queue, QString::fromUtf8(cupsLastErrorString())));
 }
 
+QString nativePath(const QString& file)
+{
+    return QDir::toNativeSeparators(file);
+}
+
 } // namespace
+
+bool isCompletePdf(QIODevice& pdf)
+{
+    const qint64 size = pdf.size();
+    if (!pdf.seek(0) || pdf.read(5) != "%PDF-")
+        return false;
+    const qint64 tailAt = std::max<qint64>(0, size - PdfTailBytes);
+    if (!pdf.seek(tailAt))
+        return false;
+    const QByteArray tail = pdf.read(PdfTailBytes).trimmed();
+    if (!tail.endsWith("%%EOF"))
+        return false;
+    const qsizetype startxref = tail.lastIndexOf("startxref");
+    if (startxref < 0 || tail.lastIndexOf("trailer", startxref) < 0)
+        return false;
+    const QByteArray offsetText =
+        tail.mid(startxref + 9, tail.size() - 5 - startxref - 9).trimmed();
+    bool number = false;
+    const qint64 xref = offsetText.toLongLong(&number);
+    if (!number || xref <= 0 || xref >= tailAt + startxref)
+        return false;
+    return pdf.seek(xref) && pdf.read(4) == "xref";
+}
 
 QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfFolder)
     : QtPrinterDevice(printerName, pdfFolder, true)
@@ -218,19 +250,41 @@ void QtPrinterDevice::beginDoc(const QString& title)
 {
     abortDoc();
     printer_->setDocName(title);
-    if (savesPdfFiles_) {
-        pdfFileName_ = newPdfFileName();
-        printer_->setOutputFileName(pdfFileName_);
-    }
-    if (printer_->outputFormat() == QPrinter::NativeFormat)
-        requireQueueAcceptingJobs(printer_->printerName());
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(printer_.get())) {
-        if (printer_->outputFormat() == QPrinter::PdfFormat)
-            throw AppError(QStringLiteral("The PDF file \"%1\" could not be written.")
-                               .arg(QDir::toNativeSeparators(printer_->outputFileName())));
-        throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
-                           .arg(printer_->printerName()));
+    if (writesPdf()) {
+        if (savesPdfFiles_) {
+            // The printer carries the name too: the set-up dialog tells ours from the user's.
+            pdfFileName_ = newPdfFileName();
+            printer_->setOutputFileName(pdfFileName_);
+        } else {
+            pdfFileName_ = printer_->outputFileName();
+        }
+        if (pdfFileName_.isEmpty())
+            throw AppError(QStringLiteral("No file is named for the PDF output, so nothing was "
+                                          "printed. Name one with Printer Setup."));
+        // The folder is tried now, so that a page is not made for a file that cannot be.
+        const QFileInfo target(pdfFileName_);
+        if (!target.absoluteDir().exists() || target.isDir())
+            throw AppError(QStringLiteral("The PDF file \"%1\" could not be written: its folder "
+                                          "does not exist.")
+                               .arg(nativePath(pdfFileName_)));
+        pdfBytes_ = std::make_unique<QBuffer>();
+        pdfBytes_->open(QIODevice::WriteOnly);
+        pdfWriter_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
+        pdfWriter_->setCreator(printer_->creator());
+        pdfWriter_->setTitle(title);
+        pdfWriter_->setResolution(printer_->resolution());
+        pdfWriter_->setPageLayout(printer_->pageLayout());
+        if (!painter->begin(pdfWriter_.get())) {
+            abortDoc();
+            throw AppError(QStringLiteral("The PDF file \"%1\" could not be started.")
+                               .arg(nativePath(pdfFileName_)));
+        }
+    } else {
+        requireQueueAcceptingJobs(printer_->printerName());
+        if (!painter->begin(printer_.get()))
+            throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
+                               .arg(printer_->printerName()));
     }
     // Qt's PDF output keeps the last document's transform for a new painter that does not set
     // one: a portrait page after a turned one would come out turned.
@@ -253,34 +307,91 @@ QString QtPrinterDevice::endDoc()
 {
     if (!painter_)
         return {};
-    const bool ok = painter_->end();
-    painter_.reset();
-    if (!ok)
-        throw AppError(QStringLiteral("The page could not be sent to the printer \"%1\".")
-                           .arg(printer_->printerName()));
-    if (printer_->outputFormat() == QPrinter::NativeFormat)
+    if (pdfWriter_) {
+        painter_->end();
+        painter_.reset();
+        savePdf();
+    } else {
+        const bool ok = painter_->end();
+        painter_.reset();
+        if (!ok)
+            throw AppError(QStringLiteral("The page could not be sent to the printer \"%1\".")
+                               .arg(printer_->printerName()));
         requireJobTaken(printer_->printerName());
-    if (!savesPdfFiles_)
         return {};
+    }
     lastPdfFile_ = pdfFileName_;
-    QString note = QStringLiteral("No printer is installed, so the page was saved as the PDF "
-                                  "file \"%1\".")
-                       .arg(QDir::toNativeSeparators(lastPdfFile_));
+    QString note =
+        savesPdfFiles_
+            ? QStringLiteral("No printer is installed, so the page was saved as the PDF file "
+                             "\"%1\".")
+            : QStringLiteral("The page was saved as the PDF file \"%1\".");
+    note = note.arg(nativePath(lastPdfFile_));
     if (printer_->copyCount() > 1)
         note += QStringLiteral(" Print %1 copies of it.").arg(printer_->copyCount());
     return note;
 }
 
+void QtPrinterDevice::savePdf()
+{
+    const QByteArray bytes = pdfBytes_->data();
+    pdfWriter_.reset();
+    pdfBytes_.reset();
+    const QString shown = nativePath(pdfFileName_);
+    const QString nothingPrinted = savesPdfFiles_
+                                       ? QStringLiteral("No printer is installed and the page "
+                                                        "could not be saved, so nothing was "
+                                                        "printed. ")
+                                       : QStringLiteral("The page could not be saved as the PDF "
+                                                        "file, so nothing was printed. ");
+    QBuffer made;
+    made.setData(bytes);
+    made.open(QIODevice::ReadOnly);
+    if (!isCompletePdf(made))
+        throw AppError(nothingPrinted +
+                       QStringLiteral("The PDF output for \"%1\" came out incomplete.").arg(shown));
+    try {
+        // Written whole or not at all: a file of that name stays as it was on failure.
+        writeWholeFile(pdfFileName_, bytes);
+    } catch (const AppError& e) {
+        throw AppError(nothingPrinted + e.text());
+    }
+    // Read back: what the user is told is saved must be there, all of it.
+    QFile written(pdfFileName_);
+    const bool whole = written.open(QIODevice::ReadOnly) && written.size() == bytes.size() &&
+                       isCompletePdf(written);
+    const qint64 found = written.size();
+    written.close();
+    if (!whole) {
+        QFile::remove(pdfFileName_);
+        throw AppError(nothingPrinted +
+                       QStringLiteral("The PDF file \"%1\" held %2 of its %3 bytes when read "
+                                      "back, so it was removed.")
+                           .arg(shown)
+                           .arg(found)
+                           .arg(bytes.size()));
+    }
+}
+
 void QtPrinterDevice::abortDoc()
 {
-    if (!painter_)
+    if (!painter_) {
+        pdfWriter_.reset();
+        pdfBytes_.reset();
         return;
-    // Qt cannot take back a page once painting began: close it, and drop it where it is a file.
+    }
+    if (pdfWriter_) {
+        // The page was only in memory: nothing is written.
+        painter_->end();
+        painter_.reset();
+        pdfWriter_.reset();
+        pdfBytes_.reset();
+        return;
+    }
+    // Qt cannot take back a page once painting began: close it.
     printer_->abort();
     painter_->end();
     painter_.reset();
-    if (savesPdfFiles_)
-        QFile::remove(pdfFileName_);
 }
 
 void QtPrinterDevice::setPen(int width, TColor colour)

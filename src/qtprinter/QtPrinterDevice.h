@@ -1,15 +1,28 @@
 #pragma once
 // PrinterDevice on a QPrinter: a CUPS queue, or PDF files when no printer is installed.
 //
+// A PDF (no printer, or a file named in the set-up dialog) is made in memory by a new PDF
+// writer for each document, with the printer's page layout and resolution, and written only
+// once complete: Qt's PDF output on the long-lived printer would stay broken after one failed
+// write, and would leave a cut file behind as if saved.
+//
 // The figures are the queue's own: its default paper and its real unprintable margins, at 600
 // device pixels per inch. For landscape on a queue the printer is kept portrait and the page is
 // turned here (its top along the paper's left edge), so the turned margins are the ones that
 // hold; Qt would otherwise keep the portrait margins on a landscape page.
 #include "print/PrinterDevice.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <memory>
+
+class QIODevice;
+
+// True when `pdf` holds a whole PDF file: its header, and a trailer whose cross-reference offset
+// points at the cross-reference table, ending in "%%EOF". A file cut short fails.
+bool isCompletePdf(QIODevice& pdf);
 
 class QtPrinterDevice : public PrinterDevice
 {
@@ -46,7 +59,7 @@ public:
 
     // True while documents go to new PDF files because no printer is installed.
     bool savesPdfFiles() const { return savesPdfFiles_; }
-    // The file of the last document saved that way.
+    // The file of the last PDF document saved, in a file of our naming or the user's.
     QString lastPdfFile() const { return lastPdfFile_; }
 
 private:
@@ -60,13 +73,20 @@ private:
     void applyLayout();
     Figures figures() const;
     QString newPdfFileName() const;
+    bool writesPdf() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
+    // Writes the finished PDF document to pdfFileName_ and checks the file; raises on failure
+    // and leaves no file that is not whole.
+    void savePdf();
 
     std::unique_ptr<QPrinter> printer_;
+    // The current PDF document, while one is open.
+    std::unique_ptr<QBuffer> pdfBytes_;
+    std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
     bool savesPdfFiles_ = false;
     QString pdfFolder_;
-    QString pdfFileName_; // the file the next or current PDF document goes to
+    QString pdfFileName_; // the file the current PDF document goes to
     QString lastPdfFile_;
     QPen pen_;
     QPoint current_;

@@ -70,20 +70,23 @@ TEST_F(Shell, FrontModeHidesTheBackTabsUntilPostcardBackIsChosen)
     activate();
     userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
     pressContinue();
-    // After a visit to the front, Continue keeps the Text Setup tab hidden.
+    // After a visit to the front, Continue keeps the Text Setup tab hidden; Print on the
+    // Text/Image page prints backs, and its hint says so.
     EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.TextTabSheet);
     EXPECT_FALSE(form->tabShown(form->ui.PageControl2, form->ui.TextSetupTabSheet));
     EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
-              QStringLiteral("Will print the page of postcard fronts to selected printer."));
+              QStringLiteral("Will print the page of postcard backs to selected printer."));
 
     userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
     EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
     EXPECT_EQ(form->ui.PageControl2->currentWidget(), form->ui.PrintControlTabSheet);
-
-    userSelects(form->ui.PageControl1, form->ui.AboutTabSheet); // changes nothing
-    EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
     EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
               QStringLiteral("Will print the page of postcard fronts to selected printer."));
+
+    userSelects(form->ui.PageControl1, form->ui.AboutTabSheet); // the tabs stay as they are
+    EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard backs to selected printer."));
 
     userSelects(form->ui.PageControl1, form->ui.StandardTabSheet);
     EXPECT_TRUE(form->tabShown(form->ui.PageControl1, form->ui.TextTabSheet));
@@ -91,6 +94,29 @@ TEST_F(Shell, FrontModeHidesTheBackTabsUntilPostcardBackIsChosen)
     EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
               QStringLiteral("Will print the page of postcard backs to selected printer."));
     EXPECT_FALSE(form->tabShown(form->ui.PageControl1, form->ui.HiddenImagesTabSheet));
+}
+
+TEST_F(Shell, PrintingBacksFromTheAboutPageAfterTheFrontEndsOnAPageWithItsTab)
+{
+    activate();
+    pressContinue();
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    userSelects(form->ui.PageControl1, form->ui.AboutTabSheet);
+    printer.lines.clear();
+    const int before = printer.documentsBegun;
+    form->ui.PrintButton->click();
+    EXPECT_EQ(printer.documentsBegun - before, 1);
+    EXPECT_FALSE(printer.lines.empty()) << "the About page prints backs, with their marks";
+    // Back mode again: the page shown has its tab selected, and both back tabs are reachable.
+    QWidget* shown = form->ui.PageControl1->currentWidget();
+    EXPECT_EQ(shown, form->ui.TextTabSheet);
+    EXPECT_TRUE(form->tabShown(form->ui.PageControl1, shown));
+    EXPECT_EQ(form->ui.PageControl1->tabBar()->currentIndex(),
+              form->ui.PageControl1->indexOf(shown));
+    EXPECT_TRUE(form->tabShown(form->ui.PageControl2, form->ui.TextSetupTabSheet));
+    EXPECT_EQ(form->ui.PrintButton->property("hint").toString(),
+              QStringLiteral("Will print the page of postcard backs to selected printer."));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
 }
 
 TEST_F(Shell, TextSetupBringsThePostcardBackForward)

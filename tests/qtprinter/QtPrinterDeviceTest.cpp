@@ -5,7 +5,10 @@
 #include "gfx/AppError.h"
 #include "print/PagePrint.h"
 #include "support/PdfRaster.h"
+#include "support/PictureFiles.h"
+#include "support/ScratchDisk.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,7 +25,123 @@ QString printedNote(QtPrinterDevice& device, const QImage& page, QPoint at, int 
     return PrintPage(device, m, page, at, copies, PageMarks::Corners);
 }
 
+// Prints a page, expecting an error; returns its text.
+QString printError(QtPrinterDevice& device, const QImage& page)
+{
+    try {
+        printedNote(device, page, {0, 0});
+    } catch (const AppError& e) {
+        return e.text();
+    }
+    return QString();
+}
+
+bool isCompletePdfFile(const QString& file)
+{
+    QFile pdf(file);
+    return pdf.open(QIODevice::ReadOnly) && isCompletePdf(pdf);
+}
+
+// A white page with a band of noise that the PDF cannot compress: about 1.4 MB.
+QImage noisyPage()
+{
+    QImage page(1200, 800, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    quint32 seed = 12345;
+    for (int y = 0; y < 400; ++y) {
+        uchar* row = page.scanLine(y);
+        for (int x = 0; x < page.width() * 3; ++x) {
+            seed = seed * 1103515245U + 12345U;
+            row[x] = uchar(seed >> 24);
+        }
+    }
+    return page;
+}
+
 } // namespace
+
+TEST(QtPrinterDevice, OnlyAWholePdfCountsAsComplete)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    printedNote(*device, markedCard(QSize(400, 300)), {0, 0});
+    const QByteArray whole = readFile(device->lastPdfFile());
+    auto complete = [](const QByteArray& bytes) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return isCompletePdf(buffer);
+    };
+    EXPECT_TRUE(complete(whole));
+    EXPECT_TRUE(complete(whole + "\n"));
+    for (const qsizetype cut : {qsizetype(0), qsizetype(5), whole.size() / 2, whole.size() - 40,
+                                whole.size() - 7, whole.size() - 2})
+        EXPECT_FALSE(complete(whole.left(cut))) << "cut to " << cut << " of " << whole.size();
+    // A trailer whose cross-reference offset points elsewhere.
+    QByteArray moved = whole;
+    const qsizetype at = moved.lastIndexOf("startxref") + 10;
+    moved[at] = moved[at] == '1' ? '2' : '1';
+    EXPECT_FALSE(complete(moved));
+    QByteArray noHeader = whole;
+    noHeader[1] = 'X';
+    EXPECT_FALSE(complete(noHeader));
+}
+
+TEST(QtPrinterDevice, AFullDiskFailsThePdfClearlyLeavesNoFileAndTheNextPrintWorks)
+{
+    QTemporaryDir scratch;
+    ScratchDisk disk(QDir(scratch.path()).filePath(QStringLiteral("disk")), 4096);
+    REQUIRE_MOUNTED(disk);
+    const QString filler = disk.file(QStringLiteral("filler"));
+    const QString named = disk.file(QStringLiteral("my cards.pdf"));
+    const QByteArray previous(64 * 1024, 'p'); // last week's cards, in the file the user names
+    const QImage page = noisyPage();
+
+    // Our own files when no printer is installed, then a file named in the printer set-up.
+    auto device = QtPrinterDevice::pdfFiles(disk.file(QString()));
+    for (const bool userNamed : {false, true}) {
+        SCOPED_TRACE(userNamed ? "a file named in Printer Setup" : "no printer");
+        if (userNamed) {
+            writeFile(named, previous);
+            device->printer().setOutputFileName(named);
+            device->adoptSetupDialog();
+            ASSERT_FALSE(device->savesPdfFiles());
+        }
+        QStringList expected = disk.entries() << QStringLiteral("filler");
+        expected.sort();
+        // Little room is left: the page's PDF cannot be written.
+        writeFile(filler, QByteArray((4096 - 64 - 96) * 1024, 'f'));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const QString error = printError(*device, page);
+            EXPECT_TRUE(error.contains(QStringLiteral("nothing was printed")))
+                << error.toStdString();
+            EXPECT_TRUE(error.contains(QStringLiteral("No space left on device")))
+                << error.toStdString();
+            EXPECT_EQ(disk.entries().join('|'), expected.join('|'))
+                << "a cut file was left behind";
+        }
+        if (userNamed) {
+            EXPECT_EQ(readFile(named), previous);
+        }
+
+        // Space freed: the very next print, on the same device, saves the whole page.
+        QFile::remove(filler);
+        const QString note = printedNote(*device, page, {0, 0});
+        ASSERT_TRUE(isCompletePdfFile(device->lastPdfFile())) << note.toStdString();
+        EXPECT_GT(QFileInfo(device->lastPdfFile()).size(), 1400 * 1000);
+        EXPECT_TRUE(note.contains(QStringLiteral("saved as the PDF file \"%1\"")
+                                      .arg(QDir::toNativeSeparators(device->lastPdfFile()))))
+            << note.toStdString();
+        if (userNamed) {
+            EXPECT_EQ(device->lastPdfFile(), named);
+        }
+        QString why;
+        const QImage raster =
+            rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
+        EXPECT_FALSE(raster.isNull()) << why.toStdString();
+        QFile::remove(device->lastPdfFile());
+    }
+}
 
 TEST(QtPrinterDevice, PdfFilesHaveTheLocalPaperWithoutMarginsAt600Dpi)
 {
