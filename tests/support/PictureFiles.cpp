@@ -161,7 +161,7 @@ QImage blockPicture(int width, int height)
     return image;
 }
 
-QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality)
+QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality, int restartRows)
 {
     TestEncoder e;
     e.cinfo.image_width = JDIMENSION(image.width());
@@ -173,6 +173,7 @@ QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality)
                                                         : JCS_CMYK;
     jpeg_set_defaults(&e.cinfo);
     jpeg_set_quality(&e.cinfo, quality, TRUE);
+    e.cinfo.restart_in_rows = restartRows;
     jpeg_start_compress(&e.cinfo, TRUE);
     std::vector<JSAMPLE> row(std::size_t(image.width() * components));
     for (int y = 0; y < image.height(); ++y) {
@@ -371,6 +372,48 @@ QByteArray withJpegSize(QByteArray jpeg, int width, int height)
     qToBigEndian(quint16(height), jpeg.data() + at + 5);
     qToBigEndian(quint16(width), jpeg.data() + at + 7);
     return jpeg;
+}
+
+namespace
+{
+
+struct WarningList {
+    jpeg_error_mgr pub; // first, as above
+    std::jmp_buf jump;
+    QList<int> codes;
+};
+
+} // namespace
+
+QList<int> libjpegWarnings(const QByteArray& jpeg)
+{
+    jpeg_decompress_struct cinfo{};
+    WarningList err{};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = [](j_common_ptr c) {
+        auto* e = reinterpret_cast<WarningList*>(c->err);
+        e->codes.append(e->pub.msg_code);
+        std::longjmp(e->jump, 1);
+    };
+    err.pub.emit_message = [](j_common_ptr c, int level) {
+        if (level < 0)
+            reinterpret_cast<WarningList*>(c->err)->codes.append(c->err->msg_code);
+    };
+    jpeg_create_decompress(&cinfo);
+    if (!setjmp(err.jump)) {
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(jpeg.constData()),
+                     static_cast<unsigned long>(jpeg.size()));
+        jpeg_read_header(&cinfo, TRUE);
+        jpeg_start_decompress(&cinfo);
+        std::vector<JSAMPLE> row(std::size_t(cinfo.output_width) * cinfo.output_components);
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JSAMPROW r = row.data();
+            jpeg_read_scanlines(&cinfo, &r, 1);
+        }
+        jpeg_finish_decompress(&cinfo);
+    }
+    jpeg_destroy_decompress(&cinfo);
+    return err.codes;
 }
 
 JpegHeaders readJpegHeaders(const QByteArray& jpeg)

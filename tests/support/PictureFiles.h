@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <cstdio> // jpeglib.h needs FILE declared first
@@ -18,8 +19,12 @@ QByteArray bmpHeaderDeclaring(int width, int height);
 
 enum class JpegKind { Colour, Grey, AdobeCmyk };
 // Encodes `image` with libjpeg: Colour from its RGB, Grey from its grey levels, AdobeCmyk as
-// inverted CMYK with an Adobe marker, as print software writes it.
-QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90);
+// inverted CMYK with an Adobe marker, as print software writes it. A restart marker every
+// `restartRows` rows of blocks, if not 0.
+QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90, int restartRows = 0);
+// The warning codes stock libjpeg gives while decoding the whole file (a fatal error ends the
+// list with its code too).
+QList<int> libjpegWarnings(const QByteArray& jpeg);
 // A small colour progressive JPEG split into more than `scans` scans.
 QByteArray makeJpegWithScans(int scans);
 // A valid grey progressive JPEG of `width` x `height` flat grey pixels in `scans` scans (at most
