@@ -6,16 +6,30 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace
 {
 
 const QString NotValid = QStringLiteral("Bitmap image is not valid");
+
+// The CRC of a PNG chunk (over its type and data).
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
 
 class PictureFile : public ::testing::Test
 {
@@ -255,6 +269,122 @@ TEST_F(PictureFile, TopDownBitmapReadsTheSameWayUp)
     ASSERT_EQ(image.size(), QSize(3, 4));
     EXPECT_EQ(image.pixelColor(2, 0), bmpPixel(2, 0, 24));
     EXPECT_EQ(image.pixelColor(1, 3), bmpPixel(1, 3, 24));
+}
+
+TEST_F(PictureFile, BitmapWithAllAlphaZeroShowsOpaque)
+{
+    // 32-bit BMP with an alpha mask (BITMAPV4HEADER) whose alpha bytes are all 0, as several
+    // tools write them; and one where alpha is used.
+    const QByteArray data = makeBmp(4, 3, 32);
+    ASSERT_EQ(qFromLittleEndian<quint16>(data.constData() + 28), 32);
+    // BI_RGB has no alpha: make it a BITMAPV4HEADER with masks, alpha in the top byte.
+    QByteArray v4 = data.left(14) + QByteArray(108, '\0') + data.mid(54);
+    qToLittleEndian<quint32>(quint32(v4.size()), v4.data() + 2);
+    qToLittleEndian<quint32>(14 + 108, v4.data() + 10);
+    v4.replace(14, 40, data.mid(14, 40));
+    qToLittleEndian<quint32>(108, v4.data() + 14);
+    qToLittleEndian<quint32>(3, v4.data() + 30); // BI_BITFIELDS
+    const quint32 masks[] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian<quint32>(masks[i], v4.data() + 54 + 4 * i);
+    for (int i = 122; i < v4.size(); i += 4)
+        v4[i + 3] = 0;
+    QImage image;
+    LoadPictureFile(put(QStringLiteral("clear.bmp"), v4), image);
+    EXPECT_FALSE(image.hasAlphaChannel());
+    EXPECT_EQ(image.pixelColor(3, 2), bmpPixel(3, 2, 32));
+
+    // One pixel with alpha: the file means it, and it is kept.
+    v4[122 + 3] = char(0x80);
+    LoadPictureFile(put(QStringLiteral("half.bmp"), v4), image);
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(image.pixel(3, 2)), 0);
+}
+
+TEST_F(PictureFile, OnlyRegularFilesAreOpened)
+{
+    const QString pipe = dir.filePath(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Opening a pipe with no writer would wait for one for ever: it is refused at once.
+    const QString notAFile = QStringLiteral("Cannot open file \"%1\". It is not a file but a "
+                                            "device or a pipe.");
+    EXPECT_EQ(loadError(pipe), notAFile.arg(pipe));
+    EXPECT_EQ(loadError(QStringLiteral("/dev/zero")), notAFile.arg(QStringLiteral("/dev/zero")));
+    // A link to a regular file is that file.
+    const QString target = put(QStringLiteral("real.bmp"), makeBmp(3, 2, 24));
+    const QString link = dir.filePath(QStringLiteral("link.bmp"));
+    ASSERT_TRUE(QFile::link(target, link));
+    QImage image;
+    LoadPictureFile(link, image);
+    EXPECT_EQ(image.size(), QSize(3, 2));
+}
+
+TEST_F(PictureFile, ReducedForTheDrawBoxWithTheTrueSizeKept)
+{
+    const QImage source = blockPicture(640, 480);
+    const std::pair<const char*, QByteArray> files[] = {
+        {"a.jpg", makeJpeg(source, JpegKind::Colour)}, {"a.bmp", makeBmp(640, 480, 24)}};
+    for (const auto& [name, data] : files) {
+        SCOPED_TRACE(name);
+        const Picture p =
+            readPicture(PictureRequest(put(QString::fromLatin1(name), data), QSize(116, 116)));
+        EXPECT_EQ(p.trueSize, QSize(640, 480));
+        EXPECT_GE(p.image.width(), 116);
+        EXPECT_GE(p.image.height(), 87);
+        EXPECT_LE(p.image.width(), 160); // JPEG reduces in eighths: 1/4
+    }
+    // BMP reduced by Qt to the box exactly, smoothly: a 2 x 2 checker of black and white
+    // becomes grey, not black or white.
+    QImage checker(400, 400, QImage::Format_RGB888);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x)
+            checker.setPixelColor(x, y, (x + y) % 2 ? Qt::white : Qt::black);
+    const QString path = dir.filePath(QStringLiteral("checker.bmp"));
+    ASSERT_TRUE(checker.save(path, "BMP"));
+    const Picture p = readPicture(PictureRequest(path, QSize(100, 100)));
+    EXPECT_EQ(p.image.size(), QSize(100, 100));
+    EXPECT_NEAR(qGray(p.image.pixel(50, 50)), 128, 20);
+}
+
+TEST_F(PictureFile, ReadersLeaveQtsAllocationLimitAlone)
+{
+    const int before = QImageReader::allocationLimit();
+    QImage image;
+    LoadPictureFile(put(QStringLiteral("a.bmp"), makeBmp(8, 8, 24)), image);
+    LoadPictureFile(put(QStringLiteral("a.jpg"), makeJpeg(blockPicture(8, 8), JpegKind::Grey)),
+                    image);
+    EXPECT_EQ(QImageReader::allocationLimit(), before);
+    // A PNG whose header declares more than Qt's limit: our message, not Qt's silent refusal.
+    QImage png(4, 4, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(png.save(&buffer, "PNG"));
+    qToBigEndian<quint32>(20000, bytes.data() + 16); // IHDR width and height
+    qToBigEndian<quint32>(20000, bytes.data() + 20);
+    qToBigEndian<quint32>(crc32(bytes.mid(12, 17)), bytes.data() + 29);
+    const QString path = put(QStringLiteral("huge.png"), bytes);
+    EXPECT_TRUE(loadError(path).startsWith(
+        QStringLiteral("The picture \"%1\" is too large: its 20000 x 20000 pixels need ")
+            .arg(path)));
+}
+
+TEST_F(PictureFile, PathologicalProgressiveFileIsRefusedByTheWorkBound)
+{
+    // 30000 x 3333 grey in 883 scans, 351 KB: minutes of decoding without a bound.
+    const QString path = put(QStringLiteral("scans.jpg"), makeScanHeavyJpeg(30000, 3333, 883));
+    PictureProgress progress;
+    QString error;
+    try {
+        readPicture(PictureRequest(path, QSize(2400, 1600), &progress));
+    } catch (const AppError& e) {
+        error = e.text();
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("takes too long"))) << error.toStdString();
+    // Stopped within a row of blocks and a scan's start past the bound.
+    EXPECT_GT(progress.work.load(), MaxPictureWork);
+    EXPECT_LE(progress.work.load(), MaxPictureWork + 3750 + 256);
 }
 
 } // namespace
