@@ -184,10 +184,13 @@ Picture readBmpFile(const PictureRequest& request)
         raiseNotValidBitmap();
     checkCancel(request);
     makeOpaqueIfAllTransparent(image);
+    // What Qt read is the picture, should it differ from what its header said.
+    const QSize read = image.size();
+    const QSize readNeeded = sizeNeededFor(read, request.drawBox);
     // Qt widens 24-bit pixels to 32 bits; keep the depth the file stores.
-    if (header->bitsPerPixel == 24 && needed == size)
+    if (header->bitsPerPixel == 24 && readNeeded == read)
         image.convertTo(QImage::Format_RGB888);
-    return Picture{reducedFor(image, needed), size, 1};
+    return Picture{reducedFor(image, readNeeded), read, 1};
 }
 
 // Maps Qt's transformations to the EXIF orientation they come from.
@@ -236,7 +239,9 @@ Picture readQtFile(const PictureRequest& request, const QtFormat& format)
         throw AppError(QStringLiteral("The %1 picture \"%2\" is damaged and cannot be read.")
                            .arg(QLatin1String(format.name), fileName));
     checkCancel(request);
-    return Picture{reducedFor(image, needed), upright, orientation};
+    // What Qt read, turned upright, is the picture, should it differ from what its header said.
+    return Picture{reducedFor(image, sizeNeededFor(image.size(), request.drawBox)), image.size(),
+                   orientation};
 }
 
 // The Qt format a file's first bytes say it holds, of those we let Qt read.

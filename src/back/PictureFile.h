@@ -19,10 +19,11 @@ Picture readPicture(const PictureRequest& request);
 
 // The memory one picture may take while it is read: the decoder's own buffers and the pixels.
 constexpr qint64 MaxPictureMemoryMb = 400;
-// The decoder's work bound, in blocks (see PictureProgress::work): about a second of decoding
-// here. Real photographs stay far below it (a 200-megapixel one needs under 10 million); only
+// The decoder's work bound, in blocks (see PictureProgress::work): about half a second of
+// decoding here on a quiet machine. Real photographs stay far below it (a 200-megapixel one
+// needs under 10 million, a progressive one within the memory budget under 15 million); only
 // pathological files reach it.
-constexpr qint64 MaxPictureWork = 80'000'000;
+constexpr qint64 MaxPictureWork = 40'000'000;
 
 // The formats readPicture reads, for the open dialogs' filters: a name ("JPEG") and the file
 // name patterns, lower case ("*.jpg"). Dialogs should match patterns without regard to case.
