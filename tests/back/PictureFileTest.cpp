@@ -19,6 +19,17 @@ namespace
 
 const QString NotValid = QStringLiteral("Bitmap image is not valid");
 
+QByteArray redPng(int width, int height)
+{
+    QImage png(width, height, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    png.save(&buffer, "PNG");
+    return bytes;
+}
+
 // The CRC of a PNG chunk (over its type and data).
 quint32 crc32(const QByteArray& bytes)
 {
@@ -105,12 +116,7 @@ TEST_F(PictureFile, TheContentDecidesTheFormat)
 {
     const QByteArray jpeg = makeJpeg(blockPicture(16, 16), JpegKind::Colour);
     const QByteArray bmp = makeBmp(4, 4, 24);
-    QImage png(6, 4, QImage::Format_RGB32);
-    png.fill(Qt::red);
-    QByteArray pngBytes;
-    QBuffer pngBuffer(&pngBytes);
-    pngBuffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(png.save(&pngBuffer, "PNG"));
+    const QByteArray pngBytes = redPng(6, 4);
     // Whatever the name, case or folder says.
     const std::tuple<const char*, QByteArray, QSize> files[] = {
         {"photo.Jpg", jpeg, QSize(16, 16)},     {"photo.bmp", jpeg, QSize(16, 16)},
@@ -355,12 +361,7 @@ TEST_F(PictureFile, ReadersLeaveQtsAllocationLimitAlone)
                     image);
     EXPECT_EQ(QImageReader::allocationLimit(), before);
     // A PNG whose header declares more than Qt's limit: our message, not Qt's silent refusal.
-    QImage png(4, 4, QImage::Format_RGB32);
-    png.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(png.save(&buffer, "PNG"));
+    QByteArray bytes = redPng(4, 4);
     qToBigEndian<quint32>(20000, bytes.data() + 16); // IHDR width and height
     qToBigEndian<quint32>(20000, bytes.data() + 20);
     qToBigEndian<quint32>(crc32(bytes.mid(12, 17)), bytes.data() + 29);
