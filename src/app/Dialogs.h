@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -39,4 +40,8 @@ public:
     virtual bool question(const QString& title, const QString& text) = 0;
     // The application's error box.
     virtual void error(const QString& text) = 0;
+
+    // A box saying `text` while work runs, with a Cancel button, until `done` returns true;
+    // false when the user pressed Cancel first. Without a box (the default) it waits to the end.
+    virtual bool waitForWork(const QString& text, const std::function<bool()>& done);
 };

@@ -2,6 +2,7 @@
 
 #include "qtprinter/QtPrinterDevice.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -12,11 +13,16 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace
 {
 
 constexpr int PreviewSide = 160;
+// How often the wait box looks whether its work is done.
+constexpr int WaitPollMs = 20;
+const QString WindowTitle = QStringLiteral("Talmiro Postcard Print");
 
 // "Bitmaps (*.bmp)|*.bmp" is shown as "Bitmaps (*.bmp)"; a description that does not end with
 // its patterns gets them appended, as Qt takes the patterns from the last parentheses.
@@ -134,7 +140,7 @@ bool QtDialogs::printerSetup()
 
 void QtDialogs::message(const QString& text)
 {
-    QMessageBox::information(parent_, QStringLiteral("Talmiro Postcard Print"), text);
+    QMessageBox::information(parent_, WindowTitle, text);
 }
 
 bool QtDialogs::question(const QString& title, const QString& text)
@@ -145,5 +151,26 @@ bool QtDialogs::question(const QString& title, const QString& text)
 
 void QtDialogs::error(const QString& text)
 {
-    QMessageBox::critical(parent_, QStringLiteral("Talmiro Postcard Print"), text);
+    QMessageBox::critical(parent_, WindowTitle, text);
+}
+
+bool QtDialogs::waitForWork(const QString& text, const std::function<bool()>& done)
+{
+    QProgressDialog box(text, QObject::tr("Cancel"), 0, 0, parent_); // no range: a busy bar
+    box.setWindowTitle(WindowTitle);
+    box.setWindowModality(Qt::WindowModal);
+    box.setAutoReset(false);
+    box.setAutoClose(false);
+    box.setMinimumDuration(0);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+        if (done())
+            box.accept();
+    });
+    poll.start(WaitPollMs);
+    // The hourglass with an arrow: the Cancel button can still be pressed.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    box.exec();
+    QApplication::restoreOverrideCursor();
+    return !box.wasCanceled();
 }

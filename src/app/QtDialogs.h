@@ -22,6 +22,7 @@ public:
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     void error(const QString& text) override;
+    bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 
 private:
     QtPrinterDevice& printer_;

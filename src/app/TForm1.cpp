@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "BackgroundWork.h"
 #include "app/ProgramVersion.h"
 #include "gfx/AppError.h"
 #include "print/PrinterDevice.h"
@@ -8,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -46,6 +48,9 @@ QString defaultWorkFolder()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
         .filePath(QStringLiteral("Talmiro Inc"));
 }
+
+const QString TForm1::PageWorkFile = QStringLiteral("~~page.bmp");
+const QString TForm1::TurnedWorkFile = QStringLiteral("~~a.bmp");
 
 QString TForm1::workFile(const QString& name) const
 {
@@ -131,6 +136,11 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // Work the user stopped waiting for ends before what it may use goes.
+    stopBackgroundWork();
+    if (!WorkFolder.isEmpty())
+        for (const QString& name : {PageWorkFile, TurnedWorkFile})
+            QFile::remove(QDir(WorkFolder).filePath(name));
 }
 
 void TForm1::applyControlFonts()
@@ -274,6 +284,7 @@ void TForm1::FormCreate()
     FrontSheetImage = QImage();
     FrontTextX = 20;
     FrontTextY = 400;
+    FrontTextPicked = false;
     // 8.
     BackSheetImage = QImage(SheetWidth, SheetHeight, QImage::Format_RGB32);
     BackSheetImage.fill(Qt::white);

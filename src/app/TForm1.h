@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class PrinterDevice;
 class QMenu;
@@ -47,6 +48,7 @@ public:
     QImage FrontSheetImage;
     int FrontTextX = 20;
     int FrontTextY = 400;
+    bool FrontTextPicked = false;            // the user picked the text's place on the preview
     QFont FrontFont;                         // FrontFontDialog's font
     TColor FrontTextColour = TColors::Black; // and FrontColorDialog's colour
     QTimer FrontImageTimer;
@@ -86,6 +88,18 @@ public:
     // A temporary page bitmap's path in WorkFolder, which is made again first if it has gone
     // (the user may clear the cache folder while the window is open).
     QString workFile(const QString& name) const;
+    // The work files, written into WorkFolder and never read back; removed when the window goes.
+    static const QString PageWorkFile;   // the page as sent to the printer
+    static const QString TurnedWorkFile; // a page of backs or a front picture turned
+    // Reads a picture off the user-interface thread (the window repaints, and offers Cancel when
+    // it takes long) and runs `prepare` on it there too; empty when the user cancelled.
+    struct LoadedPicture {
+        QImage image;
+        bool turned = false; // laid on its side by `prepare`
+    };
+    std::optional<LoadedPicture>
+    loadPictureInBackground(const QString& fileName,
+                            std::function<void(LoadedPicture&)> prepare = {});
     // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
     QStringList StartupProblems;
 

@@ -1,7 +1,7 @@
 // The lower-left corner picture and its preview box.
 #include "TForm1.h"
 
-#include "WaitCursor.h"
+#include "BackgroundWork.h"
 #include "back/CornerImage.h"
 #include "back/PictureFile.h"
 
@@ -11,6 +11,21 @@ namespace
 constexpr int CornerChoiceNone = 0;
 
 } // namespace
+
+std::optional<TForm1::LoadedPicture>
+TForm1::loadPictureInBackground(const QString& fileName,
+                                std::function<void(LoadedPicture&)> prepare)
+{
+    const QString text = QStringLiteral("Opening the picture \"%1\"...").arg(fileName);
+    return runInBackground(dialogs(), text,
+                           [fileName, prepare = std::move(prepare)](const BackgroundJob&) {
+                               LoadedPicture loaded;
+                               LoadPictureFile(fileName, loaded.image);
+                               if (prepare)
+                                   prepare(loaded);
+                               return loaded;
+                           });
+}
 
 void TForm1::CreateCornerImage()
 {
@@ -29,11 +44,11 @@ void TForm1::PostCardBackImageClick(QObject*)
     }
     // The dialog opens on the file chosen last, loaded or not.
     OpenPictureDialog1.fileName = *chosen;
-    {
-        WaitCursor wait;
-        LoadPictureFile(*chosen, CornerImage);
-    }
+    std::optional<LoadedPicture> loaded = loadPictureInBackground(*chosen);
+    if (!loaded)
+        return; // cancelled: the corner keeps its picture
     // Named only once loaded: a file that failed must not count as the chosen picture.
+    CornerImage = std::move(loaded->image);
     CornerImageFile = *chosen;
     DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerPreviewFill);
     ui.PostCardBackImage->update();

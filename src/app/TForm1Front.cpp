@@ -2,7 +2,6 @@
 #include "TForm1.h"
 
 #include "WaitCursor.h"
-#include "back/PictureFile.h"
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
 
@@ -15,8 +14,6 @@ constexpr int PickColour = 2;
 
 // The group box's border and caption around the preview.
 const QSize FrontGroupBoxFrame(4, 17);
-
-const QString TransposedPictureFile = QStringLiteral("~~a.bmp");
 
 } // namespace
 
@@ -54,9 +51,12 @@ void TForm1::FrontImageRefresh(QObject*)
         front.lines = displayedLines(ui.FrontMemo);
     front.font = FrontFont;
     front.colour = FrontTextColour;
-    front.textX = FrontTextX;
-    front.textY = FrontTextY;
     front.card = card;
+    // Upward text from the horizontal text's start would run off the top of the card at once.
+    const QPoint start = FrontPictureTurned && !FrontTextPicked ? TurnedFrontTextStart(card)
+                                                                : QPoint(FrontTextX, FrontTextY);
+    front.textX = start.x();
+    front.textY = start.y();
 
     const QImage composed = ComposeFront(front);
     DrawFrontPreview(ui.FrontImage->canvas(), composed);
@@ -72,20 +72,24 @@ void TForm1::OpenPopupClick(QObject* Sender)
     FrontOpenPictureDialog.fileName = *chosen;
 
     // Nothing of the front changes until the picture is loaded, turned and its turned copy
-    // written: a failure anywhere leaves the former picture, its file name and its text
-    // direction together.
-    QImage picture;
-    LoadPictureFile(*chosen, picture);
-    bool turned = false;
-    if (picture.width() < picture.height()) {
-        WaitCursor wait;
-        picture = TransposePicture(picture);
-        writeBmpFile(picture, workFile(TransposedPictureFile));
-        turned = true;
-    }
+    // written: a failure anywhere, or Cancel, leaves the former picture, its file name and its
+    // text direction together.
+    const QString turnedFile = workFile(TurnedWorkFile);
+    auto turnTall = [turnedFile](LoadedPicture& loaded) {
+        if (loaded.image.width() >= loaded.image.height())
+            return;
+        // The picture goes as soon as its turned copy is made: never both and the copy's file
+        // in memory at once.
+        loaded.image = TurnPictureCounterClockwise(std::exchange(loaded.image, QImage()));
+        loaded.turned = true;
+        writeBmpFile(loaded.image, turnedFile);
+    };
+    std::optional<LoadedPicture> loaded = loadPictureInBackground(*chosen, turnTall);
+    if (!loaded)
+        return;
     FrontPictureFile = *chosen;
-    FrontPicture = picture;
-    FrontPictureTurned = turned;
+    FrontPicture = std::move(loaded->image);
+    FrontPictureTurned = loaded->turned;
     FrontImageRefresh(Sender);
 }
 
@@ -97,7 +101,16 @@ void TForm1::FrontImageClick(QObject* Sender)
 
 void TForm1::DeletePopupClick(QObject*)
 {
-    // A front picture can be replaced but not removed.
+    // The front as it was before its first picture: a white preview, nothing to print, and a
+    // click on the preview opens a picture again. Text, font, colour, size and offsets stay.
+    FrontImageTimer.stop();
+    FrontPictureFile.clear();
+    FrontOpenPictureDialog.fileName.clear();
+    FrontPicture = QImage();
+    FrontPictureTurned = false;
+    FrontSheetImage = QImage();
+    ui.FrontImage->canvas().fill(Qt::white);
+    ui.FrontImage->update();
 }
 
 void TForm1::ImageSizeUpDownClick(QObject*, bool)
@@ -148,6 +161,7 @@ void TForm1::FrontImageMouseDown(QObject* Sender, Qt::MouseButton, Qt::KeyboardM
     case PickPosition:
         FrontTextX = FrontPreviewScale * x;
         FrontTextY = FrontPreviewScale * y;
+        FrontTextPicked = true;
         FrontImageRefresh(Sender);
         break;
     case PickColour: {

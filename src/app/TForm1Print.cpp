@@ -14,8 +14,6 @@
 namespace
 {
 
-const QString PageFile = QStringLiteral("~~page.bmp");
-const QString TurnedPageFile = QStringLiteral("~~a.bmp");
 const QString NoFrontPictureText =
     QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
                    "Click the front preview to open a picture, then print again.");
@@ -103,7 +101,7 @@ void TForm1::Page1(QObject* Sender)
                  QImage::Format_RGB888);
     if (layout->index == SheetLayouts::PortraitPortrait) {
         RotatePageClockwise(PrintPageImage);
-        writeBmpFile(PrintPageImage, workFile(TurnedPageFile));
+        writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
     }
     PrintPostCardBacks();
 }
@@ -111,7 +109,7 @@ void TForm1::Page1(QObject* Sender)
 void TForm1::PrintPostCardBacks()
 {
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
-    writeBmpFile(PrintPageImage, workFile(PageFile));
+    writeBmpFile(PrintPageImage, workFile(PageWorkFile));
     if (layout == SheetLayouts::SingleOn4x6)
         dialogs().message(PageSizeMessage(Metrics));
     const QPoint at = BackPagePosition(layout, Metrics, PrintPageImage.width(),
@@ -139,7 +137,7 @@ void TForm1::FrontPagePrint()
     Metrics = ReadPrinterMetrics(printer());
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
     const QImage page = TilePage(FrontSheetImage, frontPageTiling(layout), QImage::Format_RGB32);
-    writeBmpFile(page, workFile(PageFile));
+    writeBmpFile(page, workFile(PageWorkFile));
     const QString note = PrintPage(printer(), Metrics, page, FrontPagePosition(layout, Metrics),
                                    ui.CopiesUpDown->position(), PageMarks::None);
     if (!note.isEmpty())

@@ -60,7 +60,7 @@ QFont dialogFont(const fc& record)
 void copyFontInto(const QFont& font, fc& record)
 {
     record.name = font.family();
-    record.size = font.pointSize() > 0 ? font.pointSize() : MulDiv(font.pixelSize(), 72, 96);
+    record.size = fontPointSize(font);
     record.style = fsNone;
     if (font.bold())
         record.style |= fsBold;
@@ -70,4 +70,9 @@ void copyFontInto(const QFont& font, fc& record)
         record.style |= fsUnderline;
     if (font.strikeOut())
         record.style |= fsStrikeOut;
+}
+
+int fontPointSize(const QFont& font)
+{
+    return font.pointSize() > 0 ? font.pointSize() : MulDiv(font.pixelSize(), 72, 96);
 }

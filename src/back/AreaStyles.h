@@ -54,3 +54,5 @@ QFont sheetFont(const fc& record);
 // Conversions for the font dialog, which speaks QFont in points.
 QFont dialogFont(const fc& record);
 void copyFontInto(const QFont& font, fc& record); // size, face and style; not the colour
+// A font's size in whole points, also for one sized in pixels (at 96 pixels per inch).
+int fontPointSize(const QFont& font);

@@ -2,6 +2,7 @@
 
 #include "PerforatedBorder.h"
 #include "geometry/SheetLayout.h"
+#include "gfx/PictureScaling.h"
 #include "gfx/SheetText.h"
 
 #include <QPainter>
@@ -48,12 +49,8 @@ QPen sheetPen(int width, TColor colour)
 // text stay visible at half size.
 void drawHalfSize(QImage& canvas, const QRect& target, const QImage& image)
 {
-    if (target.isEmpty() || image.isNull())
-        return;
-    const QImage scaled =
-        image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&canvas);
-    painter.drawImage(target.topLeft(), scaled);
+    drawSmoothly(painter, target, image);
 }
 
 class BackRenderer
@@ -258,7 +255,7 @@ private:
             // Longer side 300, in the bottom-left corner of the box.
             const int tw = pw > ph ? CornerBox : int(pw * CornerBox / ph);
             const int th = pw > ph ? int(ph * CornerBox / pw) : CornerBox;
-            p_.drawImage(QRect(m_, h_ - m_ - th, tw, th), in_.cornerImage);
+            drawSmoothly(p_, QRect(m_, h_ - m_ - th, tw, th), in_.cornerImage);
         } else if (in_.welcome) {
             p_.drawImage(SampleTarget, in_.samplePicture);
         }

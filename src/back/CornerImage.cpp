@@ -1,5 +1,7 @@
 #include "CornerImage.h"
 
+#include "gfx/PictureScaling.h"
+
 #include <QPainter>
 
 namespace
@@ -42,5 +44,5 @@ void DrawCornerPreview(QImage& box, const QImage& picture, TColor fill)
     if (place.isEmpty())
         return;
     QPainter p(&box);
-    p.drawImage(place, picture);
+    drawSmoothly(p, place, picture);
 }

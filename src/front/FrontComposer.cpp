@@ -3,6 +3,7 @@
 #include "back/AreaStyles.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
+#include "gfx/PictureScaling.h"
 #include "gfx/SheetText.h"
 
 #include <QPainter>
@@ -16,15 +17,20 @@ constexpr int Centred = 50; // offset percent that leaves the picture centred
 constexpr int Percent = 100;
 constexpr int UpwardAngle = 90;
 
-// Edge of the square tiles the transposition walks: a tile's rows of source and destination
-// both stay in the cache while it is copied.
-constexpr int TransposeTile = 64;
+// The turned text's distance from the card's left and bottom edges until a place is picked,
+// as the horizontal text starts that far from the left edge.
+constexpr int TurnedTextInset = 20;
+
+// Edge of the square tiles the turn walks: a tile's rows of source and destination both stay in
+// the cache while it is copied.
+constexpr int TurnTile = 64;
 
 template <int Bytes> struct Pixel {
     unsigned char bytes[Bytes];
 };
 
-template <int Bytes> void transposeByTiles(const QImage& source, QImage& target)
+// Column x of the source becomes row w - 1 - x of the target, read top to bottom.
+template <int Bytes> void turnByTiles(const QImage& source, QImage& target)
 {
     using P = Pixel<Bytes>;
     const int w = source.width();
@@ -33,12 +39,12 @@ template <int Bytes> void transposeByTiles(const QImage& source, QImage& target)
     uchar* out = target.bits();
     const qsizetype inStride = source.bytesPerLine();
     const qsizetype outStride = target.bytesPerLine();
-    for (int y0 = 0; y0 < h; y0 += TransposeTile) {
-        const int y1 = std::min(y0 + TransposeTile, h);
-        for (int x0 = 0; x0 < w; x0 += TransposeTile) {
-            const int x1 = std::min(x0 + TransposeTile, w);
+    for (int y0 = 0; y0 < h; y0 += TurnTile) {
+        const int y1 = std::min(y0 + TurnTile, h);
+        for (int x0 = 0; x0 < w; x0 += TurnTile) {
+            const int x1 = std::min(x0 + TurnTile, w);
             for (int x = x0; x < x1; ++x) {
-                P* row = reinterpret_cast<P*>(out + x * outStride);
+                P* row = reinterpret_cast<P*>(out + (w - 1 - x) * outStride);
                 for (int y = y0; y < y1; ++y)
                     row[y] = reinterpret_cast<const P*>(in + y * inStride)[x];
             }
@@ -74,8 +80,11 @@ FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics)
 
 QRect FitFrontPicture(const FrontComposition& front)
 {
-    const int pw = front.picture.width();
-    const int ph = front.picture.height();
+    if (front.picture.isNull())
+        return {};
+    const QSize own = front.pictureSize.isEmpty() ? front.picture.size() : front.pictureSize;
+    const int pw = own.width();
+    const int ph = own.height();
     if (pw <= 0 || ph <= 0)
         return {};
     const int w = front.card.width;
@@ -98,9 +107,16 @@ QRect FitFrontPicture(const FrontComposition& front)
 
 QFont FrontSheetFont(const QFont& chosen)
 {
-    fc record;
-    copyFontInto(chosen, record);
-    return sheetFont(record);
+    // Not through the back's style records, which hold bold and italic only: a Light, Condensed
+    // or Black face keeps its style name.
+    QFont font = chosen;
+    font.setPixelSize(pointsToPixels(2 * fontPointSize(chosen)));
+    return font;
+}
+
+QPoint TurnedFrontTextStart(const FrontCard& card)
+{
+    return QPoint(TurnedTextInset, card.height - TurnedTextInset);
 }
 
 QImage ComposeFront(const FrontComposition& front)
@@ -113,8 +129,7 @@ QImage ComposeFront(const FrontComposition& front)
     QPainter p(&sheet);
 
     const QRect target = FitFrontPicture(front);
-    if (!target.isEmpty())
-        p.drawImage(target, front.picture);
+    drawSmoothly(p, target, front.picture);
 
     if (card.frame != 0) {
         const QColor white = fromTColor(TColors::White);
@@ -151,10 +166,10 @@ void DrawFrontPreview(QImage& surface, const QImage& front)
                         front.height() / FrontPreviewScale);
     QPainter p(&surface);
     p.fillRect(preview, fromTColor(TColors::White));
-    p.drawImage(preview, front);
+    drawSmoothly(p, preview, front);
 }
 
-QImage TransposePicture(const QImage& picture)
+QImage TurnPictureCounterClockwise(const QImage& picture)
 {
     if (picture.isNull())
         return {};
@@ -170,22 +185,22 @@ QImage TransposePicture(const QImage& picture)
     target.setDotsPerMeterY(source.dotsPerMeterX());
     switch (source.depth()) {
     case 8:
-        transposeByTiles<1>(source, target);
+        turnByTiles<1>(source, target);
         break;
     case 16:
-        transposeByTiles<2>(source, target);
+        turnByTiles<2>(source, target);
         break;
     case 24:
-        transposeByTiles<3>(source, target);
+        turnByTiles<3>(source, target);
         break;
     case 32:
-        transposeByTiles<4>(source, target);
+        turnByTiles<4>(source, target);
         break;
     case 64:
-        transposeByTiles<8>(source, target);
+        turnByTiles<8>(source, target);
         break;
     default: // floating-point formats: no picture file gives them
-        return TransposePicture(source.convertToFormat(QImage::Format_RGB32));
+        return TurnPictureCounterClockwise(source.convertToFormat(QImage::Format_RGB32));
     }
     return target;
 }

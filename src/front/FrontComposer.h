@@ -5,7 +5,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 struct PrinterMetrics;
@@ -24,7 +26,10 @@ FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics);
 // Everything a front is composed from.
 struct FrontComposition {
     QImage picture;
-    bool pictureTurned = false; // the picture was transposed: text runs upward
+    // The picture's own width and height, as it lies on the card (turned where the front turned
+    // it), which the fitting uses whatever size its pixels arrived at; empty: the pixels' size.
+    QSize pictureSize;
+    bool pictureTurned = false; // the picture was turned onto its side: text runs upward
     int size = 100;             // percent of the fitted size
     int hOffset = 50;           // percent; 50 is centred
     int vOffset = 50;
@@ -41,8 +46,13 @@ struct FrontComposition {
 // An empty rectangle when the picture has no pixels.
 QRect FitFrontPicture(const FrontComposition& front);
 
-// The font the text is drawn in on the sheet.
+// The font the text is drawn in on the sheet: the chosen one whole (face, weight, width and
+// every style the font dialog offers) at twice its size in points.
 QFont FrontSheetFont(const QFont& chosen);
+
+// Where the text of a turned front starts until the user picks a place: near the card's lower
+// left corner, so that its lines run up the card.
+QPoint TurnedFrontTextStart(const FrontCard& card);
 
 // The composed front, card.width x card.height: white, the picture, the frame, then the text.
 QImage ComposeFront(const FrontComposition& front);
@@ -53,5 +63,7 @@ constexpr int FrontPreviewScale = 4;
 // The quarter-scale preview of `front` drawn at the top-left of `surface`.
 void DrawFrontPreview(QImage& surface, const QImage& front);
 
-// The picture mirrored about its top-left diagonal: the pixel at (x, y) goes to (y, x).
-QImage TransposePicture(const QImage& picture);
+// The picture turned a quarter turn counter-clockwise, so that a card printed with it and turned
+// a quarter turn clockwise shows it upright: the pixel at (x, y) of a w-wide picture goes to
+// (y, w - 1 - x). Never mirrored.
+QImage TurnPictureCounterClockwise(const QImage& picture);

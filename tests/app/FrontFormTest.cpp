@@ -1,9 +1,14 @@
 // The card front page of the main window: opening, turning, picking and the delayed refresh.
 #include "support/FormFixture.h"
 
+#include "front/FrontComposer.h"
+#include "support/ImageChecks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,33 +83,70 @@ TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(FrontForm, TallPictureIsTransposedWrittenAndLetteredUpward)
+TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 {
     form->ui.FrontMemo->setPlainText(QStringLiteral("Hi"));
     openFrontPicture(picture(800, 1200));
     EXPECT_TRUE(form->FrontPictureTurned);
     ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
-    EXPECT_EQ(form->FrontPicture.pixel(0, 799), qRgb(0, 0, 255)); // mirrored, not rotated
+    EXPECT_EQ(form->FrontPicture.pixel(0, 0), qRgb(0, 0, 255)); // its top edge now on the left
     const QImage written(workFile(QStringLiteral("~~a.bmp")), "BMP");
     EXPECT_EQ(written.size(), QSize(1200, 800));
-    EXPECT_EQ(written.pixel(0, 799), qRgb(0, 0, 255));
+    EXPECT_EQ(written.pixel(0, 0), qRgb(0, 0, 255));
     ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
 
-    // The text stands upward from (20, 400): ink right of x = 20 and above y = 400.
-    QRect ink;
-    for (int y = 0; y < 800; ++y)
-        for (int x = 0; x < 1200; ++x)
-            if (QColor(form->FrontSheetImage.pixel(x, y)).value() < 60)
-                ink |= QRect(x, y, 1, 1);
+    // With no place picked the text stands upward from near the lower left (20, 780): ink right
+    // of x = 20, below the middle of the card and above y = 780.
+    const auto darkInk = [this] {
+        QRect ink;
+        for (int y = 0; y < 800; ++y)
+            for (int x = 0; x < 1200; ++x)
+                if (QColor(form->FrontSheetImage.pixel(x, y)).value() < 60)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    QRect ink = darkInk();
     ASSERT_FALSE(ink.isNull());
     EXPECT_GT(ink.height(), ink.width());
     EXPECT_GE(ink.left(), 20);
-    EXPECT_LE(ink.bottom(), 400);
+    EXPECT_LE(ink.bottom(), 780);
+    EXPECT_GT(ink.top(), 400);
+
+    // A place picked is kept, for turned pictures too.
+    form->ui.FrontTextAtRadioGroup->setItemIndex(1);
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(100, 150));
+    ink = darkInk();
+    EXPECT_GE(ink.left(), 400);
+    EXPECT_LE(ink.bottom(), 600);
+    EXPECT_LT(ink.top(), 600 - ink.width());
 
     // A square picture is not turned.
     openFrontPicture(picture(1000, 1000));
     EXPECT_FALSE(form->FrontPictureTurned);
     EXPECT_EQ(form->FrontPicture.size(), QSize(1000, 1000));
+}
+
+TEST_F(FrontForm, PortraitFrontReadsUprightAndUnmirroredOnceTheCardIsTurned)
+{
+    // A portrait photo of four coloured quarters, as a person would see it.
+    const QRgb quarter[2][2] = {{Red, qRgb(0, 0, 255)}, {qRgb(0, 160, 0), qRgb(255, 255, 0)}};
+    QImage photo(600, 900, QImage::Format_RGB32);
+    for (int y = 0; y < 900; ++y)
+        for (int x = 0; x < 600; ++x)
+            photo.setPixel(x, y, quarter[y / 450][x / 300]);
+    const QString file = dir.filePath(QStringLiteral("portrait.bmp"));
+    ASSERT_TRUE(photo.save(file, "BMP"));
+    openFrontPicture(file);
+    ASSERT_TRUE(form->FrontPictureTurned);
+
+    // The printed card turned a quarter turn clockwise, as the reader holds it for the upward
+    // text: 800 x 1200, the photo filling it (2:3 like the card) in its own arrangement.
+    const QImage held = form->FrontSheetImage.transformed(QTransform().rotate(90));
+    ASSERT_EQ(held.size(), QSize(800, 1200));
+    for (int qy = 0; qy < 2; ++qy)
+        for (int qx = 0; qx < 2; ++qx)
+            EXPECT_EQ(held.pixel(200 + 400 * qx, 300 + 600 * qy), quarter[qy][qx])
+                << "quarter " << qx << ", " << qy;
 }
 
 TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
@@ -281,4 +323,63 @@ TEST_F(FrontForm, ChoosingTheFrontPageRefreshes)
     const qint64 before = form->FrontSheetImage.cacheKey();
     userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
     EXPECT_NE(form->FrontSheetImage.cacheKey(), before);
+}
+
+TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
+{
+    form->ui.FrontMemo->setPlainText(QStringLiteral("Kept"));
+    form->ui.ImageSizeUpDown->setPosition(120);
+    openFrontPicture(picture(800, 1200));
+    ASSERT_FALSE(form->FrontSheetImage.isNull());
+    form->ui.DeletePopup->trigger();
+    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->FrontPicture.isNull());
+    EXPECT_FALSE(form->FrontPictureTurned);
+    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(inkIn(preview()).isNull());
+    EXPECT_EQ(form->ui.FrontMemo->toPlainText(), QStringLiteral("Kept"));
+    EXPECT_EQ(form->ui.ImageSizeUpDown->position(), 120);
+
+    // A refresh composes nothing, printing fronts says there is no picture, and a click on the
+    // preview offers the dialog again.
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_EQ(printFromTab(true), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("There is no picture")));
+    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialogs.openShown.size(), 2u);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
+{
+    // The dialog's font for a style beyond bold and italic carries the style's name; the front
+    // is drawn in that face: narrower for Condensed, with thinner strokes for ExtraLight.
+    struct Ink {
+        int width;
+        int dark;
+    };
+    const auto inkOf = [this](const QString& style) {
+        dialogs.fontAnswers.push_back(
+            QFontDatabase::font(QStringLiteral("DejaVu Sans"), style, 30));
+        form->ui.SelectFontButton->click();
+        const QImage& sheet = form->FrontSheetImage;
+        int dark = 0;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                dark += qGray(sheet.pixel(x, y)) < 128;
+        return Ink{inkIn(sheet).width(), dark};
+    };
+    form->ui.FrontMemo->setPlainText(QStringLiteral("WWWWWWWW"));
+    openFrontPicture(picture(1600, 1200));
+    form->FrontPicture.fill(White); // ink of the text only
+    const Ink book = inkOf(QStringLiteral("Book"));
+    const Ink condensed = inkOf(QStringLiteral("Condensed"));
+    EXPECT_EQ(QFontInfo(FrontSheetFont(form->FrontFont)).styleName(), QStringLiteral("Condensed"));
+    EXPECT_LT(condensed.width, book.width * 95 / 100);
+    const Ink light = inkOf(QStringLiteral("ExtraLight"));
+    EXPECT_EQ(QFontInfo(FrontSheetFont(form->FrontFont)).styleName(), QStringLiteral("ExtraLight"));
+    EXPECT_LT(light.dark, book.dark * 3 / 4);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }

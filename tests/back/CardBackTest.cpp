@@ -400,6 +400,17 @@ TEST(CardBack, CornerPictureKeepsItsProportionsInTheBottomLeftOfTheBox)
     }
 }
 
+TEST(CardBack, CornerPhotoIsSmoothed)
+{
+    CardBackInput in = defaultCardBack();
+    in.cornerChosen = true;
+    in.cornerImage = checkerImage(1200, 1200); // shrunk 4 times into the 300 x 300 box
+    const QImage sheet = render(in);
+    const auto [darkest, lightest] = greyRange(sheet, QRect(40, 480, 280, 280));
+    EXPECT_GE(darkest, 90);
+    EXPECT_LE(lightest, 165);
+}
+
 TEST(CardBack, CornerBoxIsClearedBeforeThePicture)
 {
     CardBackInput in = defaultCardBack();

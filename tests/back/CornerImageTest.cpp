@@ -52,6 +52,15 @@ TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
     EXPECT_EQ(box.pixelColor(58, 0), QColor(Qt::white));
 }
 
+TEST(CornerImage, PreviewOfAPhotoIsSmoothed)
+{
+    QImage box = whiteBox();
+    DrawCornerPreview(box, checkerImage(348, 348), TColors::White); // three times smaller
+    const auto [darkest, lightest] = greyRange(box, QRect(2, 2, 112, 112));
+    EXPECT_GE(darkest, 90);
+    EXPECT_LE(lightest, 165);
+}
+
 TEST(CornerImage, SliverShowsOnlyTheFill)
 {
     QImage box = whiteBox();

@@ -38,13 +38,14 @@ FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
     return front;
 }
 
-// The pixel at (x, y) of the picture goes to (y, x): the plain definition, a pixel at a time.
-QImage transposedReference(const QImage& picture)
+// A quarter turn counter-clockwise, the plain definition a pixel at a time: the pixel at (x, y)
+// of a w-wide picture goes to (y, w - 1 - x).
+QImage turnedReference(const QImage& picture)
 {
     QImage out(picture.height(), picture.width(), QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            out.setPixel(y, x, picture.pixel(x, y));
+            out.setPixel(y, picture.width() - 1 - x, picture.pixel(x, y));
     return out;
 }
 
@@ -177,6 +178,41 @@ TEST(ComposeFront, PictureIsStretchedNotCropped)
     EXPECT_EQ(sheet.pixel(1132, 10), qRgb(0, 255, 0));
 }
 
+TEST(ComposeFront, PhotoIsSmoothedWhenShrunkAndWhenEnlarged)
+{
+    // Single-pixel detail shrunk 2.25 times averages to grey, where point sampling would keep
+    // black and white pixels (and false patterns).
+    FrontComposition front = redPicture(1, 1);
+    front.picture = checkerImage(2400, 1800);
+    const auto [darkest, lightest] = greyRange(ComposeFront(front), QRect(100, 20, 1000, 760));
+    EXPECT_GE(darkest, 90);
+    EXPECT_LE(lightest, 165);
+
+    // Two pixels enlarged 533 times blend from black to white across the middle, where point
+    // sampling would give two flat halves with a hard edge.
+    QImage two(2, 1, QImage::Format_RGB32);
+    two.setPixel(0, 0, qRgb(0, 0, 0));
+    two.setPixel(1, 0, qRgb(255, 255, 255));
+    front.picture = two;
+    front.size = 200;
+    const QImage sheet = ComposeFront(front);
+    int between = 0;
+    for (int x = 0; x < 1200; ++x)
+        between += qGray(sheet.pixel(x, 400)) > 30 && qGray(sheet.pixel(x, 400)) < 225;
+    EXPECT_GT(between, 300);
+}
+
+TEST(FitFrontPicture, UsesThePicturesOwnSizeWhateverItsPixels)
+{
+    // A picture read reduced fits as its own size says: 1600 x 1200 on the card.
+    FrontComposition front = redPicture(400, 300);
+    front.pictureSize = QSize(1600, 1200);
+    front.size = 150;
+    EXPECT_EQ(FitFrontPicture(front), QRect(-199, -200, 1599, 1200));
+    front.pictureSize = QSize(1200, 1600); // its own proportions count, not its pixels'
+    EXPECT_EQ(FitFrontPicture(front).size(), QSize(900, 1200));
+}
+
 TEST(FrontSheetFont, TwiceTheChosenPointSize)
 {
     QFont startup(QStringLiteral("Times New Roman"));
@@ -273,28 +309,34 @@ TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
     EXPECT_EQ(surface.pixel(100, 212), qRgb(0, 0, 0));
 }
 
-TEST(TransposePicture, SwapsRowsAndColumnsInEveryPixelDepth)
+TEST(TurnPictureCounterClockwise, TurnsEveryPixelDepth)
 {
-    // Sizes that are not multiples of the tiles the transposition walks.
+    // Sizes that are not multiples of the tiles the turn walks.
     for (const QSize size : {QSize(130, 67), QSize(1, 200), QSize(200, 1), QSize(800, 1200)}) {
         for (const QImage::Format format :
              {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Grayscale8,
               QImage::Format_Indexed8, QImage::Format_RGB16, QImage::Format_Mono,
               QImage::Format_RGBX64}) {
             const QImage picture = noise(size.width(), size.height(), format);
-            const QImage turned = TransposePicture(picture);
+            const QImage turned = TurnPictureCounterClockwise(picture);
             ASSERT_EQ(turned.size(), size.transposed()) << format;
-            EXPECT_EQ(turned.convertToFormat(QImage::Format_RGB32), transposedReference(picture))
+            EXPECT_EQ(turned.convertToFormat(QImage::Format_RGB32), turnedReference(picture))
                 << format << " " << size.width() << "x" << size.height();
         }
     }
 }
 
-TEST(TransposePicture, IsAMirrorNotARotation)
+TEST(TurnPictureCounterClockwise, IsARotationNotAMirror)
 {
+    // Marked top-left and top-right: a turn counter-clockwise puts the top edge on the left,
+    // read upward; a mirror about the diagonal would put the top-right corner bottom left.
     QImage picture = solidImage(3, 2, White);
-    picture.setPixel(2, 0, Red); // top-right corner
-    const QImage turned = TransposePicture(picture);
-    EXPECT_EQ(turned.pixel(0, 2), Red); // bottom-left corner, where a rotation would not put it
-    EXPECT_TRUE(TransposePicture(QImage()).isNull());
+    picture.setPixel(0, 0, Red);
+    picture.setPixel(2, 0, qRgb(0, 0, 255));
+    const QImage turned = TurnPictureCounterClockwise(picture);
+    ASSERT_EQ(turned.size(), QSize(2, 3));
+    EXPECT_EQ(turned.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(turned.pixel(0, 2), Red);
+    EXPECT_EQ(turned.pixel(1, 0), White);
+    EXPECT_TRUE(TurnPictureCounterClockwise(QImage()).isNull());
 }

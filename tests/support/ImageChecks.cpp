@@ -1,10 +1,35 @@
 #include "ImageChecks.h"
 
+#include <algorithm>
+
 QImage solidImage(int w, int h, QColor colour)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+QImage checkerImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return image;
+}
+
+std::pair<int, int> greyRange(const QImage& image, const QRect& region)
+{
+    int darkest = 255;
+    int lightest = 0;
+    const QRect area = region & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    return {darkest, lightest};
 }
 
 QRect inkIn(const QImage& image, const QRect& region)

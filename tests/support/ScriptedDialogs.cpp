@@ -80,3 +80,14 @@ void ScriptedDialogs::error(const QString& text)
     errors << text;
     log << QStringLiteral("error:") + text;
 }
+
+bool ScriptedDialogs::waitForWork(const QString& text, const std::function<bool()>& done)
+{
+    waitsShown << text;
+    log << QStringLiteral("wait:") + text;
+    if (duringWait)
+        duringWait();
+    if (take(waitCancels, false))
+        return false;
+    return Dialogs::waitForWork(text, done);
+}

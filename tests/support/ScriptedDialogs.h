@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedDialogs : public Dialogs
 {
@@ -15,6 +16,10 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<bool> questionAnswers;
     std::deque<bool> printerSetupAnswers;
+    // For each wait box: true presses Cancel as soon as it shows; an empty queue waits to the
+    // end. `duringWait` runs while each box shows, before it is answered.
+    std::deque<bool> waitCancels;
+    std::function<void()> duringWait;
 
     // What was shown.
     std::vector<FileDialogSettings> openShown;
@@ -26,8 +31,9 @@ public:
     QStringList errors;
     QStringList questions; // "title|text"
     int printerSetups = 0;
+    QStringList waitsShown;
     // Log of every dialog in order: "open", "save", "font", "color", "printer",
-    // "message:TEXT", "question:TITLE", "error:TEXT".
+    // "message:TEXT", "question:TITLE", "error:TEXT", "wait:TEXT".
     QStringList log;
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
@@ -38,4 +44,5 @@ public:
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     void error(const QString& text) override;
+    bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 };

@@ -1,0 +1,96 @@
+// Work off the user-interface thread: quick work waits silently, slow work offers Cancel, the
+// window's timers keep firing meanwhile (so it repaints), errors come back.
+#include "app/BackgroundWork.h"
+#include "gfx/AppError.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString Text = QStringLiteral("Opening the picture...");
+
+// Work that runs until it is cancelled or `ms` have passed; says which.
+auto workFor(int ms)
+{
+    return [ms](const BackgroundJob& job) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!job.cancel && clock.elapsed() < ms)
+            QThread::msleep(2);
+        return job.cancel ? QStringLiteral("cancelled") : QStringLiteral("finished");
+    };
+}
+
+} // namespace
+
+TEST(BackgroundWork, QuickWorkShowsNoBoxAndHandsItsResultOrErrorBack)
+{
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(runInBackground(dialogs, Text, workFor(20)), QStringLiteral("finished"));
+    EXPECT_TRUE(dialogs.waitsShown.isEmpty());
+
+    try {
+        runInBackground(dialogs, Text, [](const BackgroundJob&) -> int {
+            throw AppError(QStringLiteral("Bitmap image is not valid"));
+        });
+        ADD_FAILURE() << "the work's error was not raised";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Bitmap image is not valid"));
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the hourglass is gone again
+}
+
+TEST(BackgroundWork, SlowWorkOffersCancelWhileTheWindowKeepsWorking)
+{
+    ScriptedDialogs dialogs;
+    // A timer of the window keeps firing while the work runs.
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(20);
+    int ticksBeforeBox = 0;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    dialogs.duringWait = [&] {
+        ticksBeforeBox = ticks;
+        if (QApplication::overrideCursor())
+            cursor = QApplication::overrideCursor()->shape();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(runInBackground(dialogs, Text, workFor(900)), QStringLiteral("finished"));
+    EXPECT_GE(clock.elapsed(), 900);
+    ASSERT_EQ(dialogs.waitsShown, QStringList{Text});
+    EXPECT_GE(ticksBeforeBox, 3); // half a second of a 20 ms timer, on however busy a machine
+    EXPECT_EQ(cursor, Qt::WaitCursor);
+}
+
+TEST(BackgroundWork, CancelEndsTheWaitAtOnceAndStopsTheWork)
+{
+    ScriptedDialogs dialogs;
+    dialogs.waitCancels.push_back(true);
+    auto outcome = std::make_shared<std::atomic<int>>(0); // 1 cancelled, 2 ran to its end
+    QElapsedTimer clock;
+    clock.start();
+    const std::optional<int> result =
+        runInBackground(dialogs, Text, [outcome](const BackgroundJob& job) {
+            QElapsedTimer workClock;
+            workClock.start();
+            while (!job.cancel && workClock.elapsed() < 10'000)
+                QThread::msleep(2);
+            *outcome = job.cancel ? 1 : 2;
+            return 7;
+        });
+    EXPECT_FALSE(result.has_value());
+    EXPECT_LT(clock.elapsed(), 5'000);
+    EXPECT_EQ(dialogs.waitsShown.size(), 1);
+    // Stopping waits for the work, which saw the cancel.
+    stopBackgroundWork();
+    EXPECT_EQ(*outcome, 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
