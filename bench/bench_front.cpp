@@ -1,9 +1,10 @@
 // The card front: a refresh of the "PostCard Front" page with a 4000 x 3000 photo on both card
-// sizes, beside a plain copy of the card's pixels; and TurnPictureCounterClockwise on the photo,
+// sizes, beside a plain copy of the card's pixels; and a quarter turn of the photo,
 // beside a plain copy of the same bytes. Medians of repeated runs, and their ratios.
 #include "app/TForm1.h"
 #include "front/FrontComposer.h"
 #include "geometry/SheetLayout.h"
+#include "gfx/QuarterTurn.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 
@@ -98,7 +99,7 @@ void BM_TurnPicture(benchmark::State& state)
 {
     const QImage& picture = photo(QImage::Format(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(TurnPictureCounterClockwise(picture));
+        benchmark::DoNotOptimize(turnedQuarter(picture, QuarterTurn::CounterClockwise));
     state.SetBytesProcessed(state.iterations() * picture.sizeInBytes());
 }
 

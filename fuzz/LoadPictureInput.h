@@ -24,6 +24,6 @@ inline void LoadAndPreviewPicture(const QString& fileName)
             got.width() < needed.width() || got.height() < needed.height())
             __builtin_trap();
         QImage preview(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
-        DrawCornerPreview(preview, picture.image, TColors::Cream);
+        DrawCornerPreview(preview, picture.image, picture.trueSize, TColors::Cream);
     }
 }

@@ -82,7 +82,7 @@ void stopBackgroundWork()
     RunningWork& r = running();
     std::unique_lock<std::mutex> lock(r.mutex);
     for (const auto& job : r.jobs)
-        job->cancel = true;
+        job->progress.cancel = true;
     r.ended.wait(lock, [&] { return r.jobs.empty(); });
 }
 
@@ -93,7 +93,7 @@ bool waitForBackgroundWork(Dialogs& dialogs, const QString& text,
     const auto done = [&job] { return bool(job->done); };
     spinEventsUntil(done, QuickWorkMs);
     if (!done() && !dialogs.waitForWork(text, done)) {
-        job->cancel = true;
+        job->progress.cancel = true;
         return false;
     }
     spinEventsUntil(done);

@@ -1,6 +1,8 @@
 #pragma once
 // Work that may take long (decoding a picture) run off the user-interface thread, so that the
 // window keeps repainting while it runs and the user can stop waiting for it.
+#include "gfx/Picture.h"
+
 #include <QString>
 
 #include <atomic>
@@ -15,9 +17,9 @@ class Dialogs;
 
 // What one piece of work shares with the threads that wait for it or ask it to stop.
 struct BackgroundJob {
-    std::atomic<bool> cancel{false}; // set from any thread; the work ends soon after
-    std::atomic<bool> done{false};   // set by the worker once it has stored its outcome
-    std::exception_ptr error;        // the work's error, written before `done`
+    PictureProgress progress;      // its cancel is set from any thread; the work ends soon after
+    std::atomic<bool> done{false}; // set by the worker once it has stored its outcome
+    std::exception_ptr error;      // the work's error, written before `done`
 };
 
 // Runs `work` on a thread of its own, which keeps `job` alive until the work has ended.
@@ -41,13 +43,13 @@ constexpr int QuickWorkMs = 500;
 bool waitForBackgroundWork(Dialogs& dialogs, const QString& text,
                            const std::shared_ptr<BackgroundJob>& job);
 
-// Runs `work` (given the job, to watch its cancel flag) off this thread and waits for it as
-// above. Empty when the user cancelled.
+// Runs `work` (given the job, to hand its progress to the reader) off this thread and waits for it
+// as above. Empty when the user cancelled.
 template <typename Work>
 auto runInBackground(Dialogs& dialogs, const QString& text, Work work)
-    -> std::optional<decltype(work(std::declval<const BackgroundJob&>()))>
+    -> std::optional<decltype(work(std::declval<BackgroundJob&>()))>
 {
-    using Result = decltype(work(std::declval<const BackgroundJob&>()));
+    using Result = decltype(work(std::declval<BackgroundJob&>()));
     auto job = std::make_shared<BackgroundJob>();
     // The result lives as long as the job's thread or this call needs it, whichever is longer.
     auto result = std::make_shared<std::optional<Result>>();

@@ -1,15 +1,18 @@
 #include "QtDialogs.h"
 
+#include "BackgroundWork.h"
+#include "back/PictureFile.h"
+#include "gfx/PictureScaling.h"
 #include "qtprinter/QtPrinterDevice.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -20,24 +23,31 @@ namespace
 {
 
 constexpr int PreviewSide = 160;
+// How often the preview looks whether its picture has been read.
+constexpr int PreviewPollMs = 20;
 // How often the wait box looks whether its work is done.
 constexpr int WaitPollMs = 20;
 const QString WindowTitle = QStringLiteral("Talmiro Postcard Print");
 
-// "Bitmaps (*.bmp)|*.bmp" is shown as "Bitmaps (*.bmp)"; a description that does not end with
-// its patterns gets them appended, as Qt takes the patterns from the last parentheses.
-QString qtFilter(const QString& filter)
+// "Bitmaps (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg" is shown as the entries "Bitmaps (*.bmp)" and
+// "JPEG (*.jpg)"; a description that does not end with its patterns gets them appended, as Qt
+// takes the patterns from the last parentheses.
+QStringList qtFilters(const QString& filter)
 {
-    const int bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    QString patterns = filter.mid(bar + 1);
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    QString description = filter.left(bar);
-    description.replace(QLatin1Char(';'), QLatin1Char(' '));
-    if (description.endsWith(QStringLiteral("(%1)").arg(patterns)))
-        return description;
-    return QStringLiteral("%1 (%2)").arg(filter.left(bar), patterns);
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {filter};
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString description = parts[i];
+        description.replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries << (description.endsWith(QStringLiteral("(%1)").arg(patterns))
+                        ? description
+                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+    }
+    return entries;
 }
 
 QString qtSuffix(QString ext)
@@ -47,28 +57,76 @@ QString qtSuffix(QString ext)
     return ext;
 }
 
+// The preview of the highlighted file, read by the program's own reader, with its limits, no
+// larger than the preview and off the user-interface thread: the dialog never waits for it. A
+// newly highlighted file cancels the read of the one before; a file that cannot be read shows
+// nothing.
+class PicturePreview : public QLabel
+{
+public:
+    explicit PicturePreview(QWidget* parent) : QLabel(parent)
+    {
+        setFixedSize(PreviewSide, PreviewSide);
+        setAlignment(Qt::AlignCenter);
+        setFrameShape(QFrame::StyledPanel);
+        setAccessibleName(QObject::tr("Picture preview"));
+        connect(&poll_, &QTimer::timeout, this, [this] { showWhenRead(); });
+    }
+    ~PicturePreview() override { stopReading(); }
+
+    void showPicture(const QString& path)
+    {
+        stopReading();
+        setPixmap(QPixmap());
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            return;
+        job_ = std::make_shared<BackgroundJob>();
+        read_ = std::make_shared<QImage>();
+        startBackgroundWork(job_, [path, job = job_.get(), read = read_] {
+            const Picture picture =
+                readPicture(PictureRequest(path, QSize(PreviewSide, PreviewSide), &job->progress));
+            *read = smoothlyScaled(picture.image, picture.trueSize.scaled(PreviewSide, PreviewSide,
+                                                                          Qt::KeepAspectRatio));
+        });
+        poll_.start(PreviewPollMs);
+    }
+
+private:
+    void showWhenRead()
+    {
+        if (!job_ || !job_->done)
+            return;
+        poll_.stop();
+        if (!job_->error && !read_->isNull())
+            setPixmap(QPixmap::fromImage(*read_));
+        job_.reset();
+        read_.reset();
+    }
+
+    void stopReading()
+    {
+        poll_.stop();
+        if (job_)
+            job_->progress.cancel = true; // it ends on its own; what it holds is shared
+        job_.reset();
+        read_.reset();
+    }
+
+    QTimer poll_;
+    std::shared_ptr<BackgroundJob> job_;
+    std::shared_ptr<QImage> read_;
+};
+
 // A small preview of the selected picture beside the file list.
 void addPicturePreview(QFileDialog& dialog)
 {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (!grid)
         return;
-    auto* preview = new QLabel(&dialog);
-    preview->setFixedSize(PreviewSide, PreviewSide);
-    preview->setAlignment(Qt::AlignCenter);
-    preview->setFrameShape(QFrame::StyledPanel);
-    preview->setAccessibleName(QObject::tr("Picture preview"));
+    auto* preview = new PicturePreview(&dialog);
     grid->addWidget(preview, 1, grid->columnCount(), grid->rowCount() - 1, 1);
-    QObject::connect(
-        &dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-            QImageReader reader(path);
-            reader.setAutoTransform(false);
-            const QSize size = reader.size();
-            if (size.isValid() && size.width() > 0 && size.height() > 0)
-                reader.setScaledSize(size.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio));
-            const QImage image = reader.read();
-            preview->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-        });
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { preview->showPicture(path); });
 }
 
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& s,
@@ -80,7 +138,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& 
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(qtFilter(s.filter));
+    dialog.setNameFilters(qtFilters(s.filter));
     dialog.setDefaultSuffix(qtSuffix(s.defaultExt));
     dialog.setDirectory(s.initialDir.isEmpty() ? QStringLiteral(".") : s.initialDir);
     if (!s.fileName.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "BackgroundWork.h"
 #include "app/ProgramVersion.h"
+#include "back/PictureFile.h"
 #include "gfx/AppError.h"
 #include "print/PrinterDevice.h"
 
@@ -90,14 +91,12 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
                 [this, w](const QPoint& pos) { ImagePopupMenu->popup(w->mapToGlobal(pos)); });
     }
 
-    OpenPictureDialog1 = {
-        QString(),
-        QStringLiteral("Bitmaps (*.bmp), JPEG Image File (*.jpg), JPEG Image File "
-                       "(*.jpeg)|*.bmp;*.jpg;*.jpeg"),
-        QStringLiteral(".bmp"), QStringLiteral("."), QString()};
+    // Both open dialogs list exactly what the reader reads.
+    OpenPictureDialog1 = {QString(), readablePictureFilter(), QStringLiteral(".bmp"),
+                          QStringLiteral("."), QString()};
     FrontOpenPictureDialog = {QStringLiteral("Open an image for Front of PostCard"),
-                              QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp"),
-                              QStringLiteral("*.bmp"), QStringLiteral("."), QString()};
+                              readablePictureFilter(), QStringLiteral("*.bmp"), QStringLiteral("."),
+                              QString()};
     BitMapSavePictureDialog = {QStringLiteral("Save PostCard Back as BitMap"),
                                QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
                                QStringLiteral("."), QString()};
@@ -176,6 +175,8 @@ void TForm1::guard(const std::function<void()>& handler)
 {
     try {
         handler();
+    } catch (const PictureCancelled&) {
+        // The user stopped waiting for a picture: nothing to say.
     } catch (const AppError& e) {
         dialogs_.error(e.text());
     } catch (const std::bad_alloc&) {

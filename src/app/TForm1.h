@@ -40,9 +40,11 @@ public:
     QImage PrintPageImage;
     PrinterMetrics Metrics = nominalMetrics();
     QImage CornerImage;
+    QSize CornerImageSize; // the corner picture's own size, whatever size CornerImage arrived at
     QString CornerImageFile;
     TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
     QImage FrontPicture;
+    QSize FrontPictureSize; // its own size as it lies on the card, whatever its pixels' size
     QString FrontPictureFile;
     bool FrontPictureTurned = false;
     QImage FrontSheetImage;
@@ -91,14 +93,16 @@ public:
     // The work files, written into WorkFolder and never read back; removed when the window goes.
     static const QString PageWorkFile;   // the page as sent to the printer
     static const QString TurnedWorkFile; // a page of backs or a front picture turned
-    // Reads a picture off the user-interface thread (the window repaints, and offers Cancel when
-    // it takes long) and runs `prepare` on it there too; empty when the user cancelled.
+    // Reads a picture for a use that draws it into `drawBox` at most, off the user-interface
+    // thread (the window repaints, and offers Cancel when it takes long), and runs `prepare` on
+    // it there too; empty when the user cancelled.
     struct LoadedPicture {
-        QImage image;
+        QImage image;        // upright, reduced to what the use needs
+        QSize size;          // the picture's own size, for every fitting
         bool turned = false; // laid on its side by `prepare`
     };
     std::optional<LoadedPicture>
-    loadPictureInBackground(const QString& fileName,
+    loadPictureInBackground(const QString& fileName, QSize drawBox,
                             std::function<void(LoadedPicture&)> prepare = {});
     // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
     QStringList StartupProblems;

@@ -35,6 +35,7 @@ CardBackInput cardBackInput(TForm1& form)
 
     std::copy_n(form.AreaStyleTable.begin(), AreaCount, in.styles.begin());
     in.cornerImage = form.CornerImage;
+    in.cornerImageSize = form.CornerImageSize;
     in.cornerChosen = !form.CornerImageFile.isEmpty();
     in.welcome = ui.ContinueButton->isEnabled();
     in.samplePicture = ui.Image1->canvas();

@@ -13,24 +13,26 @@ constexpr int CornerChoiceNone = 0;
 } // namespace
 
 std::optional<TForm1::LoadedPicture>
-TForm1::loadPictureInBackground(const QString& fileName,
+TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
                                 std::function<void(LoadedPicture&)> prepare)
 {
     const QString text = QStringLiteral("Opening the picture \"%1\"...").arg(fileName);
-    return runInBackground(dialogs(), text,
-                           [fileName, prepare = std::move(prepare)](const BackgroundJob&) {
-                               LoadedPicture loaded;
-                               LoadPictureFile(fileName, loaded.image);
-                               if (prepare)
-                                   prepare(loaded);
-                               return loaded;
-                           });
+    return runInBackground(
+        dialogs(), text, [fileName, drawBox, prepare = std::move(prepare)](BackgroundJob& job) {
+            Picture read = readPicture(PictureRequest(fileName, drawBox, &job.progress));
+            LoadedPicture loaded{std::move(read.image), read.trueSize};
+            if (prepare)
+                prepare(loaded);
+            return loaded;
+        });
 }
 
 void TForm1::CreateCornerImage()
 {
     CornerImage = NewCornerImage();
-    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerPreviewFill);
+    CornerImageSize = CornerImage.size();
+    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
+                      CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
 
@@ -44,13 +46,17 @@ void TForm1::PostCardBackImageClick(QObject*)
     }
     // The dialog opens on the file chosen last, loaded or not.
     OpenPictureDialog1.fileName = *chosen;
-    std::optional<LoadedPicture> loaded = loadPictureInBackground(*chosen);
+    // Read no larger than the corner box of the back needs; the preview box is smaller still.
+    std::optional<LoadedPicture> loaded =
+        loadPictureInBackground(*chosen, QSize(CornerBoxSide, CornerBoxSide));
     if (!loaded)
         return; // cancelled: the corner keeps its picture
     // Named only once loaded: a file that failed must not count as the chosen picture.
     CornerImage = std::move(loaded->image);
+    CornerImageSize = loaded->size;
     CornerImageFile = *chosen;
-    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerPreviewFill);
+    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
+                      CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
 

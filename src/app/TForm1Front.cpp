@@ -4,6 +4,7 @@
 #include "WaitCursor.h"
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
+#include "gfx/QuarterTurn.h"
 
 namespace
 {
@@ -43,6 +44,7 @@ void TForm1::FrontImageRefresh(QObject*)
 
     FrontComposition front;
     front.picture = FrontPicture;
+    front.pictureSize = FrontPictureSize;
     front.pictureTurned = FrontPictureTurned;
     front.size = ui.ImageSizeUpDown->position();
     front.hOffset = ui.ImageHOffsetUpDown->position();
@@ -76,19 +78,25 @@ void TForm1::OpenPopupClick(QObject* Sender)
     // text direction together.
     const QString turnedFile = workFile(TurnedWorkFile);
     auto turnTall = [turnedFile](LoadedPicture& loaded) {
-        if (loaded.image.width() >= loaded.image.height())
+        if (loaded.size.width() >= loaded.size.height())
             return;
         // The picture goes as soon as its turned copy is made: never both and the copy's file
         // in memory at once.
-        loaded.image = TurnPictureCounterClockwise(std::exchange(loaded.image, QImage()));
+        // Turned counter-clockwise: the card turned clockwise to read the upward text shows it
+        // upright, never mirrored.
+        loaded.image =
+            turnedQuarter(std::exchange(loaded.image, QImage()), QuarterTurn::CounterClockwise);
+        loaded.size.transpose();
         loaded.turned = true;
         writeBmpFile(loaded.image, turnedFile);
     };
-    std::optional<LoadedPicture> loaded = loadPictureInBackground(*chosen, turnTall);
+    std::optional<LoadedPicture> loaded =
+        loadPictureInBackground(*chosen, FrontPictureBox, turnTall);
     if (!loaded)
         return;
     FrontPictureFile = *chosen;
     FrontPicture = std::move(loaded->image);
+    FrontPictureSize = loaded->size;
     FrontPictureTurned = loaded->turned;
     FrontImageRefresh(Sender);
 }
@@ -107,6 +115,7 @@ void TForm1::DeletePopupClick(QObject*)
     FrontPictureFile.clear();
     FrontOpenPictureDialog.fileName.clear();
     FrontPicture = QImage();
+    FrontPictureSize = QSize();
     FrontPictureTurned = false;
     FrontSheetImage = QImage();
     ui.FrontImage->canvas().fill(Qt::white);

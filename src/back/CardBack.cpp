@@ -1,5 +1,6 @@
 #include "CardBack.h"
 
+#include "CornerImage.h"
 #include "PerforatedBorder.h"
 #include "geometry/SheetLayout.h"
 #include "gfx/PictureScaling.h"
@@ -34,7 +35,6 @@ constexpr int CaptionRoom = 160;    // kept clear of the caption beside the stam
 constexpr int CaptionTop = 75;
 constexpr int StampTextIndent = 120; // from the stamp box's right side
 constexpr int StampTextDrop = 25;
-constexpr int CornerBox = 300;
 constexpr QRect SampleTarget(25, 525, 300, 250); // fixed: follows neither M nor the sheet size
 constexpr int PreviewWidth = 600;
 constexpr int PreviewHeight = 400;
@@ -245,16 +245,20 @@ private:
     void corner()
     {
         if (in_.lowerLeftCornerChoice == CornerImageChoice && in_.cornerChosen) {
-            const QRect box(m_, h_ - m_ - CornerBox, CornerBox, CornerBox);
+            const QRect box(m_, h_ - m_ - CornerBoxSide, CornerBoxSide, CornerBoxSide);
             p_.fillRect(box, fromTColor(TColors::White));
-            const qint64 pw = in_.cornerImage.width();
-            const qint64 ph = in_.cornerImage.height();
+            if (in_.cornerImage.isNull())
+                return;
+            const QSize own =
+                in_.cornerImageSize.isEmpty() ? in_.cornerImage.size() : in_.cornerImageSize;
+            const qint64 pw = own.width();
+            const qint64 ph = own.height();
             // A picture without area has no proportions: the corner stays empty.
             if (pw <= 0 || ph <= 0)
                 return;
             // Longer side 300, in the bottom-left corner of the box.
-            const int tw = pw > ph ? CornerBox : int(pw * CornerBox / ph);
-            const int th = pw > ph ? int(ph * CornerBox / pw) : CornerBox;
+            const int tw = pw > ph ? CornerBoxSide : int(pw * CornerBoxSide / ph);
+            const int th = pw > ph ? int(ph * CornerBoxSide / pw) : CornerBoxSide;
             drawSmoothly(p_, QRect(m_, h_ - m_ - th, tw, th), in_.cornerImage);
         } else if (in_.welcome) {
             p_.drawImage(SampleTarget, in_.samplePicture);

@@ -46,6 +46,7 @@ struct CardBackInput {
     std::array<fc, AreaCount> styles; // records 0 to 7 of the style table
 
     QImage cornerImage;
+    QSize cornerImageSize;     // its own size, for the fitting; empty: the size of its pixels
     bool cornerChosen = false; // a corner picture file has been chosen
     bool welcome = false;      // the About page is still active
     QImage samplePicture;      // the built-in corner picture shown while welcome

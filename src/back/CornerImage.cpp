@@ -37,10 +37,10 @@ void ClearCornerPreview(QImage& box, TColor fill)
     p.fillRect(QRect(0, 0, CornerPreviewSide, CornerPreviewSide), fromTColor(fill));
 }
 
-void DrawCornerPreview(QImage& box, const QImage& picture, TColor fill)
+void DrawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill)
 {
     ClearCornerPreview(box, fill);
-    const QRect place = CornerPreviewRect(picture.size());
+    const QRect place = picture.isNull() ? QRect() : CornerPreviewRect(size);
     if (place.isEmpty())
         return;
     QPainter p(&box);

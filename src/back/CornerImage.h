@@ -6,6 +6,9 @@
 #include <QRect>
 
 constexpr int CornerPreviewSide = 116;
+// The square of the back whose bottom-left corner holds the picture, and the largest the corner
+// picture is ever drawn.
+constexpr int CornerBoxSide = 300;
 
 // The corner picture before any is chosen: a cream 300 x 300 square.
 QImage NewCornerImage();
@@ -16,5 +19,6 @@ QRect CornerPreviewRect(QSize size);
 
 // Clears the preview box to `fill`.
 void ClearCornerPreview(QImage& box, TColor fill);
-// Clears the preview box to `fill` and stretches `picture` into its place.
-void DrawCornerPreview(QImage& box, const QImage& picture, TColor fill);
+// Clears the preview box to `fill` and stretches `picture` into the place its own size `size`
+// (whatever size its pixels arrived at) gives it.
+void DrawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill);

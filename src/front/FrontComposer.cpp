@@ -7,7 +7,6 @@
 #include "gfx/SheetText.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <new>
 
 namespace
@@ -20,37 +19,6 @@ constexpr int UpwardAngle = 90;
 // The turned text's distance from the card's left and bottom edges until a place is picked,
 // as the horizontal text starts that far from the left edge.
 constexpr int TurnedTextInset = 20;
-
-// Edge of the square tiles the turn walks: a tile's rows of source and destination both stay in
-// the cache while it is copied.
-constexpr int TurnTile = 64;
-
-template <int Bytes> struct Pixel {
-    unsigned char bytes[Bytes];
-};
-
-// Column x of the source becomes row w - 1 - x of the target, read top to bottom.
-template <int Bytes> void turnByTiles(const QImage& source, QImage& target)
-{
-    using P = Pixel<Bytes>;
-    const int w = source.width();
-    const int h = source.height();
-    const uchar* in = source.constBits();
-    uchar* out = target.bits();
-    const qsizetype inStride = source.bytesPerLine();
-    const qsizetype outStride = target.bytesPerLine();
-    for (int y0 = 0; y0 < h; y0 += TurnTile) {
-        const int y1 = std::min(y0 + TurnTile, h);
-        for (int x0 = 0; x0 < w; x0 += TurnTile) {
-            const int x1 = std::min(x0 + TurnTile, w);
-            for (int x = x0; x < x1; ++x) {
-                P* row = reinterpret_cast<P*>(out + (w - 1 - x) * outStride);
-                for (int y = y0; y < y1; ++y)
-                    row[y] = reinterpret_cast<const P*>(in + y * inStride)[x];
-            }
-        }
-    }
-}
 
 // Whether the printable area cannot hold a 6 x 4 inch card; unknown figures count as room.
 bool needsFrameOn4x6(const PrinterMetrics& metrics)
@@ -167,40 +135,4 @@ void DrawFrontPreview(QImage& surface, const QImage& front)
     QPainter p(&surface);
     p.fillRect(preview, fromTColor(TColors::White));
     drawSmoothly(p, preview, front);
-}
-
-QImage TurnPictureCounterClockwise(const QImage& picture)
-{
-    if (picture.isNull())
-        return {};
-    // Pictures of less than a byte a pixel are widened first; every other depth is moved as
-    // whole pixels, a tile of scanlines at a time.
-    const QImage source =
-        picture.depth() < 8 ? picture.convertToFormat(QImage::Format_RGB32) : picture;
-    QImage target(source.height(), source.width(), source.format());
-    if (target.isNull())
-        throw std::bad_alloc();
-    target.setColorTable(source.colorTable());
-    target.setDotsPerMeterX(source.dotsPerMeterY());
-    target.setDotsPerMeterY(source.dotsPerMeterX());
-    switch (source.depth()) {
-    case 8:
-        turnByTiles<1>(source, target);
-        break;
-    case 16:
-        turnByTiles<2>(source, target);
-        break;
-    case 24:
-        turnByTiles<3>(source, target);
-        break;
-    case 32:
-        turnByTiles<4>(source, target);
-        break;
-    case 64:
-        turnByTiles<8>(source, target);
-        break;
-    default: // floating-point formats: no picture file gives them
-        return TurnPictureCounterClockwise(source.convertToFormat(QImage::Format_RGB32));
-    }
-    return target;
 }

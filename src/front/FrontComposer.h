@@ -57,13 +57,12 @@ QPoint TurnedFrontTextStart(const FrontCard& card);
 // The composed front, card.width x card.height: white, the picture, the frame, then the text.
 QImage ComposeFront(const FrontComposition& front);
 
+// The largest box a front ever draws its picture into, either way up: the 6 x 4 inch card's
+// width at the largest picture size, 200 %.
+constexpr QSize FrontPictureBox(2400, 2400);
+
 // The preview shows the card at a quarter of sheet scale.
 constexpr int FrontPreviewScale = 4;
 
 // The quarter-scale preview of `front` drawn at the top-left of `surface`.
 void DrawFrontPreview(QImage& surface, const QImage& front);
-
-// The picture turned a quarter turn counter-clockwise, so that a card printed with it and turned
-// a quarter turn clockwise shows it upright: the pixel at (x, y) of a w-wide picture goes to
-// (y, w - 1 - x). Never mirrored.
-QImage TurnPictureCounterClockwise(const QImage& picture);

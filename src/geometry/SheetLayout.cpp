@@ -1,9 +1,9 @@
 #include "SheetLayout.h"
 
+#include "gfx/QuarterTurn.h"
 #include "gfx/TColor.h"
 
 #include <QPainter>
-#include <cstring>
 
 namespace
 {
@@ -21,32 +21,12 @@ QPageSize photoPaper()
                      QPageSize::ExactMatch);
 }
 
-// The page turned a quarter turn: `clockwise`, the pixel at (x, y) of a W x H page goes to
-// (H - 1 - y, x), else to (y, W - 1 - x).
-void turnPage(QImage& page, bool clockwise)
+// The page turned a quarter turn, as the 24-bit bitmap it is printed from.
+void turnPage(QImage& page, QuarterTurn turn)
 {
-    const QImage source =
-        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888);
-    const int w = source.width();
-    const int h = source.height();
-    QImage turned(h, w, QImage::Format_RGB888);
-    uchar* to = turned.bits();
-    const qsizetype stride = turned.bytesPerLine();
-    for (int y = 0; y < h; ++y) {
-        const uchar* from = source.constScanLine(y);
-        if (clockwise) {
-            // Source row y becomes destination column h - 1 - y, read top to bottom.
-            uchar* column = to + 3 * (h - 1 - y);
-            for (int x = 0; x < w; ++x)
-                std::memcpy(column + x * stride, from + 3 * x, 3);
-        } else {
-            // Source row y becomes destination column y, read bottom to top.
-            uchar* column = to + 3 * y;
-            for (int x = 0; x < w; ++x)
-                std::memcpy(column + (w - 1 - x) * stride, from + 3 * x, 3);
-        }
-    }
-    page = turned;
+    page = turnedQuarter(
+        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888),
+        turn);
 }
 
 } // namespace
@@ -120,10 +100,10 @@ QSize printedPageSize(int layout)
 
 void RotatePageClockwise(QImage& page)
 {
-    turnPage(page, true);
+    turnPage(page, QuarterTurn::Clockwise);
 }
 
 void RotatePageCounterClockwise(QImage& page)
 {
-    turnPage(page, false);
+    turnPage(page, QuarterTurn::CounterClockwise);
 }

@@ -21,9 +21,9 @@ auto workFor(int ms)
     return [ms](const BackgroundJob& job) {
         QElapsedTimer clock;
         clock.start();
-        while (!job.cancel && clock.elapsed() < ms)
+        while (!job.progress.cancel && clock.elapsed() < ms)
             QThread::msleep(2);
-        return job.cancel ? QStringLiteral("cancelled") : QStringLiteral("finished");
+        return job.progress.cancel ? QStringLiteral("cancelled") : QStringLiteral("finished");
     };
 }
 
@@ -81,9 +81,9 @@ TEST(BackgroundWork, CancelEndsTheWaitAtOnceAndStopsTheWork)
         runInBackground(dialogs, Text, [outcome](const BackgroundJob& job) {
             QElapsedTimer workClock;
             workClock.start();
-            while (!job.cancel && workClock.elapsed() < 10'000)
+            while (!job.progress.cancel && workClock.elapsed() < 10'000)
                 QThread::msleep(2);
-            *outcome = job.cancel ? 1 : 2;
+            *outcome = job.progress.cancel ? 1 : 2;
             return 7;
         });
     EXPECT_FALSE(result.has_value());

@@ -1,6 +1,8 @@
 // The lower-left corner picture on the main window: the dialog, loading, the
 // preview box, Delete Image and the corner choice.
 #include "support/FormFixture.h"
+
+#include "back/PictureFile.h"
 #include "support/PictureFiles.h"
 #include "support/QtPrinters.h"
 
@@ -62,8 +64,7 @@ TEST_F(CornerForm, ContinueAsksAtOnceAndCancelChoosesNone)
     pressContinue();
     ASSERT_EQ(dialogs.openShown.size(), 1u);
     const FileDialogSettings& shown = dialogs.openShown[0];
-    EXPECT_EQ(shown.filter, QStringLiteral("Bitmaps (*.bmp), JPEG Image File (*.jpg), JPEG Image "
-                                           "File (*.jpeg)|*.bmp;*.jpg;*.jpeg"));
+    EXPECT_EQ(shown.filter, readablePictureFilter()); // exactly what the reader reads
     EXPECT_EQ(shown.defaultExt, QStringLiteral(".bmp"));
     EXPECT_EQ(shown.initialDir, QStringLiteral("."));
     EXPECT_TRUE(shown.fileName.isEmpty());

@@ -400,6 +400,17 @@ TEST(CardBack, CornerPictureKeepsItsProportionsInTheBottomLeftOfTheBox)
     }
 }
 
+TEST(CardBack, CornerPictureIsFittedByItsOwnSizeWhateverItsPixels)
+{
+    // A 1600 x 800 photo read at an eighth: still drawn 300 x 150, not by its 200 x 100 pixels'
+    // proportions rounded differently, nor by a size it was never read at.
+    CardBackInput in = defaultCardBack();
+    in.cornerChosen = true;
+    in.cornerImage = solidImage(200, 99, Qt::red);
+    in.cornerImageSize = QSize(1600, 800);
+    EXPECT_EQ(inkIn(render(in), QRect(0, 300, 440, 500)), QRect(30, 620, 300, 150));
+}
+
 TEST(CardBack, CornerPhotoIsSmoothed)
 {
     CardBackInput in = defaultCardBack();

@@ -40,14 +40,15 @@ TEST(CornerImage, PreviewKeepsProportionsWithWholeNumberDivision)
 TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, solidImage(300, 150, Qt::red), TColors::Cream);
+    DrawCornerPreview(box, solidImage(300, 150, Qt::red), QSize(300, 150), TColors::Cream);
     EXPECT_EQ(box.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(115, 57), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(0, 58), fromTColor(TColors::Cream));
     EXPECT_EQ(box.pixelColor(115, 115), fromTColor(TColors::Cream));
 
     box = whiteBox();
-    DrawCornerPreview(box, solidImage(150, 300, Qt::blue), TColors::White);
+    // Placed by the picture's own size, whatever size its pixels arrived at.
+    DrawCornerPreview(box, solidImage(50, 100, Qt::blue), QSize(150, 300), TColors::White);
     EXPECT_EQ(box.pixelColor(57, 115), QColor(Qt::blue));
     EXPECT_EQ(box.pixelColor(58, 0), QColor(Qt::white));
 }
@@ -55,7 +56,8 @@ TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 TEST(CornerImage, PreviewOfAPhotoIsSmoothed)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, checkerImage(348, 348), TColors::White); // three times smaller
+    DrawCornerPreview(box, checkerImage(348, 348), QSize(348, 348),
+                      TColors::White); // three times smaller
     const auto [darkest, lightest] = greyRange(box, QRect(2, 2, 112, 112));
     EXPECT_GE(darkest, 90);
     EXPECT_LE(lightest, 165);
@@ -64,7 +66,7 @@ TEST(CornerImage, PreviewOfAPhotoIsSmoothed)
 TEST(CornerImage, SliverShowsOnlyTheFill)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, solidImage(1, 200, Qt::red), TColors::Cream);
+    DrawCornerPreview(box, solidImage(1, 200, Qt::red), QSize(1, 200), TColors::Cream);
     for (const QPoint p : {QPoint(0, 0), QPoint(0, 115), QPoint(60, 60)})
         EXPECT_EQ(box.pixelColor(p), fromTColor(TColors::Cream)) << p.x() << "," << p.y();
 }

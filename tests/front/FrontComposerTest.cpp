@@ -4,7 +4,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 namespace
@@ -36,27 +35,6 @@ FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
     front.picture = solidImage(w, h, Red);
     front.card = FrontCardForLayout(layout, metrics);
     return front;
-}
-
-// A quarter turn counter-clockwise, the plain definition a pixel at a time: the pixel at (x, y)
-// of a w-wide picture goes to (y, w - 1 - x).
-QImage turnedReference(const QImage& picture)
-{
-    QImage out(picture.height(), picture.width(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            out.setPixel(y, picture.width() - 1 - x, picture.pixel(x, y));
-    return out;
-}
-
-QImage noise(int w, int h, QImage::Format format)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QRandomGenerator random(w * 7919 + h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, random.generate() | 0xFF000000);
-    return image.convertToFormat(format);
 }
 
 } // namespace
@@ -307,36 +285,4 @@ TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
     EXPECT_EQ(surface.pixel(274, 211), White);
     EXPECT_EQ(surface.pixel(275, 100), qRgb(0, 0, 0)); // beyond the preview: untouched
     EXPECT_EQ(surface.pixel(100, 212), qRgb(0, 0, 0));
-}
-
-TEST(TurnPictureCounterClockwise, TurnsEveryPixelDepth)
-{
-    // Sizes that are not multiples of the tiles the turn walks.
-    for (const QSize size : {QSize(130, 67), QSize(1, 200), QSize(200, 1), QSize(800, 1200)}) {
-        for (const QImage::Format format :
-             {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Grayscale8,
-              QImage::Format_Indexed8, QImage::Format_RGB16, QImage::Format_Mono,
-              QImage::Format_RGBX64}) {
-            const QImage picture = noise(size.width(), size.height(), format);
-            const QImage turned = TurnPictureCounterClockwise(picture);
-            ASSERT_EQ(turned.size(), size.transposed()) << format;
-            EXPECT_EQ(turned.convertToFormat(QImage::Format_RGB32), turnedReference(picture))
-                << format << " " << size.width() << "x" << size.height();
-        }
-    }
-}
-
-TEST(TurnPictureCounterClockwise, IsARotationNotAMirror)
-{
-    // Marked top-left and top-right: a turn counter-clockwise puts the top edge on the left,
-    // read upward; a mirror about the diagonal would put the top-right corner bottom left.
-    QImage picture = solidImage(3, 2, White);
-    picture.setPixel(0, 0, Red);
-    picture.setPixel(2, 0, qRgb(0, 0, 255));
-    const QImage turned = TurnPictureCounterClockwise(picture);
-    ASSERT_EQ(turned.size(), QSize(2, 3));
-    EXPECT_EQ(turned.pixel(0, 0), qRgb(0, 0, 255));
-    EXPECT_EQ(turned.pixel(0, 2), Red);
-    EXPECT_EQ(turned.pixel(1, 0), White);
-    EXPECT_TRUE(TurnPictureCounterClockwise(QImage()).isNull());
 }
