@@ -137,6 +137,11 @@ TForm1::~TForm1()
     qApp->removeEventFilter(this);
     // Work the user stopped waiting for ends before what it may use goes.
     stopBackgroundWork();
+    removeWorkFiles();
+}
+
+void TForm1::removeWorkFiles() const
+{
     if (!WorkFolder.isEmpty())
         for (const QString& name : {PageWorkFile, TurnedWorkFile})
             QFile::remove(QDir(WorkFolder).filePath(name));
@@ -267,6 +272,7 @@ void TForm1::FormCreate()
 
     // 2. The work folder for the temporary page bitmaps.
     WorkFolder = defaultWorkFolder();
+    removeWorkFiles(); // left by a run that was killed
     if (!QDir().mkpath(WorkFolder))
         StartupProblems << QStringLiteral("The work folder \"%1\" could not be created, so pages "
                                           "cannot be printed until it can.")

@@ -93,6 +93,7 @@ public:
     // The work files, written into WorkFolder and never read back; removed when the window goes.
     static const QString PageWorkFile;   // the page as sent to the printer
     static const QString TurnedWorkFile; // a page of backs or a front picture turned
+    void removeWorkFiles() const;
     // Reads a picture for a use that draws it into `drawBox` at most, off the user-interface
     // thread (the window repaints, and offers Cancel when it takes long), and runs `prepare` on
     // it there too; empty when the user cancelled.

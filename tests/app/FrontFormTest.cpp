@@ -383,3 +383,19 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
     EXPECT_LT(light.dark, book.dark * 3 / 4);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
+
+TEST_F(FrontForm, WorkFilesGoWithTheWindowAndThoseOfAKilledRunAtStartUp)
+{
+    openFrontPicture(picture(800, 1200));
+    const QString turned = workFile(QStringLiteral("~~a.bmp"));
+    ASSERT_TRUE(QFile::exists(turned));
+    form.reset();
+    EXPECT_FALSE(QFile::exists(turned));
+
+    QFile left(turned);
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("left by a run that was killed");
+    left.close();
+    form = std::make_unique<TForm1>(dialogs, printer);
+    EXPECT_FALSE(QFile::exists(turned));
+}
