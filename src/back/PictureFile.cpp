@@ -126,13 +126,17 @@ void checkCancel(const PictureRequest& request)
 // the program leaves at Qt's default, counts too: above it Qt would refuse without a reason.
 void checkQtMemory(const QString& fileName, QSize size, QImage::Format format, QSize needed)
 {
+    qint64 limit = MaxPictureMemoryMb * Mb;
+    if (QImageReader::allocationLimit() > 0)
+        limit = qMin(limit, qint64(QImageReader::allocationLimit()) * Mb);
+    // At least a byte a pixel; judged first, so that the sums below cannot overflow.
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > limit)
+        raisePictureTooLarge(fileName, size, pixels, limit);
     const int depth =
         format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
     const qint64 decoded = (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
     const qint64 reduced = needed == size ? 0 : qint64(needed.width()) * needed.height() * 4;
-    qint64 limit = MaxPictureMemoryMb * Mb;
-    if (QImageReader::allocationLimit() > 0)
-        limit = qMin(limit, qint64(QImageReader::allocationLimit()) * Mb);
     if (decoded + reduced > limit)
         raisePictureTooLarge(fileName, size, decoded + reduced, limit);
 }
