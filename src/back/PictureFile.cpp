@@ -122,23 +122,30 @@ void checkCancel(const PictureRequest& request)
 }
 
 // Qt decodes the whole picture before we may reduce it: the pixels Qt makes, in the format it
-// will make them in, and the reduced copy must fit the budget. Qt's own allocation limit, which
-// the program leaves at Qt's default, counts too: above it Qt would refuse without a reason.
-void checkQtMemory(const QString& fileName, QSize size, QImage::Format format, QSize needed)
+// will make them in, a 32-bit copy of them that smooth scaling works on, and the reduced
+// picture must fit the budget; `copyBytesPerPixel` more where a full-size picture is converted.
+// Qt's own allocation limit on the pixels it makes, which the program leaves at Qt's default,
+// counts too: above it Qt would refuse without a reason.
+void checkQtMemory(const QString& fileName, QSize size, QImage::Format format, QSize needed,
+                   int copyBytesPerPixel = 0)
 {
-    qint64 limit = MaxPictureMemoryMb * Mb;
-    if (QImageReader::allocationLimit() > 0)
-        limit = qMin(limit, qint64(QImageReader::allocationLimit()) * Mb);
+    const qint64 budget = MaxPictureMemoryMb * Mb;
+    const qint64 qtLimit =
+        QImageReader::allocationLimit() > 0 ? qint64(QImageReader::allocationLimit()) * Mb : budget;
     // At least a byte a pixel; judged first, so that the sums below cannot overflow.
     const qint64 pixels = qint64(size.width()) * size.height();
-    if (pixels > limit)
-        raisePictureTooLarge(fileName, size, pixels, limit);
+    if (pixels > qMin(budget, qtLimit))
+        raisePictureTooLarge(fileName, size, pixels, qMin(budget, qtLimit));
     const int depth =
         format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
     const qint64 decoded = (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
-    const qint64 reduced = needed == size ? 0 : qint64(needed.width()) * needed.height() * 4;
-    if (decoded + reduced > limit)
-        raisePictureTooLarge(fileName, size, decoded + reduced, limit);
+    if (decoded > qtLimit)
+        raisePictureTooLarge(fileName, size, decoded, qtLimit);
+    const qint64 copies = needed == size
+                              ? pixels * copyBytesPerPixel
+                              : pixels * 4 + qint64(needed.width()) * needed.height() * 4;
+    if (decoded + copies > budget)
+        raisePictureTooLarge(fileName, size, decoded + copies, budget);
 }
 
 // A picture that Qt read whole, reduced to what the request's box needs.
@@ -178,7 +185,8 @@ Picture readBmpFile(const PictureRequest& request)
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
     const QSize needed = sizeNeededFor(size, request.drawBox);
-    checkQtMemory(fileName, size, reader.imageFormat(), needed);
+    // 24-bit pixels arrive widened to 32 bits and are narrowed again.
+    checkQtMemory(fileName, size, reader.imageFormat(), needed, header->bitsPerPixel == 24 ? 3 : 0);
     // Qt's reader turns missing pixel rows into black ones: a file cut short is refused here.
     if (file.size() < requiredLength(*header))
         raiseNotValidBitmap();
