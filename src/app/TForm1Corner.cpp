@@ -4,6 +4,7 @@
 #include "WaitCursor.h"
 #include "back/CornerImage.h"
 #include "back/PictureFile.h"
+#include "design/DesignPictures.h"
 
 namespace
 {
@@ -29,12 +30,17 @@ void TForm1::PostCardBackImageClick(QObject*)
     }
     // The dialog opens on the file chosen last, loaded or not.
     OpenPictureDialog1.fileName = *chosen;
+    QImage picture;
+    DesignPicture kept;
     {
         WaitCursor wait;
-        LoadPictureFile(*chosen, CornerImage);
+        LoadPictureFile(*chosen, picture);
+        kept = readDesignPicture(*chosen);
     }
     // Named only once loaded: a file that failed must not count as the chosen picture.
+    CornerImage = picture;
     CornerImageFile = *chosen;
+    CornerImageBytes = kept.bytes;
     DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
@@ -50,6 +56,7 @@ void TForm1::DeleteImageClick(QObject*)
     ClearCornerPreview(ui.PostCardBackImage->canvas(), CornerPreviewFill);
     ui.PostCardBackImage->update();
     CornerImageFile.clear();
+    CornerImageBytes.clear();
     OpenPictureDialog1.fileName.clear();
     ui.LowerLeftCornerRadioGroup->setItemIndex(CornerChoiceNone);
 }

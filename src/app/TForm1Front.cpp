@@ -3,6 +3,7 @@
 
 #include "WaitCursor.h"
 #include "back/PictureFile.h"
+#include "design/DesignPictures.h"
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
 
@@ -76,17 +77,23 @@ void TForm1::OpenPopupClick(QObject* Sender)
     // direction together.
     QImage picture;
     LoadPictureFile(*chosen, picture);
-    bool turned = false;
-    if (picture.width() < picture.height()) {
-        WaitCursor wait;
-        picture = TransposePicture(picture);
-        writeBmpFile(picture, workFile(TransposedPictureFile));
-        turned = true;
-    }
+    const DesignPicture kept = readDesignPicture(*chosen);
+    const PreparedFront front = prepareFrontPicture(picture);
     FrontPictureFile = *chosen;
-    FrontPicture = picture;
-    FrontPictureTurned = turned;
+    FrontPictureBytes = kept.bytes;
+    FrontPicture = front.picture;
+    FrontPictureTurned = front.turned;
     FrontImageRefresh(Sender);
+}
+
+TForm1::PreparedFront TForm1::prepareFrontPicture(QImage picture)
+{
+    if (picture.width() >= picture.height())
+        return {picture, false};
+    WaitCursor wait;
+    picture = TransposePicture(picture);
+    writeBmpFile(picture, workFile(TransposedPictureFile));
+    return {picture, true};
 }
 
 void TForm1::FrontImageClick(QObject* Sender)

@@ -15,6 +15,9 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<bool> questionAnswers;
     std::deque<bool> printerSetupAnswers;
+    std::deque<std::optional<QString>> openFileAnswers;
+    std::deque<std::optional<QString>> saveFileAnswers;
+    std::deque<DialogAnswer> yesNoCancelAnswers; // an empty queue answers Cancel
 
     // What was shown.
     std::vector<FileDialogSettings> openShown;
@@ -24,18 +27,24 @@ public:
     std::vector<QColor> colorShown;
     QStringList messages;
     QStringList errors;
-    QStringList questions; // "title|text"
+    std::vector<FileDialogSettings> openFileShown;
+    std::vector<FileDialogSettings> saveFileShown;
+    QStringList questions; // "title|text", of both kinds of question
     int printerSetups = 0;
     // Log of every dialog in order: "open", "save", "font", "color", "printer",
-    // "message:TEXT", "question:TITLE", "error:TEXT".
+    // "message:TEXT", "question:TITLE", "error:TEXT", "openFile", "saveFile",
+    // "yesNoCancel:TITLE".
     QStringList log;
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
+    std::optional<QString> openFile(const FileDialogSettings& settings) override;
+    std::optional<QString> saveFile(const FileDialogSettings& settings) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool printerSetup() override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
+    DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
 };
