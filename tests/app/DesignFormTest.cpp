@@ -459,26 +459,4 @@ TEST_F(DesignForm, TheDesignEntriesStandAboveTheOldOnesWithShortcutsAndHints)
     }
 }
 
-// Writes tests/design/data/version-1.0.postcard, the design of format 1.0 that later versions
-// must keep opening, when TALMIRO_WRITE_DESIGN_FIXTURE names where to write it.
-TEST_F(DesignForm, WriteTheVersionOneFixture)
-{
-    const QString target = qEnvironmentVariable("TALMIRO_WRITE_DESIGN_FIXTURE");
-    if (target.isEmpty())
-        GTEST_SKIP();
-    const QString corner = path(QStringLiteral("lighthouse-corner.bmp"));
-    writeFile(corner, makeBmp(40, 30, 24));
-    const QString front = path(QStringLiteral("lighthouse.jpg"));
-    writeFile(front, makeJpeg(blockPicture(96, 64), JpegKind::Colour));
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Greetings from the lighthouse"));
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
-    form->ui.CopiesUpDown->setPosition(2);
-    dialogs.openAnswers.push_back(corner);
-    form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
-    openFrontPicture(front);
-    form->ui.FrontMemo->setPlainText(QStringLiteral("See you soon"));
-    saveAs(target);
-    EXPECT_TRUE(dialogs.errors.isEmpty());
-}
-
 } // namespace
