@@ -30,8 +30,12 @@ const QString FrontRole = QStringLiteral("the postcard front");
 
 SettingValue controlValue(const QWidget* w)
 {
-    if (const auto* memo = qobject_cast<const QTextEdit*>(w))
-        return memo->toPlainText();
+    if (const auto* memo = qobject_cast<const QTextEdit*>(w)) {
+        // As typed: the plain text would turn no-break spaces into spaces, which wrap.
+        QString text = memo->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return text;
+    }
     if (const auto* edit = qobject_cast<const QLineEdit*>(w))
         return edit->text();
     if (const auto* group = qobject_cast<const RadioGroup*>(w))

@@ -431,7 +431,7 @@ void saveDesignFile(const CardDesign& design, const QString& fileName)
     writeWholeFile(fileName, writeDesign(design));
 }
 
-CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
+QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString& tooLarge)
 {
     const QFileInfo info(fileName);
     // A pipe or a device would block the window or never end: only regular files are read.
@@ -439,13 +439,18 @@ CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
         raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
     QFile file(fileName);
     openForReading(file);
-    if (file.size() > MaxDesignFileBytes)
-        throw AppError(QStringLiteral("The file \"%1\" is too large to be a postcard design: "
-                                      "%2 MB.")
-                           .arg(fileName)
-                           .arg(file.size() / MiB));
+    if (file.size() > limit)
+        throw AppError(tooLarge.arg(fileName).arg(file.size() / MiB));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         raiseCannotOpen(fileName, file.errorString());
+    return bytes;
+}
+
+CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
+{
+    const QByteArray bytes = readRegularFile(
+        fileName, MaxDesignFileBytes,
+        QStringLiteral("The file \"%1\" is too large to be a postcard design: %2 MB."));
     return readDesign(bytes, defaults, fileName);
 }

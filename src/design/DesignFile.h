@@ -54,5 +54,8 @@ CardDesign readDesign(const QByteArray& bytes, const CardDesign& defaults, const
 // Writes the design so that an existing file of that name is replaced only once the new one is
 // whole. Raises AppError.
 void saveDesignFile(const CardDesign& design, const QString& fileName);
-// Reads a regular file of at most MaxDesignFileBytes and then as readDesign.
+// The bytes of a regular file (a pipe or a device is refused at once) of at most `limit` bytes;
+// a larger one raises `tooLarge`, given the file's name and its size in MB. Raises AppError.
+QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString& tooLarge);
+// Reads a regular file of at most about a gigabyte and then as readDesign.
 CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults);

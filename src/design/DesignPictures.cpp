@@ -3,24 +3,14 @@
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 DesignPicture readDesignPicture(const QString& fileName)
 {
-    const QFileInfo info(fileName);
-    if (info.exists() && !info.isDir() && !info.isFile())
-        raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
-    QFile file(fileName);
-    openForReading(file);
-    if (file.size() > MaxDesignPictureBytes)
-        throw AppError(QStringLiteral("The picture \"%1\" is too large to be kept in a design.")
-                           .arg(fileName));
-    DesignPicture picture{file.readAll(), fileName};
-    if (file.error() != QFileDevice::NoError)
-        raiseCannotOpen(fileName, file.errorString());
-    return picture;
+    return {readRegularFile(fileName, MaxDesignPictureBytes,
+                            QStringLiteral("The picture \"%1\" is too large to be kept in a "
+                                           "design: %2 MB.")),
+            fileName};
 }
 
 QImage decodeDesignPicture(const DesignPicture& picture, const QString& designFile,

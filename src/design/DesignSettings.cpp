@@ -8,9 +8,10 @@ ControlSetting text(const char* section, const char* name)
     return {QLatin1String(section), QLatin1String(name), SettingKind::Text};
 }
 
+// -1 is a group with no item chosen: no user can leave one so, but a file saved so must open.
 ControlSetting choice(const char* section, const char* name, int items)
 {
-    return {QLatin1String(section), QLatin1String(name), SettingKind::Choice, 0, items - 1};
+    return {QLatin1String(section), QLatin1String(name), SettingKind::Choice, -1, items - 1};
 }
 
 ControlSetting number(const char* section, const char* name, int minimum, int maximum)

@@ -20,7 +20,7 @@ constexpr DesignVersion DesignFormat{1, 0};
 
 enum class SettingKind {
     Text,   // a string: a memo's or an edit's text
-    Choice, // a radio group's item index, from minimum to maximum
+    Choice, // a radio group's item index, from minimum (-1: none) to maximum
     Number, // a spinner's position, from minimum to maximum
     Flag,   // a check box's tick
 };

@@ -90,7 +90,8 @@ protected:
     void moveOffStart(const QString& key, QWidget* control)
     {
         if (auto* memo = qobject_cast<QTextEdit*>(control))
-            memo->setPlainText(QStringLiteral("%1 text\nsecond line").arg(key));
+            // A no-break space and a line break within the paragraph (Shift+Enter) as well.
+            memo->setPlainText(QStringLiteral("%1 text\nsecond\u00a0line\u2028third").arg(key));
         else if (auto* edit = qobject_cast<QLineEdit*>(control))
             edit->setText(QStringLiteral("%1 words").arg(key));
         else if (auto* group = qobject_cast<RadioGroup*>(control))
