@@ -52,7 +52,8 @@ inline void ReadAndDecodeDesign(const QByteArray& input)
         for (const auto& picture : {design.corner, design.front}) {
             if (!picture)
                 continue;
-            const QImage image = decodeDesignPicture(*picture, name, QStringLiteral("a picture"));
+            const QImage image =
+                decodeDesignPicture(*picture, name, QStringLiteral("a picture")).image;
             QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
             DrawCornerPreview(box, image, TColors::Cream);
         }

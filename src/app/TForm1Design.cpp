@@ -213,10 +213,10 @@ void TForm1::openDesignFile(const QString& fileName)
     const CardDesign design = loadDesignFile(fileName, defaultDesign_);
     QImage corner;
     if (design.corner)
-        corner = decodeDesignPicture(*design.corner, fileName, CornerRole);
+        corner = decodeDesignPicture(*design.corner, fileName, CornerRole).image;
     PreparedFront front;
     if (design.front)
-        front = prepareFrontPicture(decodeDesignPicture(*design.front, fileName, FrontRole));
+        front = prepareFrontPicture(decodeDesignPicture(*design.front, fileName, FrontRole).image);
 
     // Everything is read: from here on nothing fails.
     applyDesign(design, corner, front);

@@ -13,21 +13,17 @@ DesignPicture readDesignPicture(const QString& fileName)
             fileName};
 }
 
-QImage decodeDesignPicture(const DesignPicture& picture, const QString& designFile,
-                           const QString& role)
+Picture decodeDesignPicture(const DesignPicture& picture, const QString& designFile,
+                            const QString& role, QSize drawBox)
 {
-    // The reader takes files. Every picture a design keeps was read before under a name that
-    // matched its content, so the name of the copy is chosen by the content.
-    const bool jpeg = picture.bytes.startsWith("\xFF\xD8");
+    // The reader takes files, and reads them by their content: a private copy it is.
     QTemporaryDir dir;
-    const QString copy =
-        dir.filePath(jpeg ? QStringLiteral("picture.jpg") : QStringLiteral("picture.bmp"));
-    QImage image;
+    const QString copy = dir.filePath(QStringLiteral("picture"));
     try {
         if (!dir.isValid())
             raiseCannotCreate(copy, dir.errorString());
         writeWholeFile(copy, picture.bytes);
-        LoadPictureFile(copy, image);
+        return readPicture(PictureRequest(copy, drawBox));
     } catch (const AppError& e) {
         QString reason = e.text();
         reason.replace(copy, picture.fileName);
@@ -37,5 +33,4 @@ QImage decodeDesignPicture(const DesignPicture& picture, const QString& designFi
                                       "cannot be used. %3 Nothing was changed.")
                            .arg(designFile, role, reason));
     }
-    return image;
 }

@@ -217,12 +217,13 @@ TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
             EXPECT_TRUE(qobject_cast<QAbstractButton*>(w));
             break;
         case SettingKind::Choice:
-            if (auto* group = qobject_cast<RadioGroup*>(w))
+            if (auto* group = qobject_cast<RadioGroup*>(w)) {
                 EXPECT_EQ(group->items().size(), s.maximum + 1) << s.key().toStdString();
-            else if (auto* combo = qobject_cast<QComboBox*>(w))
+            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 EXPECT_EQ(combo->count(), s.maximum + 1) << s.key().toStdString();
-            else
+            } else {
                 ADD_FAILURE() << s.key().toStdString();
+            }
             break;
         case SettingKind::Number:
             if (auto* upDown = qobject_cast<UpDown*>(w)) {

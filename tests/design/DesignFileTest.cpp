@@ -329,12 +329,13 @@ TEST(DesignFile, ADesignSavedByVersionOnePointZeroStillOpens)
     EXPECT_EQ(std::get<int>(d.controls.at(QStringLiteral("print.copies"))), 2);
     ASSERT_TRUE(d.corner.has_value());
     ASSERT_TRUE(d.front.has_value());
-    EXPECT_FALSE(decodeDesignPicture(*d.front, Name, QStringLiteral("the front")).isNull());
-    EXPECT_FALSE(decodeDesignPicture(*d.corner, Name, QStringLiteral("the corner")).isNull());
+    EXPECT_FALSE(decodeDesignPicture(*d.front, Name, QStringLiteral("the front")).image.isNull());
+    EXPECT_FALSE(decodeDesignPicture(*d.corner, Name, QStringLiteral("the corner")).image.isNull());
     // What a later version added takes the window's default.
     for (const ControlSetting& s : designControls()) {
-        if (DesignVersion{1, 0} < s.since)
+        if (DesignVersion{1, 0} < s.since) {
             EXPECT_TRUE(d.controls.at(s.key()) == defaultsForOlderFiles().controls.at(s.key()));
+        }
     }
 }
 
@@ -434,18 +435,9 @@ TEST(DesignPictures, ADamagedPictureInsideIsRefusedNamingTheDesignAndThePicture)
                                                    "picture for the postcard front")
                                         .arg(Name)))
                 << e.text().toStdString();
-            EXPECT_FALSE(e.text().contains(QStringLiteral("picture.jpg")))
-                << e.text().toStdString();
+            EXPECT_FALSE(e.text().contains(QDir::tempPath())) << e.text().toStdString();
         }
     }
-    QString why;
-    try {
-        decodeDesignPicture(huge, Name, QStringLiteral("the postcard front"));
-    } catch (const AppError& e) {
-        why = e.text();
-    }
-    EXPECT_TRUE(why.contains(QStringLiteral("\"/pictures/huge.jpg\" is too large")))
-        << why.toStdString();
 }
 
 TEST(DesignFile, OnlyRegularFilesAreRead)

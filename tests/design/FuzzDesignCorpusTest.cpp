@@ -37,7 +37,8 @@ TEST(FuzzDesignCorpus, SeedsAreDesignsThatOpen)
         // The settings alone come with stand-in pictures; whole designs bring their own.
         for (const auto& picture : {design.corner, design.front}) {
             if (picture && !settingsOnly) {
-                EXPECT_FALSE(decodeDesignPicture(*picture, info.fileName(), "a picture").isNull());
+                EXPECT_FALSE(
+                    decodeDesignPicture(*picture, info.fileName(), "a picture").image.isNull());
             }
         }
         ++seeds;
