@@ -3,9 +3,9 @@
 #include "back/PictureFile.h"
 #include "gfx/JpegCodec.h"
 #include "support/BenchMain.h"
+#include "support/BenchPictures.h"
 
 #include <QTemporaryDir>
-#include <cmath>
 #include <cstdio>
 #include <jpeglib.h>
 #include <memory>
@@ -17,30 +17,10 @@ constexpr int PhotoWidth = 4000;
 constexpr int PhotoHeight = 3000;
 constexpr int PhotoQuality = 90; // as cameras save
 
-// A picture with the detail of a photograph: smooth shading, edges and fine noise.
-QImage photoLikePicture()
-{
-    QImage image(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
-    quint32 noise = 12345;
-    for (int y = 0; y < PhotoHeight; ++y) {
-        uchar* p = image.scanLine(y);
-        for (int x = 0; x < PhotoWidth; ++x, p += 3) {
-            noise = noise * 1664525u + 1013904223u;
-            const int n = int(noise >> 28) - 8;
-            const double shade = 0.5 + 0.5 * std::sin(x / 97.0) * std::cos(y / 131.0);
-            const bool edge = ((x / 250) + (y / 180)) % 2 == 0;
-            p[0] = uchar(qBound(0, int(200 * shade) + (edge ? 40 : 0) + n, 255));
-            p[1] = uchar(qBound(0, int(160 * (1 - shade)) + 50 + n, 255));
-            p[2] = uchar(qBound(0, (x + y) % 256 / 2 + (edge ? 0 : 60) + n, 255));
-        }
-    }
-    return image;
-}
-
 struct Photo {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("photo.jpg"));
-    Photo() { writeJpegFile(photoLikePicture(), path, PhotoQuality); }
+    Photo() { writeJpegFile(photoLikePicture(PhotoWidth, PhotoHeight), path, PhotoQuality); }
 };
 
 Photo& photo()

@@ -5,6 +5,10 @@ set(TALMIRO_APP_ID inc.talmiro.PostcardPrint)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/talmiro-postcard-print.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The design files' MIME type, which the desktop entry declares, so that a double-click on a
+# design opens it in the program.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/talmiro-postcard-print.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 # The icon at each size of the theme, drawn by tools/pictures.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

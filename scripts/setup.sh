@@ -5,14 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  build-essential cmake ninja-build clang ccache
+  build-essential cmake ninja-build clang ccache pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg62-turbo-dev libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils ghostscript
   cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils libcups2-dev
   at-spi2-core
-  file dpkg-dev desktop-file-utils appstream
+  file dpkg-dev desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

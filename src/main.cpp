@@ -20,6 +20,9 @@ int main(int argc, char* argv[])
     QtDialogs dialogs(printer);
     TForm1 form(dialogs, printer);
     dialogs.setParent(&form);
+    // A design given on the command line (a double-click on a design file) opens once the
+    // window is shown.
+    form.openDesignAtStart(QCoreApplication::arguments().mid(1));
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
     return app.exec();

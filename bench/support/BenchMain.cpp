@@ -97,6 +97,7 @@ int runBenchmarks(int argc, char** argv, const std::vector<BenchReference>& refe
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir cache; // the window's work folder goes here, not into the user's cache
     qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", cache.path().toLocal8Bit()); // and the list of recent designs
     QApplication app(argc, argv);
     installFontSubstitutions();
     benchmark::Initialize(&argc, argv);

@@ -16,22 +16,27 @@ struct BenchReference {
     std::string references;
 };
 
-// Stays silent: answers every save dialog with `saveName`, keeps whatever would have been
+// Stays silent: answers every save dialog with `saveName` and every open dialog for a design
+// with `openName`, keeps whatever would have been
 // shown, so that a run can fail on it.
 class BenchDialogs : public Dialogs
 {
 public:
     QString saveName;
+    QString openName;
     QStringList shown; // messages and errors, in order
     QStringList errors;
 
     std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
     std::optional<QString> savePicture(const FileDialogSettings&) override;
+    std::optional<QString> openFile(const FileDialogSettings&) override { return openName; }
+    std::optional<QString> saveFile(const FileDialogSettings&) override { return saveName; }
     std::optional<QFont> chooseFont(const QFont&, bool) override { return {}; }
     std::optional<QColor> chooseColor(const QColor&) override { return {}; }
     bool printerSetup() override { return false; }
     void message(const QString& text) override { shown << text; }
     bool question(const QString&, const QString&) override { return true; }
+    DialogAnswer yesNoCancel(const QString&, const QString&) override { return DialogAnswer::No; }
     void error(const QString& text) override;
 };
 

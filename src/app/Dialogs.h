@@ -17,6 +17,8 @@ struct FileDialogSettings {
     QString fileName; // the dialog's current file name
 };
 
+enum class DialogAnswer { Yes, No, Cancel };
+
 class Dialogs
 {
 public:
@@ -25,6 +27,11 @@ public:
     // Open and save dialogs with a picture preview. Empty optional on cancel.
     virtual std::optional<QString> openPicture(const FileDialogSettings& settings) = 0;
     virtual std::optional<QString> savePicture(const FileDialogSettings& settings) = 0;
+
+    // Open and save dialogs without a preview, for design files; the save dialog asks before it
+    // replaces a file. Empty optional on cancel.
+    virtual std::optional<QString> openFile(const FileDialogSettings& settings) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogSettings& settings) = 0;
 
     // Font dialog offering face, style and size only (no colour, underline or strike-out).
     virtual std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) = 0;
@@ -38,6 +45,8 @@ public:
     virtual void message(const QString& text) = 0;
     // A message box with Yes and No buttons; true for Yes.
     virtual bool question(const QString& title, const QString& text) = 0;
+    // A message box with Yes, No and Cancel buttons; closing it is Cancel.
+    virtual DialogAnswer yesNoCancel(const QString& title, const QString& text) = 0;
     // The application's error box.
     virtual void error(const QString& text) = 0;
 

@@ -129,21 +129,26 @@ void addPicturePreview(QFileDialog& dialog)
                      [preview](const QString& path) { preview->showPicture(path); });
 }
 
+enum class FileKind { Picture, Design };
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& s,
-                                     QFileDialog::AcceptMode mode)
+                                     QFileDialog::AcceptMode mode,
+                                     FileKind kind = FileKind::Picture)
 {
     QFileDialog dialog(parent, s.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A picture is saved over an existing file without a question; a design is asked about.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, kind == FileKind::Picture);
     dialog.setNameFilters(qtFilters(s.filter));
     dialog.setDefaultSuffix(qtSuffix(s.defaultExt));
     dialog.setDirectory(s.initialDir.isEmpty() ? QStringLiteral(".") : s.initialDir);
     if (!s.fileName.isEmpty())
         dialog.selectFile(s.fileName);
-    addPicturePreview(dialog);
+    if (kind == FileKind::Picture)
+        addPicturePreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -159,6 +164,16 @@ std::optional<QString> QtDialogs::openPicture(const FileDialogSettings& settings
 std::optional<QString> QtDialogs::savePicture(const FileDialogSettings& settings)
 {
     return runFileDialog(parent_, settings, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtDialogs::openFile(const FileDialogSettings& settings)
+{
+    return runFileDialog(parent_, settings, QFileDialog::AcceptOpen, FileKind::Design);
+}
+
+std::optional<QString> QtDialogs::saveFile(const FileDialogSettings& settings)
+{
+    return runFileDialog(parent_, settings, QFileDialog::AcceptSave, FileKind::Design);
 }
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial, bool scalableOnly)
@@ -205,6 +220,20 @@ bool QtDialogs::question(const QString& title, const QString& text)
 {
     return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+DialogAnswer QtDialogs::yesNoCancel(const QString& title, const QString& text)
+{
+    switch (QMessageBox::question(parent_, title, text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    default:
+        return DialogAnswer::Cancel;
+    }
 }
 
 void QtDialogs::error(const QString& text)

@@ -16,11 +16,14 @@ public:
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
+    std::optional<QString> openFile(const FileDialogSettings& settings) override;
+    std::optional<QString> saveFile(const FileDialogSettings& settings) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool printerSetup() override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
+    DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 

@@ -97,6 +97,9 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     FrontOpenPictureDialog = {QStringLiteral("Open an image for Front of PostCard"),
                               readablePictureFilter(), QStringLiteral("*.bmp"), QStringLiteral("."),
                               QString()};
+    DesignDialog = {QString(), QStringLiteral("Postcard Designs (*.%1)|*.%1").arg(DesignSuffix),
+                    QLatin1Char('.') + DesignSuffix,
+                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString()};
     BitMapSavePictureDialog = {QStringLiteral("Save PostCard Back as BitMap"),
                                QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
                                QStringLiteral("."), QString()};
@@ -130,6 +133,9 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
 
     connectHandlers();
     FormCreate();
+    // What designs of older versions lack, and what counts as no change before a first save.
+    defaultDesign_ = currentDesign();
+    savedDesign_ = defaultDesign_;
 }
 
 TForm1::~TForm1()
@@ -256,6 +262,12 @@ void TForm1::connectHandlers()
     on(ui.PrintButton, &QPushButton::clicked, &TForm1::PrintButtonClick);
     on(ui.PrinterSetupButton, &QPushButton::clicked, &TForm1::PrinterSetupButtonClick);
 
+    on(ui.OpenDesignItem, &QAction::triggered, &TForm1::OpenDesignItemClick);
+    on(ui.SaveDesignItem, &QAction::triggered, &TForm1::SaveDesignItemClick);
+    on(ui.SaveDesignAsItem, &QAction::triggered, &TForm1::SaveDesignAsItemClick);
+    for (QAction* recent : {ui.RecentDesign1, ui.RecentDesign2, ui.RecentDesign3, ui.RecentDesign4})
+        on(recent, &QAction::triggered, &TForm1::RecentDesignItemClick);
+    connect(ui.FilesMenu, &QMenu::aboutToShow, this, [this] { refreshRecentDesigns(); });
     on(ui.SaveImageAsItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
     on(ui.SaveAsJpgItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
 
@@ -283,7 +295,7 @@ void TForm1::FormCreate()
     SheetHeight = 800;
     // 4.
     ui.PageControl2->hide();
-    ui.FilesMenu->menuAction()->setEnabled(false);
+    setFilesMenuEnabled(false);
     // 5.
     FontDialogFont = LoadDefaultAreaStyles(AreaStyleTable);
     // 6. and 7.
@@ -337,19 +349,46 @@ void TForm1::FormActivate()
     TypeOfDeckRadioGroupClick(this);
     DrawPostCardBack(this, 1, 0, 0);
     DrawAboutSample();
+    // Then the design named on the command line, if any.
+    if (!StartupDesigns.isEmpty()) {
+        const QStringList designs = std::exchange(StartupDesigns, {});
+        if (designs.size() > 1)
+            throw AppError(QStringLiteral("Talmiro Postcard Print opens one design at a time; %1 "
+                                          "files were named on its command line.")
+                               .arg(designs.size()));
+        openDesignFile(designs.constFirst());
+    }
 }
 
 void TForm1::ContinueButtonClick(QObject*)
+{
+    enterWorkingState();
+    const bool unchanged = !designChanged();
+    LowerLeftCornerRadioGroupClick(ui.ContinueButton);
+    // Cancelling the corner question sets the choice to "None": that is no change of the user's
+    // to be asked about at exit. A picture chosen there is.
+    if (unchanged && CornerImageFile.isEmpty())
+        savedDesign_ = currentDesign();
+}
+
+void TForm1::enterWorkingState()
 {
     ui.ContinueButton->setEnabled(false);
     setTabShown(ui.PageControl1, ui.StandardTabSheet, true);
     setTabShown(ui.PageControl1, ui.TextTabSheet, true);
     ui.Panel1->show();
     ui.PageControl2->show();
-    ui.FilesMenu->menuAction()->setEnabled(true);
+    setFilesMenuEnabled(true);
     selectPage(ui.PageControl2, ui.PrintControlTabSheet);
     selectPage(ui.PageControl1, ui.TextTabSheet);
-    LowerLeftCornerRadioGroupClick(ui.ContinueButton);
+}
+
+void TForm1::setFilesMenuEnabled(bool enabled)
+{
+    ui.FilesMenu->menuAction()->setEnabled(enabled);
+    // Shortcuts reach an action whatever its menu's state: they follow the menu by hand.
+    for (QAction* withShortcut : {ui.OpenDesignItem, ui.SaveDesignItem})
+        withShortcut->setEnabled(enabled);
 }
 
 void TForm1::PageControl1Change(QObject* Sender)
@@ -405,8 +444,16 @@ void TForm1::ExitItemClick(QObject*)
 
 bool TForm1::FormCloseQuery()
 {
-    return dialogs_.question(QStringLiteral("End Program?"),
-                             QStringLiteral("Are you sure you want to end program?"));
+    const QString title = QStringLiteral("End Program?");
+    if (!designChanged())
+        return dialogs_.question(title, QStringLiteral("Are you sure you want to end program?"));
+    bool mayClose = false;
+    guard([&] {
+        mayClose = offerToSaveChanges(title, QStringLiteral("The design has changes that are not "
+                                                            "saved. Save them before the program "
+                                                            "ends?"));
+    });
+    return mayClose;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

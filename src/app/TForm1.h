@@ -4,9 +4,11 @@
 // (TForm1*.cpp). The window owns every long-lived object of the program.
 #include "Dialogs.h"
 #include "back/AreaStyles.h"
+#include "design/DesignFile.h"
 #include "geometry/PrinterMetrics.h"
 #include "ui_TForm1.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QMainWindow>
 #include <QStringList>
@@ -14,6 +16,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class PrinterDevice;
 class QMenu;
@@ -42,10 +46,12 @@ public:
     QImage CornerImage;
     QSize CornerImageSize; // the corner picture's own size, whatever size CornerImage arrived at
     QString CornerImageFile;
+    QByteArray CornerImageBytes; // the bytes of CornerImageFile as read, which a design keeps
     TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
     QImage FrontPicture;
     QSize FrontPictureSize; // its own size as it lies on the card, whatever its pixels' size
     QString FrontPictureFile;
+    QByteArray FrontPictureBytes; // the bytes of FrontPictureFile as read
     bool FrontPictureTurned = false;
     QImage FrontSheetImage;
     int FrontTextX = 20;
@@ -134,6 +140,10 @@ public:
     void DeleteImageClick(QObject* Sender);
 
     // --- Card front (TForm1Front.cpp) -------------------------------------------------------
+    // A front picture as the front uses it: turned when taller than wide, its turned copy
+    // written to the work folder. Raises AppError; changes nothing of the window. Safe off the
+    // user-interface thread.
+    static void turnTallFront(LoadedPicture& loaded, const QString& turnedFile);
     void PrepareFrontPreview();
     void FrontImageRefresh(QObject* Sender);
     void OpenPopupClick(QObject* Sender);
@@ -160,6 +170,34 @@ public:
     // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
     void SaveSheetImageBestItemClick(QObject* Sender);
 
+    // --- Design files (TForm1Design.cpp) ---------------------------------------------------
+    QString DesignFile; // the file the design was last saved in or opened from
+    FileDialogSettings DesignDialog;
+    void OpenDesignItemClick(QObject* Sender);
+    void SaveDesignItemClick(QObject* Sender);
+    void SaveDesignAsItemClick(QObject* Sender);
+    void RecentDesignItemClick(QObject* Sender);
+    // Reads the whole design, pictures included, before it changes anything: a file that fails
+    // leaves the window as it was. Leaves the About page as Continue does, without asking for a
+    // corner picture. Raises AppError.
+    void openDesignFile(const QString& fileName);
+    // Saves to the design's file, or asks for one first when it has none or `askName` is set;
+    // false when the user cancels. Raises AppError.
+    bool saveDesign(bool askName);
+    // The state a design keeps, as the window holds it now.
+    CardDesign currentDesign() const;
+    // Whether the design differs from what was last saved or opened (or from the start-up
+    // defaults before either).
+    bool designChanged() const;
+    // Fills the Files menu's recent designs from the list kept between runs.
+    void refreshRecentDesigns();
+    // The command line's arguments after the program's name: one design, opened once the
+    // window is first shown.
+    void openDesignAtStart(const QStringList& arguments) { StartupDesigns = arguments; }
+    QStringList StartupDesigns;
+    // Each key of designControls() with the control that holds it.
+    std::vector<std::pair<QString, QWidget*>> designBindings() const;
+
     Dialogs& dialogs() { return dialogs_; }
     PrinterDevice& printer() { return printer_; }
 
@@ -170,6 +208,15 @@ protected:
 
 private:
     void connectHandlers();
+    void enterWorkingState();
+    void setFilesMenuEnabled(bool enabled);
+    void showCornerChoice();
+    // The window's title names the design's file once it has one.
+    void showDesignName();
+    // Asks whether to save unsaved changes first; false when the user would rather stay.
+    bool offerToSaveChanges(const QString& title, const QString& text);
+    void applyDesign(const CardDesign& design, const LoadedPicture& corner,
+                     const LoadedPicture& front);
     void applyControlFonts();
     void loadBuiltInPictures();
     void updateHintUnderCursor();
@@ -178,6 +225,9 @@ private:
     Dialogs& dialogs_;
     PrinterDevice& printer_;
     bool activated_ = false;
+    bool openingDesign_ = false;
+    CardDesign defaultDesign_; // the window's start-up state: what older design files lack
+    CardDesign savedDesign_;
     bool programmaticPage_ = false;
     QString currentHint_;
 };

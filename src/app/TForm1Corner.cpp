@@ -4,6 +4,7 @@
 #include "BackgroundWork.h"
 #include "back/CornerImage.h"
 #include "back/PictureFile.h"
+#include "design/DesignPictures.h"
 
 namespace
 {
@@ -50,11 +51,13 @@ void TForm1::PostCardBackImageClick(QObject*)
     std::optional<LoadedPicture> loaded =
         loadPictureInBackground(*chosen, QSize(CornerBoxSide, CornerBoxSide));
     if (!loaded)
-        return; // cancelled: the corner keeps its picture
+        return;                                      // cancelled: the corner keeps its picture
+    DesignPicture kept = readDesignPicture(*chosen); // the bytes a design keeps
     // Named only once loaded: a file that failed must not count as the chosen picture.
     CornerImage = std::move(loaded->image);
     CornerImageSize = loaded->size;
     CornerImageFile = *chosen;
+    CornerImageBytes = std::move(kept.bytes);
     DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
                       CornerPreviewFill);
     ui.PostCardBackImage->update();
@@ -71,6 +74,7 @@ void TForm1::DeleteImageClick(QObject*)
     ClearCornerPreview(ui.PostCardBackImage->canvas(), CornerPreviewFill);
     ui.PostCardBackImage->update();
     CornerImageFile.clear();
+    CornerImageBytes.clear();
     OpenPictureDialog1.fileName.clear();
     ui.LowerLeftCornerRadioGroup->setItemIndex(CornerChoiceNone);
 }

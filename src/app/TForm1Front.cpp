@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "WaitCursor.h"
+#include "design/DesignPictures.h"
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
 #include "gfx/QuarterTurn.h"
@@ -77,28 +78,33 @@ void TForm1::OpenPopupClick(QObject* Sender)
     // written: a failure anywhere, or Cancel, leaves the former picture, its file name and its
     // text direction together.
     const QString turnedFile = workFile(TurnedWorkFile);
-    auto turnTall = [turnedFile](LoadedPicture& loaded) {
-        if (loaded.size.width() >= loaded.size.height())
-            return;
-        // The picture goes as soon as its turned copy is made: never both and the copy's file
-        // in memory at once.
-        // Turned counter-clockwise: the card turned clockwise to read the upward text shows it
-        // upright, never mirrored.
-        loaded.image =
-            turnedQuarter(std::exchange(loaded.image, QImage()), QuarterTurn::CounterClockwise);
-        loaded.size.transpose();
-        loaded.turned = true;
-        writeBmpFile(loaded.image, turnedFile);
-    };
     std::optional<LoadedPicture> loaded =
-        loadPictureInBackground(*chosen, FrontPictureBox, turnTall);
+        loadPictureInBackground(*chosen, FrontPictureBox, [turnedFile](LoadedPicture& picture) {
+            turnTallFront(picture, turnedFile);
+        });
     if (!loaded)
         return;
+    DesignPicture kept = readDesignPicture(*chosen); // the bytes a design keeps
     FrontPictureFile = *chosen;
+    FrontPictureBytes = std::move(kept.bytes);
     FrontPicture = std::move(loaded->image);
     FrontPictureSize = loaded->size;
     FrontPictureTurned = loaded->turned;
     FrontImageRefresh(Sender);
+}
+
+void TForm1::turnTallFront(LoadedPicture& loaded, const QString& turnedFile)
+{
+    if (loaded.size.width() >= loaded.size.height())
+        return;
+    // The picture goes as soon as its turned copy is made: never both and the copy's file in
+    // memory at once. Turned counter-clockwise: the card turned clockwise to read the upward text
+    // shows it upright, never mirrored.
+    loaded.image =
+        turnedQuarter(std::exchange(loaded.image, QImage()), QuarterTurn::CounterClockwise);
+    loaded.size.transpose();
+    loaded.turned = true;
+    writeBmpFile(loaded.image, turnedFile);
 }
 
 void TForm1::FrontImageClick(QObject* Sender)
@@ -113,6 +119,7 @@ void TForm1::DeletePopupClick(QObject*)
     // click on the preview opens a picture again. Text, font, colour, size and offsets stay.
     FrontImageTimer.stop();
     FrontPictureFile.clear();
+    FrontPictureBytes.clear();
     FrontOpenPictureDialog.fileName.clear();
     FrontPicture = QImage();
     FrontPictureSize = QSize();

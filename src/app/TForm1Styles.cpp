@@ -169,6 +169,16 @@ void TForm1::PostCardRadioGroupClick(QObject*)
 
 void TForm1::LowerLeftCornerRadioGroupClick(QObject* Sender)
 {
+    showCornerChoice();
+    // Once the About page has been left, choosing "Image" without a picture asks for one; a
+    // design being opened brings its own corner, or none.
+    if (ui.LowerLeftCornerRadioGroup->itemIndex() == 2 && CornerImageFile.isEmpty() &&
+        !ui.ContinueButton->isEnabled() && !openingDesign_)
+        PostCardBackImageClick(Sender);
+}
+
+void TForm1::showCornerChoice()
+{
     switch (ui.LowerLeftCornerRadioGroup->itemIndex()) {
     case 0:
         enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
@@ -181,9 +191,6 @@ void TForm1::LowerLeftCornerRadioGroupClick(QObject* Sender)
     case 2:
         enableWithLabel(ui.PostCardBackImage, ui.Label10, true);
         enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
-        // Once the About page has been left, choosing "Image" without a picture asks for one.
-        if (CornerImageFile.isEmpty() && !ui.ContinueButton->isEnabled())
-            PostCardBackImageClick(Sender);
         break;
     default:
         break;

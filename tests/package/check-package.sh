@@ -72,6 +72,17 @@ done
 desktop-file-validate "$root/usr/share/applications/$name.desktop" || fail "desktop entry"
 [ "$(grep -c '^Categories=' "$root/usr/share/applications/$name.desktop")" = 1 ] ||
   fail "one Categories line"
+# Design files: the entry opens them, and their MIME type is known by suffix and by content.
+grep -q '^MimeType=application/x-talmiro-postcard;' "$root/usr/share/applications/$name.desktop" ||
+  fail "the desktop entry does not open designs"
+grep -q '^Exec=.* %f' "$root/usr/share/applications/$name.desktop" || fail "no file in Exec"
+mkdir -p "$scratch/mime/packages"
+cp "$root/usr/share/mime/packages/$name.xml" "$scratch/mime/packages/" || fail "no MIME type"
+update-mime-database "$scratch/mime" || fail "the MIME type does not load"
+grep -q '^application/x-talmiro-postcard:\*\.postcard$' "$scratch/mime/globs" ||
+  fail "designs are not known by their suffix"
+grep -q '^application/x-talmiro-postcard application/zip$' "$scratch/mime/subclasses" ||
+  fail "designs are not known as ZIP archives"
 metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo" || fail "AppStream metadata"
 appstreamcli validate-tree --no-net "$root" || fail "the installed tree"

@@ -40,6 +40,20 @@ std::optional<QString> ScriptedDialogs::savePicture(const FileDialogSettings& se
     return take(saveAnswers);
 }
 
+std::optional<QString> ScriptedDialogs::openFile(const FileDialogSettings& settings)
+{
+    openFileShown.push_back(settings);
+    log << QStringLiteral("openFile");
+    return take(openFileAnswers);
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(const FileDialogSettings& settings)
+{
+    saveFileShown.push_back(settings);
+    log << QStringLiteral("saveFile");
+    return take(saveFileAnswers);
+}
+
 std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial, bool scalableOnly)
 {
     fontShown.push_back(initial);
@@ -73,6 +87,17 @@ bool ScriptedDialogs::question(const QString& title, const QString& text)
     questions << title + QLatin1Char('|') + text;
     log << QStringLiteral("question:") + title;
     return take(questionAnswers, true);
+}
+
+DialogAnswer ScriptedDialogs::yesNoCancel(const QString& title, const QString& text)
+{
+    questions << title + QLatin1Char('|') + text;
+    log << QStringLiteral("yesNoCancel:") + title;
+    if (yesNoCancelAnswers.empty())
+        return DialogAnswer::Cancel;
+    const DialogAnswer answer = yesNoCancelAnswers.front();
+    yesNoCancelAnswers.pop_front();
+    return answer;
 }
 
 void ScriptedDialogs::error(const QString& text)

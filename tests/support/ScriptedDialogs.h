@@ -20,6 +20,9 @@ public:
     // end. `duringWait` runs while each box shows, before it is answered.
     std::deque<bool> waitCancels;
     std::function<void()> duringWait;
+    std::deque<std::optional<QString>> openFileAnswers;
+    std::deque<std::optional<QString>> saveFileAnswers;
+    std::deque<DialogAnswer> yesNoCancelAnswers; // an empty queue answers Cancel
 
     // What was shown.
     std::vector<FileDialogSettings> openShown;
@@ -29,20 +32,26 @@ public:
     std::vector<QColor> colorShown;
     QStringList messages;
     QStringList errors;
-    QStringList questions; // "title|text"
+    std::vector<FileDialogSettings> openFileShown;
+    std::vector<FileDialogSettings> saveFileShown;
+    QStringList questions; // "title|text", of both kinds of question
     int printerSetups = 0;
     QStringList waitsShown;
     // Log of every dialog in order: "open", "save", "font", "color", "printer",
-    // "message:TEXT", "question:TITLE", "error:TEXT", "wait:TEXT".
+    // "message:TEXT", "question:TITLE", "error:TEXT", "wait:TEXT", "openFile", "saveFile",
+    // "yesNoCancel:TITLE".
     QStringList log;
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
+    std::optional<QString> openFile(const FileDialogSettings& settings) override;
+    std::optional<QString> saveFile(const FileDialogSettings& settings) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool scalableOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool printerSetup() override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
+    DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 };

@@ -36,11 +36,14 @@ public:
         return next;
     }
     std::optional<QString> savePicture(const FileDialogSettings&) override { return std::nullopt; }
+    std::optional<QString> openFile(const FileDialogSettings&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const FileDialogSettings&) override { return std::nullopt; }
     std::optional<QFont> chooseFont(const QFont& initial, bool) override { return initial; }
     std::optional<QColor> chooseColor(const QColor& initial) override { return initial; }
     bool printerSetup() override { return false; }
     void message(const QString&) override {}
     bool question(const QString&, const QString&) override { return true; }
+    DialogAnswer yesNoCancel(const QString&, const QString&) override { return DialogAnswer::No; }
     void error(const QString& text) override
     {
         std::fprintf(stderr, "error box: %s\n", qPrintable(text));

@@ -1,0 +1,136 @@
+// Saving and opening a design whose front is a 4000 x 3000 photograph and whose corner holds a
+// picture, beside writing and reading the same number of bytes as a plain file. Opening also
+// decodes both pictures and draws the back and the front; loading the photo alone is shown too.
+#include "app/TForm1.h"
+#include "back/PictureFile.h"
+#include "gfx/AppError.h"
+#include "gfx/JpegCodec.h"
+#include "qtprinter/QtPrinterDevice.h"
+#include "support/BenchMain.h"
+#include "support/BenchPictures.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace
+{
+
+constexpr int PhotoWidth = 4000;
+constexpr int PhotoHeight = 3000;
+constexpr int PhotoQuality = 90;
+constexpr int CornerWidth = 600;
+constexpr int CornerHeight = 450;
+
+// The window after Continue with both pictures chosen, saved once as a design.
+struct Session : BenchSession {
+    QTemporaryDir dir;
+    BenchDialogs dialogs;
+    QtPrinterDevice printer;
+    std::unique_ptr<TForm1> form;
+    QString photo = dir.filePath(QStringLiteral("photo.jpg"));
+    QString corner = dir.filePath(QStringLiteral("corner.jpg"));
+    QString design = dir.filePath(QStringLiteral("card.postcard"));
+    QString plain = dir.filePath(QStringLiteral("plain.bin"));
+
+    Session()
+    {
+        writeJpegFile(photoLikePicture(PhotoWidth, PhotoHeight), photo, PhotoQuality);
+        writeJpegFile(photoLikePicture(CornerWidth, CornerHeight), corner, PhotoQuality);
+        form = std::make_unique<TForm1>(dialogs, printer);
+        form->guard([this] { form->FormActivate(); });
+        form->ui.ContinueButton->click();
+        form->guard([this] {
+            LoadPictureFile(corner, form->CornerImage);
+            form->CornerImageFile = corner;
+            form->CornerImageBytes = readWholeFile(corner);
+            LoadPictureFile(photo, form->FrontPicture);
+            form->FrontPictureFile = photo;
+            form->FrontPictureBytes = readWholeFile(photo);
+            form->ui.LowerLeftCornerRadioGroup->setItemIndex(2);
+            form->FrontImageRefresh(form.get());
+        });
+        dialogs.saveName = design;
+        form->guard([this] { form->saveDesign(true); });
+    }
+
+    static QByteArray readWholeFile(const QString& name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+Session& session()
+{
+    return benchSession<Session>();
+}
+
+bool failed(benchmark::State& state, const BenchDialogs& dialogs)
+{
+    if (dialogs.shown.isEmpty())
+        return false;
+    state.SkipWithError(qPrintable(dialogs.shown.join(QLatin1Char('\n'))));
+    return true;
+}
+
+void BM_SaveDesign12MP(benchmark::State& state)
+{
+    Session& s = session();
+    for (auto _ : state)
+        s.form->SaveDesignItemClick(s.form->ui.SaveDesignItem);
+    if (!failed(state, s.dialogs))
+        state.counters["bytes"] = double(QFileInfo(s.design).size());
+}
+BENCHMARK(BM_SaveDesign12MP)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDesign12MP(benchmark::State& state)
+{
+    Session& s = session();
+    for (auto _ : state)
+        s.form->guard([&] { s.form->openDesignFile(s.design); });
+    if (!failed(state, s.dialogs) && s.form->FrontSheetImage.isNull())
+        state.SkipWithError("the front was not composed");
+}
+BENCHMARK(BM_OpenDesign12MP)->Unit(benchmark::kMillisecond);
+
+// The references: the design's bytes written atomically as a plain file, and read back.
+void BM_WritePlainFileOfTheDesignsSize(benchmark::State& state)
+{
+    Session& s = session();
+    const QByteArray bytes = Session::readWholeFile(s.design);
+    for (auto _ : state)
+        writeWholeFile(s.plain, bytes);
+}
+BENCHMARK(BM_WritePlainFileOfTheDesignsSize)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPlainFileOfTheDesignsSize(benchmark::State& state)
+{
+    Session& s = session();
+    writeWholeFile(s.plain, Session::readWholeFile(s.design));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Session::readWholeFile(s.plain));
+}
+BENCHMARK(BM_ReadPlainFileOfTheDesignsSize)->Unit(benchmark::kMillisecond);
+
+// What opening cannot do without: decoding the photo.
+void BM_LoadFrontPhoto12MP(benchmark::State& state)
+{
+    Session& s = session();
+    QImage image;
+    for (auto _ : state) {
+        LoadPictureFile(s.photo, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_LoadFrontPhoto12MP)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runBenchmarks(
+        argc, argv,
+        {{"BM_SaveDesign12MP", "BM_WritePlainFileOfTheDesignsSize"},
+         {"BM_OpenDesign12MP", "BM_ReadPlainFileOfTheDesignsSize, BM_LoadFrontPhoto12MP"}});
+}

@@ -1,0 +1,456 @@
+#include "DesignFile.h"
+
+#include "ZipArchive.h"
+#include "gfx/AppError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace
+{
+
+const QString MimeTypeEntry = QStringLiteral("mimetype");
+const QString SettingsEntry = QStringLiteral("design.json");
+const QString CornerEntry = QStringLiteral("pictures/corner");
+const QString FrontEntry = QStringLiteral("pictures/front");
+
+// What one entry may hold. Pictures are stored, so the file itself holds every byte taken; the
+// deflated limit bounds what a few bytes of a hostile file can make us allocate.
+constexpr qint64 MiB = 1024 * 1024;
+constexpr qint64 MaxSettingsBytes = 16 * MiB;
+constexpr qint64 MaxPictureBytes = MaxDesignPictureBytes;
+constexpr qint64 MaxDeflatedPictureBytes = 64 * MiB;
+constexpr qint64 MaxMimeTypeBytes = 256;
+constexpr qint64 MaxDesignFileBytes = 2 * MaxPictureBytes + MaxSettingsBytes + MiB;
+
+// Limits of the values that are not controls: the front text's place on the card and the sizes
+// of fonts, far beyond what the dialogs offer, so that no value can overflow the drawing.
+constexpr int MaxTextPlace = 100'000;
+constexpr int MaxFontPoints = 1000;
+constexpr int MaxFontPixels = 2000;
+constexpr int MaxFontWeight = 1000;
+constexpr int MaxFontStretch = 4000;
+
+const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
+                                 "stampBorder", "postCard",    "addressLines",  "postalBarCode",
+                                 "spare"};
+static_assert(std::size(AreaNames) == std::tuple_size_v<AreaStyleArray>);
+
+// A design that is damaged, in words that finish "The design ... cannot be opened: ".
+struct Damaged {
+    QString reason;
+};
+// A design of a newer major version than this program reads.
+struct NewerFormat {
+    DesignVersion version;
+};
+
+QString colourText(TColor colour)
+{
+    return fromTColor(colour).name(QColor::HexRgb);
+}
+
+// --- Writing ---------------------------------------------------------------------------------
+
+QJsonValue settingJson(const SettingValue& value)
+{
+    if (const bool* b = std::get_if<bool>(&value))
+        return *b;
+    if (const int* i = std::get_if<int>(&value))
+        return *i;
+    return std::get<QString>(value);
+}
+
+QJsonArray stylesJson(const AreaStyleArray& styles)
+{
+    QJsonArray list;
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        const fc& s = styles[i];
+        list.append(QJsonObject{
+            {QStringLiteral("area"), QLatin1String(AreaNames[i])},
+            {QStringLiteral("face"), s.name},
+            {QStringLiteral("size"), s.size},
+            {QStringLiteral("colour"), colourText(s.colour)},
+            {QStringLiteral("bold"), (s.style & fsBold) != 0},
+            {QStringLiteral("italic"), (s.style & fsItalic) != 0},
+            {QStringLiteral("underline"), (s.style & fsUnderline) != 0},
+            {QStringLiteral("strikeOut"), (s.style & fsStrikeOut) != 0},
+        });
+    }
+    return list;
+}
+
+QJsonObject fontJson(const QFont& font)
+{
+    QJsonObject o{
+        {QStringLiteral("face"), font.family()},
+        {QStringLiteral("weight"), int(font.weight())},
+        {QStringLiteral("italic"), font.italic()},
+        {QStringLiteral("underline"), font.underline()},
+        {QStringLiteral("strikeOut"), font.strikeOut()},
+        {QStringLiteral("stretch"), font.stretch()},
+        {QStringLiteral("styleName"), font.styleName()},
+    };
+    if (font.pixelSize() > 0)
+        o.insert(QStringLiteral("pixelSize"), font.pixelSize());
+    else
+        o.insert(QStringLiteral("pointSize"), font.pointSizeF());
+    return o;
+}
+
+// The picture's entry keeps the suffix of its file, so that an unpacked design shows it.
+QString pictureEntry(const QString& base, const DesignPicture& picture)
+{
+    static const QRegularExpression plainSuffix(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
+    const QString suffix = QFileInfo(picture.fileName).suffix().toLower();
+    return plainSuffix.match(suffix).hasMatch() ? base + QLatin1Char('.') + suffix : base;
+}
+
+QJsonValue pictureJson(const std::optional<DesignPicture>& picture, const QString& entry)
+{
+    if (!picture)
+        return QJsonValue::Null;
+    return QJsonObject{{QStringLiteral("entry"), entry},
+                       {QStringLiteral("fileName"), picture->fileName}};
+}
+
+// --- Reading ---------------------------------------------------------------------------------
+
+// The values of one JSON object, each checked; a missing or wrong one is reported by its path.
+class Fields
+{
+public:
+    Fields(QJsonObject object, QString path) : object_(std::move(object)), path_(std::move(path)) {}
+
+    bool has(const QString& name) const { return object_.contains(name); }
+
+    QJsonValue value(const QString& name) const
+    {
+        const auto it = object_.constFind(name);
+        if (it == object_.constEnd())
+            throw Damaged{QStringLiteral("the setting \"%1\" is missing").arg(pathOf(name))};
+        return *it;
+    }
+    QString text(const QString& name) const
+    {
+        const QJsonValue v = value(name);
+        if (!v.isString())
+            wrong(name, QStringLiteral("text"));
+        return v.toString();
+    }
+    bool flag(const QString& name) const
+    {
+        const QJsonValue v = value(name);
+        if (!v.isBool())
+            wrong(name, QStringLiteral("true or false"));
+        return v.toBool();
+    }
+    int whole(const QString& name, int minimum, int maximum) const
+    {
+        const QJsonValue v = value(name);
+        const double d = v.toDouble();
+        if (!v.isDouble() || d != std::floor(d) || d < minimum || d > maximum)
+            wrong(name, QStringLiteral("a whole number from %1 to %2").arg(minimum).arg(maximum));
+        return int(d);
+    }
+    double real(const QString& name, double above, double maximum) const
+    {
+        const QJsonValue v = value(name);
+        const double d = v.toDouble();
+        if (!v.isDouble() || !(d > above) || d > maximum)
+            wrong(name, QStringLiteral("a number above %1 and up to %2").arg(above).arg(maximum));
+        return d;
+    }
+    TColor colour(const QString& name) const
+    {
+        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        const QJsonValue v = value(name);
+        if (!v.isString() || !hex.match(v.toString()).hasMatch())
+            wrong(name, QStringLiteral("a colour written #RRGGBB"));
+        return toTColor(QColor(v.toString()));
+    }
+    Fields object(const QString& name) const
+    {
+        const QJsonValue v = value(name);
+        if (!v.isObject())
+            wrong(name, QStringLiteral("a group of settings"));
+        return Fields(v.toObject(), pathOf(name));
+    }
+    QJsonArray array(const QString& name) const
+    {
+        const QJsonValue v = value(name);
+        if (!v.isArray())
+            wrong(name, QStringLiteral("a list"));
+        return v.toArray();
+    }
+    QString pathOf(const QString& name) const
+    {
+        return path_.isEmpty() ? name : path_ + QLatin1Char('.') + name;
+    }
+
+private:
+    [[noreturn]] void wrong(const QString& name, const QString& what) const
+    {
+        throw Damaged{QStringLiteral("the setting \"%1\" must be %2").arg(pathOf(name), what)};
+    }
+
+    QJsonObject object_;
+    QString path_;
+};
+
+AreaStyleArray readStyles(const Fields& back)
+{
+    const QJsonArray list = back.array(QStringLiteral("styles"));
+    AreaStyleArray styles;
+    if (list.size() != qsizetype(styles.size()))
+        throw Damaged{QStringLiteral("the setting \"%1\" must hold %2 styles")
+                          .arg(back.pathOf(QStringLiteral("styles")))
+                          .arg(styles.size())};
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        const QString path =
+            QStringLiteral("%1[%2]").arg(back.pathOf(QStringLiteral("styles"))).arg(i);
+        if (!list[qsizetype(i)].isObject())
+            throw Damaged{
+                QStringLiteral("the setting \"%1\" must be a group of settings").arg(path)};
+        const Fields s(list[qsizetype(i)].toObject(), path);
+        fc& record = styles[i];
+        record.name = s.text(QStringLiteral("face"));
+        record.size = s.whole(QStringLiteral("size"), 1, MaxFontPoints);
+        record.colour = s.colour(QStringLiteral("colour"));
+        record.style = (s.flag(QStringLiteral("bold")) ? fsBold : fsNone) |
+                       (s.flag(QStringLiteral("italic")) ? fsItalic : fsNone) |
+                       (s.flag(QStringLiteral("underline")) ? fsUnderline : fsNone) |
+                       (s.flag(QStringLiteral("strikeOut")) ? fsStrikeOut : fsNone);
+    }
+    return styles;
+}
+
+QFont readFont(const Fields& f)
+{
+    QFont font(f.text(QStringLiteral("face")));
+    if (f.has(QStringLiteral("pixelSize")))
+        font.setPixelSize(f.whole(QStringLiteral("pixelSize"), 1, MaxFontPixels));
+    else
+        font.setPointSizeF(f.real(QStringLiteral("pointSize"), 0, MaxFontPoints));
+    font.setWeight(QFont::Weight(f.whole(QStringLiteral("weight"), 1, MaxFontWeight)));
+    font.setItalic(f.flag(QStringLiteral("italic")));
+    font.setUnderline(f.flag(QStringLiteral("underline")));
+    font.setStrikeOut(f.flag(QStringLiteral("strikeOut")));
+    if (const int stretch = f.whole(QStringLiteral("stretch"), 0, MaxFontStretch))
+        font.setStretch(stretch);
+    if (const QString style = f.text(QStringLiteral("styleName")); !style.isEmpty())
+        font.setStyleName(style);
+    return font;
+}
+
+std::optional<DesignPicture> readPicture(const Fields& section, const QString& name,
+                                         const ZipReader& zip)
+{
+    if (section.value(name).isNull())
+        return std::nullopt;
+    const Fields p = section.object(name);
+    DesignPicture picture;
+    picture.fileName = p.text(QStringLiteral("fileName"));
+    if (picture.fileName.isEmpty())
+        throw Damaged{QStringLiteral("the setting \"%1\" names no file")
+                          .arg(p.pathOf(QStringLiteral("fileName")))};
+    const QString entry = p.text(QStringLiteral("entry"));
+    try {
+        picture.bytes = zip.read(entry, MaxPictureBytes, MaxDeflatedPictureBytes);
+    } catch (const ZipError& e) {
+        throw Damaged{e.reason()};
+    }
+    return picture;
+}
+
+SettingValue readControl(const Fields& section, const ControlSetting& setting)
+{
+    switch (setting.kind) {
+    case SettingKind::Text:
+        return section.text(setting.name);
+    case SettingKind::Flag:
+        return section.flag(setting.name);
+    case SettingKind::Choice:
+    case SettingKind::Number:
+        break;
+    }
+    return section.whole(setting.name, setting.minimum, setting.maximum);
+}
+
+DesignVersion readVersion(const Fields& root)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,4})\\.(\\d{1,4})$"));
+    const QRegularExpressionMatch m = form.match(root.text(QStringLiteral("version")));
+    if (!m.hasMatch())
+        throw Damaged{QStringLiteral("its version is not written as major.minor")};
+    return {m.captured(1).toInt(), m.captured(2).toInt()};
+}
+
+// Whether the bytes begin as a design does: a ZIP entry "mimetype" holding our MIME type. Then
+// whatever fails to read is damage, not a file of some other kind.
+bool beginsAsDesign(const QByteArray& bytes)
+{
+    const std::pair<int, QByteArray> marks[] = {
+        {0, QByteArrayLiteral("PK\x03\x04")},
+        {30, MimeTypeEntry.toLatin1()},
+        {38, DesignMimeType.toLatin1()},
+    };
+    if (bytes.size() < 4)
+        return false;
+    for (const auto& [at, mark] : marks) {
+        const QByteArray have = bytes.mid(at, mark.size());
+        if (!mark.startsWith(have))
+            return false;
+    }
+    return true;
+}
+
+CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
+{
+    const QByteArray json = zip.read(SettingsEntry, MaxSettingsBytes, MaxSettingsBytes);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (document.isNull() || !document.isObject())
+        throw Damaged{QStringLiteral("its settings cannot be read (%1)").arg(error.errorString())};
+    const Fields root(document.object(), QString());
+    const DesignVersion version = readVersion(root);
+    if (version.major > DesignFormat.major)
+        throw NewerFormat{version};
+    if (version.major < DesignFormat.major)
+        throw Damaged{QStringLiteral("its version %1 is unknown").arg(version.text())};
+
+    CardDesign design;
+    for (const ControlSetting& setting : designControls()) {
+        if (version < setting.since) {
+            design.controls[setting.key()] = defaults.controls.at(setting.key());
+            continue;
+        }
+        design.controls[setting.key()] = readControl(root.object(setting.section), setting);
+    }
+    const Fields back = root.object(QStringLiteral("back"));
+    design.styles = readStyles(back);
+    design.corner = readPicture(back, QStringLiteral("cornerPicture"), zip);
+    const Fields front = root.object(QStringLiteral("front"));
+    design.front = readPicture(front, QStringLiteral("picture"), zip);
+    design.frontFont = readFont(front.object(QStringLiteral("font")));
+    design.frontTextColour = front.colour(QStringLiteral("textColour"));
+    design.frontTextX = front.whole(QStringLiteral("textX"), -MaxTextPlace, MaxTextPlace);
+    design.frontTextY = front.whole(QStringLiteral("textY"), -MaxTextPlace, MaxTextPlace);
+    return design;
+}
+
+[[noreturn]] void raiseNotADesign(const QString& fileName)
+{
+    throw AppError(QStringLiteral("The file \"%1\" is not a postcard design of Talmiro Postcard "
+                                  "Print, so it cannot be opened as one.")
+                       .arg(fileName));
+}
+
+} // namespace
+
+QByteArray writeDesign(const CardDesign& design)
+{
+    std::map<QString, QJsonObject> sections;
+    for (const ControlSetting& setting : designControls()) {
+        const auto it = design.controls.find(setting.key());
+        if (it == design.controls.end())
+            throw AppError(QStringLiteral("The design could not be saved: the setting \"%1\" has "
+                                          "no value.")
+                               .arg(setting.key()));
+        sections[setting.section].insert(setting.name, settingJson(it->second));
+    }
+    const QString cornerEntry =
+        design.corner ? pictureEntry(CornerEntry, *design.corner) : QString();
+    const QString frontEntry = design.front ? pictureEntry(FrontEntry, *design.front) : QString();
+
+    QJsonObject& back = sections[QStringLiteral("back")];
+    back.insert(QStringLiteral("styles"), stylesJson(design.styles));
+    back.insert(QStringLiteral("cornerPicture"), pictureJson(design.corner, cornerEntry));
+    QJsonObject& front = sections[QStringLiteral("front")];
+    front.insert(QStringLiteral("picture"), pictureJson(design.front, frontEntry));
+    front.insert(QStringLiteral("font"), fontJson(design.frontFont));
+    front.insert(QStringLiteral("textColour"), colourText(design.frontTextColour));
+    front.insert(QStringLiteral("textX"), design.frontTextX);
+    front.insert(QStringLiteral("textY"), design.frontTextY);
+
+    QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
+    for (const auto& [name, section] : sections)
+        root.insert(name, section);
+
+    try {
+        ZipWriter zip;
+        zip.add(MimeTypeEntry, DesignMimeType.toLatin1(), ZipMethod::Store);
+        zip.add(SettingsEntry, QJsonDocument(root).toJson(QJsonDocument::Indented),
+                ZipMethod::Deflate);
+        // Photos are compressed already; stored, they are the file's bytes, unchanged.
+        if (design.corner)
+            zip.add(cornerEntry, design.corner->bytes, ZipMethod::Store);
+        if (design.front)
+            zip.add(frontEntry, design.front->bytes, ZipMethod::Store);
+        return zip.finish();
+    } catch (const ZipError& e) {
+        throw AppError(QStringLiteral("The design could not be saved: %1.").arg(e.reason()));
+    }
+}
+
+CardDesign readDesign(const QByteArray& bytes, const CardDesign& defaults, const QString& fileName)
+{
+    const bool ours = beginsAsDesign(bytes);
+    try {
+        const ZipReader zip(bytes);
+        if (!zip.contains(MimeTypeEntry) || zip.read(MimeTypeEntry, MaxMimeTypeBytes,
+                                                     MaxMimeTypeBytes) != DesignMimeType.toLatin1())
+            raiseNotADesign(fileName);
+        return readSettings(zip, defaults);
+    } catch (const ZipError& e) {
+        if (!ours && e.notAnArchive())
+            raiseNotADesign(fileName);
+        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
+                                      "or cut short; nothing was changed.")
+                           .arg(fileName, e.reason()));
+    } catch (const Damaged& e) {
+        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
+                                      "or cut short; nothing was changed.")
+                           .arg(fileName, e.reason));
+    } catch (const NewerFormat& e) {
+        throw AppError(QStringLiteral("The design \"%1\" was saved in design format %2 by a newer "
+                                      "version of Talmiro Postcard Print; this version reads "
+                                      "design format %3. Nothing was changed.")
+                           .arg(fileName, e.version.text(), DesignFormat.text()));
+    }
+}
+
+void saveDesignFile(const CardDesign& design, const QString& fileName)
+{
+    writeWholeFile(fileName, writeDesign(design));
+}
+
+QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString& tooLarge)
+{
+    const QFileInfo info(fileName);
+    // A pipe or a device would block the window or never end: only regular files are read.
+    if (info.exists() && !info.isDir() && !info.isFile())
+        raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
+    QFile file(fileName);
+    openForReading(file);
+    if (file.size() > limit)
+        throw AppError(tooLarge.arg(fileName).arg(file.size() / MiB));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        raiseCannotOpen(fileName, file.errorString());
+    return bytes;
+}
+
+CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
+{
+    const QByteArray bytes = readRegularFile(
+        fileName, MaxDesignFileBytes,
+        QStringLiteral("The file \"%1\" is too large to be a postcard design: %2 MB."));
+    return readDesign(bytes, defaults, fileName);
+}

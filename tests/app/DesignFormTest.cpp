@@ -1,0 +1,464 @@
+// Designs through the window: a card set up in every control, saved, and opened by a fresh
+// window renders to the same pixels; the questions about unsaved changes; the command line;
+// the recent designs; bad files that change nothing.
+#include "design/DesignFile.h"
+#include "support/FormFixture.h"
+#include "support/PictureFiles.h"
+#include "support/QtPrinters.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+namespace
+{
+
+constexpr int CornerImageChoice = 2;
+constexpr int FourOnSheet = 3;
+
+struct Renders {
+    QImage back;
+    QImage front;
+};
+
+Renders render(TForm1& form)
+{
+    form.DrawPostCardBack(&form, 1, 0, 0);
+    form.FrontImageRefresh(&form);
+    return {form.BackSheetImage.copy(), form.FrontSheetImage.copy()};
+}
+
+// A window of its own, as a fresh start of the program makes it.
+struct FreshWindow {
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    TForm1 form{dialogs, printer};
+};
+
+class DesignForm : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+        pressContinue(); // the corner question is cancelled: the choice is "None"
+        dialogs.log.clear();
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Every control moved off its start-up value, both pictures chosen (the front taller than
+    // wide, so it is turned), styles, front font, colour and place changed.
+    void setUpEverything()
+    {
+        const QString corner = path(QStringLiteral("corner.bmp"));
+        writeFile(corner, makeBmp(90, 60, 24));
+        const QString front = path(QStringLiteral("front.jpg"));
+        writeFile(front, makeJpeg(blockPicture(240, 320), JpegKind::Colour));
+        for (const auto& [key, control] : form->designBindings())
+            moveOffStart(key, control);
+        // What draws the most on the back.
+        form->ui.AddressLinesRadioGroup->setItemIndex(2);
+        form->ui.AddressSeperatorRadioGroup->setItemIndex(3);
+        form->ui.StampBorderRadioGroup->setItemIndex(3);
+        form->ui.PostalBarCodeBoxRadioGroup->setItemIndex(1);
+        form->ui.PostCardRadioGroup->setItemIndex(1);
+        form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+        dialogs.openAnswers.push_back(corner);
+        form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
+        ASSERT_EQ(form->CornerImageFile, corner);
+        openFrontPicture(front);
+        ASSERT_TRUE(form->FrontPictureTurned);
+        for (std::size_t i = 0; i < form->AreaStyleTable.size(); ++i) {
+            fc& s = form->AreaStyleTable[i];
+            s.colour = TColor(0x00200000 + 0x00030507 * i);
+            s.size = int(6 + 2 * i);
+            s.style = unsigned(i % 4);
+            s.name = i % 2 ? QStringLiteral("Times New Roman") : QStringLiteral("DejaVu Sans");
+        }
+        form->FrontFont = QFont(QStringLiteral("DejaVu Serif"));
+        form->FrontFont.setPointSize(30);
+        form->FrontFont.setItalic(true);
+        form->FrontTextColour = 0x000000C0;
+        form->FrontTextX = 120;
+        form->FrontTextY = 640;
+        ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    }
+
+    void moveOffStart(const QString& key, QWidget* control)
+    {
+        if (auto* memo = qobject_cast<QTextEdit*>(control))
+            // A no-break space and a line break within the paragraph (Shift+Enter) as well.
+            memo->setPlainText(QStringLiteral("%1 text\nsecond\u00a0line\u2028third").arg(key));
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setText(QStringLiteral("%1 words").arg(key));
+        else if (auto* group = qobject_cast<RadioGroup*>(control))
+            group->setItemIndex((group->itemIndex() + 1) % group->items().size());
+        else if (auto* upDown = qobject_cast<UpDown*>(control))
+            upDown->setPosition(upDown->position() == upDown->minimum() ? upDown->maximum()
+                                                                        : upDown->minimum());
+        else if (auto* box = qobject_cast<QAbstractButton*>(control))
+            box->setChecked(!box->isChecked());
+        else
+            ADD_FAILURE() << "no way to change " << key.toStdString();
+    }
+
+    void saveAs(const QString& file)
+    {
+        dialogs.saveFileAnswers.push_back(file);
+        form->ui.SaveDesignAsItem->trigger();
+    }
+    void openFromMenu(const QString& file)
+    {
+        dialogs.openFileAnswers.push_back(file);
+        form->ui.OpenDesignItem->trigger();
+    }
+    // Asks the window to close as its close box does; whether it closed.
+    bool closeRequest()
+    {
+        QCloseEvent event;
+        QCoreApplication::sendEvent(form.get(), &event);
+        return event.isAccepted();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
+{
+    setUpEverything();
+    const Renders before = render(*form);
+    const CardDesign design = form->currentDesign();
+    const QString file = path(QStringLiteral("lighthouse.postcard"));
+    saveAs(file);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_FALSE(form->designChanged());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("lighthouse.postcard - Talmiro Postcard Print"));
+    // Nothing is lost when the photos go.
+    QFile::remove(path(QStringLiteral("corner.bmp")));
+    QFile::remove(path(QStringLiteral("front.jpg")));
+
+    FreshWindow fresh;
+    fresh.form.openDesignAtStart({file});
+    fresh.form.guard([&] { fresh.form.FormActivate(); });
+    EXPECT_TRUE(fresh.dialogs.log.isEmpty()) << fresh.dialogs.log.join('\n').toStdString();
+    // Left as Continue leaves it, without the corner question.
+    EXPECT_FALSE(fresh.form.ui.ContinueButton->isEnabled());
+    EXPECT_TRUE(fresh.form.ui.PageControl2->isVisible() || !fresh.form.isVisible());
+    EXPECT_TRUE(fresh.form.ui.FilesMenu->menuAction()->isEnabled());
+    EXPECT_EQ(fresh.form.ui.PageControl1->currentWidget(), fresh.form.ui.TextTabSheet);
+    EXPECT_TRUE(fresh.form.currentDesign() == design);
+    EXPECT_FALSE(fresh.form.designChanged());
+    EXPECT_TRUE(fresh.form.FrontPictureTurned);
+    EXPECT_EQ(fresh.form.SheetWidth, 1100);
+
+    const Renders after = render(fresh.form);
+    EXPECT_EQ(after.back, before.back);
+    EXPECT_EQ(after.front, before.front);
+    EXPECT_FALSE(after.front.isNull());
+
+    // And by the menu, into a window whose own card is another one.
+    form->ui.TitleMemo->setPlainText(QStringLiteral("something else"));
+    form->FrontTextX = 4;
+    dialogs.yesNoCancelAnswers.push_back(DialogAnswer::No);
+    openFromMenu(file);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_TRUE(form->currentDesign() == design);
+    const Renders again = render(*form);
+    EXPECT_EQ(again.back, before.back);
+    EXPECT_EQ(again.front, before.front);
+}
+
+TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
+{
+    // Not part of a card: the hint panel, the About notes and the edits that only show their
+    // spinners' positions.
+    QSet<QWidget*> notDesign{form->ui.Memo2, form->ui.Memo3};
+    for (UpDown* upDown : form->findChildren<UpDown*>())
+        notDesign.insert(upDown->associate());
+    std::map<QWidget*, QString> bound;
+    for (const auto& [key, control] : form->designBindings())
+        bound[control] = key;
+
+    const auto insideAControl = [](QWidget* w) {
+        for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<RadioGroup*>(p) || qobject_cast<QComboBox*>(p) ||
+                qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<UpDown*>(p))
+                return true;
+        return false;
+    };
+    QStringList unkept;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        const bool input =
+            qobject_cast<QTextEdit*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<RadioGroup*>(w) || qobject_cast<UpDown*>(w) ||
+            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+            (qobject_cast<QAbstractButton*>(w) && static_cast<QAbstractButton*>(w)->isCheckable());
+        if (input && !notDesign.contains(w) && !insideAControl(w) && !bound.count(w))
+            unkept << w->objectName();
+    }
+    EXPECT_TRUE(unkept.isEmpty()) << "add to designControls() and designBindings(): "
+                                  << unkept.join(QStringLiteral(", ")).toStdString();
+
+    // Each setting is bound once, to a control of its kind and range.
+    ASSERT_EQ(form->designBindings().size(), designControls().size());
+    for (const ControlSetting& s : designControls()) {
+        const auto it = std::find_if(bound.begin(), bound.end(),
+                                     [&](const auto& b) { return b.second == s.key(); });
+        ASSERT_NE(it, bound.end()) << s.key().toStdString();
+        QWidget* w = it->first;
+        switch (s.kind) {
+        case SettingKind::Text:
+            EXPECT_TRUE(qobject_cast<QTextEdit*>(w) || qobject_cast<QLineEdit*>(w));
+            break;
+        case SettingKind::Flag:
+            EXPECT_TRUE(qobject_cast<QAbstractButton*>(w));
+            break;
+        case SettingKind::Choice:
+            if (auto* group = qobject_cast<RadioGroup*>(w)) {
+                EXPECT_EQ(group->items().size(), s.maximum + 1) << s.key().toStdString();
+            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                EXPECT_EQ(combo->count(), s.maximum + 1) << s.key().toStdString();
+            } else {
+                ADD_FAILURE() << s.key().toStdString();
+            }
+            break;
+        case SettingKind::Number:
+            if (auto* upDown = qobject_cast<UpDown*>(w)) {
+                EXPECT_EQ(upDown->minimum(), s.minimum) << s.key().toStdString();
+                EXPECT_EQ(upDown->maximum(), s.maximum) << s.key().toStdString();
+            } else if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+                EXPECT_EQ(spin->minimum(), s.minimum) << s.key().toStdString();
+                EXPECT_EQ(spin->maximum(), s.maximum) << s.key().toStdString();
+            } else {
+                ADD_FAILURE() << s.key().toStdString();
+            }
+            break;
+        }
+    }
+}
+
+TEST_F(DesignForm, TheExitQuestionAsksToSaveOnlyUnsavedChanges)
+{
+    // No change since start: the question the window always asked.
+    dialogs.questionAnswers.push_back(false);
+    EXPECT_FALSE(closeRequest());
+    EXPECT_EQ(dialogs.log, QStringList{"question:End Program?"});
+
+    form->ui.TitleMemo->setPlainText(QStringLiteral("Wish you were here"));
+    dialogs.log.clear();
+    dialogs.yesNoCancelAnswers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(closeRequest());
+    EXPECT_EQ(dialogs.log, QStringList{"yesNoCancel:End Program?"});
+    EXPECT_TRUE(dialogs.questions.last().contains(QStringLiteral("not saved")));
+
+    // Yes, but the save dialog is cancelled: the window stays, nothing was written.
+    dialogs.log.clear();
+    dialogs.yesNoCancelAnswers = {DialogAnswer::Yes};
+    dialogs.saveFileAnswers = {std::nullopt};
+    EXPECT_FALSE(closeRequest());
+    EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:End Program?", "saveFile"}));
+
+    // Yes and a name: saved, then closed.
+    const QString file = path(QStringLiteral("wish.postcard"));
+    dialogs.yesNoCancelAnswers = {DialogAnswer::Yes};
+    dialogs.saveFileAnswers = {file};
+    EXPECT_TRUE(closeRequest());
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_FALSE(form->designChanged());
+
+    // After the save, no change: the old question again. A further change and No: closed,
+    // unsaved, the file as it was.
+    dialogs.log.clear();
+    dialogs.questionAnswers.push_back(true);
+    EXPECT_TRUE(closeRequest());
+    EXPECT_EQ(dialogs.log, QStringList{"question:End Program?"});
+    const QByteArray saved = readFile(file);
+    form->ui.CopiesUpDown->setPosition(3);
+    dialogs.yesNoCancelAnswers = {DialogAnswer::No};
+    EXPECT_TRUE(closeRequest());
+    EXPECT_EQ(readFile(file), saved);
+
+    // Save Design saves to the design's own file without asking for a name.
+    dialogs.log.clear();
+    form->ui.SaveDesignItem->trigger();
+    EXPECT_TRUE(dialogs.log.isEmpty());
+    EXPECT_NE(readFile(file), saved);
+    EXPECT_FALSE(form->designChanged());
+}
+
+TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
+{
+    const QString other = path(QStringLiteral("other.postcard"));
+    form->ui.DescMemo->setPlainText(QStringLiteral("the other card"));
+    saveAs(other);
+    form->ui.DescMemo->setPlainText(QStringLiteral("this card, unsaved"));
+
+    // Cancel: no file dialog, nothing changes.
+    dialogs.log.clear();
+    dialogs.yesNoCancelAnswers = {DialogAnswer::Cancel};
+    openFromMenu(other);
+    EXPECT_EQ(dialogs.log, QStringList{"yesNoCancel:Open Design"});
+    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("this card, unsaved"));
+    dialogs.openFileAnswers.clear();
+
+    // Yes: this card is saved under a new name, then the other opens.
+    const QString mine = path(QStringLiteral("mine.postcard"));
+    dialogs.log.clear();
+    dialogs.yesNoCancelAnswers = {DialogAnswer::Yes};
+    dialogs.saveFileAnswers = {mine};
+    form->DesignFile.clear(); // as if it had never been saved
+    openFromMenu(other);
+    EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "saveFile", "openFile"}));
+    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("the other card"));
+    EXPECT_EQ(form->DesignFile, other);
+
+    FreshWindow check;
+    check.form.openDesignAtStart({mine});
+    check.form.guard([&] { check.form.FormActivate(); });
+    EXPECT_EQ(check.form.ui.DescMemo->toPlainText(), QStringLiteral("this card, unsaved"));
+}
+
+TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
+{
+    setUpEverything();
+    const QString good = path(QStringLiteral("good.postcard"));
+    saveAs(good);
+    const QByteArray bytes = readFile(good);
+    form->ui.TitleMemo->setPlainText(QStringLiteral("unsaved title"));
+    const CardDesign before = form->currentDesign();
+    const Renders rendered = render(*form);
+
+    // Cut short, not a design, a damaged picture inside, a newer major version.
+    CardDesign spoiltFront = before;
+    spoiltFront.front->bytes = spoiltFront.front->bytes.left(500);
+    QByteArray newer = bytes;
+    const QString cut = path(QStringLiteral("cut.postcard"));
+    writeFile(cut, bytes.left(bytes.size() / 2));
+    const QString photo = path(QStringLiteral("photo.postcard"));
+    writeFile(photo, makeJpeg(blockPicture(32, 32), JpegKind::Colour));
+    const QString spoilt = path(QStringLiteral("spoilt.postcard"));
+    writeFile(spoilt, writeDesign(spoiltFront));
+    const std::pair<QString, QString> cases[] = {
+        {cut, QStringLiteral("damaged or cut short")},
+        {photo, QStringLiteral("is not a postcard design")},
+        {spoilt, QStringLiteral("its picture for the postcard front cannot be used")},
+        {path(QStringLiteral("missing.postcard")), QStringLiteral("Cannot open file")},
+    };
+    for (const auto& [file, why] : cases) {
+        dialogs.errors.clear();
+        dialogs.yesNoCancelAnswers = {DialogAnswer::No};
+        openFromMenu(file);
+        ASSERT_EQ(dialogs.errors.size(), 1) << file.toStdString();
+        EXPECT_TRUE(dialogs.errors.first().contains(why)) << dialogs.errors.first().toStdString();
+        EXPECT_TRUE(form->currentDesign() == before) << file.toStdString();
+        EXPECT_EQ(form->DesignFile, good);
+        const Renders now = render(*form);
+        EXPECT_EQ(now.back, rendered.back);
+        EXPECT_EQ(now.front, rendered.front);
+    }
+}
+
+TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQuestion)
+{
+    // A corner picture that failed to load leaves "Image" chosen without a picture.
+    const QString broken = path(QStringLiteral("broken.bmp"));
+    writeFile(broken, "BM broken");
+    dialogs.openAnswers.push_back(broken);
+    form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
+    ASSERT_EQ(form->ui.LowerLeftCornerRadioGroup->itemIndex(), CornerImageChoice);
+    ASSERT_TRUE(form->CornerImageFile.isEmpty());
+    const QString file = path(QStringLiteral("image-but-none.postcard"));
+    saveAs(file);
+
+    form->ui.LowerLeftCornerRadioGroup->setItemIndex(0);
+    dialogs.log.clear();
+    dialogs.yesNoCancelAnswers = {DialogAnswer::No};
+    openFromMenu(file);
+    EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "openFile"}));
+    EXPECT_EQ(form->ui.LowerLeftCornerRadioGroup->itemIndex(), CornerImageChoice);
+    EXPECT_TRUE(form->ui.PostCardBackImage->isEnabled());
+}
+
+TEST_F(DesignForm, TheCommandLineOpensOneDesign)
+{
+    FreshWindow two;
+    two.form.openDesignAtStart({path("a.postcard"), path("b.postcard")});
+    two.form.guard([&] { two.form.FormActivate(); });
+    ASSERT_EQ(two.dialogs.errors.size(), 1);
+    EXPECT_TRUE(two.dialogs.errors.first().contains(QStringLiteral("one design at a time")));
+    EXPECT_TRUE(two.form.ui.ContinueButton->isEnabled()); // still on the About page
+
+    FreshWindow missing;
+    missing.form.openDesignAtStart({path("nowhere.postcard")});
+    missing.form.guard([&] { missing.form.FormActivate(); });
+    ASSERT_EQ(missing.dialogs.errors.size(), 1);
+    EXPECT_TRUE(missing.dialogs.errors.first().startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_TRUE(missing.form.ui.ContinueButton->isEnabled());
+}
+
+TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
+{
+    QStringList files;
+    for (const char* name : {"one", "two", "three", "four", "five"}) {
+        files << path(QLatin1String(name) + QStringLiteral(".postcard"));
+        form->ui.TitleMemo->setPlainText(QLatin1String(name));
+        saveAs(files.last());
+    }
+    form->refreshRecentDesigns();
+    const QList<QAction*> recent = {form->ui.RecentDesign1, form->ui.RecentDesign2,
+                                    form->ui.RecentDesign3, form->ui.RecentDesign4};
+    EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 five.postcard"));
+    EXPECT_EQ(recent[3]->text(), QStringLiteral("&4 two.postcard"));
+    for (QAction* item : recent)
+        EXPECT_TRUE(item->isVisible());
+    EXPECT_EQ(recent[1]->property("hint").toString(),
+              QStringLiteral("Open the design saved in %1.").arg(files[3]));
+
+    recent[2]->trigger(); // three
+    EXPECT_EQ(form->ui.TitleMemo->toPlainText(), QStringLiteral("three"));
+    form->refreshRecentDesigns();
+    EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 three.postcard"));
+
+    // A design that has gone is said so and leaves the list.
+    QFile::remove(files[4]);
+    form->refreshRecentDesigns();
+    recent[1]->trigger(); // five
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().startsWith(QStringLiteral("Cannot open file")));
+    form->refreshRecentDesigns();
+    EXPECT_EQ(recent[1]->text(), QStringLiteral("&2 four.postcard"));
+    EXPECT_FALSE(recent[3]->isVisible());
+}
+
+TEST_F(DesignForm, TheDesignEntriesStandAboveTheOldOnesWithShortcutsAndHints)
+{
+    QStringList entries;
+    for (QAction* a : form->ui.FilesMenu->actions())
+        entries << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(entries,
+              (QStringList{"OpenDesignItem", "SaveDesignItem", "SaveDesignAsItem", "-",
+                           "RecentDesign1", "RecentDesign2", "RecentDesign3", "RecentDesign4", "-",
+                           "SaveImageAsItem", "SaveAsJpgItem", "-", "ExitItem"}));
+    EXPECT_EQ(form->ui.OpenDesignItem->text(), QStringLiteral("Open Design..."));
+    EXPECT_EQ(form->ui.SaveDesignItem->text(), QStringLiteral("Save Design"));
+    EXPECT_EQ(form->ui.SaveDesignAsItem->text(), QStringLiteral("Save Design As..."));
+    EXPECT_EQ(form->ui.OpenDesignItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(form->ui.SaveDesignItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    // Like the menu, its shortcuts wait for Continue.
+    FreshWindow welcome;
+    EXPECT_FALSE(welcome.form.ui.OpenDesignItem->isEnabled());
+    EXPECT_FALSE(welcome.form.ui.SaveDesignItem->isEnabled());
+    EXPECT_TRUE(form->ui.OpenDesignItem->isEnabled());
+    EXPECT_TRUE(form->ui.SaveDesignItem->isEnabled());
+    for (QAction* a :
+         {form->ui.OpenDesignItem, form->ui.SaveDesignItem, form->ui.SaveDesignAsItem}) {
+        emit form->ui.FilesMenu->hovered(a);
+        EXPECT_EQ(form->ui.Memo2->toPlainText(), a->property("hint").toString());
+        EXPECT_TRUE(a->property("hint").toString().endsWith(QLatin1Char('.')));
+    }
+}
+
+} // namespace

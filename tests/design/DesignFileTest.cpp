@@ -1,0 +1,500 @@
+// The design file: every setting and picture back as it went in, the container as documented,
+// and every kind of bad file refused with a clear message before anything is taken from it.
+#include "design/DesignFile.h"
+#include "design/DesignPictures.h"
+#include "design/ZipArchive.h"
+#include "gfx/AppError.h"
+#include "support/PictureFiles.h"
+#include "support/QtPrinters.h"
+#include "support/ScratchDisk.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace
+{
+
+const QString Name = QStringLiteral("/home/someone/holiday.postcard");
+
+// A design in which every value differs from the window's start-up one.
+CardDesign sampleDesign()
+{
+    CardDesign d;
+    int n = 0;
+    for (const ControlSetting& s : designControls()) {
+        ++n;
+        switch (s.kind) {
+        case SettingKind::Text:
+            d.controls[s.key()] =
+                QStringLiteral("Line %1 of \"%2\"\nzweite Zeile \u00e9\u00e8 \u2603")
+                    .arg(n)
+                    .arg(s.key());
+            break;
+        case SettingKind::Flag:
+            d.controls[s.key()] = true;
+            break;
+        case SettingKind::Choice:
+        case SettingKind::Number:
+            d.controls[s.key()] = n % 2 ? s.maximum : s.minimum;
+            break;
+        }
+    }
+    LoadDefaultAreaStyles(d.styles);
+    for (std::size_t i = 0; i < d.styles.size(); ++i) {
+        d.styles[i].colour = TColor(0x00102030 + 0x00010101 * i);
+        d.styles[i].size = int(7 + i);
+        d.styles[i].name = i % 2 ? QStringLiteral("DejaVu Serif") : QStringLiteral("Arial");
+        d.styles[i].style = unsigned(i % 16);
+    }
+    d.corner = DesignPicture{makeBmp(30, 20, 24), QStringLiteral("/pictures/corner.bmp")};
+    d.front = DesignPicture{makeJpeg(blockPicture(64, 48), JpegKind::Colour),
+                            QStringLiteral("/pictures/Beach Day.JPEG")};
+    d.frontFont = QFont(QStringLiteral("DejaVu Sans"));
+    d.frontFont.setPointSizeF(27.5);
+    d.frontFont.setWeight(QFont::DemiBold);
+    d.frontFont.setItalic(true);
+    d.frontFont.setStretch(QFont::Condensed);
+    d.frontFont.setStyleName(QStringLiteral("Condensed Bold Oblique"));
+    d.frontTextColour = 0x00336699;
+    d.frontTextX = 804;
+    d.frontTextY = -12;
+    return d;
+}
+
+CardDesign defaultsForOlderFiles()
+{
+    CardDesign d = sampleDesign();
+    for (auto& [key, value] : d.controls)
+        value = std::visit([](auto v) -> SettingValue { return decltype(v)(); }, value);
+    return d;
+}
+
+struct Archive {
+    QJsonObject settings;
+    std::vector<std::pair<QString, QByteArray>> entries; // the other entries, in order
+};
+
+Archive unpack(const QByteArray& bytes)
+{
+    Archive a;
+    const ZipReader zip(bytes);
+    a.settings =
+        QJsonDocument::fromJson(zip.read(QStringLiteral("design.json"), 1 << 24, 1 << 24)).object();
+    for (const char* name : {"mimetype", "pictures/corner.bmp", "pictures/front.jpeg"})
+        if (zip.contains(QLatin1String(name)))
+            a.entries.emplace_back(QLatin1String(name),
+                                   zip.read(QLatin1String(name), 1 << 24, 1 << 24));
+    return a;
+}
+
+QByteArray pack(const Archive& a)
+{
+    ZipWriter zip;
+    zip.add(a.entries.front().first, a.entries.front().second, ZipMethod::Store);
+    zip.add(QStringLiteral("design.json"), QJsonDocument(a.settings).toJson(), ZipMethod::Deflate);
+    for (std::size_t i = 1; i < a.entries.size(); ++i)
+        zip.add(a.entries[i].first, a.entries[i].second, ZipMethod::Store);
+    return zip.finish();
+}
+
+// The sample design with its settings changed by `edit`.
+QByteArray edited(const std::function<void(QJsonObject&)>& edit)
+{
+    Archive a = unpack(writeDesign(sampleDesign()));
+    edit(a.settings);
+    return pack(a);
+}
+
+QString refusal(const QByteArray& bytes)
+{
+    try {
+        readDesign(bytes, defaultsForOlderFiles(), Name);
+    } catch (const AppError& e) {
+        return e.text();
+    }
+    return {};
+}
+
+// Every value in the settings, as a path of keys and list indexes.
+using Path = std::vector<QJsonValue>;
+void collectPaths(const QJsonValue& v, Path& at, std::vector<Path>& out)
+{
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            at.push_back(it.key());
+            out.push_back(at);
+            collectPaths(it.value(), at, out);
+            at.pop_back();
+        }
+    } else if (v.isArray()) {
+        const QJsonArray list = v.toArray();
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            at.push_back(int(i));
+            collectPaths(list[i], at, out);
+            at.pop_back();
+        }
+    }
+}
+
+// Replaces (or, with an undefined value, removes) the value at `path`.
+QJsonValue replaced(QJsonValue v, const Path& path, std::size_t depth, const QJsonValue& with)
+{
+    if (depth == path.size())
+        return with;
+    const QJsonValue& step = path[depth];
+    if (step.isString()) {
+        QJsonObject o = v.toObject();
+        if (depth + 1 == path.size() && with.isUndefined())
+            o.remove(step.toString());
+        else
+            o[step.toString()] = replaced(o[step.toString()], path, depth + 1, with);
+        return o;
+    }
+    QJsonArray list = v.toArray();
+    const qsizetype i = step.toInt();
+    if (depth + 1 == path.size() && with.isUndefined())
+        list.removeAt(i);
+    else
+        list[i] = replaced(list[i], path, depth + 1, with);
+    return list;
+}
+
+QString shown(const Path& path)
+{
+    QString s;
+    for (const QJsonValue& step : path)
+        s += step.isString() ? (s.isEmpty() ? QString() : QStringLiteral(".")) + step.toString()
+                             : QStringLiteral("[%1]").arg(step.toInt());
+    return s;
+}
+
+TEST(DesignFile, EverySettingAndPictureComesBackAsItWentIn)
+{
+    const CardDesign design = sampleDesign();
+    const CardDesign back = readDesign(writeDesign(design), defaultsForOlderFiles(), Name);
+    EXPECT_TRUE(back == design);
+    for (const ControlSetting& s : designControls())
+        EXPECT_TRUE(back.controls.at(s.key()) == design.controls.at(s.key()))
+            << s.key().toStdString();
+    EXPECT_EQ(back.styles, design.styles);
+    EXPECT_EQ(back.corner->bytes, design.corner->bytes);
+    EXPECT_EQ(back.front->fileName, design.front->fileName);
+    EXPECT_EQ(back.frontFont, design.frontFont);
+    EXPECT_EQ(back.frontFont.styleName(), design.frontFont.styleName());
+
+    // The start-up font is sized in pixels, and a design may have no pictures at all.
+    CardDesign plain = design;
+    plain.corner.reset();
+    plain.front.reset();
+    plain.frontFont = QFont(QStringLiteral("Times New Roman"));
+    plain.frontFont.setPixelSize(64);
+    plain.frontFont.setBold(true);
+    const CardDesign plainBack = readDesign(writeDesign(plain), defaultsForOlderFiles(), Name);
+    EXPECT_TRUE(plainBack == plain);
+    EXPECT_EQ(plainBack.frontFont.pixelSize(), 64);
+}
+
+TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
+{
+    const CardDesign design = sampleDesign();
+    const QByteArray bytes = writeDesign(design);
+    // What the MIME type's magic looks for: the stored "mimetype" entry first.
+    EXPECT_TRUE(bytes.startsWith("PK\x03\x04"));
+    EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
+
+    const Archive a = unpack(bytes);
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.0"));
+    EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(),
+              std::get<QString>(design.controls.at(QStringLiteral("back.title"))));
+    EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
+              QStringLiteral("#996633"));
+    EXPECT_EQ(
+        a.settings[QStringLiteral("back")][QStringLiteral("styles")][5][QStringLiteral("area")]
+            .toString(),
+        QStringLiteral("postCard"));
+    ASSERT_EQ(a.entries.size(), 3U);
+    EXPECT_EQ(a.entries[1].second, design.corner->bytes);
+    EXPECT_EQ(a.entries[2].second, design.front->bytes);
+    // Stored: the picture's bytes stand in the file as they are.
+    EXPECT_TRUE(bytes.contains(design.front->bytes));
+}
+
+TEST(DesignFile, EachSettingMissingOrOfTheWrongTypeIsNamedInTheRefusal)
+{
+    std::vector<Path> paths;
+    Path at;
+    collectPaths(unpack(writeDesign(sampleDesign())).settings, at, paths);
+    ASSERT_GT(paths.size(), 100U);
+    int checked = 0;
+    for (const Path& path : paths) {
+        const QString name = shown(path);
+        // Informative only: the area's name beside each style.
+        if (name.endsWith(QStringLiteral(".area")))
+            continue;
+        const QByteArray missing = edited([&](QJsonObject& o) {
+            o = replaced(o, path, 0, QJsonValue(QJsonValue::Undefined)).toObject();
+        });
+        const QString why = refusal(missing);
+        EXPECT_TRUE(why.contains(QStringLiteral("\"%1\" is missing").arg(name)))
+            << name.toStdString() << ": " << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("nothing was changed"))) << why.toStdString();
+
+        // The wrong type: text for numbers, flags and groups, a number for text.
+        const QByteArray wrong = edited([&](QJsonObject& o) {
+            QJsonValue v = o;
+            for (const QJsonValue& step : path)
+                v = step.isString() ? v.toObject()[step.toString()] : v.toArray()[step.toInt()];
+            const QJsonValue other = v.isString() ? QJsonValue(7) : QJsonValue(QStringLiteral("7"));
+            o = replaced(o, path, 0, other).toObject();
+        });
+        EXPECT_TRUE(refusal(wrong).contains(QStringLiteral("\"%1\" must be").arg(name)))
+            << name.toStdString() << ": " << refusal(wrong).toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);
+}
+
+TEST(DesignFile, ValuesOutOfTheirRangeAreRefused)
+{
+    const std::vector<std::pair<QString, std::function<void(QJsonObject&)>>> cases = {
+        {"print.copies",
+         [](QJsonObject& o) { o["print"] = replaced(o["print"], {"copies"}, 0, 5); }},
+        {"print.imageAdjust",
+         [](QJsonObject& o) { o["print"] = replaced(o["print"], {"imageAdjust"}, 0, -51); }},
+        {"back.addressLines",
+         [](QJsonObject& o) { o["back"] = replaced(o["back"], {"addressLines"}, 0, 3); }},
+        {"front.size", [](QJsonObject& o) { o["front"] = replaced(o["front"], {"size"}, 0, 1.5); }},
+        {"front.textX",
+         [](QJsonObject& o) { o["front"] = replaced(o["front"], {"textX"}, 0, 1e12); }},
+        {"front.textColour",
+         [](QJsonObject& o) { o["front"] = replaced(o["front"], {"textColour"}, 0, "red"); }},
+        {"back.styles[3].size",
+         [](QJsonObject& o) {
+             o["back"] = replaced(o["back"], {"styles", 3, "size"}, 0, 0);
+         }},
+        {"front.font.pointSize",
+         [](QJsonObject& o) {
+             o["front"] = replaced(o["front"], {"font", "pointSize"}, 0, -3);
+         }},
+        {"back.styles", [](QJsonObject& o) {
+             o["back"] = replaced(o["back"], {"styles", 8}, 0, QJsonValue(QJsonValue::Undefined));
+         }}};
+    for (const auto& [name, edit] : cases) {
+        const QString why = refusal(edited(edit));
+        EXPECT_TRUE(why.contains(QStringLiteral("\"%1\"").arg(name)))
+            << name.toStdString() << ": " << why.toStdString();
+    }
+}
+
+TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVersions)
+{
+    const QByteArray newerMinor = edited([](QJsonObject& o) {
+        o["version"] = "1.7";
+        o["print"] = replaced(o["print"], {"duplex"}, 0, "long edge");
+        o["sticker"] = QJsonObject{{"shape", "star"}};
+    });
+    CardDesign opened;
+    EXPECT_NO_THROW(opened = readDesign(newerMinor, defaultsForOlderFiles(), Name));
+    EXPECT_TRUE(opened == sampleDesign());
+
+    const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
+    EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.0"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(Name));
+
+    for (const char* version : {"0.9", "1", "one", "1.0.2", ""})
+        EXPECT_TRUE(refusal(edited([&](QJsonObject& o) {
+                        o["version"] = version;
+                    })).contains(QStringLiteral("damaged")))
+            << version;
+}
+
+TEST(DesignFile, ADesignSavedByVersionOnePointZeroStillOpens)
+{
+    // Written by this program at format 1.0; later versions must keep reading it.
+    const QByteArray bytes =
+        readFile(QStringLiteral(QT_TESTCASE_SOURCEDIR "/design/data/version-1.0.postcard"));
+    ASSERT_FALSE(bytes.isEmpty());
+    const CardDesign d = readDesign(bytes, defaultsForOlderFiles(), Name);
+    EXPECT_EQ(std::get<QString>(d.controls.at(QStringLiteral("back.title"))),
+              QStringLiteral("Greetings from the lighthouse"));
+    EXPECT_EQ(std::get<int>(d.controls.at(QStringLiteral("print.layout"))), 3);
+    EXPECT_EQ(std::get<int>(d.controls.at(QStringLiteral("print.copies"))), 2);
+    ASSERT_TRUE(d.corner.has_value());
+    ASSERT_TRUE(d.front.has_value());
+    EXPECT_FALSE(decodeDesignPicture(*d.front, Name, QStringLiteral("the front")).image.isNull());
+    EXPECT_FALSE(decodeDesignPicture(*d.corner, Name, QStringLiteral("the corner")).image.isNull());
+    // What a later version added takes the window's default.
+    for (const ControlSetting& s : designControls()) {
+        if (DesignVersion{1, 0} < s.since) {
+            EXPECT_TRUE(d.controls.at(s.key()) == defaultsForOlderFiles().controls.at(s.key()));
+        }
+    }
+}
+
+TEST(DesignFile, CutShortAtAnyPointIsRefusedAsDamaged)
+{
+    const QByteArray bytes = writeDesign(sampleDesign());
+    int cuts = 0;
+    for (qsizetype cut = 0; cut < bytes.size(); cut += cut < 200 ? 1 : 37) {
+        const QString why = refusal(bytes.left(cut));
+        ASSERT_FALSE(why.isEmpty()) << "cut at " << cut;
+        if (cut >= 4) {
+            EXPECT_TRUE(why.contains(QStringLiteral("damaged or cut short")))
+                << cut << why.toStdString();
+        }
+        ++cuts;
+    }
+    EXPECT_GT(cuts, 300);
+}
+
+TEST(DesignFile, DamageInsideAnEntryIsFoundByItsChecksum)
+{
+    const CardDesign design = sampleDesign();
+    const QByteArray bytes = writeDesign(design);
+    const qsizetype front = bytes.indexOf(design.front->bytes);
+    ASSERT_GT(front, 0);
+    for (qsizetype at : {front + 20, front + design.front->bytes.size() / 2}) {
+        QByteArray spoilt = bytes;
+        spoilt[at] = char(spoilt[at] ^ 0x40);
+        EXPECT_TRUE(refusal(spoilt).contains(QStringLiteral("damaged"))) << at;
+    }
+    // The deflated settings follow the stored "mimetype" entry.
+    QByteArray spoilt = bytes;
+    spoilt[120] = char(spoilt[120] ^ 0x01);
+    EXPECT_TRUE(refusal(spoilt).contains(QStringLiteral("damaged")))
+        << refusal(spoilt).toStdString();
+}
+
+TEST(DesignFile, OtherFilesAreNotTakenForDesigns)
+{
+    ZipWriter other;
+    other.add(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text",
+              ZipMethod::Store);
+    other.add(QStringLiteral("content.xml"), "<office/>", ZipMethod::Deflate);
+    ZipWriter noType;
+    noType.add(QStringLiteral("design.json"), "{}", ZipMethod::Deflate);
+    const QByteArray files[] = {
+        QByteArray(),           "PK",           makeJpeg(blockPicture(16, 16), JpegKind::Colour),
+        makeBmp(4, 4, 24),      other.finish(), noType.finish(),
+        QByteArray(100000, 'x')};
+    for (const QByteArray& file : files) {
+        const QString why = refusal(file);
+        EXPECT_TRUE(why.contains(QStringLiteral("is not a postcard design"))) << why.toStdString();
+    }
+}
+
+TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
+{
+    // A few kilobytes that would inflate to 80 MB of picture.
+    Archive a = unpack(writeDesign(sampleDesign()));
+    ZipWriter zip;
+    zip.add(QStringLiteral("mimetype"), DesignMimeType.toLatin1(), ZipMethod::Store);
+    zip.add(QStringLiteral("design.json"), QJsonDocument(a.settings).toJson(), ZipMethod::Deflate);
+    zip.add(QStringLiteral("pictures/corner.bmp"), a.entries[1].second, ZipMethod::Store);
+    zip.add(QStringLiteral("pictures/front.jpeg"), QByteArray(80 * 1024 * 1024, '\0'),
+            ZipMethod::Deflate);
+    const QByteArray bomb = zip.finish();
+    EXPECT_LT(bomb.size(), 200 * 1024);
+    EXPECT_TRUE(refusal(bomb).contains(QStringLiteral("larger than 64 MB")))
+        << refusal(bomb).toStdString();
+
+    // An entry that names something the archive does not hold, or settings that are not JSON.
+    EXPECT_TRUE(refusal(edited([](QJsonObject& o) {
+                    o["front"] = replaced(o["front"], {"picture", "entry"}, 0, "../../etc/passwd");
+                })).contains(QStringLiteral("\"../../etc/passwd\" is missing")));
+    a.settings = QJsonObject();
+    ZipWriter notJson;
+    notJson.add(QStringLiteral("mimetype"), DesignMimeType.toLatin1(), ZipMethod::Store);
+    notJson.add(QStringLiteral("design.json"), QByteArray(5000, '['), ZipMethod::Deflate);
+    EXPECT_TRUE(refusal(notJson.finish()).contains(QStringLiteral("settings cannot be read")));
+}
+
+TEST(DesignPictures, ADamagedPictureInsideIsRefusedNamingTheDesignAndThePicture)
+{
+    const DesignPicture cut{makeJpeg(blockPicture(64, 48), JpegKind::Colour).left(300),
+                            QStringLiteral("/pictures/beach.jpg")};
+    const DesignPicture huge{
+        withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 60000, 60000),
+        QStringLiteral("/pictures/huge.jpg")};
+    const DesignPicture notBmp{QByteArray("BM not really a bitmap"), QStringLiteral("/p/x.bmp")};
+    for (const DesignPicture& p : {cut, huge, notBmp}) {
+        try {
+            decodeDesignPicture(p, Name, QStringLiteral("the postcard front"));
+            ADD_FAILURE() << p.fileName.toStdString() << " was decoded";
+        } catch (const AppError& e) {
+            EXPECT_TRUE(
+                e.text().startsWith(QStringLiteral("The design \"%1\" cannot be opened: its "
+                                                   "picture for the postcard front")
+                                        .arg(Name)))
+                << e.text().toStdString();
+            EXPECT_FALSE(e.text().contains(QDir::tempPath())) << e.text().toStdString();
+        }
+    }
+}
+
+TEST(DesignFile, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.postcard"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& name : {pipe, dir.path(), dir.filePath(QStringLiteral("gone.postcard"))}) {
+        try {
+            loadDesignFile(name, defaultsForOlderFiles());
+            ADD_FAILURE() << name.toStdString();
+        } catch (const AppError& e) {
+            EXPECT_TRUE(e.text().startsWith(QStringLiteral("Cannot open file \"%1\"").arg(name)))
+                << e.text().toStdString();
+        }
+        EXPECT_THROW(readDesignPicture(name), AppError);
+    }
+}
+
+TEST(DesignFile, ASaveThatFailsLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("card.postcard"));
+    const CardDesign design = sampleDesign();
+    saveDesignFile(design, file);
+    const QByteArray before = readFile(file);
+
+    // A design that cannot be written, and a name that cannot be replaced (a folder).
+    CardDesign incomplete = design;
+    incomplete.controls.erase(QStringLiteral("print.copies"));
+    EXPECT_THROW(saveDesignFile(incomplete, file), AppError);
+    EXPECT_EQ(readFile(file), before);
+    EXPECT_TRUE(loadDesignFile(file, defaultsForOlderFiles()) == design);
+    EXPECT_THROW(saveDesignFile(design, dir.path()), AppError);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.postcard"});
+
+    // A disk that fills up while the larger design is written.
+    ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 256);
+    REQUIRE_MOUNTED(disk);
+    const QString onDisk = disk.file(QStringLiteral("card.postcard"));
+    saveDesignFile(design, onDisk);
+    CardDesign larger = design;
+    QImage noise(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, (x * 2654435761U) ^ (y * 40503U) ^ (x * y * 97U));
+    larger.front->bytes = makeJpeg(noise, JpegKind::Colour, 100);
+    ASSERT_GT(larger.front->bytes.size(), 300 * 1024);
+    try {
+        saveDesignFile(larger, onDisk);
+        ADD_FAILURE() << "the full disk took the design";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("Cannot create file \"%1\"").arg(onDisk)))
+            << e.text().toStdString();
+    }
+    EXPECT_TRUE(loadDesignFile(onDisk, defaultsForOlderFiles()) == design);
+    EXPECT_EQ(disk.entries(), QStringList{"card.postcard"});
+}
+
+} // namespace
