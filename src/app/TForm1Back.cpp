@@ -17,12 +17,6 @@ CardBackInput cardBackInput(TForm1& form)
 {
     Ui::TForm1& ui = form.ui;
     CardBackInput in;
-    in.titleLines = displayedLines(ui.TitleMemo);
-    in.descLines = displayedLines(ui.DescMemo);
-    in.lowerLeftLines = displayedLines(ui.LowerLeftTextMemo);
-    in.createdByLines = displayedLines(ui.CreatedByMemo);
-    in.stampLines = displayedLines(ui.StampMemo);
-    in.addressLines = displayedLines(ui.AddressMemo);
     in.postalBarCodeText = ui.PostalBarCodeEdit->text();
     in.postCardText = ui.PostCardEdit->text();
 
@@ -44,6 +38,17 @@ CardBackInput cardBackInput(TForm1& form)
     in.sheetHeight = form.SheetHeight;
     in.layoutIndex = ui.TypeOfDeckRadioGroup->itemIndex();
     in.metrics = form.Metrics;
+
+    // Only as many lines as the card can show: a memo may hold a whole book.
+    const auto lines = [&in](QTextEdit* memo, Area area) {
+        return displayedLines(memo, visibleLineLimit(in, area));
+    };
+    in.titleLines = lines(ui.TitleMemo, AreaTitle);
+    in.descLines = lines(ui.DescMemo, AreaDescriptive);
+    in.lowerLeftLines = lines(ui.LowerLeftTextMemo, AreaLowerLeftText);
+    in.createdByLines = lines(ui.CreatedByMemo, AreaSeparator);
+    in.stampLines = lines(ui.StampMemo, AreaStamp);
+    in.addressLines = lines(ui.AddressMemo, AreaAddress);
     return in;
 }
 

@@ -7,6 +7,7 @@
 #include "gfx/SheetText.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace
 {
@@ -274,6 +275,16 @@ private:
 };
 
 } // namespace
+
+int visibleLineLimit(const CardBackInput& input, Area area)
+{
+    const QFont font = sheetFont(input.styles[std::size_t(area)]);
+    if (area == AreaLowerLeftText) {
+        // n lines start at H - 30 - (n + 1) lh: at most those that keep the first on the card.
+        return std::max(1, linesWithin(font, input.sheetHeight - LowerLeftBottomGap) - 2);
+    }
+    return linesWithin(font, area == AreaSeparator ? input.sheetWidth : input.sheetHeight);
+}
 
 int BackMargin(int layoutIndex, const PrinterMetrics& metrics)
 {

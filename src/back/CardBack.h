@@ -57,6 +57,12 @@ struct CardBackInput {
     PrinterMetrics metrics;
 };
 
+// The most lines of an area's text that the card can show: those starting within the sheet's
+// height (its width for the vertical text), and for the lower-left text those that fit above
+// its foot. A memo may hold far more; the lines past these are never laid out or drawn, and a
+// lower-left text too long for the card shows its beginning.
+int visibleLineLimit(const CardBackInput& input, Area area);
+
 // The margin M in sheet pixels for a sheet layout and the printer's figures.
 int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
 
