@@ -10,9 +10,6 @@
 namespace
 {
 
-constexpr int PreviewWidth = 600;
-constexpr int PreviewHeight = 400;
-
 CardBackInput cardBackInput(TForm1& form)
 {
     Ui::TForm1& ui = form.ui;
@@ -61,12 +58,12 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
     RenderCardBack(BackSheetImage, input);
 
     if (input.welcome) {
-        ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+        ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
         DrawBackOnAboutSample(ui.AboutSampleImage->canvas(), BackSheetImage);
         ui.AboutSampleImage->update();
     }
 
-    ui.Image2->ensureCanvas(PreviewWidth, PreviewHeight);
+    ui.Image2->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     DrawBackPreview(ui.Image2->canvas(), BackSheetImage);
     ui.Image2->repaint();
 }
@@ -76,7 +73,7 @@ void TForm1::DrawAboutSample()
     const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[AreaPostalBarCode],
                                  AreaStyleTable[AreaSeparator],
                                  palette().color(QPalette::WindowText)};
-    ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+    ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     DrawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);
     ui.AboutSampleImage->update();
 }

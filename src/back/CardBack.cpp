@@ -37,8 +37,6 @@ constexpr int CaptionTop = 75;
 constexpr int StampTextIndent = 120; // from the stamp box's right side
 constexpr int StampTextDrop = 25;
 constexpr QRect SampleTarget(25, 525, 300, 250); // fixed: follows neither M nor the sheet size
-constexpr int PreviewWidth = 600;
-constexpr int PreviewHeight = 400;
 
 // A solid pen of sheet pixels; wide pens have round ends and joins, as the printer's pens do.
 QPen sheetPen(int width, TColor colour)
@@ -311,12 +309,12 @@ void DrawBackPreview(QImage& canvas, const QImage& sheet)
 {
     {
         QPainter painter(&canvas);
-        painter.fillRect(QRect(0, 0, PreviewWidth, PreviewHeight), fromTColor(TColors::Cyan));
+        painter.fillRect(QRect(QPoint(), BackPreviewSize), fromTColor(TColors::Cyan));
     }
     drawHalfSize(canvas, QRect(0, 0, sheet.width() / 2, sheet.height() / 2), sheet);
 }
 
 void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet)
 {
-    drawHalfSize(canvas, QRect(0, 0, PreviewWidth, PreviewHeight), sheet);
+    drawHalfSize(canvas, QRect(QPoint(), BackPreviewSize), sheet);
 }

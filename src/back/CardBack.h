@@ -5,6 +5,7 @@
 #include "geometry/PrinterMetrics.h"
 
 #include <QImage>
+#include <QSize>
 #include <QStringList>
 #include <array>
 
@@ -70,9 +71,12 @@ int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
 // of drawing is the stacking order where elements overlap.
 void RenderCardBack(QImage& sheet, const CardBackInput& input);
 
-// The preview: `canvas` (at least 600 x 400) filled cyan over 600 x 400, with the back at half
-// size on it from its top-left corner.
+// The canvas of the back's previews: the Postcard Back tab's and the About page's sample.
+constexpr QSize BackPreviewSize(600, 400);
+
+// The preview: `canvas` (at least BackPreviewSize) filled cyan over BackPreviewSize, with the
+// back at half size on it from its top-left corner.
 void DrawBackPreview(QImage& canvas, const QImage& sheet);
 
-// The About page's sample: the whole back stretched over 600 x 400 of `canvas`.
+// The About page's sample: the whole back stretched over BackPreviewSize of `canvas`.
 void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet);
