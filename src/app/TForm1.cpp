@@ -2,6 +2,7 @@
 
 #include "BackgroundWork.h"
 #include "app/ProgramVersion.h"
+#include "back/CardBack.h"
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 #include "print/PrinterDevice.h"
@@ -176,8 +177,8 @@ void TForm1::loadBuiltInPictures()
     };
     for (const auto& [box, path] : pictures)
         box->setCanvas(QImage(QString::fromLatin1(path)));
-    ui.Image2->ensureCanvas(600, 400);
-    ui.AboutSampleImage->ensureCanvas(600, 400);
+    ui.Image2->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
+    ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     ui.LayoutImage->ensureCanvas(112, 112, palette().color(QPalette::Button));
     ui.PostCardBackImage->ensureCanvas(116, 116);
 }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -233,8 +234,9 @@ private:
 };
 
 // Lines of a memo as it displays them: explicit breaks and its own word wrap both start a new
-// line; an empty last line is not counted. Works while the memo sits on a hidden page.
-QStringList displayedLines(QTextEdit* memo);
+// line; an empty last line is not counted. Works while the memo sits on a hidden page. Only the
+// first `maxLines` are laid out, in time that grows with their length, whatever the memo holds.
+QStringList displayedLines(QTextEdit* memo, int maxLines = std::numeric_limits<int>::max());
 
 // "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.
 QString defaultWorkFolder();

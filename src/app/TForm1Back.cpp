@@ -10,19 +10,10 @@
 namespace
 {
 
-constexpr int PreviewWidth = 600;
-constexpr int PreviewHeight = 400;
-
 CardBackInput cardBackInput(TForm1& form)
 {
     Ui::TForm1& ui = form.ui;
     CardBackInput in;
-    in.titleLines = displayedLines(ui.TitleMemo);
-    in.descLines = displayedLines(ui.DescMemo);
-    in.lowerLeftLines = displayedLines(ui.LowerLeftTextMemo);
-    in.createdByLines = displayedLines(ui.CreatedByMemo);
-    in.stampLines = displayedLines(ui.StampMemo);
-    in.addressLines = displayedLines(ui.AddressMemo);
     in.postalBarCodeText = ui.PostalBarCodeEdit->text();
     in.postCardText = ui.PostCardEdit->text();
 
@@ -44,6 +35,17 @@ CardBackInput cardBackInput(TForm1& form)
     in.sheetHeight = form.SheetHeight;
     in.layoutIndex = ui.TypeOfDeckRadioGroup->itemIndex();
     in.metrics = form.Metrics;
+
+    // Only as many lines as the card can show: a memo may hold a whole book.
+    const auto lines = [&in](QTextEdit* memo, Area area) {
+        return displayedLines(memo, visibleLineLimit(in, area));
+    };
+    in.titleLines = lines(ui.TitleMemo, AreaTitle);
+    in.descLines = lines(ui.DescMemo, AreaDescriptive);
+    in.lowerLeftLines = lines(ui.LowerLeftTextMemo, AreaLowerLeftText);
+    in.createdByLines = lines(ui.CreatedByMemo, AreaSeparator);
+    in.stampLines = lines(ui.StampMemo, AreaStamp);
+    in.addressLines = lines(ui.AddressMemo, AreaAddress);
     return in;
 }
 
@@ -56,12 +58,12 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
     RenderCardBack(BackSheetImage, input);
 
     if (input.welcome) {
-        ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+        ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
         DrawBackOnAboutSample(ui.AboutSampleImage->canvas(), BackSheetImage);
         ui.AboutSampleImage->update();
     }
 
-    ui.Image2->ensureCanvas(PreviewWidth, PreviewHeight);
+    ui.Image2->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     DrawBackPreview(ui.Image2->canvas(), BackSheetImage);
     ui.Image2->repaint();
 }
@@ -71,7 +73,7 @@ void TForm1::DrawAboutSample()
     const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[AreaPostalBarCode],
                                  AreaStyleTable[AreaSeparator],
                                  palette().color(QPalette::WindowText)};
-    ui.AboutSampleImage->ensureCanvas(PreviewWidth, PreviewHeight);
+    ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     DrawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);
     ui.AboutSampleImage->update();
 }

@@ -6,6 +6,9 @@
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
 #include "gfx/QuarterTurn.h"
+#include "gfx/SheetText.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -51,7 +54,8 @@ void TForm1::FrontImageRefresh(QObject*)
     front.hOffset = ui.ImageHOffsetUpDown->position();
     front.vOffset = ui.ImageVOffsetUpDown->position();
     if (!ui.FrontMemo->document()->isEmpty())
-        front.lines = displayedLines(ui.FrontMemo);
+        front.lines = displayedLines(ui.FrontMemo, linesWithin(FrontSheetFont(FrontFont),
+                                                               std::max(card.width, card.height)));
     front.font = FrontFont;
     front.colour = FrontTextColour;
     front.card = card;

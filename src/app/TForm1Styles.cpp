@@ -6,40 +6,79 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 
-QStringList displayedLines(QTextEdit* memo)
+namespace
 {
-    // A hidden memo has not laid itself out at its width: make it do so before reading lines.
+
+// A line is laid out from a window of the text past its start: at first this many characters,
+// or twice the last line's length and this margin. The window grows until the line ends this
+// many characters short of its end, so that what lies beyond cannot change where it breaks.
+constexpr int LineWindowChars = 64;
+constexpr int LineWindowMargin = 16;
+
+// The first line of `text` from `start`, as a QTextLayout at `width` breaks it: its length.
+int lineLength(const QString& text, int start, int& window, const QFont& font,
+               const QTextOption& option, qreal width)
+{
+    for (;;) {
+        const int end = int(std::min<qsizetype>(text.size(), qsizetype(start) + window));
+        QTextLayout layout(text.mid(start, end - start), font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(width);
+        const int length = std::max(1, line.textLength());
+        layout.endLayout();
+        if (end == text.size() || start + length + LineWindowMargin <= end)
+            return length;
+        window *= 2;
+    }
+}
+
+} // namespace
+
+QStringList displayedLines(QTextEdit* memo, int maxLines)
+{
+    // A hidden memo has not laid out its viewport at its width: make it do so first.
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->ensurePolished();
     QResizeEvent memoResize(memo->size(), QSize(-1, -1));
     QCoreApplication::sendEvent(memo, &memoResize);
-    QWidget* viewport = memo->viewport();
-    QResizeEvent viewportResize(viewport->size(), QSize(-1, -1));
-    QCoreApplication::sendEvent(viewport, &viewportResize);
 
-    QTextDocument* doc = memo->document();
-    doc->documentLayout(); // makes sure a layout exists
+    // The lines are broken here as the memo's document breaks them (its font, options and
+    // width), one line at a time and only as many as asked for: Qt's layout of the whole
+    // document measures a long word to its end for every line it breaks, and took seconds
+    // for a word of 100,000 letters.
+    const QTextDocument* doc = memo->document();
+    const qreal width = memo->viewport()->width() - 2 * doc->documentMargin();
     QStringList lines;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    bool cut = false; // lines were left out
+    for (QTextBlock block = doc->begin(); block.isValid() && !cut; block = block.next()) {
         const QString text = block.text();
-        QTextLayout* layout = block.layout();
-        if (!layout || layout->lineCount() == 0) {
-            lines << text;
-            continue;
-        }
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            QString part = text.mid(line.textStart(), line.textLength());
+        QTextOption option = doc->defaultTextOption();
+        option.setTextDirection(block.textDirection());
+        const QFont font = block.charFormat().font().resolve(doc->defaultFont());
+        int start = 0;
+        int window = LineWindowChars;
+        do {
+            if (lines.size() >= maxLines) {
+                cut = true;
+                break;
+            }
+            const int length = lineLength(text, start, window, font, option, width);
+            QString part = text.mid(start, length);
+            start += length;
             // A soft wrap keeps the breaking space at the end of the line: it is not drawn.
-            if (i + 1 < layout->lineCount())
+            if (start < text.size())
                 while (part.endsWith(QLatin1Char(' ')))
                     part.chop(1);
             lines << part;
-        }
+            window = std::max(LineWindowChars, 2 * length + LineWindowMargin);
+        } while (start < text.size());
     }
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
+    if (!cut && !lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     return lines;
 }

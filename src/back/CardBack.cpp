@@ -7,6 +7,7 @@
 #include "gfx/SheetText.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace
 {
@@ -36,8 +37,6 @@ constexpr int CaptionTop = 75;
 constexpr int StampTextIndent = 120; // from the stamp box's right side
 constexpr int StampTextDrop = 25;
 constexpr QRect SampleTarget(25, 525, 300, 250); // fixed: follows neither M nor the sheet size
-constexpr int PreviewWidth = 600;
-constexpr int PreviewHeight = 400;
 
 // A solid pen of sheet pixels; wide pens have round ends and joins, as the printer's pens do.
 QPen sheetPen(int width, TColor colour)
@@ -275,6 +274,16 @@ private:
 
 } // namespace
 
+int visibleLineLimit(const CardBackInput& input, Area area)
+{
+    const QFont font = sheetFont(input.styles[std::size_t(area)]);
+    if (area == AreaLowerLeftText) {
+        // n lines start at H - 30 - (n + 1) lh: at most those that keep the first on the card.
+        return std::max(1, linesWithin(font, input.sheetHeight - LowerLeftBottomGap) - 2);
+    }
+    return linesWithin(font, area == AreaSeparator ? input.sheetWidth : input.sheetHeight);
+}
+
 int BackMargin(int layoutIndex, const PrinterMetrics& metrics)
 {
     // Without the printer's figures (none could be read) there is no margin to derive.
@@ -300,12 +309,12 @@ void DrawBackPreview(QImage& canvas, const QImage& sheet)
 {
     {
         QPainter painter(&canvas);
-        painter.fillRect(QRect(0, 0, PreviewWidth, PreviewHeight), fromTColor(TColors::Cyan));
+        painter.fillRect(QRect(QPoint(), BackPreviewSize), fromTColor(TColors::Cyan));
     }
     drawHalfSize(canvas, QRect(0, 0, sheet.width() / 2, sheet.height() / 2), sheet);
 }
 
 void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet)
 {
-    drawHalfSize(canvas, QRect(0, 0, PreviewWidth, PreviewHeight), sheet);
+    drawHalfSize(canvas, QRect(QPoint(), BackPreviewSize), sheet);
 }

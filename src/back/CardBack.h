@@ -5,6 +5,7 @@
 #include "geometry/PrinterMetrics.h"
 
 #include <QImage>
+#include <QSize>
 #include <QStringList>
 #include <array>
 
@@ -57,6 +58,12 @@ struct CardBackInput {
     PrinterMetrics metrics;
 };
 
+// The most lines of an area's text that the card can show: those starting within the sheet's
+// height (its width for the vertical text), and for the lower-left text those that fit above
+// its foot. A memo may hold far more; the lines past these are never laid out or drawn, and a
+// lower-left text too long for the card shows its beginning.
+int visibleLineLimit(const CardBackInput& input, Area area);
+
 // The margin M in sheet pixels for a sheet layout and the printer's figures.
 int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
 
@@ -64,9 +71,12 @@ int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
 // of drawing is the stacking order where elements overlap.
 void RenderCardBack(QImage& sheet, const CardBackInput& input);
 
-// The preview: `canvas` (at least 600 x 400) filled cyan over 600 x 400, with the back at half
-// size on it from its top-left corner.
+// The canvas of the back's previews: the Postcard Back tab's and the About page's sample.
+constexpr QSize BackPreviewSize(600, 400);
+
+// The preview: `canvas` (at least BackPreviewSize) filled cyan over BackPreviewSize, with the
+// back at half size on it from its top-left corner.
 void DrawBackPreview(QImage& canvas, const QImage& sheet);
 
-// The About page's sample: the whole back stretched over 600 x 400 of `canvas`.
+// The About page's sample: the whole back stretched over BackPreviewSize of `canvas`.
 void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet);

@@ -6,7 +6,6 @@
 
 namespace
 {
-constexpr int SheetDpi = 200;
 
 // The page's top edge, from the printable area's top: at the top when the page fits, else
 // centred on the printable area so that top and bottom lose alike, but never off the paper
@@ -55,7 +54,8 @@ PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn, QP
         p.backs = QPoint(m.PhysicalWidth - leftOnPaper - w - m.OffsetX, p.fronts.y());
         break;
     }
-    p.backs += QPoint(nudge.x() * m.DpiX / SheetDpi, nudge.y() * m.DpiY / SheetDpi);
+    p.backs +=
+        QPoint(nudge.x() * m.DpiX / SheetPixelsPerInch, nudge.y() * m.DpiY / SheetPixelsPerInch);
     return p;
 }
 
@@ -66,8 +66,8 @@ QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, She
         return QMargins(-at.x(), -at.y(), at.x() + placement.extent.width() - m.PageWidth,
                         at.y() + placement.extent.height() - m.PageHeight);
     };
-    const int fc = frontClear * m.DpiX / SheetDpi;
-    const int bc = backClear * m.DpiX / SheetDpi;
+    const int fc = frontClear * m.DpiX / SheetPixelsPerInch;
+    const int bc = backClear * m.DpiX / SheetPixelsPerInch;
     const QMargins f = beyond(placement.fronts);
     QMargins b = beyond(placement.backs);
     switch (turn) {

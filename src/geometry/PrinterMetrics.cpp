@@ -7,7 +7,6 @@
 
 namespace
 {
-constexpr int SheetDpi = 200;
 constexpr int PageBaseWidth = 1500;
 constexpr int PageHeightPixels = 2100;
 } // namespace
@@ -15,7 +14,7 @@ constexpr int PageHeightPixels = 2100;
 PrinterMetrics nominalMetrics()
 {
     PrinterMetrics m;
-    m.DpiX = m.DpiY = SheetDpi;
+    m.DpiX = m.DpiY = SheetPixelsPerInch;
     m.PageWidth = m.PhysicalWidth = 1700;
     m.PageHeight = m.PhysicalHeight = 2200;
     return m;
@@ -33,13 +32,13 @@ void requireResolution(const PrinterMetrics& m)
 
 int SpareWidth(const PrinterMetrics& m)
 {
-    return (m.PhysicalWidth - 2 * m.OffsetX - (m.DpiX * 75 / 10)) * SheetDpi / m.DpiX;
+    return (m.PhysicalWidth - 2 * m.OffsetX - (m.DpiX * 75 / 10)) * SheetPixelsPerInch / m.DpiX;
 }
 
 int largestMarginSheetPixels(const PrinterMetrics& m)
 {
     const int largest = std::max({m.OffsetX, m.OffsetY, m.RightMargin, m.BottomMargin});
-    return largest * SheetDpi / m.DpiX;
+    return largest * SheetPixelsPerInch / m.DpiX;
 }
 
 bool printableAreaBelow6x4(const PrinterMetrics& m)

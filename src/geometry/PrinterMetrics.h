@@ -2,6 +2,9 @@
 // The selected printer's page figures, in device pixels except the two resolutions.
 #include <QImage>
 
+// The scale every sheet bitmap is drawn at; the printer's figures carry it to device pixels.
+constexpr int SheetPixelsPerInch = 200;
+
 struct PrinterMetrics {
     int PageWidth = 0;
     int PageHeight = 0;

@@ -1,7 +1,9 @@
 #include "SheetText.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdint>
 
 int MulDiv(int a, int b, int c)
@@ -43,6 +45,16 @@ void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text)
 int textHeight(const QPainter& painter)
 {
     return painter.fontMetrics().height();
+}
+
+int linesWithin(const QFont& font, int extent)
+{
+    // Measured as the sheets measure their lines: on a sheet bitmap's painter.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    prepareSheetPainter(painter);
+    setSheetFont(painter, font);
+    return std::max(0, extent) / std::max(1, textHeight(painter)) + 1;
 }
 
 int textWidth(const QPainter& painter, const QString& text)

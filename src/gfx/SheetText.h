@@ -24,6 +24,9 @@ void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text);
 // Height of a text cell in the painter's current font (ascent + descent): the font's, the same
 // for every text in it.
 int textHeight(const QPainter& painter);
+// How many lines of `font`, one cell height apart, start within `extent` sheet pixels: the
+// most of a text that a sheet can show, however long the text is.
+int linesWithin(const QFont& font, int extent);
 // Advance width of `text` in the painter's current font.
 int textWidth(const QPainter& painter, const QString& text);
 

@@ -7,7 +7,6 @@
 
 namespace
 {
-constexpr int SheetDpi = 200;
 constexpr int MarkLength = 150; // device pixels
 constexpr int MarkPenWidth = 4; // device pixels
 constexpr TColor MarkColour = TColors::Grey;
@@ -63,9 +62,13 @@ QPoint BackPagePosition(int layout, const PrinterMetrics& m, int pageWidth, int 
     using namespace SheetLayouts;
     switch (layout) {
     case PortraitPortrait:
-        return {(m.PageWidth * SheetDpi / m.DpiX - pageWidth + nudge) * m.DpiX / SheetDpi, 0};
+        return {(m.PageWidth * SheetPixelsPerInch / m.DpiX - pageWidth + nudge) * m.DpiX /
+                    SheetPixelsPerInch,
+                0};
     case LandscapeLandscape:
-        return {(m.PageWidth * SheetDpi / m.DpiX - pageWidth) * m.DpiX / SheetDpi, nudge};
+        return {(m.PageWidth * SheetPixelsPerInch / m.DpiX - pageWidth) * m.DpiX /
+                    SheetPixelsPerInch,
+                nudge};
     case SingleOn4x6:
         if (printableAreaBelow6x4(m))
             return {-m.OffsetX, -m.OffsetY};
@@ -100,8 +103,8 @@ QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage&
     try {
         PrintBitmap(printer, m, page, at.x(), at.y());
         if (marks != PageMarks::None) {
-            const int we = page.width() * m.DpiX / SheetDpi;
-            const int he = page.height() * m.DpiY / SheetDpi;
+            const int we = page.width() * m.DpiX / SheetPixelsPerInch;
+            const int he = page.height() * m.DpiY / SheetPixelsPerInch;
             printer.setPen(MarkPenWidth, MarkColour);
             drawCornerMarks(printer, at.x(), at.y(), we, he);
             if (marks == PageMarks::CornersAndCentre)

@@ -32,7 +32,6 @@ public:
     virtual int deviceCaps(DeviceCap cap) = 0;
 
     virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
-    virtual QPageLayout::Orientation orientation() const = 0;
     virtual void setCopies(int copies) = 0;
 
     virtual void beginDoc(const QString& title) = 0;
@@ -44,7 +43,7 @@ public:
 
     virtual void setPen(int width, TColor colour) = 0;
     virtual void moveTo(int x, int y) = 0;
-    // A line from the current position, including its start point and stopping short of its end.
+    // A line from the current position to (x, y), which becomes the current position.
     virtual void lineTo(int x, int y) = 0;
     // StretchDIBits of a whole band bitmap onto the device rectangle.
     virtual void stretchBand(const QRect& device, const QImage& band) = 0;

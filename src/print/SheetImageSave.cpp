@@ -1,5 +1,6 @@
 #include "SheetImageSave.h"
 
+#include "geometry/PrinterMetrics.h"
 #include "gfx/BmpFile.h"
 #include "gfx/JpegCodec.h"
 
@@ -7,7 +8,6 @@ namespace
 {
 
 constexpr int JpegPixelsPerInch = 75;
-constexpr int SheetPixelsPerInch = 200;
 constexpr int JpegQuality = 100;
 
 } // namespace

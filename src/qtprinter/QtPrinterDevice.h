@@ -41,7 +41,6 @@ public:
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
-    QPageLayout::Orientation orientation() const override { return orientation_; }
     void setCopies(int copies) override;
     void beginDoc(const QString& title) override;
     QString endDoc() override;
@@ -50,6 +49,9 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void stretchBand(const QRect& device, const QImage& band) override;
+
+    // The orientation pages are printed in: the layout's, or the set-up dialog's since.
+    QPageLayout::Orientation orientation() const { return orientation_; }
 
     // The printer set-up dialog works on this printer: call prepareSetupDialog() before it
     // opens and adoptSetupDialog() after it closes, confirmed or not.

@@ -1,7 +1,44 @@
 // The card back's texts and options on the Text/Image page and the Text Setup walks.
 #include "support/FormFixture.h"
 
+#include "back/CardBack.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QResizeEvent>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace
+{
+
+// The lines of the memo's own document layout, laid out whole at the memo's width: what the
+// memo shows, in time that grows with the square of a long word.
+QStringList layoutLines(QTextEdit* memo)
+{
+    memo->ensurePolished();
+    QResizeEvent memoResize(memo->size(), QSize(-1, -1));
+    QCoreApplication::sendEvent(memo, &memoResize);
+    QResizeEvent viewportResize(memo->viewport()->size(), QSize(-1, -1));
+    QCoreApplication::sendEvent(memo->viewport(), &viewportResize);
+    QStringList lines;
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            QString part =
+                block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+            if (i + 1 < layout->lineCount())
+                while (part.endsWith(QLatin1Char(' ')))
+                    part.chop(1);
+            lines << part;
+        }
+    }
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
 
 using TextStyles = FormFixture;
 
@@ -178,4 +215,71 @@ TEST_F(TextStyles, LinesAreThoseTheMemoDisplaysEvenOnAHiddenPage)
     EXPECT_GE(wrapped.size(), 2);
     EXPECT_EQ(wrapped.join(QLatin1Char(' ')), longTitle);
     EXPECT_EQ(displayedLines(form->ui.StampMemo), (QStringList{"PLACE", "", "STAMP", "", "HERE"}));
+}
+
+TEST_F(TextStyles, LinesBreakWhereTheMemosOwnLayoutBreaksThem)
+{
+    const QString prose = QStringLiteral(
+        "Dear Aunt Mathilde,  the ferry left at nine and the well-known lighthouse keeper waved "
+        "from the pier while gulls\tcircled; we walked along the dunes until the tide came in "
+        "and the children built a castle of sand, shells and driftwood.   ");
+    const QString word(300, QLatin1Char('W'));
+    const QString narrow(700, QLatin1Char('i'));
+    const QStringList texts{prose, prose + word + QStringLiteral(" end"),
+                            word + QLatin1Char(' ') + prose,
+                            QStringLiteral("short\n") + narrow + QStringLiteral("\n\n") + prose,
+                            QStringLiteral("x ") + word + word + QStringLiteral("\n")};
+    const auto& ui = form->ui;
+    // Centred and left-aligned memos of different widths and fonts, on a hidden page.
+    for (QTextEdit* memo : {ui.TitleMemo, ui.DescMemo, ui.StampMemo, ui.AddressMemo}) {
+        for (const QString& text : texts) {
+            memo->setPlainText(text);
+            const QStringList lines = displayedLines(memo);
+            EXPECT_EQ(lines, layoutLines(memo)) << memo->objectName().toStdString();
+            EXPECT_EQ(displayedLines(memo, 3), lines.mid(0, 3));
+        }
+    }
+}
+
+TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow)
+{
+    activate();
+    pressContinue();
+    const QString word(100000, QLatin1Char('W'));
+    const auto& ui = form->ui;
+    ui.TitleMemo->setPlainText(word);
+    const QStringList first = displayedLines(ui.TitleMemo, 40);
+    ASSERT_EQ(first.size(), 40);
+    EXPECT_TRUE(word.startsWith(first.join(QString())));
+    EXPECT_GT(first[0].size(), 5);
+
+    // What the card can show, at the default styles on the 1200 x 800 card: the sheet's
+    // height in lines, its width for the vertical text, and above its foot for the lower-left.
+    CardBackInput in;
+    std::copy_n(form->AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    for (const Area area : {AreaTitle, AreaDescriptive, AreaStamp, AreaAddress}) {
+        const int height = QFontMetrics(sheetFont(in.styles[area])).height();
+        EXPECT_EQ(visibleLineLimit(in, area), 800 / height + 1) << area;
+    }
+    const int vertical = QFontMetrics(sheetFont(in.styles[AreaSeparator])).height();
+    EXPECT_EQ(visibleLineLimit(in, AreaSeparator), 1200 / vertical + 1);
+    const int lower = QFontMetrics(sheetFont(in.styles[AreaLowerLeftText])).height();
+    EXPECT_EQ(visibleLineLimit(in, AreaLowerLeftText), (800 - 30) / lower - 1);
+
+    // A lower-left text too long for the card shows its beginning, from the card's top.
+    ui.LowerLeftCornerRadioGroup->setItemIndex(1);
+    ui.LowerLeftTextMemo->setPlainText(word);
+    ui.TitleMemo->clear();
+    ui.DescMemo->clear();
+    form->DrawPostCardBack(form.get(), 1, 0, 0);
+    const QImage& back = form->BackSheetImage;
+    int firstInk = back.height();
+    for (int y = 0; y < back.height() && firstInk == back.height(); ++y)
+        for (int x = 30; x < 300; ++x)
+            if (qGray(back.pixel(x, y)) < 128) {
+                firstInk = y;
+                break;
+            }
+    EXPECT_LT(firstInk, lower) << "the text starts within its first line's height of the top";
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -63,7 +63,6 @@ public:
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
-    QPageLayout::Orientation orientation() const override { return currentOrientation; }
     void setCopies(int n) override;
     void beginDoc(const QString& title) override;
     QString endDoc() override;
