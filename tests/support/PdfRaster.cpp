@@ -1,5 +1,6 @@
 #include "PdfRaster.h"
 
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -29,7 +30,10 @@ QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error
                               QString::fromLocal8Bit(process.readAllStandardError()));
         return {};
     }
-    return QImage(out).convertToFormat(QImage::Format_RGB32);
+    // A letter page at 600 dpi is above Qt's default limit for reading pictures.
+    QImageReader reader(out);
+    reader.setAllocationLimit(1024);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 int pdfPageCount(const QString& pdf)
