@@ -358,7 +358,9 @@ void QtPrinterDevice::newPage()
 {
     if (!painter_)
         return;
-    if (!printer_->newPage())
+    // PDF files are painted on their own writer (kept in memory until the file is whole).
+    const bool next = pdfWriter_ ? pdfWriter_->newPage() : printer_->newPage();
+    if (!next)
         throw AppError(QStringLiteral("The printer \"%1\" could not start the next page.")
                            .arg(printer_->printerName()));
     preparePainter();
