@@ -13,7 +13,6 @@
 
 namespace
 {
-constexpr int SheetDpi = 200;
 
 // Sizes in sheet pixels (1/200 inch). The scales sit this far inside the card's top and left
 // edges, so that their pointers on the turned sheet stay clear of a half-inch margin too.
@@ -53,7 +52,7 @@ struct Mark {
 // The device pixels of `sheetPixels` at `dpi`, truncated like the nudges' own scaling.
 int device(int sheetPixels, int dpi)
 {
-    return sheetPixels * dpi / SheetDpi;
+    return sheetPixels * dpi / SheetPixelsPerInch;
 }
 
 QFont font(int points, int dpi, bool bold = false)
@@ -387,7 +386,9 @@ AlignmentSheet alignmentSheetFor(int layout, const PrinterMetrics& m, SheetTurn 
     const PageTiling tiling = frontPageTiling(layout);
     // "Portrait - Portrait" prints its page of fronts turned a quarter: two upright cards.
     const bool turned = printedPageSize(layout) != tiling.page;
-    const auto toDevice = [&](int sheetPixels) { return sheetPixels * m.DpiX / SheetDpi; };
+    const auto toDevice = [&](int sheetPixels) {
+        return sheetPixels * m.DpiX / SheetPixelsPerInch;
+    };
     for (const QPoint at : tiling.at) {
         QRect card(at, l->card);
         if (turned)
