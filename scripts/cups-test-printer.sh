@@ -4,7 +4,8 @@
 #   scripts/cups-test-printer.sh start   starts cupsd if it is not running (as root, in the
 #                                         background) and adds the queue TalmiroTest on the
 #                                         cups-pdf backend: letter paper with unequal unprintable
-#                                         margins, made the default printer
+#                                         margins, made the default printer; and TalmiroDuplex,
+#                                         the same with a two-sided unit (long and short edge)
 #   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began,
 #                                         once every test run that started it has stopped
 #   scripts/cups-test-printer.sh pause   for the fault tests: stops the cupsd that start began,
@@ -16,6 +17,7 @@
 set -euo pipefail
 
 queue=TalmiroTest
+duplex_queue=TalmiroDuplex
 instance=talmiro
 out=${TALMIRO_CUPS_OUT:-/tmp/talmiro-cups-pdf}
 state=/tmp/talmiro-cups-state
@@ -96,9 +98,22 @@ EOF
 
   lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -P "$state/$queue.ppd"
   lpadmin -d "$queue"
-  cupsenable "$queue" 2>/dev/null || true
-  cupsaccept "$queue" 2>/dev/null || true
-  echo "CUPS queue $queue ready; PDFs go to $out"
+  # The same printer with a two-sided unit, so that printing both sides in one go can be tried.
+  cat "$state/$queue.ppd" - >"$state/$duplex_queue.ppd" <<'PPD'
+*OpenUI *Duplex/2-Sided Printing: PickOne
+*OrderDependency: 50 AnySetup *Duplex
+*DefaultDuplex: None
+*Duplex None/Off: "<</Duplex false>>setpagedevice"
+*Duplex DuplexNoTumble/Long Edge: "<</Duplex true/Tumble false>>setpagedevice"
+*Duplex DuplexTumble/Short Edge: "<</Duplex true/Tumble true>>setpagedevice"
+*CloseUI: *Duplex
+PPD
+  lpadmin -p "$duplex_queue" -E -v "cups-pdf:/$instance" -P "$state/$duplex_queue.ppd"
+  for q in "$queue" "$duplex_queue"; do
+    cupsenable "$q" 2>/dev/null || true
+    cupsaccept "$q" 2>/dev/null || true
+  done
+  echo "CUPS queues $queue and $duplex_queue ready; PDFs go to $out"
 }
 
 stop() {
@@ -107,6 +122,7 @@ stop() {
   fi
   if scheduler_running; then
     lpadmin -x "$queue" 2>/dev/null || true
+    lpadmin -x "$duplex_queue" 2>/dev/null || true
   fi
   rm -f "$conf"
   if [ -f "$state/cupsd.pid" ]; then

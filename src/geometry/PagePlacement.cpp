@@ -28,6 +28,22 @@ int cut(int beyond, int clear)
 
 } // namespace
 
+SheetTurn turnOnPage(SheetTurn turn, int layout)
+{
+    const auto l = sheetLayoutAt(layout);
+    const bool upright = !l || l->orientation == QPageLayout::Portrait;
+    switch (turn) {
+    case SheetTurn::Book:
+    case SheetTurn::Calendar:
+        return turn;
+    case SheetTurn::LongEdge:
+        return upright ? SheetTurn::Book : SheetTurn::Calendar;
+    case SheetTurn::ShortEdge:
+        return upright ? SheetTurn::Calendar : SheetTurn::Book;
+    }
+    return SheetTurn::Book;
+}
+
 int printedBandHeight(const PrinterMetrics& m)
 {
     return m.DpiX / 4;
@@ -48,8 +64,17 @@ PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn, QP
     // the same place, and the page keeps clear of both side margins wherever it can.
     const int leftOnPaper = (m.PhysicalWidth - w) / 2;
     p.fronts = QPoint(leftOnPaper - m.OffsetX, pageTop(p.extent.height(), m));
-    switch (turn) {
-    case SheetTurn::Book:
+    switch (turnOnPage(turn, layout)) {
+    case SheetTurn::Calendar: {
+        // Centred down the paper the page is its own mirror image top to bottom, as across for
+        // the book turn; the paper's row y comes back at PhysicalHeight - y.
+        const int h = p.extent.height();
+        const int topOnPaper = h > m.PhysicalHeight ? 0 : (m.PhysicalHeight - h) / 2;
+        p.fronts.setY(topOnPaper - m.OffsetY);
+        p.backs = QPoint(p.fronts.x(), m.PhysicalHeight - topOnPaper - h - m.OffsetY);
+        break;
+    }
+    default:
         // The paper's column x comes back at PhysicalWidth - x; the top stays at the top.
         p.backs = QPoint(m.PhysicalWidth - leftOnPaper - w - m.OffsetX, p.fronts.y());
         break;
@@ -70,11 +95,10 @@ QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, She
     const int bc = backClear * m.DpiX / SheetPixelsPerInch;
     const QMargins f = beyond(placement.fronts);
     QMargins b = beyond(placement.backs);
-    switch (turn) {
-    case SheetTurn::Book: // the backs' left edge lies behind the fronts' right one
+    if (turn == SheetTurn::Calendar) // the backs' top edge lies behind the fronts' bottom one
+        b = QMargins(b.left(), b.bottom(), b.right(), b.top());
+    else // the backs' left edge lies behind the fronts' right one
         b = QMargins(b.right(), b.top(), b.left(), b.bottom());
-        break;
-    }
     return {std::max(cut(f.left(), fc), cut(b.left(), bc)),
             std::max(cut(f.top(), fc), cut(b.top(), bc)),
             std::max(cut(f.right(), fc), cut(b.right(), bc)),

@@ -11,8 +11,17 @@
 
 // How the printed sheet of fronts is turned over before the backs are printed on it.
 enum class SheetTurn {
-    Book, // like the page of a book: left and right change places, the top stays at the top
+    Book,     // like the page of a book: left and right change places, the top stays at the top
+    Calendar, // like a wall calendar: top and bottom change places, so the backs go upside down
+    // A two-sided printer turning the sheet over the paper's long or short edge: on an upright
+    // page the long edge turns like a book, on a page on its side like a calendar.
+    LongEdge,
+    ShortEdge,
 };
+
+// The turn as the page of `layout` sees it, in the orientation the layout prints in: Book or
+// Calendar.
+SheetTurn turnOnPage(SheetTurn turn, int layout);
 
 // The rows of a page sent to the printer in one band.
 constexpr int PrintBandRows = 50;
@@ -30,16 +39,19 @@ struct PagePlacement {
 };
 
 // Both pages of `layout` on the paper of `m`. The page of fronts is centred across the paper
-// and, where it fits, at the top of the printable area (else centred on it, kept on the paper),
-// so wherever the paper allows both pages lie wholly inside the printable area; the page of
-// backs goes where the turn carries the fronts, then moves by `nudge` sheet pixels (1/200 inch;
-// positive is right and down). A page as large as the paper lies at its corner.
+// and, where it fits, at the top of the printable area (else centred on it, kept on the paper);
+// for the calendar turn it is centred down the paper instead. So wherever the paper allows both
+// pages lie wholly inside the printable area; the page of backs goes where the turn carries the
+// fronts (for the calendar turn it is printed upside down), then moves by `nudge` sheet pixels
+// (1/200 inch; positive is right and down on the page of backs). A page as large as the paper
+// lies at its corner.
 PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn = SheetTurn::Book,
                          QPoint nudge = QPoint());
 
 // How much of the cards' content the paper or the printer's margins cut off, in device pixels
 // at each edge of the page of fronts as it lies on the paper (a cut of the page of backs counts
 // at the edge of the fronts it lies behind). `frontClear` and `backClear` are the sheet pixels
-// that the front composer and the back renderer keep free at the cards' edges.
+// that the front composer and the back renderer keep free at the cards' edges. `turn` is the
+// turn as the page sees it (turnOnPage).
 QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, SheetTurn turn,
                     int frontClear, int backClear);

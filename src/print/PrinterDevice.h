@@ -21,6 +21,14 @@ enum class DeviceCap {
     PhysicalOffsetY, // paper's top edge to the printable area
 };
 
+// How a document goes onto paper: one side of each sheet, or both, the printer turning the sheet
+// over its long or its short edge between the two sides (on paper held upright).
+enum class PrintSides {
+    OneSided,
+    LongEdge,
+    ShortEdge,
+};
+
 class PrinterDevice
 {
 public:
@@ -34,12 +42,21 @@ public:
     virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
     virtual void setCopies(int copies) = 0;
 
+    // Whether the printer can print both sides of a sheet in one go.
+    virtual bool canPrintBothSides() = 0;
+    // The two-sided turn chosen in the printer's set-up; OneSided when none is chosen.
+    virtual PrintSides sidesSetting() const = 0;
+    // The sides of the next document; copies then repeat the document as a whole.
+    virtual void setSides(PrintSides sides) = 0;
+
     virtual void beginDoc(const QString& title) = 0;
     // Ends the document. Returns a note for the user when the output went somewhere they must be
     // told of (the PDF file written when no printer is installed), else an empty string.
     virtual QString endDoc() = 0;
     // Drops a document that failed part-way, so the device is usable for the next one.
     virtual void abortDoc() = 0;
+    // Ends the current page of the open document and begins the next one.
+    virtual void newPage() = 0;
 
     virtual void setPen(int width, TColor colour) = 0;
     virtual void moveTo(int x, int y) = 0;

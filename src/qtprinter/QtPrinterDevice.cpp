@@ -84,6 +84,35 @@ QString nativePath(const QString& file)
     return QDir::toNativeSeparators(file);
 }
 
+// The page stays upright for the queue (a landscape page is turned by the painter), so the long
+// and short edges are the upright paper's, as PrintSides means them.
+PrintSides sidesOf(QPrinter::DuplexMode mode)
+{
+    switch (mode) {
+    case QPrinter::DuplexNone:
+        return PrintSides::OneSided;
+    case QPrinter::DuplexShortSide:
+        return PrintSides::ShortEdge;
+    case QPrinter::DuplexAuto: // Qt's choice for an upright page
+    case QPrinter::DuplexLongSide:
+        break;
+    }
+    return PrintSides::LongEdge;
+}
+
+QPrinter::DuplexMode duplexOf(PrintSides sides)
+{
+    switch (sides) {
+    case PrintSides::OneSided:
+        break;
+    case PrintSides::LongEdge:
+        return QPrinter::DuplexLongSide;
+    case PrintSides::ShortEdge:
+        return QPrinter::DuplexShortSide;
+    }
+    return QPrinter::DuplexNone;
+}
+
 } // namespace
 
 bool isCompletePdf(QIODevice& pdf)
@@ -150,6 +179,7 @@ QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfF
     }
     printer_->setResolution(DeviceDpi);
     printer_->setFullPage(false);
+    sidesSetting_ = sidesOf(printer_->duplex());
     applyLayout();
 }
 
@@ -232,6 +262,22 @@ void QtPrinterDevice::setOrientation(QPageLayout::Orientation orientation)
 void QtPrinterDevice::setCopies(int copies)
 {
     printer_->setCopyCount(copies);
+    // Each copy is the whole document: the backs stay paired with their fronts.
+    printer_->setCollateCopies(true);
+}
+
+bool QtPrinterDevice::canPrintBothSides()
+{
+    if (printer_->outputFormat() != QPrinter::NativeFormat)
+        return false;
+    const QList<QPrinter::DuplexMode> modes =
+        QPrinterInfo::printerInfo(printer_->printerName()).supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}
+
+void QtPrinterDevice::setSides(PrintSides sides)
+{
+    printer_->setDuplex(duplexOf(sides));
 }
 
 QString QtPrinterDevice::newPdfFileName() const
@@ -286,21 +332,38 @@ void QtPrinterDevice::beginDoc(const QString& title)
             throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
                                .arg(printer_->printerName()));
     }
+    painter_ = std::move(painter);
+    preparePainter();
+}
+
+void QtPrinterDevice::preparePainter()
+{
     // Qt's PDF output keeps the last document's transform for a new painter that does not set
     // one: a portrait page after a turned one would come out turned.
-    painter->setTransform(QTransform());
+    painter_->setTransform(QTransform());
     if (turnsPage()) {
         // Device (x, y) goes to (y, printable height - x) of the portrait page.
-        painter->translate(0, printer_->pageRect(QPrinter::DevicePixel).height());
-        painter->rotate(-90);
+        painter_->translate(0, printer_->pageRect(QPrinter::DevicePixel).height());
+        painter_->rotate(-90);
     }
     // Qt's PDF output would store the bands as JPEG, which smears colour edges by a pixel or
     // two; the page goes out as drawn.
-    painter->setRenderHint(QPainter::LosslessImageRendering);
+    painter_->setRenderHint(QPainter::LosslessImageRendering);
     // Like a printer, the device draws only inside its printable area.
     const Figures f = figures();
-    painter->setClipRect(QRect(0, 0, f.pageWidth, f.pageHeight));
-    painter_ = std::move(painter);
+    painter_->setClipRect(QRect(0, 0, f.pageWidth, f.pageHeight));
+}
+
+void QtPrinterDevice::newPage()
+{
+    if (!painter_)
+        return;
+    // PDF files are painted on their own writer (kept in memory until the file is whole).
+    const bool next = pdfWriter_ ? pdfWriter_->newPage() : printer_->newPage();
+    if (!next)
+        throw AppError(QStringLiteral("The printer \"%1\" could not start the next page.")
+                           .arg(printer_->printerName()));
+    preparePainter();
 }
 
 QString QtPrinterDevice::endDoc()
@@ -421,13 +484,16 @@ void QtPrinterDevice::stretchBand(const QRect& device, const QImage& band)
 
 void QtPrinterDevice::prepareSetupDialog()
 {
-    // The dialog shows the orientation the user works in, not the turned page's.
+    // The dialog shows the orientation the user works in, not the turned page's, and the
+    // set-up's sides, not the last document's.
     printer_->setPageOrientation(orientation_);
+    printer_->setDuplex(duplexOf(sidesSetting_));
 }
 
 void QtPrinterDevice::adoptSetupDialog()
 {
     orientation_ = printer_->pageLayout().orientation();
+    sidesSetting_ = sidesOf(printer_->duplex());
     // A queue, or a file the user named, replaces the PDF files of our own naming.
     if (printer_->outputFormat() != QPrinter::PdfFormat ||
         printer_->outputFileName() != pdfFileName_)

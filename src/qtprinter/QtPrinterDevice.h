@@ -42,9 +42,13 @@ public:
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setCopies(int copies) override;
+    bool canPrintBothSides() override;
+    PrintSides sidesSetting() const override { return sidesSetting_; }
+    void setSides(PrintSides sides) override;
     void beginDoc(const QString& title) override;
     QString endDoc() override;
     void abortDoc() override;
+    void newPage() override;
     void setPen(int width, TColor colour) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
@@ -73,6 +77,8 @@ private:
     bool turnsPage() const;
     // Applies the orientation and the minimum margins to the QPrinter.
     void applyLayout();
+    // Starts painting a page: the turn of a landscape page and the printable area's clip.
+    void preparePainter();
     Figures figures() const;
     QString newPdfFileName() const;
     bool writesPdf() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
@@ -86,6 +92,7 @@ private:
     std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
+    PrintSides sidesSetting_ = PrintSides::OneSided; // the set-up's, not the last document's
     bool savesPdfFiles_ = false;
     QString pdfFolder_;
     QString pdfFileName_; // the file the current PDF document goes to

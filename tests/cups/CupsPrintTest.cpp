@@ -3,6 +3,7 @@
 // back as PDF files, are rasterised and measured against the printer's figures.
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
+#include "print/BandPrinter.h"
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/PdfRaster.h"
@@ -12,13 +13,15 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QThread>
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 namespace
 {
 
 const QString Queue = QStringLiteral("TalmiroTest");
-constexpr int RasterDpi = 150; // 4 device pixels a raster pixel
+const QString DuplexQueue = QStringLiteral("TalmiroDuplex"); // the same with a two-sided unit
+constexpr int RasterDpi = 150;                               // 4 device pixels a raster pixel
 constexpr int Scale = 600 / RasterDpi;
 
 // The queue's paper and margins in 600-dpi device pixels, portrait: letter, with the margins
@@ -30,6 +33,36 @@ constexpr int Left = 150, Top = 225, Right = 300, Bottom = 375;
 QString outputFolder()
 {
     return qEnvironmentVariable("TALMIRO_CUPS_OUT", QStringLiteral("/tmp/talmiro-cups-pdf"));
+}
+
+// What CUPS holds of the newest job on `queue`: the text of its attribute `name`.
+QString lastJobAttribute(const QString& queue, const char* name)
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit().constData(), 0,
+                                   CUPS_WHICHJOBS_ALL);
+    int id = 0;
+    for (int i = 0; i < count; ++i)
+        id = std::max(id, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    if (id == 0)
+        return {};
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", 0,
+                     "/jobs/%d", id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    QString value;
+    if (ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ZERO)) {
+        char text[256];
+        ippAttributeString(a, text, sizeof(text));
+        value = QString::fromUtf8(text);
+    }
+    ippDelete(response);
+    return value;
 }
 
 QStringList pdfsIn(const QString& folder)
@@ -253,5 +286,50 @@ TEST_F(CupsPrint, PortraitPortraitPrintsTheTurnedPageUnturned)
         const QRect near(a - QPoint(30, 30), b + QPoint(30, 30));
         expectWithinOnePixel(boundsOf(image, isMarkerRed, near), {a.x(), a.y(), b.x(), b.y()},
                              "marker at " + std::to_string(markerX));
+    }
+}
+
+TEST_F(CupsPrint, OnlyTheQueueWithATwoSidedUnitPrintsBothSides)
+{
+    EXPECT_FALSE(device->canPrintBothSides());
+    QtPrinterDevice duplex(DuplexQueue);
+    EXPECT_TRUE(duplex.canPrintBothSides());
+    EXPECT_EQ(duplex.sidesSetting(), PrintSides::OneSided); // the queue's default
+}
+
+TEST_F(CupsPrint, ATwoSidedJobCarriesItsSidesCopiesAndBothPages)
+{
+    QtPrinterDevice duplex(DuplexQueue);
+    duplex.setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(duplex);
+    const QImage card = markedCard(QSize(400, 300));
+    const QPoint second(1500, 900);
+    const QString pdf = printAndCollect([&] {
+        duplex.setCopies(2);
+        duplex.setSides(PrintSides::ShortEdge);
+        duplex.beginDoc(QString());
+        PrintBitmap(duplex, m, card, 0, 0);
+        duplex.newPage();
+        PrintBitmap(duplex, m, card, second.x(), second.y());
+        duplex.endDoc();
+    });
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
+    EXPECT_EQ(lastJobAttribute(DuplexQueue, "sides"), QStringLiteral("two-sided-short-edge"));
+    EXPECT_EQ(lastJobAttribute(DuplexQueue, "copies"), QStringLiteral("2"));
+    // The spooler's file holds the copies, collated: front, back, front, back. Every page is
+    // turned like the first (its top along the paper's left edge) and holds only its own card.
+    ASSERT_EQ(pdfPageCount(pdf), 4);
+    for (const int page : {2, 3, 4}) {
+        QString why;
+        const QImage image = rasterisePdf(pdf, RasterDpi, Rasteriser::Poppler, &why, page);
+        ASSERT_FALSE(image.isNull()) << why.toStdString();
+        const QPoint at = page % 2 == 0 ? second : QPoint(0, 0);
+        const QPoint marker = at + QPoint(CardMarkerAt, CardMarkerAt) * 3;
+        const std::string what = "page " + std::to_string(page);
+        expectWithinOnePixel(
+            boundsOf(image, isMarkerRed),
+            rasterSpan(marker, marker + QPoint(CardMarkerSide, CardMarkerSide) * 3), what);
+        expectWithinOnePixel(boundsOf(image, isCardBlue), rasterSpan(at, at + QPoint(400, 300) * 3),
+                             what);
     }
 }

@@ -167,3 +167,44 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
     const PagePlacement nudged = placePages(PortraitPortrait, m, SheetTurn::Book, QPoint(50, 0));
     EXPECT_EQ(contentCut(nudged, m, SheetTurn::Book, 0, 0), QMargins(300, 0, 150, 0));
 }
+
+TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)
+{
+    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+        for (Paper paper : {Letter, A4, Photo})
+            for (Margins margins : {Unequal, Inkjet, None}) {
+                const PrinterMetrics m = figures(layout, 600, paper, margins);
+                const PagePlacement p = placePages(layout, m, SheetTurn::Calendar, {5, -7});
+                const QRect front = onPaper(p.fronts, p.extent, m);
+                const QRect back = onPaper(p.backs - QPoint(15, -21), p.extent, m);
+                const std::string where =
+                    std::to_string(layout) + " " + paper.name + " " + margins.name;
+                // Row y of the paper comes back at PhysicalHeight - y; columns stay.
+                EXPECT_EQ(m.PhysicalHeight - (back.y() + back.height()), front.y()) << where;
+                EXPECT_EQ(back.x(), front.x()) << where;
+                const int room = std::max(m.OffsetY, m.BottomMargin);
+                if (p.extent.height() + 2 * room <= m.PhysicalHeight &&
+                    p.extent.width() + 2 * std::max(m.OffsetX, m.RightMargin) <= m.PhysicalWidth) {
+                    EXPECT_TRUE(printable(m).contains(front)) << where;
+                    EXPECT_TRUE(printable(m).contains(back)) << where;
+                }
+            }
+}
+
+TEST(PlacePages, ATwoSidedPrinterTurnsUprightPagesLikeABookOverTheLongEdge)
+{
+    // Over the upright paper's long edge: a book turn for the upright page of "Portrait -
+    // Portrait", a calendar turn for the pages on their side; the short edge the other way.
+    EXPECT_EQ(turnOnPage(SheetTurn::LongEdge, PortraitPortrait), SheetTurn::Book);
+    EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, PortraitPortrait), SheetTurn::Calendar);
+    for (int layout : {LandscapeLandscape, SingleOn4x6, FourOnSheet}) {
+        EXPECT_EQ(turnOnPage(SheetTurn::LongEdge, layout), SheetTurn::Calendar) << layout;
+        EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, layout), SheetTurn::Book) << layout;
+        EXPECT_EQ(turnOnPage(SheetTurn::Calendar, layout), SheetTurn::Calendar) << layout;
+    }
+    const PrinterMetrics m = figures(FourOnSheet, 600, Letter, Inkjet);
+    const PagePlacement longEdge = placePages(FourOnSheet, m, SheetTurn::LongEdge);
+    const PagePlacement calendar = placePages(FourOnSheet, m, SheetTurn::Calendar);
+    EXPECT_EQ(longEdge.fronts, calendar.fronts);
+    EXPECT_EQ(longEdge.backs, calendar.backs);
+}

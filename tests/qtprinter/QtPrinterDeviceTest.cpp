@@ -3,6 +3,7 @@
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
+#include "print/BandPrinter.h"
 #include "print/PagePrint.h"
 #include "support/PdfRaster.h"
 #include "support/PictureFiles.h"
@@ -275,4 +276,34 @@ TEST(QtPrinterDevice, AnUnwritableFolderIsAClearError)
     } catch (const AppError& e) {
         EXPECT_TRUE(e.text().startsWith("The PDF file")) << e.text().toStdString();
     }
+}
+
+TEST(QtPrinterDevice, PdfFilesPrintOneSideButTakeTwoPagesInOneDocument)
+{
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    EXPECT_FALSE(device->canPrintBothSides());
+    EXPECT_EQ(device->sidesSetting(), PrintSides::OneSided);
+    device->setOrientation(QPageLayout::Landscape);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    const QImage card = markedCard(QSize(400, 300));
+    device->beginDoc(QString());
+    PrintBitmap(*device, m, card, 0, 0);
+    device->newPage();
+    PrintBitmap(*device, m, card, 1200, 600);
+    device->endDoc();
+    ASSERT_EQ(pdfPageCount(device->lastPdfFile()), 2);
+
+    // The second page is landscape and unturned like the first, with its own content only.
+    QString why;
+    const QImage second =
+        rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why, 2);
+    ASSERT_FALSE(second.isNull()) << why.toStdString();
+    EXPECT_NEAR(second.width(), m.PhysicalWidth / 6, 1);
+    const QRect blue = boundsOf(second, isCardBlue);
+    EXPECT_NEAR(blue.left(), 1200 / 6, 1);
+    EXPECT_NEAR(blue.top(), 600 / 6, 1);
+    const QRect red = boundsOf(second, isMarkerRed);
+    EXPECT_NEAR(red.left(), (1200 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(red.top(), (600 + CardMarkerAt * 3) / 6, 1);
 }

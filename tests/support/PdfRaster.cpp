@@ -1,24 +1,25 @@
 #include "PdfRaster.h"
 
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
-QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error)
+QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error, int page)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("page.png"));
+    const QString n = QString::number(page);
     QProcess process;
     if (with == Rasteriser::Poppler)
         process.start(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                       QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                       QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf,
-                       dir.filePath(QStringLiteral("page"))});
+                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), n,
+                       QStringLiteral("-l"), n, QStringLiteral("-singlefile"),
+                       QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("page"))});
     else
         process.start(QStringLiteral("gs"),
                       {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
                        QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=png16m"),
-                       QStringLiteral("-dFirstPage=1"), QStringLiteral("-dLastPage=1"),
+                       QStringLiteral("-dFirstPage=") + n, QStringLiteral("-dLastPage=") + n,
                        QStringLiteral("-r%1").arg(dpi), QStringLiteral("-sOutputFile=") + out,
                        pdf});
     const bool finished = process.waitForFinished(120000);
@@ -29,7 +30,22 @@ QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error
                               QString::fromLocal8Bit(process.readAllStandardError()));
         return {};
     }
-    return QImage(out).convertToFormat(QImage::Format_RGB32);
+    // A letter page at 600 dpi is above Qt's default limit for reading pictures.
+    QImageReader reader(out);
+    reader.setAllocationLimit(1024);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+int pdfPageCount(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return 0;
+    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return 0;
 }
 
 QRect boundsOf(const QImage& image, const std::function<bool(QColor)>& match, const QRect& within)

@@ -9,8 +9,13 @@
 
 enum class Rasteriser { Poppler, Ghostscript };
 
-// The first page of `pdf` at `dpi`; a null image (and the reason in `error`) when it fails.
-QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error = nullptr);
+// Page `page` (from 1) of `pdf` at `dpi`; a null image (and the reason in `error`) when it
+// fails.
+QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error = nullptr,
+                    int page = 1);
+
+// The number of pages of `pdf` (pdfinfo); 0 when it cannot be read.
+int pdfPageCount(const QString& pdf);
 
 // The smallest rectangle holding every pixel that `match` accepts; null when there is none.
 QRect boundsOf(const QImage& image, const std::function<bool(QColor)>& match,

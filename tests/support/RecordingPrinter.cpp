@@ -100,6 +100,13 @@ void RecordingPrinter::setCopies(int n)
     copies = n;
 }
 
+void RecordingPrinter::setSides(PrintSides s)
+{
+    const char* names[] = {"one-sided", "long edge", "short edge"};
+    log << QStringLiteral("sides %1").arg(QLatin1String(names[int(s)]));
+    sides = s;
+}
+
 void RecordingPrinter::beginDoc(const QString& title)
 {
     log << QStringLiteral("beginDoc");
@@ -107,6 +114,8 @@ void RecordingPrinter::beginDoc(const QString& title)
         throw AppError(failBeginDoc);
     ++documentsBegun;
     inDocument = true;
+    page = 0;
+    docSides.push_back(sides);
     docTitles << title;
     if (onBeginDoc)
         onBeginDoc();
@@ -117,6 +126,7 @@ QString RecordingPrinter::endDoc()
     log << QStringLiteral("endDoc");
     ++documentsEnded;
     inDocument = false;
+    docPages.push_back(page + 1);
     return endDocNote;
 }
 
@@ -126,6 +136,12 @@ void RecordingPrinter::abortDoc()
     if (inDocument)
         ++documentsAborted;
     inDocument = false;
+}
+
+void RecordingPrinter::newPage()
+{
+    log << QStringLiteral("newPage");
+    ++page;
 }
 
 void RecordingPrinter::setPen(int width, TColor colour)
@@ -142,7 +158,7 @@ void RecordingPrinter::moveTo(int x, int y)
 
 void RecordingPrinter::lineTo(int x, int y)
 {
-    lines.push_back({current_, QPoint(x, y), penWidth_, penColour_});
+    lines.push_back({current_, QPoint(x, y), penWidth_, penColour_, page});
     current_ = QPoint(x, y);
 }
 
@@ -151,19 +167,22 @@ void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
     log << QStringLiteral("band");
     if (failAtBand > 0 && int(bands.size()) + 1 == failAtBand)
         throw AppError(QStringLiteral("The printer stopped responding."));
-    bands.push_back({device, band.copy()});
+    bands.push_back({device, band.copy(), page});
 }
 
-QImage RecordingPrinter::paint() const
+QImage RecordingPrinter::paint(int onPage) const
 {
-    QImage page(printableArea(), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter p(&page);
+    QImage image(printableArea(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
     for (const Band& b : bands)
-        p.drawImage(b.device, b.image);
+        if (b.page == onPage)
+            p.drawImage(b.device, b.image);
     for (const Line& l : lines) {
+        if (l.page != onPage)
+            continue;
         p.setPen(QPen(fromTColor(l.colour), l.penWidth, Qt::SolidLine, Qt::SquareCap));
         p.drawLine(l.from, l.to);
     }
-    return page;
+    return image;
 }

@@ -12,15 +12,18 @@
 class RecordingPrinter : public PrinterDevice
 {
 public:
+    // Bands and lines carry the page of their document they were drawn on, counting from 0.
     struct Line {
         QPoint from;
         QPoint to;
         int penWidth;
         TColor colour;
+        int page;
     };
     struct Band {
         QRect device;
         QImage image;
+        int page;
     };
 
     // Figures in device pixels, portrait; landscape turns them.
@@ -39,8 +42,16 @@ public:
     // Runs when a document begins, to look at the program while it prints.
     std::function<void()> onBeginDoc;
 
+    // A two-sided unit, and the sides chosen in the set-up.
+    bool bothSides = false;
+    PrintSides setupSides = PrintSides::OneSided;
+
     QPageLayout::Orientation currentOrientation = QPageLayout::Portrait;
     int copies = 1;
+    PrintSides sides = PrintSides::OneSided;
+    std::vector<PrintSides> docSides; // of each document begun
+    std::vector<int> docPages;        // pages of each document ended
+    int page = 0;                     // of the open document
     int documentsBegun = 0;
     int documentsEnded = 0;
     int documentsAborted = 0;
@@ -56,17 +67,22 @@ public:
     void setFigures(int dpi, int pageWidth, int pageHeight, int offsetX, int offsetY,
                     int rightMargin, int bottomMargin);
     // The page as printed, device pixels from the printable area's corner and no larger than
-    // it (as a printer clips): bands stretched and lines drawn onto white.
-    QImage paint() const;
+    // it (as a printer clips): bands stretched and lines drawn onto white. `onPage` picks the
+    // page of a document of several.
+    QImage paint(int onPage = 0) const;
 
     int pageWidth() override;
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setCopies(int n) override;
+    bool canPrintBothSides() override { return bothSides; }
+    PrintSides sidesSetting() const override { return setupSides; }
+    void setSides(PrintSides s) override;
     void beginDoc(const QString& title) override;
     QString endDoc() override;
     void abortDoc() override;
+    void newPage() override;
     void setPen(int width, TColor colour) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;

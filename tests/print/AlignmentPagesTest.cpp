@@ -1,0 +1,279 @@
+// The alignment test pages read as a person reads them: the page of fronts and the page of backs
+// printed, the backs put off by a known amount as a printer does on its second pass, the sheet
+// turned over, and the scale read under each pointer. The reading must be the nudge that takes
+// the printer's error back.
+#include "geometry/PagePlacement.h"
+#include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
+#include "print/AlignmentTest.h"
+#include "print/PrinterDevice.h"
+#include "qtprinter/QtPrinterDevice.h"
+#include "support/ImageChecks.h"
+#include "support/PdfRaster.h"
+#include "support/RecordingPrinter.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace
+{
+
+// Ink, also where a rasteriser spread a one-pixel line over two pixels of half its darkness.
+bool dark(QRgb c)
+{
+    return qGray(c) < 200;
+}
+
+// A printed sheet as a person holds it against a light: the page of fronts, and behind it the
+// page of backs as the printer put it (off by `error` device pixels on its second pass), the
+// sheet turned over. Both pages as the printer drew them, from the printable area's corner.
+struct HeldSheet {
+    QImage fronts;
+    QImage backs;
+    PrinterMetrics m;
+    SheetTurn turn;
+    QPoint error;
+
+    // Ink of the fronts at device point p, from the printable area's corner.
+    bool frontInk(QPoint p) const { return fronts.rect().contains(p) && dark(fronts.pixel(p)); }
+    // Ink of the backs lying behind it.
+    bool backInk(QPoint p) const
+    {
+        const QPoint paper = p + QPoint(m.OffsetX, m.OffsetY);
+        const QPoint behind = turn == SheetTurn::Calendar
+                                  ? QPoint(paper.x(), m.PhysicalHeight - 1 - paper.y())
+                                  : QPoint(m.PhysicalWidth - 1 - paper.x(), paper.y());
+        const QPoint b = behind - error - QPoint(m.OffsetX, m.OffsetY);
+        return backs.rect().contains(b) && dark(backs.pixel(b));
+    }
+};
+
+// The mean column (across) or row (down) of the backs' ink in `zone`: a pointer's axis.
+std::optional<double> pointerAxis(const HeldSheet& sheet, const QRect& zone, bool across)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (sheet.backInk({x, y})) {
+                sum += across ? x : y;
+                ++n;
+            }
+    if (n == 0)
+        return std::nullopt;
+    return sum / n;
+}
+
+// The width of the backs' ink in `zone`, 0 when there is none.
+int backInkWidth(const HeldSheet& sheet, const QRect& zone)
+{
+    int left = INT_MAX, right = INT_MIN;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (sheet.backInk({x, y})) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
+}
+
+struct Reading {
+    std::optional<int> across;
+    std::optional<int> down;
+};
+
+// Reads card `card`'s two scales under the pointers. A pointer's axis picks the nearest tick
+// printed on the fronts; the tick's place on the scale gives its value.
+Reading readScales(const HeldSheet& held, const AlignmentSheet& sheet, int card)
+{
+    Reading r;
+    const int step = sheet.dpiX / 200;
+    const int reach = (AlignmentScaleReach + 60) * step;
+    const int needle = 25 * step;
+    const QPoint a0 = acrossScaleTick(sheet, card, 0);
+    const QPoint d0 = downScaleTick(sheet, card, 0);
+    const auto nearestTick = [&](double axis, bool across) -> std::optional<int> {
+        std::optional<int> best;
+        double bestDistance = 2.0 * step;
+        for (int v = -AlignmentScaleReach; v <= AlignmentScaleReach; ++v) {
+            const QPoint t =
+                across ? acrossScaleTick(sheet, card, v) : downScaleTick(sheet, card, v);
+            // The tick must be printed where the scale says, just off its base line (or half a
+            // pixel before, where a rasteriser spread it).
+            const QPoint off = across ? QPoint(0, 2) : QPoint(2, 0);
+            const QPoint before = across ? QPoint(1, 0) : QPoint(0, 1);
+            if (!held.frontInk(t + off) && !held.frontInk(t + off - before))
+                continue;
+            const double distance = std::abs((across ? t.x() : t.y()) - axis);
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                best = v;
+            }
+        }
+        return best;
+    };
+    // The pointers lie on the fronts' side of the base lines: above the across scale, left of
+    // the down scale, clear of the base line itself.
+    if (const auto axis = pointerAxis(held,
+                                      QRect(QPoint(a0.x() - reach, a0.y() - needle),
+                                            QPoint(a0.x() + reach, a0.y() - 2 * step)),
+                                      true))
+        r.across = nearestTick(*axis, true);
+    if (const auto axis = pointerAxis(held,
+                                      QRect(QPoint(d0.x() - needle, d0.y() - reach),
+                                            QPoint(d0.x() - 2 * step, d0.y() + reach)),
+                                      false))
+        r.down = nearestTick(*axis, false);
+    return r;
+}
+
+struct Case {
+    int layout;
+    SheetTurn turn;
+};
+
+std::string name(const Case& c)
+{
+    return "layout " + std::to_string(c.layout) +
+           (c.turn == SheetTurn::Calendar ? ", calendar turn" : ", book turn");
+}
+
+const Case Cases[] = {
+    {SheetLayouts::PortraitPortrait, SheetTurn::Book},
+    {SheetLayouts::PortraitPortrait, SheetTurn::Calendar},
+    {SheetLayouts::LandscapeLandscape, SheetTurn::Book},
+    {SheetLayouts::LandscapeLandscape, SheetTurn::Calendar},
+    {SheetLayouts::SingleOn4x6, SheetTurn::Book},
+    {SheetLayouts::SingleOn4x6, SheetTurn::Calendar},
+    {SheetLayouts::FourOnSheet, SheetTurn::Book},
+    {SheetLayouts::FourOnSheet, SheetTurn::Calendar},
+};
+
+// The test's printer for a layout: its paper (4 x 6 for the single card, else letter) with a
+// different margin on every side, in the layout's orientation.
+void setUpFor(RecordingPrinter& printer, int layout)
+{
+    if (layout == SheetLayouts::SingleOn4x6)
+        printer.setPaper(600, 2400, 3600, 75, 90, 120, 60);
+    else
+        printer.setPaper(600, 5100, 6600, 150, 100, 75, 200);
+    printer.setOrientation(sheetLayoutAt(layout)->orientation);
+}
+
+// Both test pages printed and held against the light.
+HeldSheet printAndHold(RecordingPrinter& printer, const AlignmentSheet& sheet,
+                       const PrinterMetrics& m, SheetTurn turn, QPoint error)
+{
+    HeldSheet held{{}, {}, m, turn, error};
+    PrintAlignmentPage(printer, alignmentFrontPatches(sheet));
+    held.fronts = printer.paint();
+    printer.bands.clear();
+    PrintAlignmentPage(printer, alignmentBackPatches(sheet));
+    held.backs = printer.paint();
+    printer.bands.clear();
+    return held;
+}
+
+} // namespace
+
+TEST(AlignmentPages, TheScalesUnderThePointersReadTheNudgesThatTakeThePrintersErrorBack)
+{
+    // The second pass lands 4 sheet pixels right and 7 up on the page of backs: the nudges
+    // -4 across and 7 down take it back, whatever the nudges the test was printed with.
+    const QPoint error(12, -21);
+    const QPoint expected(-4, 7);
+    const QPoint nudges[] = {{7, -4}, {-50, 50}, {0, 0}, {23, -31}};
+    int n = 0;
+    for (const Case& c : Cases) {
+        RecordingPrinter printer;
+        setUpFor(printer, c.layout);
+        const PrinterMetrics m = ReadPrinterMetrics(printer);
+        const QPoint nudge = nudges[n++ % 4];
+        const AlignmentSheet sheet = alignmentSheetFor(c.layout, m, c.turn, nudge);
+        ASSERT_FALSE(sheet.cards.empty()) << name(c);
+        for (const QPoint e : {error, QPoint()}) {
+            const HeldSheet held = printAndHold(printer, sheet, m, sheet.turn, e);
+            for (int i = 0; i < int(sheet.cards.size()); ++i) {
+                const Reading r = readScales(held, sheet, i);
+                const QPoint want = e.isNull() ? QPoint() : expected;
+                EXPECT_EQ(r.across, want.x()) << name(c) << ", card " << i << ", error " << e.x();
+                EXPECT_EQ(r.down, want.y()) << name(c) << ", card " << i << ", error " << e.x();
+            }
+        }
+    }
+}
+
+TEST(AlignmentPages, TheWrongTurnShowsTurnedWhereThePointersShouldBe)
+{
+    for (const Case& c : Cases) {
+        RecordingPrinter printer;
+        setUpFor(printer, c.layout);
+        const PrinterMetrics m = ReadPrinterMetrics(printer);
+        const AlignmentSheet sheet = alignmentSheetFor(c.layout, m, c.turn, {});
+        const SheetTurn other =
+            sheet.turn == SheetTurn::Calendar ? SheetTurn::Book : SheetTurn::Calendar;
+        const HeldSheet right = printAndHold(printer, sheet, m, sheet.turn, {});
+        HeldSheet wrong = right;
+        wrong.turn = other;
+        for (int i = 0; i < int(sheet.cards.size()); ++i) {
+            const QPoint zero = acrossScaleTick(sheet, i, 0);
+            // Above the across scale: a narrow pointer when turned right, a wide box when not.
+            const QRect above(zero - QPoint(150, 75), zero + QPoint(150, -6));
+            EXPECT_GT(backInkWidth(right, above), 0) << name(c) << ", card " << i;
+            EXPECT_LE(backInkWidth(right, above), 30) << name(c) << ", card " << i;
+            EXPECT_GT(backInkWidth(wrong, above), 150) << name(c) << ", card " << i;
+        }
+    }
+}
+
+TEST(AlignmentPages, ThePagesKeepClearOfTheMarginsAndNumberTheScalesEvery25)
+{
+    RecordingPrinter printer;
+    setUpFor(printer, SheetLayouts::FourOnSheet);
+    const PrinterMetrics m = ReadPrinterMetrics(printer);
+    const AlignmentSheet sheet =
+        alignmentSheetFor(SheetLayouts::FourOnSheet, m, SheetTurn::Book, {});
+    const QRect printable(0, 0, m.PageWidth, m.PageHeight);
+    for (const auto& patches : {alignmentFrontPatches(sheet), alignmentBackPatches(sheet)})
+        for (const AlignmentPatch& p : patches)
+            EXPECT_TRUE(printable.contains(p.area)) << p.area.x() << "," << p.area.y();
+    // A number below each long tick of the across scale, the ticks every 1/200 inch.
+    PrintAlignmentPage(printer, alignmentFrontPatches(sheet));
+    const QImage fronts = printer.paint();
+    for (int v = -50; v <= 50; v += 25) {
+        const QPoint t = acrossScaleTick(sheet, 0, v);
+        EXPECT_FALSE(inkIn(fronts, QRect(t + QPoint(-4, 66), t + QPoint(4, 100))).isNull()) << v;
+    }
+    for (int v = -AlignmentScaleReach; v < AlignmentScaleReach; ++v)
+        EXPECT_EQ(std::abs(acrossScaleTick(sheet, 0, v + 1).x() - acrossScaleTick(sheet, 0, v).x()),
+                  3);
+}
+
+TEST(AlignmentPages, TheQtPrinterWritesPagesThatReadTheSame)
+{
+    const QPoint error(-9, 15);
+    const QPoint expected(3, -5);
+    for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
+        QTemporaryDir folder;
+        auto device = QtPrinterDevice::pdfFiles(folder.path());
+        device->setOrientation(QPageLayout::Landscape);
+        const PrinterMetrics m = ReadPrinterMetrics(*device);
+        const AlignmentSheet sheet =
+            alignmentSheetFor(SheetLayouts::LandscapeLandscape, m, turn, {10, 10});
+        QString why;
+        HeldSheet held{{}, {}, m, turn, error};
+        PrintAlignmentPage(*device, alignmentFrontPatches(sheet));
+        held.fronts = rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why);
+        ASSERT_FALSE(held.fronts.isNull()) << why.toStdString();
+        PrintAlignmentPage(*device, alignmentBackPatches(sheet));
+        held.backs = rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why);
+        ASSERT_FALSE(held.backs.isNull()) << why.toStdString();
+        for (int i = 0; i < int(sheet.cards.size()); ++i) {
+            const Reading r = readScales(held, sheet, i);
+            EXPECT_EQ(r.across, expected.x()) << "card " << i;
+            EXPECT_EQ(r.down, expected.y()) << "card " << i;
+        }
+    }
+}
