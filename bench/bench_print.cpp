@@ -8,6 +8,7 @@
 //   BM_DeflateAndWritePage         the reference
 // The "pdf_bytes" counter is the size of the PDF file each print wrote.
 #include "app/TForm1.h"
+#include "geometry/PagePlacement.h"
 #include "geometry/SheetLayout.h"
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"
@@ -70,8 +71,7 @@ void composeAndPrint(benchmark::State& state, const QImage& card)
             const QImage page =
                 TilePage(card, backPageTiling(SheetLayouts::FourOnSheet, card.size()),
                          QImage::Format_RGB888);
-            PrintPage(*s.printer, m, page,
-                      BackPagePosition(SheetLayouts::FourOnSheet, m, page.width(), 0), 1,
+            PrintPage(*s.printer, m, page, placePages(SheetLayouts::FourOnSheet, m).backs, 1,
                       PageMarks::Corners);
         });
     }

@@ -128,6 +128,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     }
     ui.CopiesUpDown->setAssociate(ui.CopiesEdit);
     ui.PrintImageAdjustUpDown->setAssociate(ui.PrintImageAdjustEdit);
+    ui.PrintImageVAdjustUpDown->setAssociate(ui.PrintImageVAdjustEdit);
     ui.ImageSizeUpDown->setAssociate(ui.ImageSizeEdit);
     ui.ImageHOffsetUpDown->setAssociate(ui.ImageHOffsetEdit);
     ui.ImageVOffsetUpDown->setAssociate(ui.ImageVOffsetEdit);

@@ -21,6 +21,7 @@
 #include <vector>
 
 class PrinterDevice;
+struct PagePlacement;
 class QMenu;
 class QTabWidget;
 class QTextEdit;
@@ -167,6 +168,8 @@ public:
     void Page1(QObject* Sender);
     void PrintPostCardBacks();
     void FrontPagePrint();
+    // Whether the cards fit the paper, or the user, told what is cut, chose to print anyway.
+    bool paperHoldsCards(int layout, const PagePlacement& placement);
 
     // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
     void SaveSheetImageBestItemClick(QObject* Sender);

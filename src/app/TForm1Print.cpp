@@ -2,6 +2,9 @@
 #include "TForm1.h"
 #include "WaitCursor.h"
 
+#include "back/CardBack.h"
+#include "front/FrontComposer.h"
+#include "geometry/PagePlacement.h"
 #include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 #include "gfx/BmpFile.h"
@@ -17,6 +20,7 @@ namespace
 const QString NoFrontPictureText =
     QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
                    "Click the front preview to open a picture, then print again.");
+const QString PaperCutTitle = QStringLiteral("Cards Cut Off");
 const QString NoLayoutText =
     QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
                    "print again.");
@@ -43,6 +47,12 @@ private:
     std::vector<QWidget*> controls_;
 };
 
+// The nudges: sheet pixels right and down that the backs move.
+QPoint nudgeOf(const Ui::TForm1& ui)
+{
+    return {ui.PrintImageAdjustUpDown->position(), ui.PrintImageVAdjustUpDown->position()};
+}
+
 } // namespace
 
 void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
@@ -58,6 +68,7 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
         }
         ui.LayoutImage->update();
         printer().setOrientation(layout->orientation);
+        printer().setLayoutPaper(layout->paper);
         SheetWidth = layout->card.width();
         SheetHeight = layout->card.height();
     }
@@ -72,10 +83,11 @@ void TForm1::RefreshPrintPage()
 
 void TForm1::PrintButtonClick(QObject* Sender)
 {
-    const ControlsDisabled disabled({ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit,
-                                     ui.CopiesUpDown, ui.PrintImageAdjustEdit,
-                                     ui.PrintImageAdjustUpDown, ui.PreviewButton, ui.PrintButton,
-                                     ui.ExitButton, ui.TypeOfDeckRadioGroup});
+    const ControlsDisabled disabled(
+        {ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
+         ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PrintImageVAdjustLabel,
+         ui.PrintImageVAdjustEdit, ui.PrintImageVAdjustUpDown, ui.PreviewButton, ui.PrintButton,
+         ui.ExitButton, ui.TypeOfDeckRadioGroup});
     if (ui.PageControl1->currentWidget() == ui.FrontTabSheet) {
         FrontPagePrint();
         return;
@@ -96,13 +108,9 @@ void TForm1::Page1(QObject* Sender)
     const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
     if (!layout)
         throw AppError(NoLayoutText);
-    PrintPageImage =
-        TilePage(BackSheetImage, backPageTiling(layout->index, QSize(SheetWidth, SheetHeight)),
-                 QImage::Format_RGB888);
-    if (layout->index == SheetLayouts::PortraitPortrait) {
-        RotatePageClockwise(PrintPageImage);
+    PrintPageImage = composeBackPage(layout->index, BackSheetImage);
+    if (layout->index == SheetLayouts::PortraitPortrait)
         writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
-    }
     PrintPostCardBacks();
 }
 
@@ -112,13 +120,14 @@ void TForm1::PrintPostCardBacks()
     writeBmpFile(PrintPageImage, workFile(PageWorkFile));
     if (layout == SheetLayouts::SingleOn4x6)
         dialogs().message(PageSizeMessage(Metrics));
-    const QPoint at = BackPagePosition(layout, Metrics, PrintPageImage.width(),
-                                       ui.PrintImageAdjustUpDown->position());
+    const PagePlacement placement = placePages(layout, Metrics, SheetTurn::Book, nudgeOf(ui));
     const bool twoCards =
         layout == SheetLayouts::PortraitPortrait || layout == SheetLayouts::LandscapeLandscape;
-    const QString note =
-        PrintPage(printer(), Metrics, PrintPageImage, at, ui.CopiesUpDown->position(),
-                  twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners);
+    QString note;
+    if (paperHoldsCards(layout, placement))
+        note = PrintPage(printer(), Metrics, PrintPageImage, placement.backs,
+                         ui.CopiesUpDown->position(),
+                         twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners);
     PrintPageImage.fill(fromTColor(TColors::White));
     if (!note.isEmpty())
         dialogs().message(note);
@@ -136,12 +145,24 @@ void TForm1::FrontPagePrint()
     // the fronts off the backs by the difference of the margins.
     Metrics = ReadPrinterMetrics(printer());
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
-    const QImage page = TilePage(FrontSheetImage, frontPageTiling(layout), QImage::Format_RGB32);
+    const QImage page = composeFrontPage(layout, FrontSheetImage);
     writeBmpFile(page, workFile(PageWorkFile));
-    const QString note = PrintPage(printer(), Metrics, page, FrontPagePosition(layout, Metrics),
+    const PagePlacement placement = placePages(layout, Metrics, SheetTurn::Book, nudgeOf(ui));
+    if (!paperHoldsCards(layout, placement))
+        return;
+    const QString note = PrintPage(printer(), Metrics, page, placement.fronts,
                                    ui.CopiesUpDown->position(), PageMarks::None);
     if (!note.isEmpty())
         dialogs().message(note);
+}
+
+bool TForm1::paperHoldsCards(int layout, const PagePlacement& placement)
+{
+    const QMargins cut =
+        contentCut(placement, Metrics, SheetTurn::Book, FrontCardForLayout(layout, Metrics).frame,
+                   BackMargin(layout, Metrics));
+    const QString question = paperCutQuestion(layout, Metrics, cut);
+    return question.isEmpty() || dialogs().question(PaperCutTitle, question);
 }
 
 void TForm1::PrinterSetupButtonClick(QObject*)

@@ -17,7 +17,7 @@ QPageSize letterPaper()
 
 QPageSize photoPaper()
 {
-    return QPageSize(QSizeF(4, 6), QPageSize::Inch, QStringLiteral("4 x 6 in"),
+    return QPageSize(QSizeF(4, 6), QPageSize::Inch, QString(),
                      QPageSize::ExactMatch);
 }
 

@@ -5,11 +5,20 @@
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
 
+#include <QPageSize>
+#include <QSizeF>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 constexpr int MarkLength = 150; // device pixels
 constexpr int MarkPenWidth = 4; // device pixels
 constexpr TColor MarkColour = TColors::Grey;
+constexpr double MillimetresPerInch = 25.4;
+// Papers within 1/16 inch of a known size go by its name.
+constexpr double PaperTolerance = 1.0 / 16;
 
 void line(PrinterDevice& printer, QPoint from, QPoint to)
 {
@@ -55,34 +64,118 @@ void drawCentreMarks(PrinterDevice& printer, int x, int y, int we, int he)
     }
 }
 
-} // namespace
+enum class Edge { Left, Top, Right, Bottom };
 
-QPoint BackPagePosition(int layout, const PrinterMetrics& m, int pageWidth, int nudge)
+// The cards of a layout that lie along an edge of the page.
+QString cardsAt(int layout, Edge edge)
 {
     using namespace SheetLayouts;
+    const bool across = edge == Edge::Left || edge == Edge::Right;
     switch (layout) {
-    case PortraitPortrait:
-        return {(m.PageWidth * SheetPixelsPerInch / m.DpiX - pageWidth + nudge) * m.DpiX /
-                    SheetPixelsPerInch,
-                0};
-    case LandscapeLandscape:
-        return {(m.PageWidth * SheetPixelsPerInch / m.DpiX - pageWidth) * m.DpiX /
-                    SheetPixelsPerInch,
-                nudge};
-    case SingleOn4x6:
-        if (printableAreaBelow6x4(m))
-            return {-m.OffsetX, -m.OffsetY};
-        return {0, 0};
+    case PortraitPortrait: // two upright cards side by side
+        if (!across)
+            return QStringLiteral("cards");
+        return edge == Edge::Left ? QStringLiteral("left card") : QStringLiteral("right card");
+    case LandscapeLandscape: // one above the other
+        if (across)
+            return QStringLiteral("cards");
+        return edge == Edge::Top ? QStringLiteral("upper card") : QStringLiteral("lower card");
+    case FourOnSheet:
+        switch (edge) {
+        case Edge::Left:
+            return QStringLiteral("left cards");
+        case Edge::Top:
+            return QStringLiteral("upper cards");
+        case Edge::Right:
+            return QStringLiteral("right cards");
+        case Edge::Bottom:
+            return QStringLiteral("lower cards");
+        }
+        break;
     default:
-        return {-m.OffsetX, -m.OffsetY};
+        break;
     }
+    return QStringLiteral("card");
 }
 
-QPoint FrontPagePosition(int layout, const PrinterMetrics& m)
+// A paper's everyday name, whichever way it lies; its size in millimetres when it has none.
+QString paperName(QSizeF inches)
 {
-    if (layout == SheetLayouts::FourOnSheet)
-        return {-m.OffsetX, -m.OffsetY};
-    return {0, 0};
+    const QSizeF upright(std::min(inches.width(), inches.height()),
+                         std::max(inches.width(), inches.height()));
+    struct Named {
+        QPageSize::PageSizeId id;
+        const char* name;
+    };
+    for (const Named n :
+         {Named{QPageSize::Letter, "Letter"}, Named{QPageSize::Legal, "Legal"},
+          Named{QPageSize::A4, "A4"}, Named{QPageSize::A5, "A5"}, Named{QPageSize::A6, "A6"}}) {
+        const QSizeF size = QPageSize::size(n.id, QPageSize::Inch);
+        if (std::abs(size.width() - upright.width()) < PaperTolerance &&
+            std::abs(size.height() - upright.height()) < PaperTolerance)
+            return QLatin1String(n.name);
+    }
+    if (std::abs(upright.width() - 4) < PaperTolerance &&
+        std::abs(upright.height() - 6) < PaperTolerance)
+        return QStringLiteral("4 x 6 in");
+    return QStringLiteral("%1 x %2 mm")
+        .arg(qRound(upright.width() * MillimetresPerInch))
+        .arg(qRound(upright.height() * MillimetresPerInch));
+}
+
+} // namespace
+
+QImage composeBackPage(int layout, const QImage& back)
+{
+    QImage page = TilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
+    if (layout == SheetLayouts::PortraitPortrait)
+        RotatePageClockwise(page);
+    return page;
+}
+
+QImage composeFrontPage(int layout, const QImage& front)
+{
+    QImage page = TilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
+    if (layout == SheetLayouts::PortraitPortrait)
+        RotatePageCounterClockwise(page);
+    return page;
+}
+
+QString paperCutQuestion(int layout, const PrinterMetrics& m, const QMargins& cut)
+{
+    const auto layoutInfo = sheetLayoutAt(layout);
+    if (!layoutInfo || m.DpiX <= 0 || m.DpiY <= 0)
+        return {};
+    const auto mm = [](int pixels, int dpi) { return pixels * MillimetresPerInch / dpi; };
+    QStringList parts;
+    const auto part = [&](double millimetres, const char* edge, Edge which) {
+        // Less than a millimetre is within what any printer's paper feed wanders.
+        if (millimetres >= 1)
+            parts << QStringLiteral("the %1 %2 mm of the %3")
+                         .arg(QLatin1String(edge))
+                         .arg(qRound(millimetres))
+                         .arg(cardsAt(layout, which));
+    };
+    const double left = mm(cut.left(), m.DpiX), right = mm(cut.right(), m.DpiX);
+    const double top = mm(cut.top(), m.DpiY), bottom = mm(cut.bottom(), m.DpiY);
+    part(top, "top", Edge::Top);
+    part(bottom, "bottom", Edge::Bottom);
+    part(left, "left", Edge::Left);
+    part(right, "right", Edge::Right);
+    if (parts.isEmpty())
+        return {};
+    const QString what =
+        parts.join(QStringLiteral(" and ")) +
+        (parts.size() > 1 ? QStringLiteral(" are cut") : QStringLiteral(" is cut"));
+    const QString needed = paperName(layoutInfo->paper.size(QPageSize::Inch));
+    const QString paper =
+        paperName(QSizeF(double(m.PhysicalWidth) / m.DpiX, double(m.PhysicalHeight) / m.DpiY));
+    if (paper == needed)
+        return QStringLiteral("On this printer's %1 paper %2 by the margins it cannot print on. "
+                              "Print anyway?")
+            .arg(paper, what);
+    return QStringLiteral("This layout needs %1 paper; on %2 %3. Print anyway?")
+        .arg(needed, paper, what);
 }
 
 QString PageSizeMessage(const PrinterMetrics& m)

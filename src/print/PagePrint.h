@@ -2,21 +2,26 @@
 // Placing a composed page on the printer page and printing it as one document of one page.
 // Positions are device pixels from the printable area's top-left corner.
 #include <QImage>
+#include <QMargins>
 #include <QPoint>
 #include <QString>
 
 class PrinterDevice;
 struct PrinterMetrics;
 
-// Where the page of backs goes, by layout: against the right edge of the printable area for
-// the two-card layouts (the nudge in sheet pixels across for "Portrait - Portrait", in device
-// pixels down for "Landscape-Landscape"), the paper's corner for "4 on Sheet", and for "Single
-// on 4x6 paper" the paper's corner when the printable area is below 6 x 4 inches, else the
-// printable area's corner.
-QPoint BackPagePosition(int layout, const PrinterMetrics& m, int pageWidth, int nudge);
+// The page of backs as it goes to the printer: the back tiled as the layout says, and for
+// "Portrait - Portrait" turned a quarter turn clockwise (two upright backs side by side).
+QImage composeBackPage(int layout, const QImage& back);
 
-// The page of fronts goes to the paper's corner for "4 on Sheet", else the printable area's.
-QPoint FrontPagePosition(int layout, const PrinterMetrics& m);
+// The page of fronts: the front tiled as the layout says, and for "Portrait - Portrait" turned a
+// quarter turn counter-clockwise, so that once the sheet is turned over like the page of a book
+// each front lies head to head with the back printed behind it.
+QImage composeFrontPage(int layout, const QImage& front);
+
+// The question to ask before printing when `cut` (device pixels at each edge, contentCut) takes
+// a millimetre or more of the cards, naming the layout's paper, the printer's and what is cut;
+// empty when nothing worth asking is cut.
+QString paperCutQuestion(int layout, const PrinterMetrics& m, const QMargins& cut);
 
 // "PageWidthxPageHeight\r\nOffsetXxOffsetY", shown before a single card on 4x6 paper.
 QString PageSizeMessage(const PrinterMetrics& m);

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QRect>
 #include <QString>
 
@@ -40,6 +41,9 @@ public:
     virtual int deviceCaps(DeviceCap cap) = 0;
 
     virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
+    // The paper the chosen layout is made for (upright). A printer keeps the paper it has; the
+    // PDF files written when no printer is installed take it, whatever the locale.
+    virtual void setLayoutPaper(const QPageSize& paper) = 0;
     virtual void setCopies(int copies) = 0;
 
     // Whether the printer can print both sides of a sheet in one go.

@@ -22,6 +22,9 @@ constexpr int DeviceDpi = 600;
 constexpr int ServiceTimeoutMs = 5000;
 // The end of a PDF file that holds its trailer: "startxref", the offset, "%%EOF".
 constexpr qint64 PdfTailBytes = 1024;
+// The PDF files written without a printer keep the cards clear of the margins of ordinary
+// printers, so that they print at full size without losing anything.
+constexpr double PdfMarginInches = 0.25;
 
 QPageSize localPaper()
 {
@@ -197,6 +200,11 @@ bool QtPrinterDevice::turnsPage() const
 void QtPrinterDevice::applyLayout()
 {
     printer_->setPageOrientation(turnsPage() ? QPageLayout::Portrait : orientation_);
+    if (savesPdfFiles_) {
+        const double m = PdfMarginInches;
+        printer_->setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Inch);
+        return;
+    }
     const QPageLayout layout = printer_->pageLayout();
     printer_->setPageMargins(layout.minimumMargins(), layout.units());
 }
@@ -256,6 +264,14 @@ int QtPrinterDevice::deviceCaps(DeviceCap cap)
 void QtPrinterDevice::setOrientation(QPageLayout::Orientation orientation)
 {
     orientation_ = orientation;
+    applyLayout();
+}
+
+void QtPrinterDevice::setLayoutPaper(const QPageSize& paper)
+{
+    if (!savesPdfFiles_)
+        return;
+    printer_->setPageSize(paper);
     applyLayout();
 }
 

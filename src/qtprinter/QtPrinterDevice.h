@@ -41,6 +41,7 @@ public:
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
+    void setLayoutPaper(const QPageSize& paper) override;
     void setCopies(int copies) override;
     bool canPrintBothSides() override;
     PrintSides sidesSetting() const override { return sidesSetting_; }

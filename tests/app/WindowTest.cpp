@@ -50,10 +50,11 @@ TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
                      "ImageVOffsetEdit", "ImageVOffsetUpDown", "FrontMemo", "SelectFontButton",
                      "FrontSelectColorButton", "FrontTextAtRadioGroup"}));
     form->ui.Panel1->show(); // as the first activation does
-    EXPECT_EQ(tabOrder(form->ui.PrintControlTabSheet),
-              (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
-                           "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "TypeOfDeckRadioGroup",
-                           "ExitButton"}));
+    EXPECT_EQ(
+        tabOrder(form->ui.PrintControlTabSheet),
+        (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
+                     "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "PrintImageVAdjustEdit",
+                     "PrintImageVAdjustUpDown", "TypeOfDeckRadioGroup", "ExitButton"}));
     EXPECT_EQ(tabOrder(form->ui.TextSetupTabSheet),
               (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
                            "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",

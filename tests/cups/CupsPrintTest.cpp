@@ -1,16 +1,22 @@
 // End to end through a real spooler: pages printed on the CUPS queue TalmiroTest (cups-pdf,
 // letter paper with unequal unprintable margins, set up by scripts/cups-test-printer.sh) come
 // back as PDF files, are rasterised and measured against the printer's figures.
+#include "app/TForm1.h"
+#include "back/CardBack.h"
+#include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
 #include "print/BandPrinter.h"
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/PdfRaster.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TurnSimulation.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QThread>
 #include <cups/cups.h>
@@ -206,7 +212,7 @@ TEST_F(CupsPrint, FourOnSheetFillsThePrintableAreaFromThePapersCorner)
     const QImage card = markedCard(QSize(1100, 850));
     const PageTiling tiling = backPageTiling(SheetLayouts::FourOnSheet, card.size());
     const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
-    const QPoint at = BackPagePosition(SheetLayouts::FourOnSheet, m, page.width(), 0);
+    const QPoint at = placePages(SheetLayouts::FourOnSheet, m).backs;
     ASSERT_EQ(at, QPoint(-Bottom, -Left));
     const QString pdf =
         printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::Corners); });
@@ -222,24 +228,25 @@ TEST_F(CupsPrint, FourOnSheetFillsThePrintableAreaFromThePapersCorner)
     expectMarkers(image, at, tiling.at);
 }
 
-TEST_F(CupsPrint, LandscapeLandscapeSitsAgainstTheRightEdgeWithItsMarks)
+TEST_F(CupsPrint, LandscapeLandscapeLiesCentredAcrossWithItsMarks)
 {
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1200, 800));
     const PageTiling tiling = backPageTiling(SheetLayouts::LandscapeLandscape, card.size());
     const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
-    const int nudge = 25;
-    const QPoint at = BackPagePosition(SheetLayouts::LandscapeLandscape, m, page.width(), nudge);
-    // (6000 x 200 / 600 - 1200) x 600 / 200 across; the nudge in device pixels down.
-    ASSERT_EQ(at, QPoint(2400, 25));
+    const QPoint at =
+        placePages(SheetLayouts::LandscapeLandscape, m, SheetTurn::Book, QPoint(0, 25)).backs;
+    // (6600 - 3600) / 2 from the paper's left edge; the 8-inch page is centred on the 7.75
+    // inches printable down, then nudged down by 1/8 inch.
+    ASSERT_EQ(at, QPoint(1500 - Bottom, 0));
     const QString pdf =
         printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
     const QImage image = raster(pdf);
 
-    // The page: 3600 device pixels wide ending at the printable area's right edge, 4800 high
-    // from the nudge, cut off at the printable area's bottom.
+    // The page: 3600 device pixels wide, 4800 high from the nudge, cut off at the printable
+    // area's bottom.
     expectWithinOnePixel(boundsOf(image, isCardBlue),
                          rasterSpan(at, QPoint(at.x() + 3600, m.PageHeight)), "page");
     expectMarkers(image, at, tiling.at);
@@ -269,9 +276,9 @@ TEST_F(CupsPrint, PortraitPortraitPrintsTheTurnedPageUnturned)
     QImage page = TilePage(card, backPageTiling(SheetLayouts::PortraitPortrait, card.size()),
                            QImage::Format_RGB888);
     RotatePageClockwise(page);
-    const QPoint at = BackPagePosition(SheetLayouts::PortraitPortrait, m, page.width(), 0);
-    // (4650 x 200 / 600 - 1600) x 600 / 200: the 8-inch page starts left of the printable area.
-    ASSERT_EQ(at, QPoint(-150, 0));
+    const QPoint at = placePages(SheetLayouts::PortraitPortrait, m).backs;
+    // The 8-inch page centred on the 8.5-inch paper: at the printable area's left edge.
+    ASSERT_EQ(at, QPoint(0, 0));
     const QString pdf =
         printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
@@ -332,4 +339,49 @@ TEST_F(CupsPrint, ATwoSidedJobCarriesItsSidesCopiesAndBothPages)
         expectWithinOnePixel(boundsOf(image, isCardBlue), rasterSpan(at, at + QPoint(400, 300) * 3),
                              what);
     }
+}
+
+TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
+{
+    // The window on the queue, as a user prints: the page of fronts, then the page of backs.
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, *device);
+    form.guard([&] { form.FormActivate(); });
+    form.ui.ContinueButton->click(); // the corner picture dialog is cancelled
+    ASSERT_EQ(form.ui.TypeOfDeckRadioGroup->itemIndex(), SheetLayouts::LandscapeLandscape);
+    // The back carries the turn's markers as its lower-left corner picture, drawn at half size
+    // at (M, H - M - 150); the front carries them where that corner comes to lie behind it.
+    const QImage markers = turnTestCard(QSize(600, 300), BackCardGround);
+    form.CornerImage = markers;
+    form.CornerImageFile = QStringLiteral("markers.bmp");
+    const int margin = BackMargin(SheetLayouts::LandscapeLandscape, form.Metrics);
+    QImage front(1200, 800, QImage::Format_RGB32);
+    front.fill(Qt::white);
+    {
+        QPainter p(&front);
+        p.drawImage(QRect(1200 - margin - 300, 800 - margin - 150, 300, 150),
+                    turnTestCard(QSize(600, 300), FrontCardGround));
+    }
+    form.FrontSheetImage = front;
+
+    form.selectPage(form.ui.PageControl1, form.ui.FrontTabSheet);
+    const QString fronts = printAndCollect([&] { form.ui.PrintButton->click(); });
+    form.selectPage(form.ui.PageControl1, form.ui.TextTabSheet);
+    const QString backs = printAndCollect([&] { form.ui.PrintButton->click(); });
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    ASSERT_FALSE(fronts.isEmpty() || backs.isEmpty()) << "no PDF from the spooler";
+    // The queue's 3/8 and 1/2 inch margins across the landscape page leave 7.75 of the page's 8
+    // inches: the user is told and prints anyway.
+    EXPECT_EQ(dialogs.questions.size(), 2);
+
+    // Rasterised at the device's resolution; the queue's portrait pages turned back to the
+    // landscape the layout prints in.
+    QString why;
+    QImage f = rasterisePdf(fronts, 600, Rasteriser::Poppler, &why);
+    ASSERT_FALSE(f.isNull()) << why.toStdString();
+    QImage b = rasterisePdf(backs, 600, Rasteriser::Poppler, &why);
+    ASSERT_FALSE(b.isNull()) << why.toStdString();
+    RotatePageClockwise(f);
+    RotatePageClockwise(b);
+    EXPECT_EQ(turnFaults(backsBehindFronts(f, b, SheetTurn::Book), 2), "");
 }

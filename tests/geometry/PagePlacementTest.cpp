@@ -1,6 +1,7 @@
 #include "geometry/PagePlacement.h"
 #include "geometry/SheetLayout.h"
 #include "support/QtPrinters.h"
+#include "support/TurnSimulation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,28 +10,11 @@ namespace
 
 using namespace SheetLayouts;
 
-struct Paper {
-    const char* name;
-    double width, height; // inches, upright
-};
-constexpr Paper Letter{"Letter", 8.5, 11};
-constexpr Paper A4{"A4", 210 / 25.4, 297 / 25.4};
-constexpr Paper Photo{"4x6", 4, 6};
-
-struct Margins {
-    const char* name;
-    double left, top, right, bottom; // inches, upright
-};
-constexpr Margins Equal{"equal", 0.25, 0.25, 0.25, 0.25};
-constexpr Margins Unequal{"unequal", 0.25, 1.0 / 6, 0.25, 1.0 / 3};
-constexpr Margins Inkjet{"inkjet", 0.125, 0.125, 0.125, 0.5};
-constexpr Margins None{"none", 0, 0, 0, 0};
-
 // The figures a printer reports for the paper in the layout's orientation: landscape turns the
 // page's top to the paper's left edge, so its left margin is the paper's bottom one.
-PrinterMetrics figures(int layout, int dpi, Paper paper, Margins margins)
+PrinterMetrics figures(int layout, int dpi, TestPaper paper, TestMargins margins)
 {
-    const auto px = [dpi](double inches) { return int(inches * dpi + 0.5); };
+    const auto px = [dpi](double inches) { return devicePixels(inches, dpi); };
     PrinterMetrics m;
     m.DpiX = m.DpiY = dpi;
     const bool landscape = sheetLayoutAt(layout)->orientation == QPageLayout::Landscape;
@@ -60,8 +44,8 @@ QRect printable(const PrinterMetrics& m)
 TEST(PlacePages, TheBookTurnCarriesEveryFrontPageOntoItsBackPage)
 {
     for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
-        for (Paper paper : {Letter, A4, Photo})
-            for (Margins margins : {Equal, Unequal, Inkjet, None})
+        for (const TestPaper& paper : TestPapers)
+            for (const TestMargins& margins : TestMarginSets)
                 for (int dpi : {300, 600}) {
                     const PrinterMetrics m = figures(layout, dpi, paper, margins);
                     const PagePlacement p = placePages(layout, m);
@@ -87,10 +71,10 @@ TEST(PlacePages, LandscapeLandscapeLiesCentredAcrossAndAtTheTop)
 {
     // Landscape letter at 600 dpi with 1/4 and 1/8 inch at the sides: the old placement put the
     // backs 4.2 mm off their fronts.
-    PrinterMetrics m = figures(LandscapeLandscape, 600, Letter, {"", 0.25, 0.25, 0.125, 0.25});
+    PrinterMetrics m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.125, 0.25});
     ASSERT_EQ(m.OffsetX, 150);
     ASSERT_EQ(m.RightMargin, 150);
-    m = figures(LandscapeLandscape, 600, Letter, {"", 0.25, 0.125, 0.25, 0.25});
+    m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.125, 0.25, 0.25});
     ASSERT_EQ(m.RightMargin, 75);
     const PagePlacement p = placePages(LandscapeLandscape, m);
     EXPECT_EQ(p.extent, QSize(3600, 4800));
@@ -101,14 +85,14 @@ TEST(PlacePages, LandscapeLandscapeLiesCentredAcrossAndAtTheTop)
 
 TEST(PlacePages, PagesAsLargeAsThePaperLieAtItsCorner)
 {
-    for (Margins margins : {Equal, Unequal, Inkjet, None})
+    for (const TestMargins& margins : TestMarginSets)
         for (int dpi : {300, 600}) {
-            const PrinterMetrics four = figures(FourOnSheet, dpi, Letter, margins);
+            const PrinterMetrics four = figures(FourOnSheet, dpi, LetterPaper, margins);
             const PagePlacement p = placePages(FourOnSheet, four);
             EXPECT_EQ(p.fronts, QPoint(-four.OffsetX, -four.OffsetY)) << margins.name << dpi;
             EXPECT_EQ(p.backs, p.fronts) << margins.name << dpi;
 
-            const PrinterMetrics photo = figures(SingleOn4x6, dpi, Photo, margins);
+            const PrinterMetrics photo = figures(SingleOn4x6, dpi, PhotoPaper, margins);
             const PagePlacement s = placePages(SingleOn4x6, photo);
             EXPECT_EQ(s.fronts, QPoint(-photo.OffsetX, -photo.OffsetY)) << margins.name << dpi;
             EXPECT_EQ(s.backs, s.fronts) << margins.name << dpi;
@@ -118,11 +102,11 @@ TEST(PlacePages, PagesAsLargeAsThePaperLieAtItsCorner)
 TEST(PlacePages, APageTallerThanThePrintableAreaSharesTheLossButStaysOnThePaper)
 {
     // Landscape letter whose top and bottom margins leave 7.75 of the page's 8 inches.
-    PrinterMetrics m = figures(LandscapeLandscape, 600, Letter, {"", 0.25, 0.25, 0.5, 0.25});
+    PrinterMetrics m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
     ASSERT_EQ(m.PageHeight, 4650);
     EXPECT_EQ(placePages(LandscapeLandscape, m).fronts.y(), -75);
     // Taller than the paper: from the paper's top edge.
-    m = figures(FourOnSheet, 600, A4, Equal);
+    m = figures(FourOnSheet, 600, A4Paper, EqualMargins);
     EXPECT_EQ(placePages(FourOnSheet, m).fronts.y(), -m.OffsetY);
 }
 
@@ -130,7 +114,7 @@ TEST(PlacePages, TheNudgeMovesTheBacksOnlyRightAndDownInSheetPixels)
 {
     for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
         for (int dpi : {300, 600}) {
-            const PrinterMetrics m = figures(layout, dpi, Letter, Unequal);
+            const PrinterMetrics m = figures(layout, dpi, LetterPaper, UnequalMargins);
             const PagePlacement still = placePages(layout, m);
             const PagePlacement moved = placePages(layout, m, SheetTurn::Book, QPoint(25, -50));
             EXPECT_EQ(moved.fronts, still.fronts) << layout;
@@ -141,13 +125,13 @@ TEST(PlacePages, TheNudgeMovesTheBacksOnlyRightAndDownInSheetPixels)
 
 TEST(ContentCut, FourOnSheetOnA4LosesTheBottomOfTheLowerCards)
 {
-    const PrinterMetrics m = figures(FourOnSheet, 600, A4, Equal);
+    const PrinterMetrics m = figures(FourOnSheet, 600, A4Paper, EqualMargins);
     const int frame = 50; // the renderer's and composer's 1/4 inch
     const QMargins cut = contentCut(placePages(FourOnSheet, m), m, SheetTurn::Book, frame, frame);
     // 8.5 inches on 8.27: 289 device pixels below the printable area, 150 of them kept clear.
     EXPECT_EQ(cut, QMargins(0, 0, 0, 139));
     // On letter nothing of the cards is lost: the margins lie in the frame.
-    const PrinterMetrics letter = figures(FourOnSheet, 600, Letter, Equal);
+    const PrinterMetrics letter = figures(FourOnSheet, 600, LetterPaper, EqualMargins);
     EXPECT_EQ(contentCut(placePages(FourOnSheet, letter), letter, SheetTurn::Book, frame, frame),
               QMargins());
 }
@@ -157,7 +141,8 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
     // Portrait letter with 1/4 inch on the left, 1/2 on the right: the 8-inch page is centred
     // and both pages lose 150 pixels on the right as printed; the backs' right edge lies behind
     // the fronts' left one.
-    const PrinterMetrics m = figures(PortraitPortrait, 600, Letter, {"", 0.25, 0.25, 0.5, 0.25});
+    const PrinterMetrics m =
+        figures(PortraitPortrait, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
     const PagePlacement p = placePages(PortraitPortrait, m);
     EXPECT_EQ(p.fronts, QPoint(0, 0));
     EXPECT_EQ(contentCut(p, m, SheetTurn::Book, 0, 0), QMargins(150, 0, 150, 0));

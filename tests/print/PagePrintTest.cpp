@@ -43,46 +43,57 @@ std::vector<Segment> segments(const RecordingPrinter& printer)
 
 } // namespace
 
-TEST(BackPagePosition, PortraitSitsAgainstTheRightEdgeAndNudgesAcrossInSheetPixels)
+TEST(ComposePages, PortraitFrontsAndBacksTurnOppositeWays)
 {
-    const PrinterMetrics m = letter600(4900);
-    // (4900 x 200 / 600 - 1600 + n) x 600 / 200
-    EXPECT_EQ(BackPagePosition(0, m, 1600, 0), QPoint(99, 0));
-    EXPECT_EQ(BackPagePosition(0, m, 1600, 25), QPoint(174, 0)); // 1/8 inch further right
-    EXPECT_EQ(BackPagePosition(0, m, 1600, -50), QPoint(-51, 0));
+    QImage card(1200, 800, QImage::Format_RGB32);
+    card.fill(Qt::white);
+    card.setPixelColor(0, 0, Qt::red); // the card's top-left corner
+    const QImage backs = composeBackPage(0, card.convertToFormat(QImage::Format_RGB888));
+    const QImage fronts = composeFrontPage(0, card);
+    ASSERT_EQ(backs.size(), QSize(1600, 1200));
+    ASSERT_EQ(fronts.size(), QSize(1600, 1200));
+    // Backs clockwise: a card's top-left corner at the top right of its half; fronts the other
+    // way: at the bottom left.
+    EXPECT_EQ(backs.pixelColor(1599, 0), QColor(Qt::red));
+    EXPECT_EQ(backs.pixelColor(799, 0), QColor(Qt::red));
+    EXPECT_EQ(fronts.pixelColor(0, 1199), QColor(Qt::red));
+    EXPECT_EQ(fronts.pixelColor(800, 1199), QColor(Qt::red));
+    // The other layouts tile the fronts unturned.
+    EXPECT_EQ(composeFrontPage(1, card).size(), QSize(1200, 1600));
+    EXPECT_EQ(composeFrontPage(3, card).size(), QSize(2200, 1700));
 }
 
-TEST(BackPagePosition, LandscapeNudgesDownInDevicePixels)
+TEST(PaperCutQuestion, NamesTheLayoutsPaperThePrintersAndWhatIsCut)
 {
-    const PrinterMetrics m = letter600(6300, 4800);
-    // (6300 x 200 / 600 - 1200) x 600 / 200 = 900 x 3
-    EXPECT_EQ(BackPagePosition(1, m, 1200, 0), QPoint(2700, 0));
-    EXPECT_EQ(BackPagePosition(1, m, 1200, 25), QPoint(2700, 25));
-    EXPECT_EQ(BackPagePosition(1, m, 1200, -50), QPoint(2700, -50));
-    PrinterMetrics m300 = m;
-    m300.DpiX = m300.DpiY = 300;
-    m300.PageWidth = 3150;
-    EXPECT_EQ(BackPagePosition(1, m300, 1200, 25), QPoint(1350, 25)); // whatever the resolution
-}
+    PrinterMetrics a4;
+    a4.DpiX = a4.DpiY = 600;
+    a4.PhysicalWidth = 7016; // landscape A4
+    a4.PhysicalHeight = 4961;
+    EXPECT_EQ(paperCutQuestion(3, a4, QMargins(0, 0, 0, 139)),
+              "This layout needs Letter paper; on A4 the bottom 6 mm of the lower cards is cut. "
+              "Print anyway?");
+    EXPECT_EQ(paperCutQuestion(1, a4, QMargins(0, 70, 0, 70)),
+              "This layout needs Letter paper; on A4 the top 3 mm of the upper card and the "
+              "bottom 3 mm of the lower card are cut. Print anyway?");
+    // Less than a millimetre is no reason to ask.
+    EXPECT_EQ(paperCutQuestion(3, a4, QMargins(20, 0, 20, 0)), QString());
 
-TEST(BackPagePosition, SingleCardUsesThePaperCornerOnlyBelow6x4Inches)
-{
-    PrinterMetrics m = letter600(3600, 2400);
-    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(0, 0));
-    m.PageWidth = 3599; // one printer pixel short of 6 inches
-    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(-150, -120));
-    m.PageWidth = 3600;
-    m.PageHeight = 2399;
-    EXPECT_EQ(BackPagePosition(2, m, 1200, 0), QPoint(-150, -120));
-}
-
-TEST(BackPagePosition, FourOnSheetAndFrontsUseThePaperCorner)
-{
-    const PrinterMetrics m = letter600();
-    EXPECT_EQ(BackPagePosition(3, m, 2200, 25), QPoint(-150, -120));
-    EXPECT_EQ(FrontPagePosition(3, m), QPoint(-150, -120));
-    for (int layout : {0, 1, 2})
-        EXPECT_EQ(FrontPagePosition(layout, m), QPoint(0, 0));
+    PrinterMetrics letter = a4;
+    letter.PhysicalWidth = 5100; // upright
+    letter.PhysicalHeight = 6600;
+    EXPECT_EQ(paperCutQuestion(0, letter, QMargins(150, 0, 0, 0)),
+              "On this printer's Letter paper the left 6 mm of the left card is cut by the "
+              "margins it cannot print on. Print anyway?");
+    PrinterMetrics a6 = a4;
+    a6.DpiX = a6.DpiY = 300;
+    a6.PhysicalWidth = 1748; // 148 x 105 mm
+    a6.PhysicalHeight = 1240;
+    EXPECT_EQ(paperCutQuestion(2, a6, QMargins(60, 0, 60, 0)),
+              "This layout needs 4 x 6 in paper; on A6 the left 5 mm of the card and the right "
+              "5 mm of the card are cut. Print anyway?");
+    PrinterMetrics odd = a6;
+    odd.PhysicalWidth = 1500; // 127 x 105 mm
+    EXPECT_TRUE(paperCutQuestion(2, odd, QMargins(60, 0, 0, 0)).contains("on 105 x 127 mm"));
 }
 
 TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)

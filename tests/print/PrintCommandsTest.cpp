@@ -2,6 +2,8 @@
 #include "support/FormFixture.h"
 #include "support/WindowChecks.h"
 
+#include "geometry/SheetLayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -118,14 +120,85 @@ TEST_F(PrintCommands, PortraitLayoutTurnsThePageAndNudgesItAcross)
     EXPECT_EQ(printer.lines.size(), 12u); // corner and centre marks
 }
 
-TEST_F(PrintCommands, LandscapeLayoutNudgesDownInDevicePixels)
+TEST_F(PrintCommands, LandscapeLayoutLiesCentredAcrossTheLetterPage)
 {
-    form->ui.PrintImageAdjustUpDown->setPosition(-50);
     print();
-    // Landscape letter: PageWidth 6300, (6300 x 200 / 600 - 1200) x 3 = 2700.
+    // Landscape letter: (6600 - 3600) / 2 from the paper's edge, less the 150-pixel margin.
     ASSERT_EQ(printer.bands.size(), 32u);
-    EXPECT_EQ(printer.bands.front().device, QRect(2700, -50, 3600, 150));
+    EXPECT_EQ(printer.bands.front().device, QRect(1350, 0, 3600, 150));
     EXPECT_EQ(printer.lines.size(), 12u);
+}
+
+TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
+{
+    // Unequal margins and 300 dpi: 25 is 1/8 inch, 37 device pixels; -50 is 75 up.
+    printer.setPaper(300, 2550, 3300, 75, 50, 90, 100);
+    for (int layout : {0, 1, 2, 3}) {
+        chooseLayout(layout);
+        const auto firstBand = [&](int across, int down) {
+            form->ui.PrintImageAdjustUpDown->setPosition(across);
+            form->ui.PrintImageVAdjustUpDown->setPosition(down);
+            printer.bands.clear();
+            print();
+            return printer.bands.empty() ? QPoint(-9999, -9999)
+                                         : printer.bands.front().device.topLeft();
+        };
+        const QPoint still = firstBand(0, 0);
+        EXPECT_EQ(firstBand(25, 0) - still, QPoint(37, 0)) << layout;
+        EXPECT_EQ(firstBand(-50, 0) - still, QPoint(-75, 0)) << layout;
+        EXPECT_EQ(firstBand(0, 25) - still, QPoint(0, 37)) << layout;
+        EXPECT_EQ(firstBand(0, -50) - still, QPoint(0, -75)) << layout;
+        // The fronts stay where they are.
+        form->FrontSheetImage = QImage(sheetLayoutAt(layout)->card, QImage::Format_RGB32);
+        form->FrontSheetImage.fill(Qt::red);
+        form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+        const QPoint front = firstBand(0, 0);
+        EXPECT_EQ(firstBand(50, 50), front) << layout;
+        form->selectPage(form->ui.PageControl1, form->ui.TextTabSheet);
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+}
+
+TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
+{
+    printer.setPaper(600, 4961, 7016, 150, 150, 150, 150); // A4 with 1/4 inch margins
+    chooseLayout(3);
+    dialogs.questionAnswers = {false};
+    print();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questions[0],
+              "Cards Cut Off|This layout needs Letter paper; on A4 the bottom 6 mm of the lower "
+              "cards is cut. Print anyway?");
+    EXPECT_EQ(printer.documentsBegun, 0);
+    EXPECT_TRUE(allEnabled());
+    EXPECT_EQ(form->PrintPageImage.pixelColor(0, 0), QColor(Qt::white));
+
+    dialogs.questionAnswers = {true};
+    print();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(printer.documentsEnded, 1);
+
+    // The fronts ask too; on letter nothing is asked.
+    form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
+    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    dialogs.questionAnswers = {false};
+    print();
+    EXPECT_EQ(dialogs.questions.size(), 3);
+    EXPECT_EQ(printer.documentsEnded, 1);
+    printer.setPaper(600, 5100, 6600, 150, 150, 150, 150);
+    print();
+    EXPECT_EQ(dialogs.questions.size(), 3);
+    EXPECT_EQ(printer.documentsEnded, 2);
+}
+
+TEST_F(PrintCommands, EachLayoutAsksForItsPaper)
+{
+    for (int layout : {0, 1, 3}) {
+        chooseLayout(layout);
+        EXPECT_EQ(printer.layoutPaper.id(), QPageSize::Letter) << layout;
+    }
+    chooseLayout(2);
+    EXPECT_EQ(printer.layoutPaper.size(QPageSize::Inch), QSizeF(4, 6));
 }
 
 TEST_F(PrintCommands, SingleCardShowsThePageSizeBeforeTheDocument)
@@ -236,7 +309,8 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
     form->FrontSheetImage = QImage(1200, 800, QImage::Format_RGB32);
     form->FrontSheetImage.fill(QColor(200, 30, 30));
     print();
-    EXPECT_EQ(printer.bands.back().device, QRect(0, 31 * 150, 3600, 150)); // 1200 x 1600 at (0, 0)
+    // 1200 x 1600 centred across: (6600 - 3600) / 2 from the paper's edge, less its 90 pixels.
+    EXPECT_EQ(printer.bands.back().device, QRect(1410, 31 * 150, 3600, 150));
 }
 
 TEST_F(PrintCommands, PrinterSetupRebuildsThePageForTheNewPrinter)

@@ -144,23 +144,32 @@ TEST(QtPrinterDevice, AFullDiskFailsThePdfClearlyLeavesNoFileAndTheNextPrintWork
     }
 }
 
-TEST(QtPrinterDevice, PdfFilesHaveTheLocalPaperWithoutMarginsAt600Dpi)
+TEST(QtPrinterDevice, PdfFilesTakeEachLayoutsPaperWithAQuarterInchMarginAt600Dpi)
 {
     QTemporaryDir folder;
     auto device = QtPrinterDevice::pdfFiles(folder.path());
     EXPECT_TRUE(device->savesPdfFiles());
-    PrinterMetrics m = ReadPrinterMetrics(*device);
-    EXPECT_EQ(m.DpiX, 600);
-    EXPECT_EQ(m.DpiY, 600);
-    EXPECT_EQ(m.OffsetX, 0);
-    EXPECT_EQ(m.OffsetY, 0);
-    EXPECT_EQ(m.PageWidth, m.PhysicalWidth);
-    EXPECT_EQ(m.PageHeight, m.PhysicalHeight);
-    EXPECT_LT(m.PhysicalWidth, m.PhysicalHeight);
-    device->setOrientation(QPageLayout::Landscape);
-    const PrinterMetrics l = ReadPrinterMetrics(*device);
-    EXPECT_EQ(l.PhysicalWidth, m.PhysicalHeight);
-    EXPECT_EQ(l.PhysicalHeight, m.PhysicalWidth);
+    // Letter upright, Letter on its side, 6 x 4 inches, Letter on its side: whatever the locale.
+    const QSize papers[] = {{5100, 6600}, {6600, 5100}, {3600, 2400}, {6600, 5100}};
+    for (int layout : {0, 1, 2, 3}) {
+        const SheetLayout info = *sheetLayoutAt(layout);
+        device->setOrientation(info.orientation);
+        device->setLayoutPaper(info.paper);
+        const PrinterMetrics m = ReadPrinterMetrics(*device);
+        EXPECT_EQ(m.DpiX, 600);
+        EXPECT_EQ(m.DpiY, 600);
+        EXPECT_EQ(QSize(m.PhysicalWidth, m.PhysicalHeight), papers[layout]) << layout;
+        EXPECT_EQ(QMargins(m.OffsetX, m.OffsetY, m.RightMargin, m.BottomMargin),
+                  QMargins(150, 150, 150, 150))
+            << layout;
+    }
+    // The file is what the figures say: the single card's page is 6 x 4 inches.
+    device->setLayoutPaper(sheetLayoutAt(2)->paper);
+    printedNote(*device, markedCard(QSize(1200, 800)), {0, 0});
+    QString why;
+    const QImage raster = rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
+    ASSERT_FALSE(raster.isNull()) << why.toStdString();
+    EXPECT_EQ(raster.size(), QSize(600, 400));
 }
 
 TEST(QtPrinterDevice, AMissingQueueFallsBackToPdfFiles)
@@ -213,9 +222,11 @@ TEST(QtPrinterDevice, TheRasterisedPdfShowsTheTilesAndMarksWhereTheFiguresSay)
     EXPECT_NEAR(raster.width(), m.PhysicalWidth / 6, 1);
     EXPECT_NEAR(raster.height(), m.PhysicalHeight / 6, 1);
 
-    // Each tile's marker: sheet pixels x 3 device pixels, / 6 for the raster.
+    // Each tile's marker: sheet pixels x 3 device pixels, from the paper's corner, / 6 for the
+    // raster.
+    const QPoint paper(m.OffsetX, m.OffsetY);
     for (const QPoint tile : {QPoint(0, 0), QPoint(1100, 0), QPoint(0, 850), QPoint(1100, 850)}) {
-        const QPoint device = at + (tile + QPoint(CardMarkerAt, CardMarkerAt)) * 3;
+        const QPoint device = paper + at + (tile + QPoint(CardMarkerAt, CardMarkerAt)) * 3;
         const QRect expected(device / 6, QSize(CardMarkerSide * 3 / 6, CardMarkerSide * 3 / 6));
         const QRect found = boundsOf(raster, isMarkerRed, expected.adjusted(-20, -20, 20, 20));
         EXPECT_NEAR(found.left(), expected.left(), 1) << tile.x() << "," << tile.y();
@@ -223,15 +234,15 @@ TEST(QtPrinterDevice, TheRasterisedPdfShowsTheTilesAndMarksWhereTheFiguresSay)
         EXPECT_NEAR(found.right(), expected.right(), 1);
         EXPECT_NEAR(found.bottom(), expected.bottom(), 1);
     }
-    // The page: 6600 x 5100 device pixels from (300, 150), cut off by the paper.
+    // The page: 6600 x 5100 device pixels from (300, 150), cut off by the printable area.
     const QRect blue = boundsOf(raster, isCardBlue);
-    EXPECT_NEAR(blue.left(), 300 / 6, 1);
-    EXPECT_NEAR(blue.top(), 150 / 6, 1);
-    EXPECT_NEAR(blue.right(), std::min(300 + 6600, m.PhysicalWidth) / 6 - 1, 1);
-    EXPECT_NEAR(blue.bottom(), std::min(150 + 5100, m.PhysicalHeight) / 6 - 1, 1);
+    EXPECT_NEAR(blue.left(), (m.OffsetX + 300) / 6, 1);
+    EXPECT_NEAR(blue.top(), (m.OffsetY + 150) / 6, 1);
+    EXPECT_NEAR(blue.right(), (m.OffsetX + std::min(300 + 6600, m.PageWidth)) / 6 - 1, 1);
+    EXPECT_NEAR(blue.bottom(), (m.OffsetY + std::min(150 + 5100, m.PageHeight)) / 6 - 1, 1);
     // The top-left corner mark runs down the page's left edge and along its top.
-    EXPECT_TRUE(isGrey(raster.pixelColor((300 + 0) / 6, (150 + 75) / 6)));
-    EXPECT_TRUE(isGrey(raster.pixelColor((300 + 75) / 6, 150 / 6)));
+    EXPECT_TRUE(isGrey(raster.pixelColor((m.OffsetX + 300) / 6, (m.OffsetY + 150 + 75) / 6)));
+    EXPECT_TRUE(isGrey(raster.pixelColor((m.OffsetX + 300 + 75) / 6, (m.OffsetY + 150) / 6)));
 }
 
 TEST(QtPrinterDevice, BandsAbutWithoutSeamsUnderGhostscript)
@@ -245,8 +256,9 @@ TEST(QtPrinterDevice, BandsAbutWithoutSeamsUnderGhostscript)
     const QImage raster = rasterisePdf(device->lastPdfFile(), 150, Rasteriser::Ghostscript, &why);
     ASSERT_FALSE(raster.isNull()) << why.toStdString();
     // Down a column clear of the marker, every row of the 8-inch page is card blue.
+    const int top = m.OffsetY / 4 + 1; // 4 device pixels a raster pixel
     int white = 0;
-    for (int y = 0; y < 1200; ++y)
+    for (int y = top; y < top + 1198; ++y)
         white += isCardBlue(raster.pixelColor(600, y)) ? 0 : 1;
     EXPECT_EQ(white, 0);
 }

@@ -172,17 +172,27 @@ void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
 
 QImage RecordingPrinter::paint(int onPage) const
 {
-    QImage image(printableArea(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+    const QMargins m = margins();
+    return paintPaper(onPage).copy(QRect(QPoint(m.left(), m.top()), printableArea()));
+}
+
+QImage RecordingPrinter::paintPaper(int onPage) const
+{
+    QImage paper(this->paper(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter p(&paper);
+    const QMargins m = margins();
+    p.setClipRect(QRect(QPoint(m.left(), m.top()), printableArea()));
+    p.translate(m.left(), m.top());
+    // Scaled from the screen's format, which Qt stretches fastest.
     for (const Band& b : bands)
         if (b.page == onPage)
-            p.drawImage(b.device, b.image);
+            p.drawImage(b.device, b.image.convertToFormat(QImage::Format_RGB32));
     for (const Line& l : lines) {
         if (l.page != onPage)
             continue;
         p.setPen(QPen(fromTColor(l.colour), l.penWidth, Qt::SolidLine, Qt::SquareCap));
         p.drawLine(l.from, l.to);
     }
-    return image;
+    return paper;
 }

@@ -47,6 +47,7 @@ public:
     PrintSides setupSides = PrintSides::OneSided;
 
     QPageLayout::Orientation currentOrientation = QPageLayout::Portrait;
+    QPageSize layoutPaper; // the last paper a layout asked for
     int copies = 1;
     PrintSides sides = PrintSides::OneSided;
     std::vector<PrintSides> docSides; // of each document begun
@@ -70,11 +71,14 @@ public:
     // it (as a printer clips): bands stretched and lines drawn onto white. `onPage` picks the
     // page of a document of several.
     QImage paint(int onPage = 0) const;
+    // The same on the whole paper, the unprintable margins left white.
+    QImage paintPaper(int onPage = 0) const;
 
     int pageWidth() override;
     int pageHeight() override;
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
+    void setLayoutPaper(const QPageSize& paper) override { layoutPaper = paper; }
     void setCopies(int n) override;
     bool canPrintBothSides() override { return bothSides; }
     PrintSides sidesSetting() const override { return setupSides; }

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-// The eleven controls a print disables, in the order it disables them.
+// The controls a print disables, in the order it disables them.
 std::vector<QWidget*> printControls(const TForm1& form);
 
-// No hourglass left, and the eleven controls a print disables are enabled again.
+// No hourglass left, and the controls a print disables are enabled again.
 void expectReadyToPrint(const TForm1& form);

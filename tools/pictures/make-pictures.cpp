@@ -3,11 +3,14 @@
 //   pictures/Image1.bmp                                  300 x 250 sample corner picture
 //   pictures/icon.png                                    32 x 32 icon in 16 colours
 //   icons/hicolor/NxN/apps/talmiro-postcard-print.png    the icon at the desktop's usual sizes
+// and, given a documents folder too, the README's picture of turning the sheet over:
+//   book-turn.png
 // Bitmaps are written uncompressed in 24 bits.
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,6 +19,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -464,6 +468,113 @@ QImage icon()
 
 // Qt writes palette pictures with 8 bits a pixel; the icon is stored as a true 16-colour
 // picture, 4 bits a pixel, with the transparent entry marked.
+// --- Turning the sheet over, for the README ------------------------------------------------
+
+const QColor Pencil(90, 90, 90);
+const QColor Arrow(200, 60, 40);
+
+void arrowHead(QPainter& p, QPointF tip, QPointF from)
+{
+    const QPointF d = tip - from;
+    const double l = std::hypot(d.x(), d.y());
+    const QPointF u = d / l, n(-u.y(), u.x());
+    const QPointF points[] = {tip, tip - u * 10 + n * 5, tip - u * 10 - n * 5};
+    p.setBrush(Arrow);
+    p.drawPolygon(points, 3);
+    p.setBrush(Qt::NoBrush);
+}
+
+// A sheet lying as "4 on Sheet" prints it, 16 pixels an inch, "top" pencilled above it, and in
+// each quarter a card drawn by `card` with its letter.
+void turnSheet(QPainter& p, const QRect& sheet, const QString& caption, const QString& letters,
+               const std::function<void(const QRect&)>& card)
+{
+    drawSheet(p, sheet);
+    const QSize quarter(sheet.width() / 2, sheet.height() / 2);
+    for (int i = 0; i < 4; ++i) {
+        const QRect place(
+            sheet.topLeft() + QPoint(i % 2 * quarter.width(), i / 2 * quarter.height()), quarter);
+        card(place.adjusted(1, 1, -1, -1));
+        QFont big = p.font();
+        big.setPixelSize(22);
+        big.setBold(true);
+        p.save();
+        p.setFont(big);
+        p.setPen(Qt::black);
+        p.drawText(place, Qt::AlignCenter, letters.mid(i, 1));
+        p.restore();
+    }
+    p.setPen(Pencil);
+    p.drawText(QRect(sheet.left(), sheet.top() - 20, sheet.width(), 18), Qt::AlignCenter,
+               QStringLiteral("top"));
+    p.setPen(Qt::black);
+    p.drawText(QRect(sheet.left() - 20, sheet.bottom() + 8, sheet.width() + 40, 36),
+               Qt::AlignHCenter | Qt::TextWordWrap, caption);
+}
+
+// The sheet of fronts, the turn like the page of a book and the backs printed on its reverse:
+// each back behind its front, the left and right cards changing places; and the directions in
+// which the two nudges move the backs.
+QImage bookTurn()
+{
+    QImage image(780, 250, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    p.setFont(font);
+
+    static const QImage photo = sampleCornerPicture();
+    const QRect fronts(40, 40, 176, 136); // 11 x 8.5 inches
+    turnSheet(p, fronts, QStringLiteral("1. The fronts, printed first"), QStringLiteral("ABCD"),
+              [&](const QRect& r) { p.drawImage(r, photo); });
+    const QRect backs(400, 40, 176, 136);
+    turnSheet(p, backs, QStringLiteral("2. The same sheet turned over: the backs printed on it"),
+              QStringLiteral("BADC"), [&](const QRect& r) {
+                  p.save();
+                  p.translate(r.topLeft());
+                  sketchCard(p, r.width(), r.height(), true);
+                  p.restore();
+              });
+
+    // The turn: about the sheet's upright centre line, left and right changing places.
+    QPen dashed(Pencil, 1, Qt::DashLine);
+    p.setPen(dashed);
+    p.drawLine(fronts.center().x(), fronts.top() - 4, fronts.center().x(), fronts.bottom() + 4);
+    QPen arc(Arrow, 2.5);
+    p.setPen(arc);
+    QPainterPath turn(QPointF(fronts.right() + 14, fronts.center().y() - 10));
+    turn.cubicTo(QPointF(fronts.right() + 60, fronts.top() - 10),
+                 QPointF(backs.left() - 60, fronts.top() - 10),
+                 QPointF(backs.left() - 14, fronts.center().y() - 10));
+    p.drawPath(turn);
+    p.setPen(Qt::NoPen);
+    arrowHead(p, turn.pointAtPercent(1), turn.pointAtPercent(0.95));
+    p.setPen(Qt::black);
+    p.drawText(
+        QRect(fronts.right() + 10, fronts.center().y(), backs.left() - fronts.right() - 20, 80),
+        Qt::AlignHCenter | Qt::TextWordWrap,
+        QStringLiteral("Turn it over like the page of a book: left and right change "
+                       "places, the top stays at the top."));
+
+    // The nudges move the backs right and down.
+    const QPointF origin(backs.right() + 34, backs.top() + 44);
+    p.setPen(QPen(Arrow, 2.5));
+    p.drawLine(origin, origin + QPointF(50, 0));
+    p.drawLine(origin, origin + QPointF(0, 50));
+    p.setPen(Qt::NoPen);
+    arrowHead(p, origin + QPointF(56, 0), origin);
+    arrowHead(p, origin + QPointF(0, 56), origin);
+    p.setPen(Qt::black);
+    p.drawText(QRect(int(origin.x()) - 6, int(origin.y()) - 42, 165, 38), Qt::TextWordWrap,
+               QStringLiteral("Print Image Adj: + moves the backs right"));
+    p.drawText(QRect(int(origin.x()) + 8, int(origin.y()) + 8, 155, 120), Qt::TextWordWrap,
+               QStringLiteral("Print Adj Down: + moves them down. Minus: left, up. 25 = 1/8 inch"));
+    return image;
+}
+
 QByteArray pngChunk(const char* type, const QByteArray& data)
 {
     static const auto crcTable = [] {
@@ -538,8 +649,13 @@ QImage iconAtSize(const QImage& art, int size)
         .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool save(const QImage& image, const QString& path, const char* format)
+bool save(const QImage& drawn, const QString& path, const char* format)
 {
+    // 100 dots per inch in the files, whatever screen the application would take its own from.
+    constexpr int DotsPerMeter = 3937;
+    QImage image = drawn;
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
     if (!QDir().mkpath(QFileInfo(path).path())) {
         std::fprintf(stderr, "cannot make the folder of %s\n", qPrintable(path));
         return false;
@@ -556,10 +672,14 @@ bool save(const QImage& image, const QString& path, const char* format)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s RESOURCES-FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s RESOURCES-FOLDER [DOCUMENTS-FOLDER]\n", argv[0]);
         return 2;
     }
+    // Text needs fonts, and fonts an application; no screen is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QImage iconImage = icon();
     bool ok = save(portraitPortrait(), out + "/pictures/ppImage.bmp", "BMP") &&
@@ -573,5 +693,7 @@ int main(int argc, char** argv)
             QStringLiteral("/icons/hicolor/%1x%1/apps/talmiro-postcard-print.png").arg(size);
         ok = ok && save(iconAtSize(iconImage, size), out + name, "PNG");
     }
+    if (argc == 3)
+        ok = ok && save(bookTurn(), QString::fromLocal8Bit(argv[2]) + "/book-turn.png", "PNG");
     return ok ? 0 : 1;
 }

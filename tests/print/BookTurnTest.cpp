@@ -1,0 +1,57 @@
+// The promise of the program, measured: fronts printed, the sheet turned over like the page of a
+// book, backs printed on it, and each back found behind its front, head to head, on every
+// layout, paper, set of margins and resolution the recording printer is given.
+#include "geometry/PagePlacement.h"
+#include "geometry/SheetLayout.h"
+#include "print/PagePrint.h"
+#include "support/RecordingPrinter.h"
+#include "support/TurnSimulation.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Every set of margins at 300 dots per inch; at 600, where a page is four times the pixels, the
+// margins that differ on every side (the geometry's own test takes every set at both).
+bool measured(const TestMargins& margins, int dpi)
+{
+    return dpi == 300 || std::string(margins.name) == UnequalMargins.name;
+}
+
+} // namespace
+
+TEST(BookTurn, EveryBackLandsBehindItsFrontOnTheRecordingPrinter)
+{
+    using namespace SheetLayouts;
+    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+        for (const TestPaper& paper : TestPapers)
+            for (const TestMargins& margins : TestMarginSets)
+                for (int dpi : {300, 600}) {
+                    if (!paperHoldsPage(layout, paper) || !measured(margins, dpi))
+                        continue;
+                    const std::string where = "layout " + std::to_string(layout) + ", " +
+                                              paper.name + ", " + margins.name + " margins, " +
+                                              std::to_string(dpi) + " dpi";
+                    const SheetLayout info = *sheetLayoutAt(layout);
+                    RecordingPrinter printer;
+                    useTestPaper(printer, dpi, paper, margins);
+                    printer.setOrientation(info.orientation);
+                    const PrinterMetrics m = ReadPrinterMetrics(printer);
+                    const PagePlacement at = placePages(layout, m);
+
+                    PrintPage(printer, m,
+                              composeFrontPage(layout, turnTestCard(info.card, FrontCardGround)),
+                              at.fronts, 1, PageMarks::None);
+                    const QImage fronts = printer.paintPaper();
+                    printer.bands.clear();
+                    PrintPage(printer, m,
+                              composeBackPage(layout, turnTestCard(info.card, BackCardGround)),
+                              at.backs, 1, PageMarks::Corners);
+                    const QImage backs = printer.paintPaper();
+
+                    const int cards = int(backPageTiling(layout, info.card).at.size());
+                    EXPECT_EQ(turnFaults(backsBehindFronts(fronts, backs, SheetTurn::Book), cards),
+                              "")
+                        << where;
+                }
+}
