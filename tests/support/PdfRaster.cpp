@@ -30,10 +30,13 @@ QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error
                               QString::fromLocal8Bit(process.readAllStandardError()));
         return {};
     }
-    // A letter page at 600 dpi is above Qt's default limit for reading pictures.
-    QImageReader reader(out);
-    reader.setAllocationLimit(1024);
-    return reader.read().convertToFormat(QImage::Format_RGB32);
+    // A letter page at 600 dpi is above Qt's default limit for reading pictures; the limit is
+    // the whole program's, so it is given back at once.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1024); // megabytes
+    const QImage page = QImageReader(out).read();
+    QImageReader::setAllocationLimit(limit);
+    return page.convertToFormat(QImage::Format_RGB32);
 }
 
 int pdfPageCount(const QString& pdf)
