@@ -118,8 +118,7 @@ TEST(QtPrinterDevice, AFullDiskFailsThePdfClearlyLeavesNoFileAndTheNextPrintWork
                 << error.toStdString();
             EXPECT_TRUE(error.contains(QStringLiteral("No space left on device")))
                 << error.toStdString();
-            EXPECT_EQ(disk.entries().join('|'), expected.join('|'))
-                << "a cut file was left behind";
+            EXPECT_EQ(disk.entries().join('|'), expected.join('|')) << "a cut file was left behind";
         }
         if (userNamed) {
             EXPECT_EQ(readFile(named), previous);
