@@ -14,8 +14,6 @@
 namespace
 {
 
-constexpr double PdfTolerance = 2.5; // device pixels: 0.2 mm at 300 dpi
-
 struct PdfCase {
     int layout;
     TestPaper paper;
@@ -75,11 +73,10 @@ TEST(BookTurnPdf, EveryBackLandsBehindItsFrontOnTheRasterisedPdf)
         ASSERT_NEAR(fronts.width(), m.PhysicalWidth, 1) << where;
         ASSERT_NEAR(fronts.height(), m.PhysicalHeight, 1) << where;
         const int cards = int(backPageTiling(c.layout, info.card).at.size());
-        // Qt gives the PDF page's size in whole points (A4's 595.28 as 595) and the rasteriser
-        // samples a stretched image's edges its own way: each page may lie a pixel off, which
-        // the mirror doubles. The recording printer holds the backs to one pixel.
-        EXPECT_EQ(
-            turnFaults(backsBehindFronts(fronts, backs, SheetTurn::Book), cards, PdfTolerance), "")
+        // The recording printer holds the backs to one pixel.
+        EXPECT_EQ(turnFaults(backsBehindFronts(fronts, backs, SheetTurn::Book), cards,
+                             RasterisedTolerance),
+                  "")
             << where;
     }
 }

@@ -49,6 +49,11 @@ struct BackBehindFront {
 std::vector<BackBehindFront> backsBehindFronts(const QImage& fronts, const QImage& backs,
                                                SheetTurn turn);
 
+// How far a back may seem off on a rasterised PDF: Qt gives a PDF page's size in whole points
+// (A4's 595.28 as 595) and a rasteriser samples a stretched image's edges its own way, so each
+// page may lie a pixel off, which the mirror doubles. 0.2 mm at 300 dpi, 0.1 mm at 600.
+constexpr double RasterisedTolerance = 2.5; // device pixels
+
 // "" when every front has a back within `tolerance` device pixels, head to head and reading
 // upright, and there are `cards` of them; else what is wrong, for the failure message.
 std::string turnFaults(const std::vector<BackBehindFront>& found, int cards,
