@@ -34,9 +34,9 @@ QImage rasterisePdf(const QString& pdf, int dpi, Rasteriser with, QString* error
     // the whole program's, so it is given back at once.
     const int limit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(1024); // megabytes
-    const QImage page = QImageReader(out).read();
+    const QImage raster = QImageReader(out).read();
     QImageReader::setAllocationLimit(limit);
-    return page.convertToFormat(QImage::Format_RGB32);
+    return raster.convertToFormat(QImage::Format_RGB32);
 }
 
 int pdfPageCount(const QString& pdf)
