@@ -156,8 +156,8 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
 TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)
 {
     for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
-        for (Paper paper : {Letter, A4, Photo})
-            for (Margins margins : {Unequal, Inkjet, None}) {
+        for (const TestPaper& paper : TestPapers)
+            for (const TestMargins& margins : {UnequalMargins, InkjetMargins, NoMargins}) {
                 const PrinterMetrics m = figures(layout, 600, paper, margins);
                 const PagePlacement p = placePages(layout, m, SheetTurn::Calendar, {5, -7});
                 const QRect front = onPaper(p.fronts, p.extent, m);
@@ -187,7 +187,7 @@ TEST(PlacePages, ATwoSidedPrinterTurnsUprightPagesLikeABookOverTheLongEdge)
         EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, layout), SheetTurn::Book) << layout;
         EXPECT_EQ(turnOnPage(SheetTurn::Calendar, layout), SheetTurn::Calendar) << layout;
     }
-    const PrinterMetrics m = figures(FourOnSheet, 600, Letter, Inkjet);
+    const PrinterMetrics m = figures(FourOnSheet, 600, LetterPaper, InkjetMargins);
     const PagePlacement longEdge = placePages(FourOnSheet, m, SheetTurn::LongEdge);
     const PagePlacement calendar = placePages(FourOnSheet, m, SheetTurn::Calendar);
     EXPECT_EQ(longEdge.fronts, calendar.fronts);

@@ -265,10 +265,14 @@ TEST(AlignmentPages, TheQtPrinterWritesPagesThatReadTheSame)
         QString why;
         HeldSheet held{{}, {}, m, turn, error};
         PrintAlignmentPage(*device, alignmentFrontPatches(sheet));
-        held.fronts = rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why);
+        // The file keeps a quarter inch clear; what is held is its printable area.
+        const QRect printable(m.OffsetX, m.OffsetY, m.PageWidth, m.PageHeight);
+        held.fronts =
+            rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why).copy(printable);
         ASSERT_FALSE(held.fronts.isNull()) << why.toStdString();
         PrintAlignmentPage(*device, alignmentBackPatches(sheet));
-        held.backs = rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why);
+        held.backs =
+            rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why).copy(printable);
         ASSERT_FALSE(held.backs.isNull()) << why.toStdString();
         for (int i = 0; i < int(sheet.cards.size()); ++i) {
             const Reading r = readScales(held, sheet, i);

@@ -312,9 +312,10 @@ TEST(QtPrinterDevice, PdfFilesPrintOneSideButTakeTwoPagesInOneDocument)
     ASSERT_FALSE(second.isNull()) << why.toStdString();
     EXPECT_NEAR(second.width(), m.PhysicalWidth / 6, 1);
     const QRect blue = boundsOf(second, isCardBlue);
-    EXPECT_NEAR(blue.left(), 1200 / 6, 1);
-    EXPECT_NEAR(blue.top(), 600 / 6, 1);
+    // Device pixels from the printable area's corner, a quarter inch in from the paper's.
+    EXPECT_NEAR(blue.left(), (m.OffsetX + 1200) / 6, 1);
+    EXPECT_NEAR(blue.top(), (m.OffsetY + 600) / 6, 1);
     const QRect red = boundsOf(second, isMarkerRed);
-    EXPECT_NEAR(red.left(), (1200 + CardMarkerAt * 3) / 6, 1);
-    EXPECT_NEAR(red.top(), (600 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(red.left(), (m.OffsetX + 1200 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(red.top(), (m.OffsetY + 600 + CardMarkerAt * 3) / 6, 1);
 }

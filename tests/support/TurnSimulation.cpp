@@ -159,6 +159,11 @@ QPointF turnedOver(QPointF at, QSize paper, SheetTurn turn)
     switch (turn) {
     case SheetTurn::Book:
         return QPointF(paper.width() - at.x(), at.y());
+    case SheetTurn::Calendar:
+        return QPointF(at.x(), paper.height() - at.y());
+    case SheetTurn::LongEdge: // the caller gives the turn as the page sees it (turnOnPage)
+    case SheetTurn::ShortEdge:
+        break;
     }
     return at;
 }

@@ -32,7 +32,8 @@ struct TestCardOnPage {
 std::vector<TestCardOnPage> findTestCards(const QImage& page);
 
 // Where a point of the page of backs (on `paper` pixels) lies behind the page of fronts once the
-// sheet is turned: for the book turn, mirrored left to right.
+// sheet is turned: for the book turn mirrored left to right, for the calendar turn top to
+// bottom. A two-sided printer's turn is given as the page sees it (turnOnPage).
 QPointF turnedOver(QPointF at, QSize paper, SheetTurn turn);
 
 // One front and what lies behind it.
