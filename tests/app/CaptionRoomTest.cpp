@@ -150,9 +150,9 @@ QRect captionInk(const QGroupBox* box)
     return QRect(label.left(), baseline + tight.top(), label.width(), tight.height());
 }
 
-// The part of a control that shows something, in its parent's
-// coordinates: a check box or radio button's indicator and caption, a group box's frame and
-// caption (the rest of either is empty), any other control's whole rectangle.
+// The part of a control that shows something, in its parent's coordinates: a check box or
+// radio button's indicator and caption, a group box's frame and caption (the rest of either is
+// empty), any other control's whole rectangle.
 QRect drawnExtent(const QWidget* w)
 {
     const bool check = qobject_cast<const QCheckBox*>(w);
