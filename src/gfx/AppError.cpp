@@ -1,6 +1,7 @@
 #include "AppError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
