@@ -1,8 +1,8 @@
 # Run by CTest before the tests (see add_suite_tests in CMakeLists.txt): one CTest test per
 # GoogleTest suite of SUITE_PROGRAM, named SUITE_PREFIX.Suite, running that suite's cases in one
 # process. A failure names its suite in the summary and its cases in the output.
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${SUITE_PROGRAM} --gtest_list_tests
+set(ENV{QT_QPA_PLATFORM} offscreen)
+execute_process(COMMAND ${SUITE_PROGRAM} --gtest_list_tests
     OUTPUT_VARIABLE listing ERROR_VARIABLE problems RESULT_VARIABLE result TIMEOUT 60)
 if(NOT result EQUAL 0)
     # The listing failed: a test that runs the program shows why instead of tests vanishing.
