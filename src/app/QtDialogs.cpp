@@ -3,6 +3,7 @@
 #include "BackgroundWork.h"
 #include "back/PictureFile.h"
 #include "gfx/PictureScaling.h"
+#include "gfx/SheetText.h"
 #include "qtprinter/QtPrinterDevice.h"
 
 #include <QApplication>
@@ -11,9 +12,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
@@ -131,6 +134,59 @@ void addPicturePreview(QFileDialog& dialog)
 
 enum class FileKind { Picture, Design };
 
+// The sample takes only the height its row has, which the effects box gave it: without the box
+// it keeps room for a 48-point sample (the front's font), at 96 per inch.
+constexpr int SampleBoxMinimumHeight = 110;
+
+// Face, style and size only. Qt offers no option to leave out the effects box (underline,
+// strike-out), so it is hidden and the sample beside it keeps its room. The font dialog test
+// fails if a Qt update changes the dialog so that this no longer holds.
+void hideFontEffects(QFontDialog& dialog)
+{
+    QGroupBox* effects = nullptr;
+    QGroupBox* sample = nullptr;
+    for (QGroupBox* box : dialog.findChildren<QGroupBox*>()) {
+        if (!box->findChildren<QCheckBox*>().isEmpty())
+            effects = box;
+        else if (box->findChild<QLineEdit*>())
+            sample = box;
+    }
+    if (!effects)
+        return;
+    if (sample)
+        sample->setMinimumHeight(qMax(SampleBoxMinimumHeight, effects->sizeHint().height()));
+    effects->hide();
+}
+
+// The dialog lists real families only; a face the card names may be an alias that fontconfig
+// maps to another family ("Arial" to Liberation Sans), so the dialog opens on that family.
+// Sizes are points, as the dialog speaks them (a pixel size counts at 96 per inch).
+QFont fontAsListed(const QFont& font)
+{
+    QFont listed = font;
+    listed.setFamilies({QFontInfo(font).family()});
+    if (font.pointSize() <= 0 && font.pixelSize() > 0)
+        listed.setPointSize(qMax(1, MulDiv(font.pixelSize(), 72, 96)));
+    return listed;
+}
+
+// What the user changed in the dialog, over the font it was opened for: a family, style or
+// size left as shown keeps the face name, style and size the card had, so OK without a change
+// changes nothing. Underline and strike-out are not offered, so they stay as they were.
+QFont fontAsPicked(const QFont& initial, const QFont& shown, const QFont& picked)
+{
+    QFont font = initial;
+    if (picked.family() != shown.family())
+        font.setFamilies({picked.family()});
+    if (picked.weight() != shown.weight() || picked.style() != shown.style()) {
+        font.setWeight(picked.weight());
+        font.setStyle(picked.style());
+    }
+    if (picked.pointSize() != shown.pointSize())
+        font.setPointSize(picked.pointSize());
+    return font;
+}
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& s,
                                      QFileDialog::AcceptMode mode,
                                      FileKind kind = FileKind::Picture)
@@ -178,20 +234,16 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogSettings& settings)
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial, bool scalableOnly)
 {
-    QFontDialog dialog(initial, parent_);
+    QFontDialog dialog(parent_);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (scalableOnly)
         dialog.setOption(QFontDialog::ScalableFonts);
-    // Face, style and size only: the effects box (underline, strike-out) is not offered.
-    for (QGroupBox* box : dialog.findChildren<QGroupBox*>())
-        if (!box->findChildren<QCheckBox*>().isEmpty())
-            box->hide();
+    hideFontEffects(dialog);
+    dialog.setCurrentFont(fontAsListed(initial));
+    const QFont shown = dialog.currentFont();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    QFont font = dialog.selectedFont();
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
+    return fontAsPicked(initial, shown, dialog.selectedFont());
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)

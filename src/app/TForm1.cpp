@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "BackgroundWork.h"
+#include "WindowStyle.h"
 #include "app/ProgramVersion.h"
 #include "back/CardBack.h"
 #include "back/PictureFile.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -25,16 +27,32 @@ const QString PrintBacksHint =
     QStringLiteral("Will print the page of postcard backs to selected printer.");
 const QString PrintFrontsHint =
     QStringLiteral("Will print the page of postcard fronts to selected printer.");
+const QString PrintBacksToPdfHint =
+    QStringLiteral("No printer is installed: will save the page of postcard backs as a PDF file "
+                   "in the folder \"%1\".");
+const QString PrintFrontsToPdfHint =
+    QStringLiteral("No printer is installed: will save the page of postcard fronts as a PDF file "
+                   "in the folder \"%1\".");
+const QString NoPrinterNotice =
+    QStringLiteral("No printer installed: Print saves a PDF file in %1");
 const QString MakersNotice = QStringLiteral("Talmiro Inc. - postcards from your own printer");
 const QString VersionText = QStringLiteral("Version %1 %2").arg(ProgramVersion, ProgramReleaseDate);
 constexpr int MakersNoticeWidth = 400;
+// The status bar's place and height under the pages, in the central area's coordinates.
+constexpr int StatusBarTop = 481;
+constexpr int StatusBarHeight = 21;
+// The face that stands in for the window's "MS Sans Serif" is a little wider than it: at 95 per
+// cent of its width every caption fits the room the window's table gives it.
+constexpr int WindowFontStretch = 95;
 
 // Fonts the window table gives in pixels: the layout description speaks only points.
-void setPixelFont(QWidget* w, const QString& face, int pixels, bool bold = false)
+void setPixelFont(QWidget* w, const QString& face, int pixels, bool bold = false,
+                  int stretch = QFont::Unstretched)
 {
     QFont f(face);
     f.setPixelSize(pixels);
     f.setBold(bold);
+    f.setStretch(stretch);
     w->setFont(f);
 }
 
@@ -64,18 +82,28 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer)
 {
     initTalmiroResources();
+    installWindowStyle();
     ui.setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     applyControlFonts();
     loadBuiltInPictures();
+    // Labels take the size of their captions (one text line high), but "Print Image Adj",
+    // which has a fixed one.
+    for (QLabel* label : ui.centralwidget->findChildren<QLabel*>())
+        if (label != ui.Label3 && !label->wordWrap())
+            label->resize(label->sizeHint().width(), label->fontMetrics().height());
 
-    auto* notice = new QLabel(MakersNotice, ui.StatusBar1);
-    notice->setAlignment(Qt::AlignCenter);
-    notice->setFixedWidth(MakersNoticeWidth);
+    StatusBar1Panel1 = new QLabel(MakersNotice, ui.StatusBar1);
+    StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    StatusBar1Panel1->setAlignment(Qt::AlignCenter);
+    StatusBar1Panel1->setFixedWidth(MakersNoticeWidth);
     auto* version = new QLabel(VersionText, ui.StatusBar1);
+    version->setObjectName(QStringLiteral("StatusBar1Panel2"));
     version->setAlignment(Qt::AlignCenter);
-    ui.StatusBar1->addWidget(notice);
+    ui.StatusBar1->addWidget(StatusBar1Panel1);
     ui.StatusBar1->addWidget(version, 1);
+    ui.StatusBar1->setFixedHeight(StatusBarHeight);
+    resize(width(), menuBar()->sizeHint().height() + StatusBarTop + StatusBarHeight);
 
     ImagePopupMenu = new QMenu(this);
     ImagePopupMenu->setObjectName(QStringLiteral("ImagePopupMenu"));
@@ -159,7 +187,7 @@ void TForm1::applyControlFonts()
 {
     const QString arial = QStringLiteral("Arial");
     const QString times = QStringLiteral("Times New Roman");
-    setPixelFont(this, QStringLiteral("MS Sans Serif"), 11);
+    setPixelFont(this, QStringLiteral("MS Sans Serif"), 11, false, WindowFontStretch);
     setPixelFont(ui.TitleMemo, arial, 12, true);
     setPixelFont(ui.DescMemo, arial, 11);
     setPixelFont(ui.CreatedByMemo, arial, 11);
@@ -317,6 +345,7 @@ void TForm1::FormCreate()
         Metrics = nominalMetrics();
         PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
     }
+    showPrintHint();
     // 10.
     selectPage(ui.PageControl1, ui.AboutTabSheet);
     // 11.
@@ -415,10 +444,22 @@ void TForm1::showBackTabs()
 
 void TForm1::showPrintHint()
 {
-    const QString& hint =
-        ui.PageControl1->currentWidget() == ui.FrontTabSheet ? PrintFrontsHint : PrintBacksHint;
+    const bool fronts = ui.PageControl1->currentWidget() == ui.FrontTabSheet;
+    const QString folder = QDir::toNativeSeparators(printer().pdfFolder());
+    QString hint = fronts ? PrintFrontsHint : PrintBacksHint;
+    QString notice = MakersNotice;
+    if (!folder.isEmpty()) {
+        hint = (fronts ? PrintFrontsToPdfHint : PrintBacksToPdfHint).arg(folder);
+        notice = NoPrinterNotice.arg(folder);
+    }
     ui.PrintButton->setProperty("hint", hint);
     ui.PrintButton->setAccessibleDescription(hint);
+    // A long folder name is shortened in its middle to the panel; the whole is in its tip.
+    const int room = StatusBar1Panel1->contentsRect().width() - StatusBar1Panel1->margin() * 2;
+    StatusBar1Panel1->setText(
+        StatusBar1Panel1->fontMetrics().elidedText(notice, Qt::ElideMiddle, room));
+    StatusBar1Panel1->setToolTip(notice == StatusBar1Panel1->text() ? QString() : notice);
+    StatusBar1Panel1->setAccessibleName(notice);
 }
 
 void TForm1::PageControl2Change(QObject* Sender)

@@ -22,6 +22,7 @@
 
 class PrinterDevice;
 struct PagePlacement;
+class QLabel;
 class QMenu;
 class QTabWidget;
 class QTextEdit;
@@ -70,6 +71,7 @@ public:
 
     QMenu* ImagePopupMenu = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    QLabel* StatusBar1Panel1 = nullptr; // the maker's notice, or where Print saves its PDF files
 
     // --- Application shell (TForm1.cpp) -----------------------------------------------------
     void FormCreate();
@@ -91,7 +93,8 @@ public:
     bool tabShown(QTabWidget* tabs, QWidget* page) const;
     // Back mode: the Text/Image and Text Setup tabs shown.
     void showBackTabs();
-    // The Print button's hint names what Print would print from the page now shown.
+    // The Print button's hint names what Print would print from the page now shown, and where:
+    // without a printer, the hint and the status bar say that Print saves a PDF file, and where.
     void showPrintHint();
     // Runs a handler; an error ends it and is shown in the error box.
     void guard(const std::function<void()>& handler);

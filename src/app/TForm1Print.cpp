@@ -170,4 +170,5 @@ void TForm1::PrinterSetupButtonClick(QObject*)
     const WaitCursor wait;
     dialogs().printerSetup();
     RefreshPrintPage();
+    showPrintHint();
 }

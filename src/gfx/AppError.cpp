@@ -1,6 +1,7 @@
 #include "AppError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -19,13 +20,54 @@ void raiseCannotCreate(const QString& fileName, const QString& reason)
     throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
 }
 
+namespace
+{
+
+// Writes every byte at the file's start, counting each write (see writeWholeFile).
+bool writeAllAtStart(QFile& file, QByteArrayView bytes)
+{
+    if (!file.seek(0))
+        return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += qsizetype(written);
+    }
+    return file.resize(bytes.size());
+}
+
+// A folder that takes no new file (read-only) may still hold a writable file of that name: it
+// is then overwritten where it stands. Its former bytes are kept in memory and written back
+// over the blocks they had when the new ones do not all go in, so a failure leaves it whole.
+// False when the file cannot be opened that way; raises when the new bytes do not go in.
+bool replaceInPlace(const QString& fileName, QByteArrayView bytes)
+{
+    QFile file(fileName);
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return false;
+    const QByteArray former = file.readAll();
+    if (file.error() != QFileDevice::NoError || former.size() != file.size())
+        return false;
+    if (writeAllAtStart(file, bytes))
+        return true;
+    const QString reason = file.errorString();
+    writeAllAtStart(file, former);
+    raiseCannotCreate(fileName, reason);
+}
+
+} // namespace
+
 void writeWholeFile(const QString& fileName, QByteArrayView bytes)
 {
     // Unbuffered, and every count checked: on a full disk a write first comes back short with no
     // error (Qt would commit the cut file), and only the next one fails and says why.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (replaceInPlace(fileName, bytes))
+            return;
         raiseCannotCreate(fileName, file.errorString());
+    }
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
         if (written <= 0)

@@ -23,7 +23,8 @@ private:
 
 // Writes `bytes` to a temporary file that replaces any file of that name only once every byte
 // is written; otherwise raises "Cannot create file "%s". %s" with the system's reason and leaves
-// the file of that name as it was.
+// the file of that name as it was. Where the folder takes no temporary file but the file of that
+// name is writable, the file is overwritten in place, and put back as it was on a failure.
 void writeWholeFile(const QString& fileName, QByteArrayView bytes);
 
 // Opens `file` for reading, or raises "Cannot open file "%s". %s". Only a regular file is

@@ -332,6 +332,13 @@ int readRows(Decoder& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykRow)
     return 0;
 }
 
+constexpr UINT8 JfifDotsPerInch = 1;
+
+UINT16 dotsPerInch(int dotsPerMeter)
+{
+    return UINT16(qBound(1, qRound(dotsPerMeter * 0.0254), 65535));
+}
+
 int encode(Encoder& e, const QImage& rgb, int quality)
 {
     e.cinfo.err = &e.err.pub;
@@ -346,6 +353,10 @@ int encode(Encoder& e, const QImage& rgb, int quality)
     e.cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&e.cinfo);
     jpeg_set_quality(&e.cinfo, quality, TRUE);
+    // The picture's resolution in the JFIF header, so that it prints at the size it stands for.
+    e.cinfo.density_unit = JfifDotsPerInch;
+    e.cinfo.X_density = dotsPerInch(rgb.dotsPerMeterX());
+    e.cinfo.Y_density = dotsPerInch(rgb.dotsPerMeterY());
     jpeg_start_compress(&e.cinfo, TRUE);
     while (e.cinfo.next_scanline < e.cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(e.cinfo.next_scanline)));

@@ -21,7 +21,8 @@ using PictureSizeCheck = std::function<void(QSize)>;
 Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits = {},
                      const PictureSizeCheck& checkSize = {});
 
-// Encodes `image` as a colour, baseline JPEG of the given quality and writes it, replacing an
+// Encodes `image` as a colour, baseline JPEG of the given quality, its resolution declared in
+// dots per inch, and writes it, replacing an
 // existing file only once the whole file is written. Raises "Cannot create file "%s". %s" or
 // the encoder's "JPEG error #N".
 void writeJpegFile(const QImage& image, const QString& fileName, int quality);

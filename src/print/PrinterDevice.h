@@ -61,6 +61,9 @@ public:
     virtual void abortDoc() = 0;
     // Ends the current page of the open document and begins the next one.
     virtual void newPage() = 0;
+    // The folder documents are saved to as PDF files because no printer is installed; empty
+    // while they go to a printer.
+    virtual QString pdfFolder() const = 0;
 
     virtual void setPen(int width, TColor colour) = 0;
     virtual void moveTo(int x, int y) = 0;

@@ -9,6 +9,7 @@ namespace
 
 constexpr int JpegPixelsPerInch = 75;
 constexpr int JpegQuality = 100;
+constexpr double InchInMetres = 0.0254;
 
 } // namespace
 
@@ -20,11 +21,19 @@ QSize jpegSheetSize(const QSize& sheet)
 
 QImage sheetImageCopy(const QImage& back, SheetImageFormat format)
 {
-    if (format == SheetImageFormat::Bitmap)
-        return back;
     // Area-averaged rather than sampled: at 3/8 scale, sampling every other pixel would drop
     // about a quarter of the card's 2-pixel lines (address lines, bar-code strip, perforation).
-    return back.scaled(jpegSheetSize(back.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage copy = format == SheetImageFormat::Bitmap
+                      ? back
+                      : back.scaled(jpegSheetSize(back.size()), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    // The file says how large the card is: a picture program printing it at its actual size
+    // then prints a 6 x 4 inch card.
+    const int perInch = format == SheetImageFormat::Bitmap ? SheetPixelsPerInch : JpegPixelsPerInch;
+    const int perMetre = qRound(perInch / InchInMetres);
+    copy.setDotsPerMeterX(perMetre);
+    copy.setDotsPerMeterY(perMetre);
+    return copy;
 }
 
 void SaveSheetImage(const QImage& back, SheetImageFormat format, const QString& fileName)

@@ -12,7 +12,7 @@ enum class SheetImageFormat { Bitmap, Jpeg };
 QSize jpegSheetSize(const QSize& sheet);
 
 // The working copy that is written for `format`: the back itself for a bitmap, the whole back
-// shrunk to jpegSheetSize for a JPEG.
+// shrunk to jpegSheetSize for a JPEG; each declares its pixels per inch (200 and 75).
 QImage sheetImageCopy(const QImage& back, SheetImageFormat format);
 
 // Writes the back as the last render left it. An existing file of that name is replaced only

@@ -296,6 +296,13 @@ void QtPrinterDevice::setSides(PrintSides sides)
     printer_->setDuplex(duplexOf(sides));
 }
 
+QString QtPrinterDevice::pdfFolder() const
+{
+    if (!savesPdfFiles_)
+        return {};
+    return QDir(pdfFolder_.isEmpty() ? documentsFolder() : pdfFolder_).absolutePath();
+}
+
 QString QtPrinterDevice::newPdfFileName() const
 {
     const QDir folder(pdfFolder_.isEmpty() ? documentsFolder() : pdfFolder_);

@@ -50,6 +50,7 @@ public:
     QString endDoc() override;
     void abortDoc() override;
     void newPage() override;
+    QString pdfFolder() const override;
     void setPen(int width, TColor colour) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;

@@ -95,8 +95,8 @@ TEST_F(BackForm, AfterContinueTheAboutSampleStaysAndTheCornerIsEmpty)
     const QImage previewBefore = preview().copy();
 
     // Typing changes only the input; showing the back renders it.
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Greetings\nfrom the coast"));
     const QImage sheetBefore = sheet().copy();
+    form->ui.TitleMemo->setPlainText(QStringLiteral("Greetings\nfrom the coast"));
     EXPECT_EQ(sheet(), sheetBefore);
     showBack();
 

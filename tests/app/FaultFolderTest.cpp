@@ -162,3 +162,28 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_EQ(QImage(name, "BMP").convertToFormat(back.format()), back);
 }
+
+TEST_F(FaultFolder, SaveWhoseLastStepFailsKeepsTheFileAndLeavesNoPartBehind)
+{
+    // A file mounted over the name: every byte goes into the temporary file beside it, but
+    // putting that in place of the old file, the save's last step, fails ("busy").
+    const QString name = dir.filePath(QStringLiteral("card.bmp"));
+    const QString mounted = dir.filePath(QStringLiteral("last week.bmp"));
+    const QByteArray previous("last week's card");
+    writeFile(name, previous);
+    writeFile(mounted, previous);
+    if (mount(mounted.toLocal8Bit().constData(), name.toLocal8Bit().constData(), nullptr, MS_BIND,
+              nullptr) != 0)
+        GTEST_SKIP() << "cannot mount over a file (needs root): " << std::strerror(errno);
+    for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
+        dialogs.saveAnswers = {name};
+        command->trigger();
+        expectOneError(name, QStringLiteral("busy"));
+        EXPECT_EQ(readFile(name), previous);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("card.bmp"), QStringLiteral("last week.bmp")}))
+            << "a half-written file was left behind";
+        expectUsable();
+    }
+    umount2(name.toLocal8Bit().constData(), MNT_DETACH);
+}

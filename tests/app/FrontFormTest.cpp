@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace
 {
@@ -280,22 +281,35 @@ TEST_F(FrontForm, PickerModes)
 TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
 {
     openFrontPicture(picture(1600, 1200));
-    const qint64 before = form->FrontSheetImage.cacheKey();
-    QSignalSpy fired(&form->FrontImageTimer, &QTimer::timeout);
-    for (int i = 0; i < 3; ++i) {
-        form->ui.ImageSizeUpDown->click(true);
-        QTest::qWait(100);
+    QTimer& timer = form->FrontImageTimer;
+    QSignalSpy fired(&timer, &QTimer::timeout);
+    const std::function<void()> clicks[] = {
+        [&] { form->ui.ImageSizeUpDown->click(true); },
+        [&] { form->ui.ImageSizeUpDown->click(true); },
+        [&] { form->ui.ImageSizeUpDown->click(true); },
+        [&] { form->ui.ImageHOffsetUpDown->click(false); },
+        [&] { form->ui.ImageVOffsetUpDown->click(false); },
+    };
+    // Each click starts the pause again: once part of it has passed, the next click gives the
+    // whole of it back. Only upper bounds on waiting: a slow machine makes this slower, not red.
+    for (std::size_t i = 0; i < std::size(clicks); ++i) {
+        if (i > 0) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return timer.remainingTime() <= 300; }, 5000));
+        }
+        const qsizetype refreshes = fired.count();
+        const qint64 shown = form->FrontSheetImage.cacheKey();
+        clicks[i]();
+        EXPECT_TRUE(timer.isActive());
+        EXPECT_GT(timer.remainingTime(), 300);
+        EXPECT_EQ(fired.count(), refreshes);
+        EXPECT_EQ(form->FrontSheetImage.cacheKey(), shown); // nothing until the pause is over
     }
-    form->ui.ImageHOffsetUpDown->click(false);
-    form->ui.ImageVOffsetUpDown->click(false);
-    EXPECT_TRUE(form->FrontImageTimer.isActive());
-    EXPECT_EQ(form->FrontSheetImage.cacheKey(), before);
-    QTest::qWait(300); // 600 ms after the first click, 300 after the last
-    EXPECT_EQ(fired.count(), 0);
-    ASSERT_TRUE(fired.wait(1000));
-    QTest::qWait(700);
-    EXPECT_EQ(fired.count(), 1);
-    EXPECT_FALSE(form->FrontImageTimer.isActive());
+    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_EQ(timer.interval(), 500);
+    const qsizetype refreshes = fired.count();
+    ASSERT_TRUE(fired.wait(5000));
+    EXPECT_EQ(fired.count(), refreshes + 1);
+    EXPECT_FALSE(timer.isActive()); // so no second refresh follows
     // Size 103 at offsets 49: 1097 x 824 from (51 - 12, -12 - 8).
     EXPECT_EQ(form->FrontSheetImage.pixel(38, 400), White);
     EXPECT_EQ(form->FrontSheetImage.pixel(39, 400), Red);

@@ -3,6 +3,7 @@
 #include "support/FormFixture.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -212,4 +213,61 @@ TEST(ShellStartup, WorkFolderThatCannotBeMadeIsReportedOnceAndTheWindowStillWork
         EXPECT_GT(form.Metrics.DpiX, 0);
     }
     qputenv("XDG_CACHE_HOME", saved);
+}
+
+namespace
+{
+
+// No printer installed: the device saves PDF files in a folder.
+class NoPrinter : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        printer.pdfFolderNamed = Folder;
+        FormFixture::SetUp();
+        activate();
+        pressContinue();
+    }
+    QString printHint() const { return form->ui.PrintButton->property("hint").toString(); }
+    QLabel* notice() const { return form->StatusBar1Panel1; }
+
+    const QString Folder = QStringLiteral("/home/jo/Documents");
+};
+
+} // namespace
+
+TEST_F(NoPrinter, PrintHintAndStatusBarSayThatPrintSavesAPdfFileAndWhere)
+{
+    EXPECT_TRUE(printHint().contains(QStringLiteral("PDF file"))) << printHint().toStdString();
+    EXPECT_TRUE(printHint().contains(QStringLiteral("backs")));
+    EXPECT_TRUE(printHint().contains(Folder));
+    EXPECT_FALSE(printHint().contains(QStringLiteral("selected printer")));
+    EXPECT_EQ(form->ui.PrintButton->accessibleDescription(), printHint());
+    EXPECT_TRUE(notice()->text().contains(QStringLiteral("PDF file")));
+    EXPECT_TRUE(notice()->text().contains(Folder));
+
+    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    EXPECT_TRUE(printHint().contains(QStringLiteral("fronts")));
+    EXPECT_TRUE(printHint().contains(Folder));
+
+    // A printer chosen in the set-up: the hint names it again and the notice comes back.
+    printer.pdfFolderNamed.clear();
+    form->ui.PrinterSetupButton->click();
+    EXPECT_EQ(printHint(),
+              QStringLiteral("Will print the page of postcard fronts to selected printer."));
+    EXPECT_FALSE(notice()->text().contains(QStringLiteral("PDF")));
+}
+
+TEST_F(NoPrinter, ALongFolderNameIsShortenedInTheStatusBarAndWholeInItsTip)
+{
+    printer.pdfFolderNamed = QStringLiteral("/home/jo/") + QString(30, QLatin1Char('x')) +
+                             QStringLiteral("/a folder with a very long name indeed/Documents");
+    form->ui.PrinterSetupButton->click();
+    const QString whole = notice()->accessibleName();
+    EXPECT_TRUE(whole.contains(printer.pdfFolderNamed));
+    EXPECT_NE(notice()->text(), whole);
+    EXPECT_LE(notice()->fontMetrics().horizontalAdvance(notice()->text()),
+              notice()->contentsRect().width());
+    EXPECT_EQ(notice()->toolTip(), whole);
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -34,7 +35,23 @@ QString accessibleName(QWidget* w)
 
 } // namespace
 
-using Window = FormFixture;
+class Window : public FormFixture
+{
+protected:
+    // "Continue", answering the corner picture dialog with a picture: the corner box stays
+    // enabled (with no picture it is disabled and takes no mouse).
+    void continueWithACornerPicture()
+    {
+        const QString file = folder.filePath(QStringLiteral("corner.bmp"));
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        ASSERT_TRUE(picture.save(file, "BMP"));
+        dialogs.openAnswers.push_back(file);
+        pressContinue();
+        ASSERT_TRUE(form->ui.PostCardBackImage->isEnabled());
+    }
+    QTemporaryDir folder;
+};
 
 TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
 {
@@ -162,13 +179,22 @@ TEST_F(Window, RadioGroupsLayTheirItemsOutInColumns)
 TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
 {
     const auto& ui = form->ui;
+    continueWithACornerPicture(); // the corner box's page is shown, the box enabled
     form->show();
     ASSERT_EQ(form->ImagePopupMenu->actions().size(), 2);
     EXPECT_EQ(form->ImagePopupMenu->actions()[0]->text(), QStringLiteral("Open Image..."));
     EXPECT_EQ(form->ImagePopupMenu->actions()[1]->text(), QStringLiteral("Delete Image"));
-    emit ui.StatusBar1->customContextMenuRequested(QPoint(10, 5));
-    EXPECT_TRUE(form->ImagePopupMenu->isVisible());
-    form->ImagePopupMenu->hide();
+    // A right click as the window system delivers it, on each of the two.
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.StatusBar1), static_cast<QWidget*>(ui.PostCardBackImage)}) {
+        const QPoint at = w->mapTo(form.get(), QPoint(10, 5));
+        QWidget* under = form->childAt(at);
+        ASSERT_TRUE(under == w || w->isAncestorOf(under)) << w->objectName().toStdString();
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, at);
+        EXPECT_TRUE(form->ImagePopupMenu->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(form->PopupMenu1->isVisible());
+        form->ImagePopupMenu->hide();
+    }
     EXPECT_EQ(form->PopupMenu1->actions()[0]->text(), QStringLiteral("Open..."));
     EXPECT_EQ(form->PopupMenu1->actions()[1]->text(), QStringLiteral("Delete"));
     // The picture and exit entries close the Files menu, below the design entries.
@@ -205,4 +231,28 @@ TEST_F(Window, ResizingKeepsControlsInPlaceAndTheStatusBarAtTheBottom)
     EXPECT_EQ(form->ui.PageControl1->geometry(), tabs);
     EXPECT_EQ(form->ui.StatusBar1->geometry().bottom(), form->height() - 1);
     EXPECT_EQ(form->ui.StatusBar1->width(), 1000);
+}
+
+TEST_F(Window, APressInAPictureBoxReleasedOutsideItIsNotAClick)
+{
+    activate();
+    continueWithACornerPicture();
+    const std::size_t dialogsBefore = dialogs.openShown.size();
+    for (ImageBox* box : {form->ui.PostCardBackImage, form->ui.FrontImage}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        QSignalSpy clicks(box, &ImageBox::clicked);
+        for (const QPoint outside :
+             {QPoint(-3, 10), QPoint(10, box->height() + 2), QPoint(box->width(), 10)}) {
+            QTest::mousePress(box, Qt::LeftButton, {}, QPoint(10, 10));
+            QTest::mouseRelease(box, Qt::LeftButton, {}, outside);
+        }
+        EXPECT_EQ(clicks.count(), 0);
+        // A release without its press is no click either; a press and release inside is one.
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_EQ(clicks.count(), 0);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_EQ(clicks.count(), 1);
+    }
+    // Only the two real clicks asked for a picture (the corner's and the front's).
+    EXPECT_EQ(dialogs.openShown.size(), dialogsBefore + 2);
 }

@@ -558,3 +558,70 @@ TEST(BackPreview, AboutSampleStretchesTheWholeBack)
     EXPECT_TRUE(allOf(canvas, QRect(0, 0, 300, 200), White));
     EXPECT_TRUE(allOf(canvas, QRect(301, 201, 299, 199), qRgb(0, 0, 255)));
 }
+
+namespace
+{
+
+// Whether `colour` itself (not a blend) appears in the region.
+bool has(const QImage& img, const QRect& region, QRgb colour)
+{
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (img.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
+{
+    // Eight distinct colours at once, so that an element drawn in another area's colour shows.
+    const QRgb colours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
+                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
+                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
+    CardBackInput in = defaultCardBack();
+    for (int a = 0; a < AreaCount; ++a)
+        in.styles[std::size_t(a)].colour = toTColor(QColor(colours[a]));
+    in.lowerLeftCornerChoice = CornerText;
+    const int titleLh = lh(style(in, AreaTitle));
+    // Where each element stands on the default card, none overlapping another.
+    struct Element {
+        const char* name;
+        Area area;
+        QRect region;
+    };
+    const std::vector<Element> common = {
+        {"title", AreaTitle, QRect(0, 30, 590, titleLh)},
+        {"descriptive text", AreaDescriptive, QRect(0, 30 + titleLh, 590, 40)},
+        {"lower-left text", AreaLowerLeftText, QRect(0, 600, 440, 170)},
+        {"stamp", AreaStamp, QRect(1010, 26, 170, 180)},
+        {"caption", AreaPostCard, QRect(610, 40, 395, 185)},
+        {"bar-code strip", AreaPostalBarCode, QRect(445, 680, 755, 120)},
+    };
+    for (int variant = 0; variant < 2; ++variant) {
+        // First the vertical text, perforated stamp and ruled address lines; then the thin
+        // separator line, the thin stamp box and a typed address.
+        std::vector<Element> elements = common;
+        if (variant == 0) {
+            elements.push_back({"vertical text", AreaSeparator, QRect(595, 220, 50, 320)});
+            elements.push_back({"address lines", AreaAddress, QRect(690, 360, 490, 280)});
+        } else {
+            in.separatorChoice = SeparatorThinLine;
+            in.stampBorderChoice = StampThinBox;
+            in.stampLines.clear();
+            in.addressLinesChoice = AddressText;
+            in.addressLines = {QStringLiteral("Jo Reader"), QStringLiteral("12 Lane")};
+            elements.push_back({"separator line", AreaSeparator, QRect(590, 230, 20, 400)});
+            elements.push_back({"address text", AreaAddress, QRect(690, 360, 490, 280)});
+        }
+        const QImage sheet = render(in);
+        for (const Element& e : elements) {
+            SCOPED_TRACE(std::string(e.name) + (variant ? " (lines)" : ""));
+            EXPECT_TRUE(has(sheet, e.region, colours[e.area]));
+            for (int other = 0; other < AreaCount; ++other)
+                if (other != e.area)
+                    EXPECT_FALSE(has(sheet, e.region, colours[other])) << "colour of " << other;
+        }
+    }
+}

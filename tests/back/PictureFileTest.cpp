@@ -188,6 +188,20 @@ TEST_F(PictureFile, FilesCutShortAreRefused)
     EXPECT_EQ(loadError(put(QStringLiteral("cut1.bmp"), bmp.left(bmp.size() - 1))), NotValid);
     EXPECT_EQ(loadError(put(QStringLiteral("cut2.bmp"), bmp.left(bmp.size() / 2))), NotValid);
     EXPECT_EQ(loadError(put(QStringLiteral("cut3.bmp"), bmp.left(20))), NotValid);
+    // Rows of 21 pixels carry padding to 4 bytes in every depth: a file that holds the pixels
+    // but not the padding is cut short too.
+    for (const int bits : {1, 4, 8, 24}) {
+        const int height = 10;
+        const QByteArray padded = makeBmp(21, height, bits);
+        const int rowBytes = (21 * bits + 31) / 32 * 4;
+        const int pixelBytes = (21 * bits + 7) / 8;
+        ASSERT_GT(rowBytes, pixelBytes) << bits;
+        const QString name = QStringLiteral("unpadded%1.bmp").arg(bits);
+        EXPECT_EQ(
+            loadError(put(name, padded.left(padded.size() - (rowBytes - pixelBytes) * height))),
+            NotValid)
+            << bits;
+    }
     const QByteArray jpeg = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
     EXPECT_EQ(loadError(put(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() - 200))),
               QStringLiteral("JPEG error #120"));

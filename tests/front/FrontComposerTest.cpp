@@ -89,6 +89,15 @@ TEST(FitFrontPicture, FitsScalesAndShiftsOnTheWholeCard)
     front.hOffset = 50;
     front.vOffset = 0;
     EXPECT_EQ(FitFrontPicture(front).y(), -400);
+    // Unequal offsets at once: the horizontal one moves across by the card's width, the
+    // vertical one down by its height.
+    front.size = 60;
+    front.hOffset = 30;
+    front.vOffset = 70;
+    EXPECT_EQ(FitFrontPicture(front), QRect(280 - 240, 160 + 160, 639, 480));
+    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(40, 320, 639, 480));
+    front.size = 100;
+    front.vOffset = 50;
 
     // A tall picture is limited by the height; truncation toward zero throughout.
     FrontComposition tall = redPicture(333, 1000);

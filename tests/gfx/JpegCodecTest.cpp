@@ -90,12 +90,20 @@ TEST_F(JpegCodec, GreyPictureStaysGrey)
 
 TEST_F(JpegCodec, CmykPictureArrivesAsRgb)
 {
-    const QImage picture = blockPicture(32, 32);
+    // Light, dark and black blocks: the dark ones are mostly black ink.
+    QImage picture = blockPicture(32, 32);
+    const QColor dark(60, 30, 20);
+    for (int y = 16; y < 32; ++y)
+        for (int x = 0; x < 16; ++x)
+            picture.setPixelColor(x, y, y < 24 ? dark : QColor(Qt::black));
     const QString file = path(QStringLiteral("print.jpg"));
     writeFile(file, makeJpeg(picture, JpegKind::AdobeCmyk));
     const QImage rgb = readJpegFile(PictureRequest(file)).image;
     EXPECT_EQ(rgb.format(), QImage::Format_RGB888);
-    EXPECT_TRUE(near(rgb.pixelColor(24, 8), picture.pixelColor(24, 8), 4));
+    for (const QPoint at : {QPoint(24, 8), QPoint(8, 8), QPoint(8, 20), QPoint(8, 28)})
+        EXPECT_TRUE(near(rgb.pixelColor(at), picture.pixelColor(at), 4))
+            << at.x() << "," << at.y() << ": " << rgb.pixelColor(at).name().toStdString() << " for "
+            << picture.pixelColor(at).name().toStdString();
 }
 
 TEST_F(JpegCodec, BrokenFilesRaiseTheDecodersCode)

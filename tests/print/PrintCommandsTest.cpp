@@ -1,4 +1,5 @@
 // The layout choice and the print commands of the main window, on the recording printer.
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/WindowChecks.h"
 
@@ -323,4 +324,43 @@ TEST_F(PrintCommands, PrinterSetupRebuildsThePageForTheNewPrinter)
     EXPECT_EQ(form->Metrics.PageWidth, 3000);
     // SpareWidth = (3150 - 150 - 2250) x 200 / 300 = 500.
     EXPECT_EQ(form->PrintPageImage.size(), QSize(10 + 500 + 1500, 2100));
+}
+
+TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
+{
+    // Typed and chosen on the text page, the back's tab never shown: the print renders first.
+    const QImage shownBefore = form->BackSheetImage.copy();
+    form->ui.TitleMemo->setPlainText(QStringLiteral("Harbour lights"));
+    form->ui.AddressLinesRadioGroup->setItemIndex(0);
+    form->ui.StampBorderRadioGroup->setItemIndex(2);
+    print();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    const QImage printedCard = form->BackSheetImage.copy();
+    EXPECT_NE(printedCard, shownBefore);
+    // The card printed is the one the back's tab now shows, at every place on the page sent.
+    userSelects(form->ui.PageControl1, form->ui.StandardTabSheet);
+    EXPECT_EQ(form->BackSheetImage, printedCard);
+    QImageReader reader(workFile("~~page.bmp"), "bmp");
+    const QImage page = reader.read().convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(page,
+              TilePage(printedCard, backPageTiling(1, printedCard.size()), QImage::Format_RGB888));
+}
+
+TEST_F(PrintCommands, ADocumentWhoseEndFailsIsReportedAndTheNextPrintGoesThrough)
+{
+    printer.failEndDoc = QStringLiteral("The page could not be sent to the printer \"Office\".");
+    printer.endDocNote = QStringLiteral("saved as x.pdf"); // a success note, not to be shown
+    print();
+    EXPECT_EQ(dialogs.errors, QStringList{printer.failEndDoc});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(printer.documentsEnded, 0);
+    expectReadyToPrint(*form);
+    EXPECT_FALSE(printer.inDocument);
+
+    printer.failEndDoc.clear();
+    print();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(printer.documentsBegun, 2);
+    EXPECT_EQ(printer.documentsEnded, 1);
+    EXPECT_EQ(dialogs.messages, QStringList{printer.endDocNote});
 }

@@ -50,6 +50,12 @@ private:
     void (*oldHandler_)(int) = nullptr;
 };
 
+quint32 littleEndian32(const QByteArray& bytes, int at)
+{
+    return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 |
+           quint32(quint8(bytes[at + 2])) << 16 | quint32(quint8(bytes[at + 3])) << 24;
+}
+
 } // namespace
 
 TEST(SheetImageSave, JpegSizeIsSeventyFiveOfEveryTwoHundredPixels)
@@ -71,6 +77,9 @@ TEST(SheetImageSave, BitmapIsTheBackUnchangedIn24Bits)
         EXPECT_EQ(bytes.left(2), QByteArray("BM"));
         EXPECT_EQ(quint8(bytes[28]) | quint8(bytes[29]) << 8, 24) << "bits per pixel";
         EXPECT_EQ(quint32(quint8(bytes[30])), 0u) << "uncompressed";
+        // 200 pixels per inch, in pixels per metre, across and down: the card prints 6 x 4 in.
+        EXPECT_EQ(littleEndian32(bytes, 38), 7874u);
+        EXPECT_EQ(littleEndian32(bytes, 42), 7874u);
         QImageReader reader(name, "bmp");
         const QImage read = reader.read();
         ASSERT_EQ(read.size(), size);
@@ -100,6 +109,11 @@ TEST(SheetImageSave, JpegIsAColourBaselineQuality100ShrinkOfTheWholeBack)
         EXPECT_FALSE(facts.progressive);
         EXPECT_TRUE(facts.baseline);
         EXPECT_TRUE(facts.allQuantStepsOne);
+        // 75 dots per inch: at its actual size the picture is the card's size.
+        EXPECT_TRUE(facts.jfif);
+        EXPECT_EQ(facts.densityUnit, 1);
+        EXPECT_EQ(facts.xDensity, 75);
+        EXPECT_EQ(facts.yDensity, 75);
 
         QImageReader reader(name, "jpeg");
         const QImage read = reader.read().convertToFormat(QImage::Format_RGB32);
@@ -180,6 +194,89 @@ TEST(SheetImageSave, AWriteThatFailsPartWayKeepsTheExistingFile)
         EXPECT_EQ(readFile(name), previous);
         // Nothing half-written is left beside it.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QFileInfo(name).fileName()));
+        QFile::remove(name);
+    }
+}
+
+namespace
+{
+
+// Permissions bind the super-user only once it takes another user's identity: for root the
+// test writes as "nobody" while this lives.
+class WithoutSuperUserRights
+{
+public:
+    WithoutSuperUserRights()
+    {
+        if (geteuid() == 0)
+            switched_ = seteuid(Nobody) == 0;
+    }
+    ~WithoutSuperUserRights()
+    {
+        if (switched_)
+            (void)seteuid(0);
+    }
+
+private:
+    static constexpr uid_t Nobody = 65534;
+    bool switched_ = false;
+};
+
+} // namespace
+
+TEST(SheetImageSave, AWritableFileInAReadOnlyFolderIsReplacedInPlaceAndKeptWholeOnFailure)
+{
+    QTemporaryDir dir;
+    // Readable and searchable by everyone, writable by no one. ("nobody" keeps root's group.)
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    const auto writable = readOnly | QFile::WriteOwner;
+    QFile::setPermissions(dir.path(), writable);
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    const QByteArray previous("the picture saved last week");
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                          QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    const QImage back = patternedBack(1200, 800);
+    for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
+        SCOPED_TRACE(format == SheetImageFormat::Bitmap ? "bitmap" : "jpeg");
+        const QString name =
+            locked + (format == SheetImageFormat::Bitmap ? QStringLiteral("/back.bmp")
+                                                         : QStringLiteral("/back.jpg"));
+        QFile::setPermissions(locked, writable);
+        writeFile(name, previous);
+        QFile::setPermissions(name, everyone);
+        QFile::setPermissions(locked, readOnly);
+
+        {
+            WithoutSuperUserRights nobody;
+            // The disk fills up part-way: the former bytes are put back.
+            {
+                FileSizeLimit limit(4096);
+                EXPECT_THROW(SaveSheetImage(back, format, name), AppError);
+            }
+            EXPECT_EQ(readFile(name), previous);
+            SaveSheetImage(back, format, name);
+        }
+        QImageReader reader(name, format == SheetImageFormat::Bitmap ? "bmp" : "jpeg");
+        const QImage read = reader.read();
+        EXPECT_EQ(read.size(), sheetImageCopy(back, format).size());
+        if (format == SheetImageFormat::Bitmap) {
+            EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), back);
+        }
+
+        // A file that cannot be written either stays as it was.
+        QFile::setPermissions(name, everyone);
+        writeFile(name, previous);
+        QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        {
+            WithoutSuperUserRights nobody;
+            EXPECT_THROW(SaveSheetImage(back, format, name), AppError);
+        }
+        EXPECT_EQ(readFile(name), previous);
+        EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList(QFileInfo(name).fileName()));
+        QFile::setPermissions(locked, writable);
+        QFile::setPermissions(name, everyone);
         QFile::remove(name);
     }
 }

@@ -319,3 +319,34 @@ TEST(QtPrinterDevice, PdfFilesPrintOneSideButTakeTwoPagesInOneDocument)
     EXPECT_NEAR(red.left(), (m.OffsetX + 1200 + CardMarkerAt * 3) / 6, 1);
     EXPECT_NEAR(red.top(), (m.OffsetY + 600 + CardMarkerAt * 3) / 6, 1);
 }
+
+TEST(QtPrinterDevice, APortraitPageAfterALandscapeOneIsUpright)
+{
+    // Qt's PDF output once kept the landscape page's turn for the next page; the figures and
+    // the picture must both be upright again.
+    QTemporaryDir folder;
+    auto device = QtPrinterDevice::pdfFiles(folder.path());
+    const QImage card = markedCard(QSize(800, 1200));
+    device->setOrientation(QPageLayout::Landscape);
+    printedNote(*device, markedCard(QSize(1200, 800)), {0, 0});
+    device->setOrientation(QPageLayout::Portrait);
+    const PrinterMetrics m = ReadPrinterMetrics(*device);
+    EXPECT_LT(m.PhysicalWidth, m.PhysicalHeight);
+    const QPoint at(600, 300);
+    printedNote(*device, card, at);
+
+    QString why;
+    const QImage raster = rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
+    ASSERT_FALSE(raster.isNull()) << why.toStdString();
+    EXPECT_NEAR(raster.width(), m.PhysicalWidth / 6, 1);
+    EXPECT_NEAR(raster.height(), m.PhysicalHeight / 6, 1);
+    // The card from (600, 300), 2400 x 3600 device pixels, its marker at its top left.
+    const QRect blue = boundsOf(raster, isCardBlue);
+    EXPECT_NEAR(blue.left(), 600 / 6, 1);
+    EXPECT_NEAR(blue.top(), 300 / 6, 1);
+    EXPECT_NEAR(blue.width(), 2400 / 6, 1);
+    EXPECT_NEAR(blue.height(), 3600 / 6, 1);
+    const QRect marker = boundsOf(raster, isMarkerRed);
+    EXPECT_NEAR(marker.left(), (600 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(marker.top(), (300 + CardMarkerAt * 3) / 6, 1);
+}

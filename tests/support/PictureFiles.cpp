@@ -186,11 +186,16 @@ QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality, int restart
                 p[0] = JSAMPLE(c.red());
                 p[1] = JSAMPLE(c.green());
                 p[2] = JSAMPLE(c.blue());
-            } else { // inverted CMYK with no black: 255 - C = red, and so on
-                p[0] = JSAMPLE(c.red());
-                p[1] = JSAMPLE(c.green());
-                p[2] = JSAMPLE(c.blue());
-                p[3] = 255;
+            } else {
+                // Inverted CMYK (0 is full ink) with the black taken out of the colours, as
+                // print software separates them: K = 255 - max(R, G, B), each colour ink
+                // the rest, so that a dark picture lies mostly in the black channel.
+                const int most = qMax(c.red(), qMax(c.green(), c.blue()));
+                const auto ink = [most](int v) { return most == 0 ? 255 : v * 255 / most; };
+                p[0] = JSAMPLE(ink(c.red()));
+                p[1] = JSAMPLE(ink(c.green()));
+                p[2] = JSAMPLE(ink(c.blue()));
+                p[3] = JSAMPLE(most);
             }
         }
         JSAMPROW r = row.data();
@@ -441,6 +446,10 @@ JpegHeaders readJpegHeaders(const QByteArray& jpeg)
         const int frame = frameHeaderAt(jpeg);
         headers.baseline = frame >= 0 && uchar(jpeg[frame + 1]) == 0xC0;
         headers.progressive = cinfo.progressive_mode;
+        headers.jfif = cinfo.saw_JFIF_marker;
+        headers.densityUnit = cinfo.density_unit;
+        headers.xDensity = cinfo.X_density;
+        headers.yDensity = cinfo.Y_density;
         headers.allQuantStepsOne = true;
         for (const JQUANT_TBL* table : cinfo.quant_tbl_ptrs)
             for (int i = 0; table && i < DCTSIZE2; ++i)

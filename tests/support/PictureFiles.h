@@ -19,8 +19,8 @@ QByteArray bmpHeaderDeclaring(int width, int height);
 
 enum class JpegKind { Colour, Grey, AdobeCmyk };
 // Encodes `image` with libjpeg: Colour from its RGB, Grey from its grey levels, AdobeCmyk as
-// inverted CMYK with an Adobe marker, as print software writes it. A restart marker every
-// `restartRows` rows of blocks, if not 0.
+// inverted CMYK with an Adobe marker and the black in its own channel, as print software
+// writes it. A restart marker every `restartRows` rows of blocks, if not 0.
 QByteArray makeJpeg(const QImage& image, JpegKind kind, int quality = 90, int restartRows = 0);
 // The warning codes stock libjpeg gives while decoding the whole file (a fatal error ends the
 // list with its code too).
@@ -49,6 +49,10 @@ struct JpegHeaders {
     bool baseline = false; // a baseline frame (SOF0)
     bool progressive = false;
     bool allQuantStepsOne = false; // quality 100
+    bool jfif = false;             // a JFIF marker came with the picture
+    int densityUnit = 0;           // 0 none (an aspect ratio only), 1 per inch, 2 per cm
+    int xDensity = 0;
+    int yDensity = 0;
 };
 JpegHeaders readJpegHeaders(const QByteArray& jpeg);
 

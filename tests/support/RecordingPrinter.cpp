@@ -124,9 +124,11 @@ void RecordingPrinter::beginDoc(const QString& title)
 QString RecordingPrinter::endDoc()
 {
     log << QStringLiteral("endDoc");
-    ++documentsEnded;
     inDocument = false;
     docPages.push_back(page + 1);
+    if (!failEndDoc.isEmpty())
+        throw AppError(failEndDoc);
+    ++documentsEnded;
     return endDocNote;
 }
 

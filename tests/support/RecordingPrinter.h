@@ -35,10 +35,14 @@ public:
     int marginTop = 150;
     int marginRight = 150;
     int marginBottom = 150;
-    // Fail the next beginDoc / the n-th band (counting from 1) with this error when set.
+    // Fail the next beginDoc / endDoc / the n-th band (counting from 1) with this error when
+    // set. A failed end still ends the document, as a spooler that refuses the page does.
     QString failBeginDoc;
+    QString failEndDoc;
     int failAtBand = 0;
     QString endDocNote;
+    // Set: documents go to PDF files in this folder, as when no printer is installed.
+    QString pdfFolderNamed;
     // Runs when a document begins, to look at the program while it prints.
     std::function<void()> onBeginDoc;
 
@@ -87,6 +91,7 @@ public:
     QString endDoc() override;
     void abortDoc() override;
     void newPage() override;
+    QString pdfFolder() const override { return pdfFolderNamed; }
     void setPen(int width, TColor colour) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;

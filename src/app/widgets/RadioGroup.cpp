@@ -13,6 +13,7 @@ constexpr int ItemHeight = 17;
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
 {
     group_.setExclusive(true);
+    installEventFilter(this); // a new font or style lays the items out again
     connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked && id != index_) {
             index_ = id;
@@ -80,6 +81,9 @@ void RadioGroup::updateTabStops()
 
 bool RadioGroup::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        arrange();
     if (event->type() == QEvent::KeyPress) {
         auto* button = qobject_cast<QAbstractButton*>(watched);
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -117,7 +121,7 @@ void RadioGroup::arrange()
     const int rows = (count + columns_ - 1) / columns_;
     const int columnWidth = (inside.width() - 2 * SideInset) / columns_;
     const int rowHeight = inside.height() / rows;
-    const int h = qMin(rowHeight + 2, ItemHeight);
+    const int h = qMin(rowHeight, ItemHeight); // rows never overlap
     for (int i = 0; i < count; ++i) {
         const int column = i / rows;
         const int row = i % rows;
