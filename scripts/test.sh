@@ -24,6 +24,7 @@ if [ "${TALMIRO_QUICK:-0}" != 1 ]; then
   # yet reported by that check, and the program aborted at start-up. The offscreen tests never
   # load that library; the suppressions quiet the check for calls from it only.
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$PWD/scripts/asan-suppressions.txt
+  export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   # The long session (label "long") runs in the first pass only: under the sanitizers it
   # would take most of CI's time and measure the sanitizers' memory, not ours.
