@@ -107,6 +107,7 @@ std::vector<std::pair<QString, QWidget*>> TForm1::designBindings() const
         {QStringLiteral("print.layout"), ui.TypeOfDeckRadioGroup},
         {QStringLiteral("print.copies"), ui.CopiesUpDown},
         {QStringLiteral("print.imageAdjust"), ui.PrintImageAdjustUpDown},
+        {QStringLiteral("print.imageAdjustDown"), ui.PrintImageVAdjustUpDown},
     };
 }
 

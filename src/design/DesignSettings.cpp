@@ -14,9 +14,11 @@ ControlSetting choice(const char* section, const char* name, int items)
     return {QLatin1String(section), QLatin1String(name), SettingKind::Choice, -1, items - 1};
 }
 
-ControlSetting number(const char* section, const char* name, int minimum, int maximum)
+ControlSetting number(const char* section, const char* name, int minimum, int maximum,
+                      DesignVersion since = {1, 0})
 {
-    return {QLatin1String(section), QLatin1String(name), SettingKind::Number, minimum, maximum};
+    return {
+        QLatin1String(section), QLatin1String(name), SettingKind::Number, minimum, maximum, since};
 }
 
 ControlSetting flag(const char* section, const char* name)
@@ -63,6 +65,7 @@ const std::vector<ControlSetting>& designControls()
         choice("print", "layout", 4),
         number("print", "copies", 1, 4),
         number("print", "imageAdjust", -50, 50),
+        number("print", "imageAdjustDown", -50, 50, {1, 1}),
     };
     return settings;
 }

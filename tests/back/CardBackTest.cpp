@@ -619,9 +619,11 @@ TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
         for (const Element& e : elements) {
             SCOPED_TRACE(std::string(e.name) + (variant ? " (lines)" : ""));
             EXPECT_TRUE(has(sheet, e.region, colours[e.area]));
-            for (int other = 0; other < AreaCount; ++other)
-                if (other != e.area)
+            for (int other = 0; other < AreaCount; ++other) {
+                if (other != e.area) {
                     EXPECT_FALSE(has(sheet, e.region, colours[other])) << "colour of " << other;
+                }
+            }
         }
     }
 }

@@ -353,6 +353,7 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
     // at (M, H - M - 150); the front carries them where that corner comes to lie behind it.
     const QImage markers = turnTestCard(QSize(600, 300), BackCardGround);
     form.CornerImage = markers;
+    form.CornerImageSize = markers.size();
     form.CornerImageFile = QStringLiteral("markers.bmp");
     form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
     const int margin = BackMargin(SheetLayouts::LandscapeLandscape, form.Metrics);

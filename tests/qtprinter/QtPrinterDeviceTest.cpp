@@ -340,13 +340,14 @@ TEST(QtPrinterDevice, APortraitPageAfterALandscapeOneIsUpright)
     ASSERT_FALSE(raster.isNull()) << why.toStdString();
     EXPECT_NEAR(raster.width(), m.PhysicalWidth / 6, 1);
     EXPECT_NEAR(raster.height(), m.PhysicalHeight / 6, 1);
-    // The card from (600, 300), 2400 x 3600 device pixels, its marker at its top left.
+    // The card from (600, 300) of the printable area, 2400 x 3600 device pixels, its marker at
+    // its top left.
     const QRect blue = boundsOf(raster, isCardBlue);
-    EXPECT_NEAR(blue.left(), 600 / 6, 1);
-    EXPECT_NEAR(blue.top(), 300 / 6, 1);
+    EXPECT_NEAR(blue.left(), (m.OffsetX + 600) / 6, 1);
+    EXPECT_NEAR(blue.top(), (m.OffsetY + 300) / 6, 1);
     EXPECT_NEAR(blue.width(), 2400 / 6, 1);
     EXPECT_NEAR(blue.height(), 3600 / 6, 1);
     const QRect marker = boundsOf(raster, isMarkerRed);
-    EXPECT_NEAR(marker.left(), (600 + CardMarkerAt * 3) / 6, 1);
-    EXPECT_NEAR(marker.top(), (300 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(marker.left(), (m.OffsetX + 600 + CardMarkerAt * 3) / 6, 1);
+    EXPECT_NEAR(marker.top(), (m.OffsetY + 300 + CardMarkerAt * 3) / 6, 1);
 }
