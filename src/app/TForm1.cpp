@@ -291,6 +291,8 @@ void TForm1::connectHandlers()
     on(ui.TypeOfDeckRadioGroup, &RadioGroup::changed, &TForm1::TypeOfDeckRadioGroupClick);
     on(ui.PrintButton, &QPushButton::clicked, &TForm1::PrintButtonClick);
     on(ui.PrinterSetupButton, &QPushButton::clicked, &TForm1::PrinterSetupButtonClick);
+    on(ui.PrintBothSidesItem, &QAction::triggered, &TForm1::PrintBothSidesItemClick);
+    on(ui.AlignmentTestItem, &QAction::triggered, &TForm1::AlignmentTestItemClick);
 
     on(ui.OpenDesignItem, &QAction::triggered, &TForm1::OpenDesignItemClick);
     on(ui.SaveDesignItem, &QAction::triggered, &TForm1::SaveDesignItemClick);
@@ -301,8 +303,9 @@ void TForm1::connectHandlers()
     on(ui.SaveImageAsItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
     on(ui.SaveAsJpgItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
 
-    connect(ui.FilesMenu, &QMenu::hovered, this,
-            [this](QAction* action) { onHint(action->property("hint").toString()); });
+    for (QMenu* menu : {ui.FilesMenu, ui.PrintMenu})
+        connect(menu, &QMenu::hovered, this,
+                [this](QAction* action) { onHint(action->property("hint").toString()); });
     connect(ImagePopupMenu, &QMenu::hovered, this,
             [this](QAction* action) { onHint(action->property("hint").toString()); });
 }
@@ -346,6 +349,7 @@ void TForm1::FormCreate()
         PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
     }
     showPrintHint();
+    showBothSidesCommand();
     // 10.
     selectPage(ui.PageControl1, ui.AboutTabSheet);
     // 11.
@@ -416,7 +420,9 @@ void TForm1::enterWorkingState()
 
 void TForm1::setFilesMenuEnabled(bool enabled)
 {
+    // The menus of the working state: Files, and Print.
     ui.FilesMenu->menuAction()->setEnabled(enabled);
+    ui.PrintMenu->menuAction()->setEnabled(enabled);
     // Shortcuts reach an action whatever its menu's state: they follow the menu by hand.
     for (QAction* withShortcut : {ui.OpenDesignItem, ui.SaveDesignItem})
         withShortcut->setEnabled(enabled);

@@ -22,6 +22,7 @@
 
 class PrinterDevice;
 struct PagePlacement;
+enum class SheetTurn;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -171,8 +172,15 @@ public:
     void Page1(QObject* Sender);
     void PrintPostCardBacks();
     void FrontPagePrint();
+    // Fronts and backs as one two-sided document, the backs placed for the printer's turn.
+    void PrintBothSidesItemClick(QObject* Sender);
+    // The test page of fronts, how to turn the sheet, then the test page of backs.
+    void AlignmentTestItemClick(QObject* Sender);
+    // Print Both Sides is offered, with a hint that says why or why not, by what the printer
+    // can do.
+    void showBothSidesCommand();
     // Whether the cards fit the paper, or the user, told what is cut, chose to print anyway.
-    bool paperHoldsCards(int layout, const PagePlacement& placement);
+    bool paperHoldsCards(int layout, const PagePlacement& placement, SheetTurn turn);
 
     // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
     void SaveSheetImageBestItemClick(QObject* Sender);

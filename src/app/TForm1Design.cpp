@@ -108,6 +108,7 @@ std::vector<std::pair<QString, QWidget*>> TForm1::designBindings() const
         {QStringLiteral("print.copies"), ui.CopiesUpDown},
         {QStringLiteral("print.imageAdjust"), ui.PrintImageAdjustUpDown},
         {QStringLiteral("print.imageAdjustDown"), ui.PrintImageVAdjustUpDown},
+        {QStringLiteral("print.turn"), ui.SheetTurnRadioGroup},
     };
 }
 

@@ -11,7 +11,11 @@
 #include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
 
+#include "print/AlignmentTest.h"
+
+#include <QAction>
 #include <QPainter>
+#include <utility>
 #include <vector>
 
 namespace
@@ -21,36 +25,78 @@ const QString NoFrontPictureText =
     QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
                    "Click the front preview to open a picture, then print again.");
 const QString PaperCutTitle = QStringLiteral("Cards Cut Off");
+const QString AlignmentTestTitle = QStringLiteral("Alignment Test");
+const QString BothSidesHint =
+    QStringLiteral("Prints the fronts and, on the back of the same sheet, the backs in one go; the "
+                   "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
+                   "Copies counts sheets.");
+const QString OneSidedPrinterHint =
+    QStringLiteral("This printer cannot print both sides of a sheet, so this is not available: "
+                   "print the fronts, turn the sheet over and print the backs, or choose a "
+                   "printer that prints both sides with Printer Setup.");
+const QString NoPrinterBothSidesHint =
+    QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
+                   "the backs each as a PDF file of its own.");
+// The Sheet Turn's items.
+constexpr int CalendarTurnChoice = 1;
 const QString NoLayoutText =
     QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
                    "print again.");
 
-// Disables the print controls, in order, for its lifetime and enables them again, in the same
-// order, however the print ends: errors included.
+// Disables the print controls, in order, for its lifetime and gives each its state again, in
+// the same order, however the print ends: errors included. A command that was disabled before
+// (Print Both Sides on a one-sided printer) stays so.
 class ControlsDisabled
 {
 public:
-    explicit ControlsDisabled(std::vector<QWidget*> controls) : controls_(std::move(controls))
+    ControlsDisabled(std::vector<QWidget*> controls, std::vector<QAction*> commands)
     {
-        for (QWidget* w : controls_)
+        for (QWidget* w : controls) {
+            widgets_.emplace_back(w, w->isEnabled());
             w->setEnabled(false);
+        }
+        for (QAction* a : commands) {
+            actions_.emplace_back(a, a->isEnabled());
+            a->setEnabled(false);
+        }
     }
     ~ControlsDisabled()
     {
-        for (QWidget* w : controls_)
-            w->setEnabled(true);
+        for (const auto& [w, enabled] : widgets_)
+            w->setEnabled(enabled);
+        for (const auto& [a, enabled] : actions_)
+            a->setEnabled(enabled);
     }
     ControlsDisabled(const ControlsDisabled&) = delete;
     ControlsDisabled& operator=(const ControlsDisabled&) = delete;
 
 private:
-    std::vector<QWidget*> controls_;
+    std::vector<std::pair<QWidget*, bool>> widgets_;
+    std::vector<std::pair<QAction*, bool>> actions_;
 };
+
+// The print controls of the Print tab and menu, disabled while anything prints.
+ControlsDisabled printControlsDisabled(const Ui::TForm1& ui)
+{
+    return ControlsDisabled({ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit,
+                             ui.CopiesUpDown, ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown,
+                             ui.PrintImageVAdjustLabel, ui.PrintImageVAdjustEdit,
+                             ui.PrintImageVAdjustUpDown, ui.PreviewButton, ui.PrintButton,
+                             ui.ExitButton, ui.TypeOfDeckRadioGroup, ui.SheetTurnRadioGroup},
+                            {ui.PrintBothSidesItem, ui.AlignmentTestItem});
+}
 
 // The nudges: sheet pixels right and down that the backs move.
 QPoint nudgeOf(const Ui::TForm1& ui)
 {
     return {ui.PrintImageAdjustUpDown->position(), ui.PrintImageVAdjustUpDown->position()};
+}
+
+// How the user turns the sheet between the page of fronts and the page of backs.
+SheetTurn turnOf(const Ui::TForm1& ui)
+{
+    return ui.SheetTurnRadioGroup->itemIndex() == CalendarTurnChoice ? SheetTurn::Calendar
+                                                                     : SheetTurn::Book;
 }
 
 } // namespace
@@ -83,11 +129,7 @@ void TForm1::RefreshPrintPage()
 
 void TForm1::PrintButtonClick(QObject* Sender)
 {
-    const ControlsDisabled disabled(
-        {ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
-         ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PrintImageVAdjustLabel,
-         ui.PrintImageVAdjustEdit, ui.PrintImageVAdjustUpDown, ui.PreviewButton, ui.PrintButton,
-         ui.ExitButton, ui.TypeOfDeckRadioGroup});
+    const ControlsDisabled disabled = printControlsDisabled(ui);
     if (ui.PageControl1->currentWidget() == ui.FrontTabSheet) {
         FrontPagePrint();
         return;
@@ -108,7 +150,7 @@ void TForm1::Page1(QObject* Sender)
     const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
     if (!layout)
         throw AppError(NoLayoutText);
-    PrintPageImage = composeBackPage(layout->index, BackSheetImage);
+    PrintPageImage = composeBackPage(layout->index, BackSheetImage, turnOf(ui));
     if (layout->index == SheetLayouts::PortraitPortrait)
         writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
     PrintPostCardBacks();
@@ -120,14 +162,12 @@ void TForm1::PrintPostCardBacks()
     writeBmpFile(PrintPageImage, workFile(PageWorkFile));
     if (layout == SheetLayouts::SingleOn4x6)
         dialogs().message(PageSizeMessage(Metrics));
-    const PagePlacement placement = placePages(layout, Metrics, SheetTurn::Book, nudgeOf(ui));
-    const bool twoCards =
-        layout == SheetLayouts::PortraitPortrait || layout == SheetLayouts::LandscapeLandscape;
+    const SheetTurn turn = turnOf(ui);
+    const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
     QString note;
-    if (paperHoldsCards(layout, placement))
+    if (paperHoldsCards(layout, placement, turn))
         note = PrintPage(printer(), Metrics, PrintPageImage, placement.backs,
-                         ui.CopiesUpDown->position(),
-                         twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners);
+                         ui.CopiesUpDown->position(), backPageMarks(layout));
     PrintPageImage.fill(fromTColor(TColors::White));
     if (!note.isEmpty())
         dialogs().message(note);
@@ -147,8 +187,9 @@ void TForm1::FrontPagePrint()
     const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
     const QImage page = composeFrontPage(layout, FrontSheetImage);
     writeBmpFile(page, workFile(PageWorkFile));
-    const PagePlacement placement = placePages(layout, Metrics, SheetTurn::Book, nudgeOf(ui));
-    if (!paperHoldsCards(layout, placement))
+    const SheetTurn turn = turnOf(ui);
+    const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
+    if (!paperHoldsCards(layout, placement, turn))
         return;
     const QString note = PrintPage(printer(), Metrics, page, placement.fronts,
                                    ui.CopiesUpDown->position(), PageMarks::None);
@@ -156,11 +197,60 @@ void TForm1::FrontPagePrint()
         dialogs().message(note);
 }
 
-bool TForm1::paperHoldsCards(int layout, const PagePlacement& placement)
+void TForm1::PrintBothSidesItemClick(QObject* Sender)
+{
+    const ControlsDisabled disabled = printControlsDisabled(ui);
+    if (FrontSheetImage.isNull()) {
+        dialogs().message(NoFrontPictureText);
+        return;
+    }
+    DrawPostCardBack(Sender, 1, 0, 0);
+    const WaitCursor wait;
+    Metrics = ReadPrinterMetrics(printer());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    if (!layout)
+        throw AppError(NoLayoutText);
+    // The printer turns the sheet itself, the way its set-up says.
+    const PrintSides sides = twoSidedSetting(printer().sidesSetting());
+    const SheetTurn turn = sheetTurnOf(sides);
+    const PagePlacement placement = placePages(layout->index, Metrics, turn, nudgeOf(ui));
+    if (!paperHoldsCards(layout->index, placement, turn))
+        return;
+    const QImage fronts = composeFrontPage(layout->index, FrontSheetImage);
+    const QImage backs = composeBackPage(layout->index, BackSheetImage, turn);
+    writeBmpFile(backs, workFile(PageWorkFile));
+    const QString note = printPages(printer(), Metrics,
+                                    {{fronts, placement.fronts, PageMarks::None},
+                                     {backs, placement.backs, backPageMarks(layout->index)}},
+                                    ui.CopiesUpDown->position(), sides);
+    if (!note.isEmpty())
+        dialogs().message(note);
+}
+
+void TForm1::AlignmentTestItemClick(QObject*)
+{
+    const ControlsDisabled disabled = printControlsDisabled(ui);
+    const WaitCursor wait;
+    Metrics = ReadPrinterMetrics(printer());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    if (!layout)
+        throw AppError(NoLayoutText);
+    AlignmentSheet sheet = alignmentSheetFor(layout->index, Metrics, turnOf(ui), nudgeOf(ui));
+    sheet.acrossNudge = ui.Label3->text();
+    sheet.downNudge = ui.PrintImageVAdjustLabel->text();
+    const QString frontNote = PrintAlignmentPage(printer(), alignmentFrontPatches(sheet));
+    if (!dialogs().question(AlignmentTestTitle, alignmentTurnQuestion(sheet.turn, frontNote)))
+        return;
+    const QString backNote = PrintAlignmentPage(printer(), alignmentBackPatches(sheet));
+    if (!backNote.isEmpty())
+        dialogs().message(backNote);
+}
+
+bool TForm1::paperHoldsCards(int layout, const PagePlacement& placement, SheetTurn turn)
 {
     const QMargins cut =
-        contentCut(placement, Metrics, SheetTurn::Book, FrontCardForLayout(layout, Metrics).frame,
-                   BackMargin(layout, Metrics));
+        contentCut(placement, Metrics, turnOnPage(turn, layout),
+                   FrontCardForLayout(layout, Metrics).frame, BackMargin(layout, Metrics));
     const QString question = paperCutQuestion(layout, Metrics, cut);
     return question.isEmpty() || dialogs().question(PaperCutTitle, question);
 }
@@ -171,4 +261,17 @@ void TForm1::PrinterSetupButtonClick(QObject*)
     dialogs().printerSetup();
     RefreshPrintPage();
     showPrintHint();
+    showBothSidesCommand();
+}
+
+void TForm1::showBothSidesCommand()
+{
+    const bool both = printer().canPrintBothSides();
+    QString hint = printer().pdfFolder().isEmpty() ? OneSidedPrinterHint : NoPrinterBothSidesHint;
+    if (both)
+        hint = BothSidesHint.arg(twoSidedSetting(printer().sidesSetting()) == PrintSides::ShortEdge
+                                     ? QStringLiteral("short edge")
+                                     : QStringLiteral("long edge"));
+    ui.PrintBothSidesItem->setEnabled(both);
+    ui.PrintBothSidesItem->setProperty("hint", hint);
 }

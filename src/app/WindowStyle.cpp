@@ -106,6 +106,14 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     painter->restore();
 }
 
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const
+{
+    if (hint == SH_Menu_AllowActiveAndDisabled)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void installWindowStyle()
 {
     if (!qobject_cast<WindowStyle*>(QApplication::style()))

@@ -9,9 +9,10 @@ ControlSetting text(const char* section, const char* name)
 }
 
 // -1 is a group with no item chosen: no user can leave one so, but a file saved so must open.
-ControlSetting choice(const char* section, const char* name, int items)
+ControlSetting choice(const char* section, const char* name, int items,
+                      DesignVersion since = {1, 0})
 {
-    return {QLatin1String(section), QLatin1String(name), SettingKind::Choice, -1, items - 1};
+    return {QLatin1String(section), QLatin1String(name), SettingKind::Choice, -1, items - 1, since};
 }
 
 ControlSetting number(const char* section, const char* name, int minimum, int maximum,
@@ -66,6 +67,7 @@ const std::vector<ControlSetting>& designControls()
         number("print", "copies", 1, 4),
         number("print", "imageAdjust", -50, 50),
         number("print", "imageAdjustDown", -50, 50, {1, 1}),
+        choice("print", "turn", 2, {1, 2}),
     };
     return settings;
 }

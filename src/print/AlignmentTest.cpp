@@ -339,6 +339,22 @@ QPoint downScaleTick(const AlignmentSheet& sheet, int card, int value)
     return front.topLeft() + QPoint(s.downZero().x(), s.downY(value));
 }
 
+QString alignmentTurnQuestion(SheetTurn turn, const QString& frontNote)
+{
+    const QString how =
+        turn == SheetTurn::Calendar
+            ? QStringLiteral("turned over like a wall calendar: top and bottom change places, "
+                             "the left edge stays at the left")
+            : QStringLiteral("turned over like the page of a book: left and right change places, "
+                             "the top edge stays at the top");
+    const QString printed = frontNote.isEmpty()
+                                ? QStringLiteral("The test page of fronts is printed.")
+                                : frontNote + QStringLiteral(" Print it first.");
+    return QStringLiteral("%1\n\nPut the sheet back into the paper tray so that its blank side "
+                          "will be printed, %2. Print the test page of backs on it now?")
+        .arg(printed, how);
+}
+
 QString PrintAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches)
 {
     printer.setCopies(1);

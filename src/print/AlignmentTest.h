@@ -55,6 +55,11 @@ QPoint downScaleTick(const AlignmentSheet& sheet, int card, int value);
 // The test's cards for a layout: the page tiling placed as the backs and fronts are printed.
 AlignmentSheet alignmentSheetFor(int layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge);
 
+// What to say between the two test pages: how to put the sheet back for `turn` (as the page
+// sees it: Book or Calendar), after the device's `frontNote` on the page of fronts (where it was
+// saved, when it was not printed), ending in the question whether to print the backs now.
+QString alignmentTurnQuestion(SheetTurn turn, const QString& frontNote);
+
 // Prints one test page as a document of its own, one copy, one-sided.
 QString PrintAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches);
 

@@ -125,11 +125,15 @@ QString paperName(QSizeF inches)
 
 } // namespace
 
-QImage composeBackPage(int layout, const QImage& back)
+QImage composeBackPage(int layout, const QImage& back, SheetTurn turn)
 {
     QImage page = TilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
     if (layout == SheetLayouts::PortraitPortrait)
         RotatePageClockwise(page);
+    // The calendar turn takes the page's top edge to the bottom: printed half round, its top
+    // comes back behind the fronts' top.
+    if (turnOnPage(turn, layout) == SheetTurn::Calendar)
+        page.mirror(true, true);
     return page;
 }
 
@@ -187,25 +191,55 @@ QString PageSizeMessage(const PrinterMetrics& m)
         .arg(m.OffsetY);
 }
 
-QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
-                  int copies, PageMarks marks)
+PageMarks backPageMarks(int layout)
+{
+    const bool twoCards =
+        layout == SheetLayouts::PortraitPortrait || layout == SheetLayouts::LandscapeLandscape;
+    return twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners;
+}
+
+QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
+                   const std::vector<PlacedPage>& pages, int copies, PrintSides sides)
 {
     requireResolution(m);
     printer.setCopies(copies);
+    // Set for every document: a two-sided one must not leave the next one-sided print so.
+    printer.setSides(sides);
     printer.beginDoc(QString());
     try {
-        PrintBitmap(printer, m, page, at.x(), at.y());
-        if (marks != PageMarks::None) {
-            const int we = page.width() * m.DpiX / SheetPixelsPerInch;
-            const int he = page.height() * m.DpiY / SheetPixelsPerInch;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const PlacedPage& p = pages[i];
+            if (i > 0)
+                printer.newPage();
+            PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
+            if (p.marks == PageMarks::None)
+                continue;
+            const int we = p.image.width() * m.DpiX / SheetPixelsPerInch;
+            const int he = p.image.height() * m.DpiY / SheetPixelsPerInch;
             printer.setPen(MarkPenWidth, MarkColour);
-            drawCornerMarks(printer, at.x(), at.y(), we, he);
-            if (marks == PageMarks::CornersAndCentre)
-                drawCentreMarks(printer, at.x(), at.y(), we, he);
+            drawCornerMarks(printer, p.at.x(), p.at.y(), we, he);
+            if (p.marks == PageMarks::CornersAndCentre)
+                drawCentreMarks(printer, p.at.x(), p.at.y(), we, he);
         }
     } catch (...) {
         printer.abortDoc();
         throw;
     }
     return printer.endDoc();
+}
+
+QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
+                  int copies, PageMarks marks)
+{
+    return printPages(printer, m, {{page, at, marks}}, copies, PrintSides::OneSided);
+}
+
+PrintSides twoSidedSetting(PrintSides setup)
+{
+    return setup == PrintSides::OneSided ? PrintSides::LongEdge : setup;
+}
+
+SheetTurn sheetTurnOf(PrintSides sides)
+{
+    return sides == PrintSides::ShortEdge ? SheetTurn::ShortEdge : SheetTurn::LongEdge;
 }

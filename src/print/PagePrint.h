@@ -1,17 +1,22 @@
 #pragma once
 // Placing a composed page on the printer page and printing it as one document of one page.
 // Positions are device pixels from the printable area's top-left corner.
+#include "geometry/PagePlacement.h"
+#include "print/PrinterDevice.h"
+
 #include <QImage>
 #include <QMargins>
 #include <QPoint>
 #include <QString>
+#include <vector>
 
-class PrinterDevice;
 struct PrinterMetrics;
 
 // The page of backs as it goes to the printer: the back tiled as the layout says, and for
-// "Portrait - Portrait" turned a quarter turn clockwise (two upright backs side by side).
-QImage composeBackPage(int layout, const QImage& back);
+// "Portrait - Portrait" turned a quarter turn clockwise (two upright backs side by side). For a
+// sheet turned like a calendar (`turn` as the page sees it, turnOnPage) the page is turned half
+// round as well, so that each back still lies head to head behind its front.
+QImage composeBackPage(int layout, const QImage& back, SheetTurn turn = SheetTurn::Book);
 
 // The page of fronts: the front tiled as the layout says, and for "Portrait - Portrait" turned a
 // quarter turn counter-clockwise, so that once the sheet is turned over like the page of a book
@@ -32,8 +37,28 @@ enum class PageMarks {
     CornersAndCentre, // and where the two cards of the page meet
 };
 
-// One untitled document of one page with `copies` copies: the page in bands at `at`, then its
-// marks. A failure part-way drops the document and raises. Returns the device's note for the
-// user (where the output went, when they must be told), else an empty string.
+// The marks a page of backs of `layout` carries.
+PageMarks backPageMarks(int layout);
+
+// One page of a document: the picture in bands at `at`, then its marks.
+struct PlacedPage {
+    const QImage& image;
+    QPoint at;
+    PageMarks marks = PageMarks::None;
+};
+
+// One untitled document of `pages` on `sides`, with `copies` copies of the whole. A failure
+// part-way drops the document and raises. Returns the device's note for the user (where the
+// output went, when they must be told), else an empty string.
+QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
+                   const std::vector<PlacedPage>& pages, int copies, PrintSides sides);
+
+// One untitled one-sided document of one page with `copies` copies (printPages).
 QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
                   int copies, PageMarks marks);
+
+// The sides a two-sided document goes on: the turn set up for the printer, over the long edge
+// when none is set up.
+PrintSides twoSidedSetting(PrintSides setup);
+// The turn a two-sided printer gives the sheet on `sides` (LongEdge or ShortEdge).
+SheetTurn sheetTurnOf(PrintSides sides);

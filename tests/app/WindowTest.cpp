@@ -67,11 +67,11 @@ TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
                      "ImageVOffsetEdit", "ImageVOffsetUpDown", "FrontMemo", "SelectFontButton",
                      "FrontSelectColorButton", "FrontTextAtRadioGroup"}));
     form->ui.Panel1->show(); // as the first activation does
-    EXPECT_EQ(
-        tabOrder(form->ui.PrintControlTabSheet),
-        (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
-                     "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "PrintImageVAdjustEdit",
-                     "PrintImageVAdjustUpDown", "TypeOfDeckRadioGroup", "ExitButton"}));
+    EXPECT_EQ(tabOrder(form->ui.PrintControlTabSheet),
+              (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
+                           "PrintImageAdjustUpDown", "PrintImageAdjustEdit",
+                           "PrintImageVAdjustEdit", "PrintImageVAdjustUpDown",
+                           "TypeOfDeckRadioGroup", "SheetTurnRadioGroup", "ExitButton"}));
     EXPECT_EQ(tabOrder(form->ui.TextSetupTabSheet),
               (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
                            "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",
@@ -110,6 +110,7 @@ TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
     EXPECT_EQ(accessibleName(ui.CopiesEdit), QStringLiteral("Number of Copies"));
     EXPECT_EQ(accessibleName(ui.StampBorderRadioGroup->button(3)), QStringLiteral("Stamp "));
     EXPECT_EQ(accessibleName(ui.PrintButton), QStringLiteral("Print"));
+    EXPECT_EQ(accessibleName(ui.SheetTurnRadioGroup->button(1)), QStringLiteral("Calendar"));
     // Every control that takes focus has a name a screen reader can say.
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->window() == form.get() &&

@@ -210,7 +210,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.1"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.2"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(),
               std::get<QString>(design.controls.at(QStringLiteral("back.title"))));
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
@@ -306,7 +306,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.1"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.2"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})

@@ -109,6 +109,8 @@ TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)
 TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)
 {
     RecordingPrinter printer;
+    printer.setSides(PrintSides::LongEdge); // as a two-sided print before it left the device
+    printer.log.clear();
     const QString note =
         PrintPage(printer, letter600(), page(1200, 800), {0, 0}, 3, PageMarks::None);
     EXPECT_TRUE(note.isEmpty());
@@ -116,9 +118,9 @@ TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)
     EXPECT_EQ(printer.documentsBegun, 1);
     EXPECT_EQ(printer.documentsEnded, 1);
     EXPECT_EQ(printer.docTitles, QStringList{QString()});
-    // Copies are set before the document, every band lies inside it.
-    EXPECT_EQ(printer.log.first(), "copies 3");
-    EXPECT_EQ(printer.log.at(1), "beginDoc");
+    // Copies and one side are set before the document, every band lies inside it.
+    EXPECT_EQ(printer.log.mid(0, 3), (QStringList{"copies 3", "sides one-sided", "beginDoc"}));
+    EXPECT_EQ(printer.docSides, std::vector<PrintSides>{PrintSides::OneSided});
     EXPECT_EQ(printer.log.last(), "endDoc");
     EXPECT_EQ(printer.log.count("band"), 16);
     EXPECT_TRUE(printer.lines.empty());

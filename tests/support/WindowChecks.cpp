@@ -19,7 +19,8 @@ std::vector<QWidget*> printControls(const TForm1& form)
             ui.PreviewButton,
             ui.PrintButton,
             ui.ExitButton,
-            ui.TypeOfDeckRadioGroup};
+            ui.TypeOfDeckRadioGroup,
+            ui.SheetTurnRadioGroup};
 }
 
 void expectReadyToPrint(const TForm1& form)

@@ -1,0 +1,267 @@
+// The sheet's turn, the alignment test and printing both sides in one go, from the window on the
+// recording printer: whichever turn the sheet makes, by hand or in a two-sided printer, each
+// back lands head to head behind its front.
+#include "back/CardBack.h"
+#include "geometry/PagePlacement.h"
+#include "geometry/SheetLayout.h"
+#include "print/AlignmentTest.h"
+#include "print/PagePrint.h"
+#include "support/AlignmentReading.h"
+#include "support/FormFixture.h"
+#include "support/TurnSimulation.h"
+#include "support/WindowChecks.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QTest>
+
+namespace
+{
+
+using namespace SheetLayouts;
+
+constexpr int AllLayouts[] = {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet};
+
+std::string turnName(SheetTurn turn)
+{
+    return turn == SheetTurn::Calendar ? "calendar turn" : "book turn";
+}
+
+std::string sidesName(PrintSides sides)
+{
+    return sides == PrintSides::ShortEdge  ? "short edge"
+           : sides == PrintSides::LongEdge ? "long edge"
+                                           : "one-sided";
+}
+
+} // namespace
+
+class SheetTurnCommands : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        activate();
+        pressContinue();
+        dialogs.messages.clear();
+    }
+
+    // The layout and turn chosen on a printer whose margins all differ (4 x 6 paper for the
+    // single card), its figures read for them: the renderer's margin comes from the last reading.
+    void choose(int layout, SheetTurn turn, int dpi = 300)
+    {
+        useTestPaper(printer, dpi, layout == SingleOn4x6 ? PhotoPaper : LetterPaper,
+                     UnequalMargins);
+        form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
+        form->ui.SheetTurnRadioGroup->setItemIndex(turn == SheetTurn::Calendar ? 1 : 0);
+        form->RefreshPrintPage();
+    }
+
+    // The turn's markers on each card: the back's lower-left corner picture (drawn at half
+    // size), and on the front where that corner lies once the card is turned (its lower right).
+    void markCards(int layout)
+    {
+        const QImage markers(turnTestCard(QSize(600, 300), BackCardGround));
+        form->CornerImage = markers;
+        form->CornerImageSize = markers.size();
+        form->CornerImageFile = QStringLiteral("markers.bmp");
+        form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
+        const QSize card = sheetLayoutAt(layout)->card;
+        const int margin = BackMargin(layout, form->Metrics);
+        QImage front(card, QImage::Format_RGB32);
+        front.fill(Qt::white);
+        QPainter p(&front);
+        p.drawImage(QRect(card.width() - margin - 300, card.height() - margin - 150, 300, 150),
+                    turnTestCard(QSize(600, 300), FrontCardGround));
+        p.end();
+        form->FrontSheetImage = front;
+    }
+
+    // Print with the page of fronts or the Text/Image page shown; the paper as printed.
+    QImage printPage(bool fronts)
+    {
+        printer.bands.clear();
+        printer.lines.clear();
+        form->selectPage(form->ui.PageControl1,
+                         fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        const int before = printer.documentsBegun;
+        form->ui.PrintButton->click();
+        EXPECT_EQ(printer.documentsBegun, before + 1);
+        return printer.paintPaper();
+    }
+
+    static int cardsOf(int layout) { return int(frontPageTiling(layout).at.size()); }
+};
+
+TEST_F(SheetTurnCommands, EitherTurnPutsEveryBackHeadToHeadBehindItsFront)
+{
+    for (const int layout : AllLayouts)
+        for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
+            const std::string where = "layout " + std::to_string(layout) + ", " + turnName(turn);
+            choose(layout, turn);
+            markCards(layout);
+            const QImage fronts = printPage(true);
+            const QImage backs = printPage(false);
+            EXPECT_EQ(turnFaults(backsBehindFronts(fronts, backs, turnOnPage(turn, layout)),
+                                 cardsOf(layout)),
+                      "")
+                << where;
+            EXPECT_TRUE(dialogs.errors.isEmpty()) << where;
+        }
+    // The turn goes into designs with the rest of the print settings.
+    EXPECT_EQ(std::get<int>(form->currentDesign().controls.at(QStringLiteral("print.turn"))), 1);
+}
+
+TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrintersTurn)
+{
+    struct Case {
+        int layout;
+        SheetTurn chosen;   // the turn by hand, which a two-sided print does not use
+        PrintSides setUp;   // in the printer's set-up
+        PrintSides printed; // the job's sides
+    };
+    const Case cases[] = {
+        {LandscapeLandscape, SheetTurn::Book, PrintSides::OneSided, PrintSides::LongEdge},
+        {LandscapeLandscape, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge},
+        {PortraitPortrait, SheetTurn::Calendar, PrintSides::LongEdge, PrintSides::LongEdge},
+        {PortraitPortrait, SheetTurn::Book, PrintSides::ShortEdge, PrintSides::ShortEdge},
+        {FourOnSheet, SheetTurn::Book, PrintSides::LongEdge, PrintSides::LongEdge},
+        {SingleOn4x6, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge},
+    };
+    printer.bothSides = true;
+    form->ui.CopiesUpDown->setPosition(3);
+    for (const Case& c : cases) {
+        const std::string where = "layout " + std::to_string(c.layout) + ", " + sidesName(c.setUp) +
+                                  " set up, " + turnName(c.chosen);
+        printer.setupSides = c.setUp;
+        form->ui.PrinterSetupButton->click();
+        ASSERT_TRUE(form->ui.PrintBothSidesItem->isEnabled()) << where;
+        choose(c.layout, c.chosen);
+        markCards(c.layout);
+        printer.bands.clear();
+        printer.lines.clear();
+        const int before = printer.documentsBegun;
+        form->ui.PrintBothSidesItem->trigger();
+        ASSERT_EQ(printer.documentsBegun, before + 1) << where;
+        EXPECT_EQ(printer.docPages.back(), 2) << where;
+        EXPECT_EQ(printer.docSides.back(), c.printed) << where;
+        EXPECT_EQ(printer.copies, 3) << where;
+        // Page 2, turned over as the printer turns the sheet, lies behind page 1; only the
+        // backs carry the corner marks.
+        const SheetTurn turn = turnOnPage(sheetTurnOf(c.printed), c.layout);
+        EXPECT_EQ(turnFaults(backsBehindFronts(printer.paintPaper(0), printer.paintPaper(1), turn),
+                             cardsOf(c.layout)),
+                  "")
+            << where;
+        ASSERT_FALSE(printer.lines.empty()) << where;
+        for (const RecordingPrinter::Line& l : printer.lines)
+            EXPECT_EQ(l.page, 1) << where;
+        expectReadyToPrint(*form);
+        EXPECT_TRUE(form->ui.PrintBothSidesItem->isEnabled()) << where;
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    // The next page printed on its own goes on one side again.
+    printPage(false);
+    EXPECT_EQ(printer.docSides.back(), PrintSides::OneSided);
+}
+
+TEST_F(SheetTurnCommands, PrintBothSidesIsOfferedOnlyWhenThePrinterCanAndSaysWhyNot)
+{
+    QAction* both = form->ui.PrintBothSidesItem;
+    EXPECT_FALSE(both->isEnabled());
+    const QString why = both->property("hint").toString();
+    EXPECT_TRUE(why.contains(QStringLiteral("cannot print both sides"))) << why.toStdString();
+    // Its hint shows when the pointer is on it, disabled as it is.
+    form->show();
+    form->ui.PrintMenu->popup(form->mapToGlobal(QPoint(40, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->ui.PrintMenu));
+    QTest::mouseMove(form->ui.PrintMenu, form->ui.PrintMenu->actionGeometry(both).center());
+    QTest::qWait(50);
+    EXPECT_EQ(form->ui.Memo2->toPlainText(), why);
+    form->ui.PrintMenu->hide();
+
+    // A print leaves it as it was.
+    printPage(false);
+    EXPECT_FALSE(both->isEnabled());
+    expectReadyToPrint(*form);
+
+    // Printer Setup asks the printer again.
+    printer.bothSides = true;
+    printer.setupSides = PrintSides::ShortEdge;
+    form->ui.PrinterSetupButton->click();
+    EXPECT_TRUE(both->isEnabled());
+    EXPECT_TRUE(both->property("hint").toString().contains(QStringLiteral("short edge")));
+    printer.setupSides = PrintSides::OneSided;
+    form->ui.PrinterSetupButton->click();
+    EXPECT_TRUE(both->property("hint").toString().contains(QStringLiteral("long edge")));
+
+    // Without a front picture there is nothing to print on the other side.
+    const int before = printer.documentsBegun;
+    both->trigger();
+    EXPECT_EQ(printer.documentsBegun, before);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("no picture for the postcard front")));
+
+    printer.bothSides = false;
+    form->ui.PrinterSetupButton->click();
+    EXPECT_FALSE(both->isEnabled());
+}
+
+TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksThatRead)
+{
+    // The printer puts its second pass 2 sheet pixels left and 5 down: the scales read the nudges
+    // that take that back, whatever the nudges the test was printed with.
+    const QPoint error(-6, 15); // device pixels at 600 dpi
+    const QPoint expected(2, -5);
+    form->ui.PrintImageAdjustUpDown->setPosition(7);
+    form->ui.PrintImageVAdjustUpDown->setPosition(-4);
+    form->ui.CopiesUpDown->setPosition(3);
+    for (const int layout : {LandscapeLandscape, FourOnSheet, PortraitPortrait})
+        for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
+            const std::string where = "layout " + std::to_string(layout) + ", " + turnName(turn);
+            choose(layout, turn, 600);
+            printer.bands.clear();
+            QImage fronts;
+            std::vector<qsizetype> questionsAtBegin;
+            printer.onBeginDoc = [&] {
+                questionsAtBegin.push_back(dialogs.questions.size());
+                if (questionsAtBegin.size() == 2) {
+                    fronts = printer.paint();
+                    printer.bands.clear();
+                }
+            };
+            dialogs.questions.clear();
+            const int before = printer.documentsBegun;
+            form->ui.AlignmentTestItem->trigger();
+            printer.onBeginDoc = nullptr;
+            // Fronts, the question how to turn the sheet, then backs; one copy of each.
+            ASSERT_EQ(printer.documentsBegun, before + 2) << where;
+            EXPECT_EQ(questionsAtBegin, (std::vector<qsizetype>{0, 1})) << where;
+            ASSERT_EQ(dialogs.questions.size(), 1) << where;
+            EXPECT_TRUE(dialogs.questions[0].startsWith(QStringLiteral("Alignment Test|")));
+            EXPECT_TRUE(dialogs.questions[0].contains(turn == SheetTurn::Calendar
+                                                          ? QStringLiteral("like a wall calendar")
+                                                          : QStringLiteral("page of a book")))
+                << where;
+            EXPECT_EQ(printer.copies, 1) << where;
+            EXPECT_EQ(printer.docSides.back(), PrintSides::OneSided) << where;
+
+            const AlignmentSheet sheet = alignmentSheetFor(layout, form->Metrics, turn, {7, -4});
+            const HeldSheet held{fronts, printer.paint(), form->Metrics, turnOnPage(turn, layout),
+                                 error};
+            ASSERT_EQ(int(sheet.cards.size()), cardsOf(layout)) << where;
+            for (int i = 0; i < int(sheet.cards.size()); ++i) {
+                const Reading r = readScales(held, sheet, i);
+                EXPECT_EQ(r.across, expected.x()) << where << ", card " << i;
+                EXPECT_EQ(r.down, expected.y()) << where << ", card " << i;
+            }
+            expectReadyToPrint(*form);
+        }
+    // No to the question: the backs are not printed.
+    dialogs.questionAnswers.push_back(false);
+    const int before = printer.documentsBegun;
+    form->ui.AlignmentTestItem->trigger();
+    EXPECT_EQ(printer.documentsBegun, before + 1);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+}
