@@ -6,9 +6,11 @@
 #include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
+#include "print/AlignmentTest.h"
 #include "print/BandPrinter.h"
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"
+#include "support/AlignmentReading.h"
 #include "support/PdfRaster.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TurnSimulation.h"
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QThread>
+#include <algorithm>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -107,6 +110,39 @@ void expectWithinOnePixel(const QRect& found, const Span& expected, const std::s
     EXPECT_NEAR(found.bottom() + 1, expected.bottom, 1) << what;
 }
 
+// The window's cards carry the turn's markers: the back as its lower-left corner picture, drawn
+// at half size at (M, H - M - 150); the front where that corner comes to lie behind it.
+void markTheCards(TForm1& form)
+{
+    const QImage markers = turnTestCard(QSize(600, 300), BackCardGround);
+    form.CornerImage = markers;
+    form.CornerImageSize = markers.size();
+    form.CornerImageFile = QStringLiteral("markers.bmp");
+    form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
+    const int layout = form.ui.TypeOfDeckRadioGroup->itemIndex();
+    const QSize card = sheetLayoutAt(layout)->card;
+    const int margin = BackMargin(layout, form.Metrics);
+    QImage front(card, QImage::Format_RGB32);
+    front.fill(Qt::white);
+    QPainter p(&front);
+    p.drawImage(QRect(card.width() - margin - 300, card.height() - margin - 150, 300, 150),
+                turnTestCard(QSize(600, 300), FrontCardGround));
+    p.end();
+    form.FrontSheetImage = front;
+}
+
+// A page of the queue's PDF as the landscape layouts print it, at the device's resolution: the
+// queue's portrait page turned back.
+QImage landscapePage(const QString& pdf, int page = 1)
+{
+    QString why;
+    QImage image = rasterisePdf(pdf, 600, Rasteriser::Poppler, &why, page);
+    EXPECT_FALSE(image.isNull()) << why.toStdString();
+    if (!image.isNull())
+        RotatePageClockwise(image);
+    return image;
+}
+
 class CupsPrint : public ::testing::Test
 {
 protected:
@@ -126,23 +162,36 @@ protected:
     // Prints and waits for the spooler's PDF; an empty name when none came.
     QString printAndCollect(const std::function<void()>& print)
     {
+        const QStringList pdfs = printAndCollectAll(print, 1);
+        return pdfs.isEmpty() ? QString() : pdfs.first();
+    }
+
+    // Prints and waits for `count` new PDFs from the spooler, oldest first; fewer when no more
+    // came.
+    QStringList printAndCollectAll(const std::function<void()>& print, int count)
+    {
         const QStringList before = pdfsIn(outputFolder());
         print();
+        QStringList found;
         QDeadlineTimer deadline(120000);
-        while (!deadline.hasExpired()) {
+        while (!deadline.hasExpired() && found.size() < count) {
             for (const QString& name : pdfsIn(outputFolder())) {
-                if (before.contains(name))
-                    continue;
                 const QString path = QDir(outputFolder()).filePath(name);
+                if (before.contains(name) || found.contains(path))
+                    continue;
                 // cups-pdf writes the file in place: wait until its size settles.
                 const qint64 size = QFileInfo(path).size();
                 QThread::msleep(500);
                 if (size > 0 && QFileInfo(path).size() == size)
-                    return path;
+                    found << path;
             }
             QThread::msleep(200);
         }
-        return {};
+        // cups-pdf names the files by job: in the order they were printed.
+        std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+            return QFileInfo(a).lastModified() < QFileInfo(b).lastModified();
+        });
+        return found;
     }
 
     QImage raster(const QString& pdf)
@@ -349,22 +398,7 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
     form.guard([&] { form.FormActivate(); });
     form.ui.ContinueButton->click(); // the corner picture dialog is cancelled
     ASSERT_EQ(form.ui.TypeOfDeckRadioGroup->itemIndex(), SheetLayouts::LandscapeLandscape);
-    // The back carries the turn's markers as its lower-left corner picture, drawn at half size
-    // at (M, H - M - 150); the front carries them where that corner comes to lie behind it.
-    const QImage markers = turnTestCard(QSize(600, 300), BackCardGround);
-    form.CornerImage = markers;
-    form.CornerImageSize = markers.size();
-    form.CornerImageFile = QStringLiteral("markers.bmp");
-    form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
-    const int margin = BackMargin(SheetLayouts::LandscapeLandscape, form.Metrics);
-    QImage front(1200, 800, QImage::Format_RGB32);
-    front.fill(Qt::white);
-    {
-        QPainter p(&front);
-        p.drawImage(QRect(1200 - margin - 300, 800 - margin - 150, 300, 150),
-                    turnTestCard(QSize(600, 300), FrontCardGround));
-    }
-    form.FrontSheetImage = front;
+    markTheCards(form);
 
     form.selectPage(form.ui.PageControl1, form.ui.FrontTabSheet);
     const QString fronts = printAndCollect([&] { form.ui.PrintButton->click(); });
@@ -376,14 +410,62 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
     // inches: the user is told and prints anyway.
     EXPECT_EQ(dialogs.questions.size(), 2);
 
-    // Rasterised at the device's resolution; the queue's portrait pages turned back to the
-    // landscape the layout prints in.
-    QString why;
-    QImage f = rasterisePdf(fronts, 600, Rasteriser::Poppler, &why);
-    ASSERT_FALSE(f.isNull()) << why.toStdString();
-    QImage b = rasterisePdf(backs, 600, Rasteriser::Poppler, &why);
-    ASSERT_FALSE(b.isNull()) << why.toStdString();
-    RotatePageClockwise(f);
-    RotatePageClockwise(b);
-    EXPECT_EQ(turnFaults(backsBehindFronts(f, b, SheetTurn::Book), 2, RasterisedTolerance), "");
+    // Rasterised at the device's resolution and turned back to the landscape the layout prints in.
+    EXPECT_EQ(
+        turnFaults(backsBehindFronts(landscapePage(fronts), landscapePage(backs), SheetTurn::Book),
+                   2, RasterisedTolerance),
+        "");
+}
+
+TEST_F(CupsPrint, FromTheWindowPrintBothSidesIsOneTwoSidedJobWithEachBackBehindItsFront)
+{
+    QtPrinterDevice duplex(DuplexQueue);
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, duplex);
+    form.guard([&] { form.FormActivate(); });
+    form.ui.ContinueButton->click();
+    ASSERT_TRUE(form.ui.PrintBothSidesItem->isEnabled());
+    markTheCards(form);
+    const QString pdf = printAndCollect([&] { form.ui.PrintBothSidesItem->trigger(); });
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
+    // No turn chosen in the queue's set-up: over the long edge, which for the landscape page is
+    // its top edge, as a calendar turns.
+    EXPECT_EQ(lastJobAttribute(DuplexQueue, "sides"), QStringLiteral("two-sided-long-edge"));
+    ASSERT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_EQ(turnFaults(backsBehindFronts(landscapePage(pdf, 1), landscapePage(pdf, 2),
+                                           SheetTurn::Calendar),
+                         2, RasterisedTolerance),
+              "");
+}
+
+TEST_F(CupsPrint, FromTheWindowTheAlignmentTestPagesReadTheShiftOfTheSecondPass)
+{
+    // A printer without a two-sided unit: Print Both Sides is not offered; the test pages are.
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, *device);
+    form.guard([&] { form.FormActivate(); });
+    form.ui.ContinueButton->click();
+    EXPECT_FALSE(form.ui.PrintBothSidesItem->isEnabled());
+    form.ui.SheetTurnRadioGroup->setItemIndex(1); // the calendar turn
+    const QStringList pdfs = printAndCollectAll([&] { form.ui.AlignmentTestItem->trigger(); }, 2);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+    ASSERT_EQ(pdfs.size(), 2) << "PDFs from the spooler in " << outputFolder().toStdString();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("wall calendar")));
+
+    // The second pass 3 sheet pixels right and 4 up: the scales read -3 across and 4 down.
+    const PrinterMetrics& m = form.Metrics;
+    const QRect printable(m.OffsetX, m.OffsetY, m.PageWidth, m.PageHeight);
+    const HeldSheet held{landscapePage(pdfs[0]).copy(printable),
+                         landscapePage(pdfs[1]).copy(printable), m, SheetTurn::Calendar,
+                         QPoint(9, -12)};
+    const AlignmentSheet sheet =
+        alignmentSheetFor(SheetLayouts::LandscapeLandscape, m, SheetTurn::Calendar, {});
+    ASSERT_EQ(sheet.cards.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const Reading r = readScales(held, sheet, i);
+        EXPECT_EQ(r.across, -3) << "card " << i;
+        EXPECT_EQ(r.down, 4) << "card " << i;
+    }
 }
