@@ -1,6 +1,7 @@
 // Design files: opening, saving, the recent designs and the question about unsaved changes.
 #include "TForm1.h"
 
+#include "BackgroundWork.h"
 #include "WaitCursor.h"
 #include "back/CornerImage.h"
 #include "design/DesignPictures.h"
@@ -212,24 +213,40 @@ bool TForm1::saveDesign(bool askName)
 
 void TForm1::openDesignFile(const QString& fileName)
 {
-    const WaitCursor wait;
-    const CardDesign design = loadDesignFile(fileName, defaultDesign_);
-    // Each picture read at the size its use needs, as when it is opened from its own file.
-    LoadedPicture corner;
-    if (design.corner) {
-        Picture read = decodeDesignPicture(*design.corner, fileName, CornerRole,
-                                           QSize(CornerBoxSide, CornerBoxSide));
-        corner = {std::move(read.image), read.trueSize, false};
-    }
-    LoadedPicture front;
-    if (design.front) {
-        Picture read = decodeDesignPicture(*design.front, fileName, FrontRole, FrontPictureBox);
-        front = {std::move(read.image), read.trueSize, false};
-        turnTallFront(front, workFile(TurnedWorkFile));
-    }
+    struct OpenedDesign {
+        CardDesign design;
+        LoadedPicture corner;
+        LoadedPicture front;
+    };
+    // Read and decoded off the window's thread, as a picture file is: a large photo inside
+    // keeps the window painting and, after half a second, offers Cancel, which changes nothing.
+    const QString text = QStringLiteral("Opening the design \"%1\"...").arg(fileName);
+    std::optional<OpenedDesign> opened = runInBackground(
+        dialogs(), text,
+        [fileName, defaults = defaultDesign_,
+         turnedFile = workFile(TurnedWorkFile)](BackgroundJob& job) {
+            OpenedDesign o{loadDesignFile(fileName, defaults), {}, {}};
+            // Each picture read at the size its use needs, as when it is opened from its file.
+            if (o.design.corner) {
+                Picture read =
+                    decodeDesignPicture(*o.design.corner, fileName, CornerRole,
+                                        QSize(CornerBoxSide, CornerBoxSide), &job.progress);
+                o.corner = {std::move(read.image), read.trueSize, false};
+            }
+            if (o.design.front) {
+                Picture read = decodeDesignPicture(*o.design.front, fileName, FrontRole,
+                                                   FrontPictureBox, &job.progress);
+                o.front = {std::move(read.image), read.trueSize, false};
+                turnTallFront(o.front, turnedFile);
+            }
+            return o;
+        });
+    if (!opened)
+        return;
+    const CardDesign& design = opened->design;
 
     // Everything is read: from here on nothing fails.
-    applyDesign(design, corner, front);
+    applyDesign(design, opened->corner, opened->front);
     DesignFile = fileName;
     DesignDialog.fileName = fileName;
     savedDesign_ = currentDesign();

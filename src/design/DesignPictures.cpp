@@ -14,7 +14,7 @@ DesignPicture readDesignPicture(const QString& fileName)
 }
 
 Picture decodeDesignPicture(const DesignPicture& picture, const QString& designFile,
-                            const QString& role, QSize drawBox)
+                            const QString& role, QSize drawBox, PictureProgress* progress)
 {
     // The reader takes files, and reads them by their content: a private copy it is.
     QTemporaryDir dir;
@@ -23,7 +23,7 @@ Picture decodeDesignPicture(const DesignPicture& picture, const QString& designF
         if (!dir.isValid())
             raiseCannotCreate(copy, dir.errorString());
         writeWholeFile(copy, picture.bytes);
-        return readPicture(PictureRequest(copy, drawBox));
+        return readPicture(PictureRequest(copy, drawBox, progress));
     } catch (const AppError& e) {
         QString reason = e.text();
         reason.replace(copy, picture.fileName);

@@ -10,6 +10,8 @@ DesignPicture readDesignPicture(const QString& fileName);
 
 // Decodes a design's picture with readPicture, for a use that draws it into `drawBox` (empty:
 // at full size, as LoadPictureFile). A picture that cannot be used raises AppError naming the
-// design and `role` ("the postcard front", "the lower left corner").
+// design and `role` ("the postcard front", "the lower left corner"). `progress`, if given, can
+// cancel the decoding from another thread.
 Picture decodeDesignPicture(const DesignPicture& picture, const QString& designFile,
-                            const QString& role, QSize drawBox = QSize());
+                            const QString& role, QSize drawBox = QSize(),
+                            PictureProgress* progress = nullptr);
