@@ -113,6 +113,22 @@ TEST_F(SheetTurnCommands, EitherTurnPutsEveryBackHeadToHeadBehindItsFront)
     EXPECT_EQ(std::get<int>(form->currentDesign().controls.at(QStringLiteral("print.turn"))), 1);
 }
 
+TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBehind)
+{
+    // Landscape letter with 1/8 inch at the page's top and 5/8 at its bottom: the 8-inch page,
+    // centred down the paper, loses 3/8 inch at its bottom, fronts and backs alike. The backs
+    // are printed upside down, so their cut lies behind the fronts' top edge.
+    printer.setPaper(600, 5100, 6600, 75, 150, 375, 150);
+    form->ui.SheetTurnRadioGroup->setItemIndex(1);
+    printPage(false);
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("the top")) &&
+                dialogs.questions[0].contains(QStringLiteral("of the upper card")))
+        << dialogs.questions[0].toStdString();
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("the bottom")))
+        << dialogs.questions[0].toStdString();
+}
+
 TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrintersTurn)
 {
     struct Case {
@@ -120,14 +136,22 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
         SheetTurn chosen;   // the turn by hand, which a two-sided print does not use
         PrintSides setUp;   // in the printer's set-up
         PrintSides printed; // the job's sides
+        SheetTurn turned;   // how the printer turns the page: over the upright paper's long edge
+                            // a page on its side goes over its top, like a calendar
     };
     const Case cases[] = {
-        {LandscapeLandscape, SheetTurn::Book, PrintSides::OneSided, PrintSides::LongEdge},
-        {LandscapeLandscape, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge},
-        {PortraitPortrait, SheetTurn::Calendar, PrintSides::LongEdge, PrintSides::LongEdge},
-        {PortraitPortrait, SheetTurn::Book, PrintSides::ShortEdge, PrintSides::ShortEdge},
-        {FourOnSheet, SheetTurn::Book, PrintSides::LongEdge, PrintSides::LongEdge},
-        {SingleOn4x6, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge},
+        {LandscapeLandscape, SheetTurn::Book, PrintSides::OneSided, PrintSides::LongEdge,
+         SheetTurn::Calendar},
+        {LandscapeLandscape, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge,
+         SheetTurn::Book},
+        {PortraitPortrait, SheetTurn::Calendar, PrintSides::LongEdge, PrintSides::LongEdge,
+         SheetTurn::Book},
+        {PortraitPortrait, SheetTurn::Book, PrintSides::ShortEdge, PrintSides::ShortEdge,
+         SheetTurn::Calendar},
+        {FourOnSheet, SheetTurn::Book, PrintSides::LongEdge, PrintSides::LongEdge,
+         SheetTurn::Calendar},
+        {SingleOn4x6, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge,
+         SheetTurn::Book},
     };
     printer.bothSides = true;
     form->ui.CopiesUpDown->setPosition(3);
@@ -149,10 +173,10 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
         EXPECT_EQ(printer.copies, 3) << where;
         // Page 2, turned over as the printer turns the sheet, lies behind page 1; only the
         // backs carry the corner marks.
-        const SheetTurn turn = turnOnPage(sheetTurnOf(c.printed), c.layout);
-        EXPECT_EQ(turnFaults(backsBehindFronts(printer.paintPaper(0), printer.paintPaper(1), turn),
-                             cardsOf(c.layout)),
-                  "")
+        EXPECT_EQ(
+            turnFaults(backsBehindFronts(printer.paintPaper(0), printer.paintPaper(1), c.turned),
+                       cardsOf(c.layout)),
+            "")
             << where;
         ASSERT_FALSE(printer.lines.empty()) << where;
         for (const RecordingPrinter::Line& l : printer.lines)
