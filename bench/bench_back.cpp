@@ -30,7 +30,7 @@ CardBackInput defaultCard()
 CardBackInput fourOnSheet()
 {
     CardBackInput in = defaultCard();
-    in.layoutIndex = 3;
+    in.layout = 3;
     in.sheetWidth = 1100;
     in.sheetHeight = 850;
     return in;

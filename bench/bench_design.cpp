@@ -47,7 +47,7 @@ struct Session : BenchSession {
             LoadPictureFile(photo, form->FrontPicture);
             form->FrontPictureFile = photo;
             form->FrontPictureBytes = readWholeFile(photo);
-            form->ui.LowerLeftCornerRadioGroup->setItemIndex(2);
+            form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
             form->FrontImageRefresh(form.get());
         });
         dialogs.saveName = design;

@@ -21,8 +21,6 @@ namespace
 
 constexpr int PhotoWidth = 4000;
 constexpr int PhotoHeight = 3000;
-using SheetLayouts::FourOnSheet;
-using SheetLayouts::LandscapeLandscape;
 constexpr int Repetitions = 9;
 
 // A photo-sized picture in the given format, with detail in every row and column; made once
@@ -73,7 +71,7 @@ Session& session()
 void BM_FrontImageRefresh(benchmark::State& state)
 {
     Session& s = session();
-    s.form->ui.TypeOfDeckRadioGroup->setItemIndex(int(state.range(0)));
+    s.form->ui.TypeOfDeckRadioGroup->setChoice(Layout(state.range(0)));
     for (auto _ : state)
         s.form->guard([&] { s.form->FrontImageRefresh(s.form.get()); });
     const FrontCard card = FrontCardForLayout(int(state.range(0)), s.form->Metrics);
@@ -83,8 +81,8 @@ void BM_FrontImageRefresh(benchmark::State& state)
         state.SkipWithError("the front is not the card's size");
 }
 BENCHMARK(BM_FrontImageRefresh)
-    ->Arg(LandscapeLandscape)
-    ->Arg(FourOnSheet)
+    ->Arg(Layout::LandscapeLandscape)
+    ->Arg(Layout::FourOnSheet)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
@@ -99,8 +97,8 @@ void BM_CopyCardPixels(benchmark::State& state)
         benchmark::DoNotOptimize(sheet.copy());
 }
 BENCHMARK(BM_CopyCardPixels)
-    ->Arg(LandscapeLandscape)
-    ->Arg(FourOnSheet)
+    ->Arg(Layout::LandscapeLandscape)
+    ->Arg(Layout::FourOnSheet)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
@@ -165,8 +163,8 @@ int main(int argc, char** argv)
 {
     const std::string rgb888 = "/" + std::to_string(int(QImage::Format_RGB888));
     const std::string rgb32 = "/" + std::to_string(int(QImage::Format_RGB32));
-    const std::string landscape = "/" + std::to_string(LandscapeLandscape);
-    const std::string fourOnSheet = "/" + std::to_string(FourOnSheet);
+    const std::string landscape = "/" + std::to_string(Layout::LandscapeLandscape);
+    const std::string fourOnSheet = "/" + std::to_string(Layout::FourOnSheet);
     return runBenchmarks(argc, argv,
                          {{"BM_FrontImageRefresh" + landscape, "BM_CopyCardPixels" + landscape},
                           {"BM_FrontImageRefresh" + fourOnSheet, "BM_CopyCardPixels" + fourOnSheet},

@@ -55,9 +55,9 @@ struct Session : BenchSession {
         form = std::make_unique<TForm1>(dialogs, *printer);
         form->guard([this] { form->FormActivate(); });
         form->ui.ContinueButton->click();
-        form->ui.AddressSeperatorRadioGroup->setItemIndex(3);
-        form->ui.AddressLinesRadioGroup->setItemIndex(2);
-        form->ui.LowerLeftCornerRadioGroup->setItemIndex(1);
+        form->ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
+        form->ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
+        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
         for (QTextEdit* memo : memos())
             defaults << memo->toPlainText();
     }

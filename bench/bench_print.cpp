@@ -35,7 +35,7 @@ struct Session : BenchSession {
         form = std::make_unique<TForm1>(dialogs, *printer);
         form->guard([this] { form->FormActivate(); });
         form->ui.ContinueButton->click();
-        form->ui.TypeOfDeckRadioGroup->setItemIndex(SheetLayouts::FourOnSheet);
+        form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
         form->DrawPostCardBack(form.get(), 1, 0, 0);
     }
 };
@@ -68,10 +68,9 @@ void composeAndPrint(benchmark::State& state, const QImage& card)
     const PrinterMetrics m = ReadPrinterMetrics(*s.printer);
     for (auto _ : state) {
         s.form->guard([&] {
-            const QImage page =
-                TilePage(card, backPageTiling(SheetLayouts::FourOnSheet, card.size()),
-                         QImage::Format_RGB888);
-            PrintPage(*s.printer, m, page, placePages(SheetLayouts::FourOnSheet, m).backs, 1,
+            const QImage page = TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()),
+                                         QImage::Format_RGB888);
+            PrintPage(*s.printer, m, page, placePages(Layout::FourOnSheet, m).backs, 1,
                       PageMarks::Corners);
         });
     }
@@ -110,8 +109,8 @@ BENCHMARK(BM_ComposeAndPrintPhotoFronts)->Unit(benchmark::kMillisecond);
 void BM_DeflateAndWritePage(benchmark::State& state)
 {
     const QImage& back = session().form->BackSheetImage;
-    const QImage page = TilePage(back, backPageTiling(SheetLayouts::FourOnSheet, back.size()),
-                                 QImage::Format_RGB888);
+    const QImage page =
+        TilePage(back, backPageTiling(Layout::FourOnSheet, back.size()), QImage::Format_RGB888);
     const QByteArray pixels(reinterpret_cast<const char*>(page.constBits()), page.sizeInBytes());
     const QString name = session().dir.filePath(QStringLiteral("deflated.bin"));
     qsizetype size = 0;

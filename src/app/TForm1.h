@@ -21,6 +21,7 @@
 #include <vector>
 
 class PrinterDevice;
+enum class Layout : int;
 struct PagePlacement;
 enum class SheetTurn;
 class QLabel;
@@ -180,7 +181,7 @@ public:
     // can do.
     void showBothSidesCommand();
     // Whether the cards fit the paper, or the user, told what is cut, chose to print anyway.
-    bool paperHoldsCards(int layout, const PagePlacement& placement, SheetTurn turn);
+    bool paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn);
 
     // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
     void SaveSheetImageBestItemClick(QObject* Sender);

@@ -17,12 +17,12 @@ CardBackInput cardBackInput(TForm1& form)
     in.postalBarCodeText = ui.PostalBarCodeEdit->text();
     in.postCardText = ui.PostCardEdit->text();
 
-    in.addressLinesChoice = ui.AddressLinesRadioGroup->itemIndex();
-    in.separatorChoice = ui.AddressSeperatorRadioGroup->itemIndex();
-    in.stampBorderChoice = ui.StampBorderRadioGroup->itemIndex();
-    in.postalBarCodeBoxChoice = ui.PostalBarCodeBoxRadioGroup->itemIndex();
-    in.lowerLeftCornerChoice = ui.LowerLeftCornerRadioGroup->itemIndex();
-    in.postCardChoice = ui.PostCardRadioGroup->itemIndex();
+    in.addressLinesChoice = ui.AddressLinesRadioGroup->choice<AddressLines>();
+    in.separatorChoice = ui.AddressSeperatorRadioGroup->choice<AddressSeparator>();
+    in.stampBorderChoice = ui.StampBorderRadioGroup->choice<StampBorder>();
+    in.postalBarCodeBoxChoice = ui.PostalBarCodeBoxRadioGroup->choice<PostalBarCodeBox>();
+    in.lowerLeftCornerChoice = ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>();
+    in.postCardChoice = ui.PostCardRadioGroup->choice<PostCardCaption>();
 
     std::copy_n(form.AreaStyleTable.begin(), AreaCount, in.styles.begin());
     in.cornerImage = form.CornerImage;
@@ -33,19 +33,19 @@ CardBackInput cardBackInput(TForm1& form)
 
     in.sheetWidth = form.SheetWidth;
     in.sheetHeight = form.SheetHeight;
-    in.layoutIndex = ui.TypeOfDeckRadioGroup->itemIndex();
+    in.layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
     in.metrics = form.Metrics;
 
     // Only as many lines as the card can show: a memo may hold a whole book.
     const auto lines = [&in](QTextEdit* memo, Area area) {
         return displayedLines(memo, visibleLineLimit(in, area));
     };
-    in.titleLines = lines(ui.TitleMemo, AreaTitle);
-    in.descLines = lines(ui.DescMemo, AreaDescriptive);
-    in.lowerLeftLines = lines(ui.LowerLeftTextMemo, AreaLowerLeftText);
-    in.createdByLines = lines(ui.CreatedByMemo, AreaSeparator);
-    in.stampLines = lines(ui.StampMemo, AreaStamp);
-    in.addressLines = lines(ui.AddressMemo, AreaAddress);
+    in.titleLines = lines(ui.TitleMemo, Area::Title);
+    in.descLines = lines(ui.DescMemo, Area::Descriptive);
+    in.lowerLeftLines = lines(ui.LowerLeftTextMemo, Area::LowerLeftText);
+    in.createdByLines = lines(ui.CreatedByMemo, Area::Separator);
+    in.stampLines = lines(ui.StampMemo, Area::Stamp);
+    in.addressLines = lines(ui.AddressMemo, Area::Address);
     return in;
 }
 
@@ -70,8 +70,8 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
 
 void TForm1::DrawAboutSample()
 {
-    const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[AreaPostalBarCode],
-                                 AreaStyleTable[AreaSeparator],
+    const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[Area::PostalBarCode],
+                                 AreaStyleTable[Area::Separator],
                                  palette().color(QPalette::WindowText)};
     ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     DrawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);

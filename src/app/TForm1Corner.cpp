@@ -2,16 +2,10 @@
 #include "TForm1.h"
 
 #include "BackgroundWork.h"
+#include "back/CardBack.h"
 #include "back/CornerImage.h"
 #include "back/PictureFile.h"
 #include "design/DesignPictures.h"
-
-namespace
-{
-
-constexpr int CornerChoiceNone = 0;
-
-} // namespace
 
 std::optional<TForm1::LoadedPicture>
 TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
@@ -42,7 +36,7 @@ void TForm1::PostCardBackImageClick(QObject*)
     const std::optional<QString> chosen = dialogs().openPicture(OpenPictureDialog1);
     if (!chosen) {
         // Runs the corner choice handler when the choice changes, as a click on "None" would.
-        ui.LowerLeftCornerRadioGroup->setItemIndex(CornerChoiceNone);
+        ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
         return;
     }
     // The dialog opens on the file chosen last, loaded or not.
@@ -76,5 +70,5 @@ void TForm1::DeleteImageClick(QObject*)
     CornerImageFile.clear();
     CornerImageBytes.clear();
     OpenPictureDialog1.fileName.clear();
-    ui.LowerLeftCornerRadioGroup->setItemIndex(CornerChoiceNone);
+    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
 }

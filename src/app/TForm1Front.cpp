@@ -13,10 +13,6 @@
 namespace
 {
 
-// Items of the front text picker.
-constexpr int PickPosition = 1;
-constexpr int PickColour = 2;
-
 // The group box's border and caption around the preview.
 const QSize FrontGroupBoxFrame(4, 17);
 
@@ -33,7 +29,7 @@ void TForm1::PrepareFrontPreview()
 void TForm1::FrontImageRefresh(QObject*)
 {
     WaitCursor wait;
-    const FrontCard card = FrontCardForLayout(ui.TypeOfDeckRadioGroup->itemIndex(), Metrics);
+    const FrontCard card = FrontCardForLayout(ui.TypeOfDeckRadioGroup->choice<Layout>(), Metrics);
     const QSize preview(card.width / FrontPreviewScale, card.height / FrontPreviewScale);
     const QSize box = preview + FrontGroupBoxFrame;
     if (ui.FrontGroupBox->width() != box.width()) {
@@ -177,14 +173,14 @@ void TForm1::FrontSelectColorButtonClick(QObject* Sender)
 void TForm1::FrontImageMouseDown(QObject* Sender, Qt::MouseButton, Qt::KeyboardModifiers, int x,
                                  int y)
 {
-    switch (ui.FrontTextAtRadioGroup->itemIndex()) {
-    case PickPosition:
+    switch (ui.FrontTextAtRadioGroup->choice<FrontTextPicker>()) {
+    case FrontTextPicker::Position:
         FrontTextX = FrontPreviewScale * x;
         FrontTextY = FrontPreviewScale * y;
         FrontTextPicked = true;
         FrontImageRefresh(Sender);
         break;
-    case PickColour: {
+    case FrontTextPicker::Colour: {
         const QImage& surface = ui.FrontImage->canvas();
         if (!surface.valid(x, y))
             return;

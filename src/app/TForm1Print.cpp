@@ -106,11 +106,11 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
     ui.Panel1->show();
     SheetWidth = 1200;
     SheetHeight = 800;
-    if (const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex())) {
+    if (const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>())) {
         const ImageBox* diagrams[] = {ui.ppImage, ui.llImage, ui.slImage, ui.FourupImage};
         {
             QPainter p(&ui.LayoutImage->canvas());
-            p.drawImage(QPoint(0, 0), diagrams[layout->index]->canvas());
+            p.drawImage(QPoint(0, 0), diagrams[std::size_t(layout->kind)]->canvas());
         }
         ui.LayoutImage->update();
         printer().setOrientation(layout->orientation);
@@ -147,20 +147,20 @@ void TForm1::Page1(QObject* Sender)
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
     Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
     if (!layout)
         throw AppError(NoLayoutText);
-    PrintPageImage = composeBackPage(layout->index, BackSheetImage, turnOf(ui));
-    if (layout->index == SheetLayouts::PortraitPortrait)
+    PrintPageImage = composeBackPage(layout->kind, BackSheetImage, turnOf(ui));
+    if (layout->kind == Layout::PortraitPortrait)
         writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
     PrintPostCardBacks();
 }
 
 void TForm1::PrintPostCardBacks()
 {
-    const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
+    const Layout layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
     writeBmpFile(PrintPageImage, workFile(PageWorkFile));
-    if (layout == SheetLayouts::SingleOn4x6)
+    if (layout == Layout::SingleOn4x6)
         dialogs().message(PageSizeMessage(Metrics));
     const SheetTurn turn = turnOf(ui);
     const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
@@ -184,7 +184,7 @@ void TForm1::FrontPagePrint()
     // Read afresh, as for backs: figures read before the layout turned the printer would put
     // the fronts off the backs by the difference of the margins.
     Metrics = ReadPrinterMetrics(printer());
-    const int layout = ui.TypeOfDeckRadioGroup->itemIndex();
+    const Layout layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
     const QImage page = composeFrontPage(layout, FrontSheetImage);
     writeBmpFile(page, workFile(PageWorkFile));
     const SheetTurn turn = turnOf(ui);
@@ -207,21 +207,21 @@ void TForm1::PrintBothSidesItemClick(QObject* Sender)
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
     Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
     if (!layout)
         throw AppError(NoLayoutText);
     // The printer turns the sheet itself, the way its set-up says.
     const PrintSides sides = twoSidedSetting(printer().sidesSetting());
     const SheetTurn turn = sheetTurnOf(sides);
-    const PagePlacement placement = placePages(layout->index, Metrics, turn, nudgeOf(ui));
-    if (!paperHoldsCards(layout->index, placement, turn))
+    const PagePlacement placement = placePages(layout->kind, Metrics, turn, nudgeOf(ui));
+    if (!paperHoldsCards(layout->kind, placement, turn))
         return;
-    const QImage fronts = composeFrontPage(layout->index, FrontSheetImage);
-    const QImage backs = composeBackPage(layout->index, BackSheetImage, turn);
+    const QImage fronts = composeFrontPage(layout->kind, FrontSheetImage);
+    const QImage backs = composeBackPage(layout->kind, BackSheetImage, turn);
     writeBmpFile(backs, workFile(PageWorkFile));
     const QString note = printPages(printer(), Metrics,
                                     {{fronts, placement.fronts, PageMarks::None},
-                                     {backs, placement.backs, backPageMarks(layout->index)}},
+                                     {backs, placement.backs, backPageMarks(layout->kind)}},
                                     ui.CopiesUpDown->position(), sides);
     if (!note.isEmpty())
         dialogs().message(note);
@@ -232,10 +232,10 @@ void TForm1::AlignmentTestItemClick(QObject*)
     const ControlsDisabled disabled = printControlsDisabled(ui);
     const WaitCursor wait;
     Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->itemIndex());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
     if (!layout)
         throw AppError(NoLayoutText);
-    AlignmentSheet sheet = alignmentSheetFor(layout->index, Metrics, turnOf(ui), nudgeOf(ui));
+    AlignmentSheet sheet = alignmentSheetFor(layout->kind, Metrics, turnOf(ui), nudgeOf(ui));
     sheet.acrossNudge = ui.Label3->text();
     sheet.downNudge = ui.PrintImageVAdjustLabel->text();
     const QString frontNote = PrintAlignmentPage(printer(), alignmentFrontPatches(sheet));
@@ -246,7 +246,7 @@ void TForm1::AlignmentTestItemClick(QObject*)
         dialogs().message(backNote);
 }
 
-bool TForm1::paperHoldsCards(int layout, const PagePlacement& placement, SheetTurn turn)
+bool TForm1::paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn)
 {
     const QMargins cut =
         contentCut(placement, Metrics, turnOnPage(turn, layout),

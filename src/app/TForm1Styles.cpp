@@ -1,6 +1,8 @@
 // The card back's texts, options and per-area fonts and colours.
 #include "TForm1.h"
 
+#include "back/CardBack.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -182,28 +184,31 @@ void TForm1::CreatedByMemoClick(QObject*)
 
 void TForm1::AddressLinesRadioGroupClick(QObject*)
 {
-    const int choice = ui.AddressLinesRadioGroup->itemIndex();
-    if (choice >= 0)
-        enableWithLabel(ui.AddressMemo, ui.Label11, choice == 2);
+    // With no item selected the memo stays as it is.
+    if (ui.AddressLinesRadioGroup->itemIndex() >= 0)
+        enableWithLabel(ui.AddressMemo, ui.Label11,
+                        ui.AddressLinesRadioGroup->choice<AddressLines>() == AddressLines::Text);
 }
 
 void TForm1::AddressSeperatorRadioGroupClick(QObject*)
 {
-    enableWithLabel(ui.CreatedByMemo, ui.Label6, ui.AddressSeperatorRadioGroup->itemIndex() == 3);
+    enableWithLabel(ui.CreatedByMemo, ui.Label6,
+                    ui.AddressSeperatorRadioGroup->choice<AddressSeparator>() ==
+                        AddressSeparator::VerticalText);
 }
 
 void TForm1::PostalBarCodeBoxRadioGroupClick(QObject*)
 {
-    const int choice = ui.PostalBarCodeBoxRadioGroup->itemIndex();
-    if (choice == 0 || choice == 1)
-        enableWithLabel(ui.PostalBarCodeEdit, ui.Label9, choice == 1);
+    const auto choice = ui.PostalBarCodeBoxRadioGroup->choice<PostalBarCodeBox>();
+    if (choice == PostalBarCodeBox::No || choice == PostalBarCodeBox::Yes)
+        enableWithLabel(ui.PostalBarCodeEdit, ui.Label9, choice == PostalBarCodeBox::Yes);
 }
 
 void TForm1::PostCardRadioGroupClick(QObject*)
 {
-    const int choice = ui.PostCardRadioGroup->itemIndex();
-    if (choice == 0 || choice == 1)
-        enableWithLabel(ui.PostCardEdit, ui.Label1, choice == 1);
+    const auto choice = ui.PostCardRadioGroup->choice<PostCardCaption>();
+    if (choice == PostCardCaption::No || choice == PostCardCaption::Yes)
+        enableWithLabel(ui.PostCardEdit, ui.Label1, choice == PostCardCaption::Yes);
 }
 
 void TForm1::LowerLeftCornerRadioGroupClick(QObject* Sender)
@@ -211,23 +216,23 @@ void TForm1::LowerLeftCornerRadioGroupClick(QObject* Sender)
     showCornerChoice();
     // Once the About page has been left, choosing "Image" without a picture asks for one; a
     // design being opened brings its own corner, or none.
-    if (ui.LowerLeftCornerRadioGroup->itemIndex() == 2 && CornerImageFile.isEmpty() &&
-        !ui.ContinueButton->isEnabled() && !openingDesign_)
+    if (ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>() == LowerLeftCorner::Image &&
+        CornerImageFile.isEmpty() && !ui.ContinueButton->isEnabled() && !openingDesign_)
         PostCardBackImageClick(Sender);
 }
 
 void TForm1::showCornerChoice()
 {
-    switch (ui.LowerLeftCornerRadioGroup->itemIndex()) {
-    case 0:
+    switch (ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>()) {
+    case LowerLeftCorner::None:
         enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
         enableWithLabel(ui.PostCardBackImage, ui.Label10, false);
         break;
-    case 1:
+    case LowerLeftCorner::Text:
         enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, true);
         enableWithLabel(ui.PostCardBackImage, ui.Label10, false);
         break;
-    case 2:
+    case LowerLeftCorner::Image:
         enableWithLabel(ui.PostCardBackImage, ui.Label10, true);
         enableWithLabel(ui.LowerLeftTextMemo, ui.Label7, false);
         break;

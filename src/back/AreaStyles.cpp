@@ -5,31 +5,31 @@
 namespace
 {
 
-void applyStyle(QFont& font, unsigned style)
+void applyStyle(QFont& font, FontStyles style)
 {
-    font.setBold(style & fsBold);
-    font.setItalic(style & fsItalic);
-    font.setUnderline(style & fsUnderline);
-    font.setStrikeOut(style & fsStrikeOut);
+    font.setBold(style.testFlag(FontStyle::Bold));
+    font.setItalic(style.testFlag(FontStyle::Italic));
+    font.setUnderline(style.testFlag(FontStyle::Underline));
+    font.setStrikeOut(style.testFlag(FontStyle::StrikeOut));
 }
 
 } // namespace
 
 fc LoadDefaultAreaStyles(AreaStyleArray& table)
 {
-    const fc dialogFont{TColors::Black, 10, QStringLiteral("Times New Roman"), fsBold};
-    table[AreaPostalBarCode] = dialogFont;
-    table[AreaSpare] = dialogFont;
+    const fc dialogFont{TColors::Black, 10, QStringLiteral("Times New Roman"), FontStyle::Bold};
+    table[Area::PostalBarCode] = dialogFont;
+    table[Area::Spare] = dialogFont;
 
     const QString arial = QStringLiteral("Arial");
-    table[AreaTitle] = {TColors::Black, 10, arial, fsBold};
-    table[AreaDescriptive] = {TColors::Black, 8, arial, fsNone};
-    table[AreaLowerLeftText] = {TColors::Black, 8, arial, fsNone};
-    table[AreaSeparator] = {TColors::Black, 8, arial, fsNone};
-    table[AreaStamp] = {TColors::Black, 8, arial, fsBold};
-    table[AreaPostCard] = {TColors::Blue, 30, QStringLiteral("Coronet"), fsBold};
-    table[AreaAddress] = {TColors::Grey, 12, arial, fsBold};
-    table[AreaPostalBarCode] = {TColors::Grey, 6, arial, fsBold};
+    table[Area::Title] = {TColors::Black, 10, arial, FontStyle::Bold};
+    table[Area::Descriptive] = {TColors::Black, 8, arial, FontStyle::None};
+    table[Area::LowerLeftText] = {TColors::Black, 8, arial, FontStyle::None};
+    table[Area::Separator] = {TColors::Black, 8, arial, FontStyle::None};
+    table[Area::Stamp] = {TColors::Black, 8, arial, FontStyle::Bold};
+    table[Area::PostCard] = {TColors::Blue, 30, QStringLiteral("Coronet"), FontStyle::Bold};
+    table[Area::Address] = {TColors::Grey, 12, arial, FontStyle::Bold};
+    table[Area::PostalBarCode] = {TColors::Grey, 6, arial, FontStyle::Bold};
     return dialogFont;
 }
 
@@ -38,7 +38,7 @@ int NextArea(const std::array<bool, AreaCount>& ticked, int start)
     for (int i = start < 0 ? 0 : start; i < AreaCount; ++i)
         if (ticked[std::size_t(i)])
             return i;
-    return AreaSpare;
+    return int(Area::Spare);
 }
 
 QFont sheetFont(const fc& record)
@@ -61,15 +61,15 @@ void copyFontInto(const QFont& font, fc& record)
 {
     record.name = font.family();
     record.size = fontPointSize(font);
-    record.style = fsNone;
+    record.style = FontStyle::None;
     if (font.bold())
-        record.style |= fsBold;
+        record.style |= FontStyle::Bold;
     if (font.italic())
-        record.style |= fsItalic;
+        record.style |= FontStyle::Italic;
     if (font.underline())
-        record.style |= fsUnderline;
+        record.style |= FontStyle::Underline;
     if (font.strikeOut())
-        record.style |= fsStrikeOut;
+        record.style |= FontStyle::StrikeOut;
 }
 
 int fontPointSize(const QFont& font)

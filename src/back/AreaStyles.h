@@ -2,43 +2,55 @@
 // The font and colour of each text area of the card back.
 #include "gfx/TColor.h"
 
+#include <QFlags>
 #include <QFont>
 #include <QString>
 #include <array>
+#include <cstddef>
 
-enum FontStyle : unsigned {
-    fsNone = 0,
-    fsBold = 1,
-    fsItalic = 2,
-    fsUnderline = 4,
-    fsStrikeOut = 8,
+enum class FontStyle : unsigned {
+    None = 0,
+    Bold = 1,
+    Italic = 2,
+    Underline = 4,
+    StrikeOut = 8,
 };
+using FontStyles = QFlags<FontStyle>;
+Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
 
 // One area's font and colour; size is in points as the user picks it.
 struct fc {
     TColor colour = TColors::Black;
     int size = 10;
     QString name;
-    unsigned style = fsNone;
+    FontStyles style = FontStyle::None;
 
     bool operator==(const fc&) const = default;
 };
 
-// Indexes of the areas, in the order of the Text Setup check boxes.
-enum Area : int {
-    AreaTitle = 0,
-    AreaDescriptive = 1,
-    AreaLowerLeftText = 2,
-    AreaSeparator = 3,
-    AreaStamp = 4,
-    AreaPostCard = 5,
-    AreaAddress = 6,
-    AreaPostalBarCode = 7,
-    AreaSpare = 8,
+// The areas, in the order of the Text Setup check boxes: the index of each in the style table.
+enum class Area : int {
+    Title = 0,
+    Descriptive = 1,
+    LowerLeftText = 2,
+    Separator = 3,
+    Stamp = 4,
+    PostCard = 5,
+    Address = 6,
+    PostalBarCode = 7,
+    Spare = 8,
 };
-constexpr int AreaCount = 8;
+constexpr int AreaCount = 8; // all but the spare record
 
-using AreaStyleArray = std::array<fc, 9>;
+// An array with one entry an area, indexed by the area or by its number.
+template <typename T, std::size_t N> struct AreaArray : std::array<T, N> {
+    static constexpr std::size_t Count = N;
+    using std::array<T, N>::operator[];
+    T& operator[](Area area) { return (*this)[std::size_t(area)]; }
+    const T& operator[](Area area) const { return (*this)[std::size_t(area)]; }
+};
+
+using AreaStyleArray = AreaArray<fc, 9>;
 
 // Loads the defaults as the program always has: the Text Setup dialog's font ("Times New
 // Roman" 10 bold black) goes into records 7 and 8 first, then records 0 to 7 get their own

@@ -56,8 +56,8 @@ class BackRenderer
 {
 public:
     BackRenderer(QImage& sheet, const CardBackInput& in)
-        : in_(in), w_(in.sheetWidth), h_(in.sheetHeight),
-          m_(BackMargin(in.layoutIndex, in.metrics)), sheet_(sheet)
+        : in_(in), w_(in.sheetWidth), h_(in.sheetHeight), m_(BackMargin(in.layout, in.metrics)),
+          sheet_(sheet)
     {
     }
 
@@ -71,14 +71,14 @@ public:
 
         int y = title();
         descriptive(y);
-        if (in_.lowerLeftCornerChoice == CornerText)
+        if (in_.lowerLeftCornerChoice == LowerLeftCorner::Text)
             lowerLeftText();
         stampBorder();
         separator();
         addressArea();
-        if (in_.postalBarCodeBoxChoice == 1)
+        if (in_.postalBarCodeBoxChoice == PostalBarCodeBox::Yes)
             barCodeStrip();
-        if (in_.postCardChoice == 1)
+        if (in_.postCardChoice == PostCardCaption::Yes)
             caption();
         stampText();
         corner();
@@ -108,7 +108,7 @@ private:
 
     int title()
     {
-        useFont(AreaTitle);
+        useFont(Area::Title);
         const int lh = textHeight(p_);
         int y = m_;
         for (const QString& line : in_.titleLines) {
@@ -122,13 +122,13 @@ private:
 
     void descriptive(int y)
     {
-        useFont(AreaDescriptive);
+        useFont(Area::Descriptive);
         lines(in_.descLines, m_, y);
     }
 
     void lowerLeftText()
     {
-        useFont(AreaLowerLeftText);
+        useFont(Area::LowerLeftText);
         const int n = int(in_.lowerLeftLines.size());
         const int y = h_ - LowerLeftBottomGap - (n + 1) * textHeight(p_);
         lines(in_.lowerLeftLines, m_, y);
@@ -138,10 +138,10 @@ private:
     {
         const int right = w_ - m_;
         switch (in_.stampBorderChoice) {
-        case StampThinBox:
-        case StampThickBox: {
-            const int pen = in_.stampBorderChoice == StampThinBox ? ThinPen : HeavyPen;
-            p_.setPen(sheetPen(pen, style(AreaStamp).colour));
+        case StampBorder::ThinBox:
+        case StampBorder::ThickBox: {
+            const int pen = in_.stampBorderChoice == StampBorder::ThinBox ? ThinPen : HeavyPen;
+            p_.setPen(sheetPen(pen, style(Area::Stamp).colour));
             const QPoint outline[] = {
                 {right, m_},
                 {right, m_ + StampBoxHeight},
@@ -152,10 +152,10 @@ private:
             p_.drawPolyline(outline, int(std::size(outline)));
             break;
         }
-        case StampPerforated: {
+        case StampBorder::Stamp: {
             QImage tile(StampTileWidth, StampTileHeight, QImage::Format_RGB32);
             tile.fill(fromTColor(TColors::White));
-            DrawPerforatedBorder(tile, style(AreaStamp).colour);
+            DrawPerforatedBorder(tile, style(Area::Stamp).colour);
             // Opaque: the tile covers whatever lies under it.
             p_.drawImage(QPoint(right - StampTileWidth, m_), tile);
             break;
@@ -167,18 +167,19 @@ private:
 
     void separator()
     {
-        const int yEnd = h_ - (in_.postalBarCodeBoxChoice == 1 ? SeparatorBottomGapWithStrip
-                                                               : SeparatorBottomGap);
+        const int yEnd =
+            h_ - (in_.postalBarCodeBoxChoice == PostalBarCodeBox::Yes ? SeparatorBottomGapWithStrip
+                                                                      : SeparatorBottomGap);
         switch (in_.separatorChoice) {
-        case SeparatorThinLine:
-        case SeparatorHeavyLine: {
-            const int pen = in_.separatorChoice == SeparatorThinLine ? ThinPen : HeavyPen;
-            p_.setPen(sheetPen(pen, style(AreaSeparator).colour));
+        case AddressSeparator::ThinLine:
+        case AddressSeparator::HeavyLine: {
+            const int pen = in_.separatorChoice == AddressSeparator::ThinLine ? ThinPen : HeavyPen;
+            p_.setPen(sheetPen(pen, style(Area::Separator).colour));
             p_.drawLine(w_ / 2, SeparatorTop, w_ / 2, yEnd);
             break;
         }
-        case SeparatorVerticalText: {
-            useFont(AreaSeparator);
+        case AddressSeparator::VerticalText: {
+            useFont(Area::Separator);
             const int lh = textHeight(p_);
             int x = w_ / 2;
             for (const QString& line : in_.createdByLines) {
@@ -197,14 +198,14 @@ private:
     void addressArea()
     {
         const int left = w_ / 2 + AddressIndent;
-        if (in_.addressLinesChoice == AddressRuledLines) {
-            p_.setPen(sheetPen(RulePen, style(AreaAddress).colour));
+        if (in_.addressLinesChoice == AddressLines::Lines) {
+            p_.setPen(sheetPen(RulePen, style(Area::Address).colour));
             for (int i = 0; i < AddressLineCount; ++i) {
                 const int y = h_ - AddressTopGap + i * AddressLinePitch;
                 p_.drawLine(left, y, w_ - m_, y);
             }
-        } else if (in_.addressLinesChoice == AddressText) {
-            useFont(AreaAddress);
+        } else if (in_.addressLinesChoice == AddressLines::Text) {
+            useFont(Area::Address);
             lines(in_.addressLines, left, h_ - AddressTopGap);
         }
     }
@@ -212,7 +213,7 @@ private:
     void barCodeStrip()
     {
         // Marks off the strip at the bottom right that is to be left blank.
-        p_.setPen(sheetPen(RulePen, style(AreaPostalBarCode).colour));
+        p_.setPen(sheetPen(RulePen, style(Area::PostalBarCode).colour));
         const QPoint boundary[] = {
             {3 * w_ / 8, h_},
             {3 * w_ / 8, h_ - StripHeight},
@@ -220,7 +221,7 @@ private:
         };
         p_.drawPolyline(boundary, int(std::size(boundary)));
 
-        useFont(AreaPostalBarCode);
+        useFont(Area::PostalBarCode);
         const QString& t = in_.postalBarCodeText;
         // Right-aligned, standing on the line.
         drawTextTopLeft(p_, w_ - textWidth(p_, t) - StripTextRight,
@@ -229,7 +230,7 @@ private:
 
     void caption()
     {
-        useFont(AreaPostCard);
+        useFont(Area::PostCard);
         const QString& t = in_.postCardText;
         const int centre = w_ / 2 + (w_ / 2 - CaptionRoom) / 2;
         drawTextTopLeft(p_, centre - textWidth(p_, t) / 2, CaptionTop, t);
@@ -237,13 +238,13 @@ private:
 
     void stampText()
     {
-        useFont(AreaStamp);
+        useFont(Area::Stamp);
         lines(in_.stampLines, w_ - m_ - StampTextIndent, m_ + StampTextDrop);
     }
 
     void corner()
     {
-        if (in_.lowerLeftCornerChoice == CornerImageChoice && in_.cornerChosen) {
+        if (in_.lowerLeftCornerChoice == LowerLeftCorner::Image && in_.cornerChosen) {
             const QRect box(m_, h_ - m_ - CornerBoxSide, CornerBoxSide, CornerBoxSide);
             p_.fillRect(box, fromTColor(TColors::White));
             if (in_.cornerImage.isNull())
@@ -277,23 +278,23 @@ private:
 int visibleLineLimit(const CardBackInput& input, Area area)
 {
     const QFont font = sheetFont(input.styles[std::size_t(area)]);
-    if (area == AreaLowerLeftText) {
+    if (area == Area::LowerLeftText) {
         // n lines start at H - 30 - (n + 1) lh: at most those that keep the first on the card.
         return std::max(1, linesWithin(font, input.sheetHeight - LowerLeftBottomGap) - 2);
     }
-    return linesWithin(font, area == AreaSeparator ? input.sheetWidth : input.sheetHeight);
+    return linesWithin(font, area == Area::Separator ? input.sheetWidth : input.sheetHeight);
 }
 
-int BackMargin(int layoutIndex, const PrinterMetrics& metrics)
+int BackMargin(Layout layout, const PrinterMetrics& metrics)
 {
     // Without the printer's figures (none could be read) there is no margin to derive.
     const bool known = metrics.DpiX > 0 && metrics.DpiY > 0;
-    switch (layoutIndex) {
-    case SheetLayouts::SingleOn4x6:
+    switch (layout) {
+    case Layout::SingleOn4x6:
         if (!known)
             return DefaultMargin;
         return printableAreaBelow6x4(metrics) ? largestMarginSheetPixels(metrics) : 0;
-    case SheetLayouts::FourOnSheet:
+    case Layout::FourOnSheet:
         return known ? largestMarginSheetPixels(metrics) : DefaultMargin;
     default:
         return DefaultMargin;

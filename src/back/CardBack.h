@@ -3,27 +3,21 @@
 // plain inputs, and its half-size previews.
 #include "back/AreaStyles.h"
 #include "geometry/PrinterMetrics.h"
+#include "geometry/SheetLayout.h"
 
 #include <QImage>
 #include <QSize>
 #include <QStringList>
 #include <array>
 
-// Choices of the six option groups, as item indexes.
-enum AddressLinesChoice : int { AddressNoLines = 0, AddressRuledLines = 1, AddressText = 2 };
-enum SeparatorChoice : int {
-    SeparatorNone = 0,
-    SeparatorThinLine = 1,
-    SeparatorHeavyLine = 2,
-    SeparatorVerticalText = 3,
-};
-enum StampBorderChoice : int {
-    StampBorderNone = 0,
-    StampThinBox = 1,
-    StampThickBox = 2,
-    StampPerforated = 3,
-};
-enum LowerLeftCornerChoice : int { CornerNone = 0, CornerText = 1, CornerImageChoice = 2 };
+// The six option groups of the card back, by item index. The numbers are what a design file
+// stores; a group with no item selected holds -1, which is none of these.
+enum class AddressLines : int { NoLines = 0, Lines = 1, Text = 2 };
+enum class AddressSeparator : int { None = 0, ThinLine = 1, HeavyLine = 2, VerticalText = 3 };
+enum class StampBorder : int { None = 0, ThinBox = 1, ThickBox = 2, Stamp = 3 };
+enum class PostalBarCodeBox : int { No = 0, Yes = 1 };
+enum class LowerLeftCorner : int { None = 0, Text = 1, Image = 2 };
+enum class PostCardCaption : int { No = 0, Yes = 1 };
 
 // Everything one render reads, taken from the controls at the moment of drawing.
 struct CardBackInput {
@@ -37,14 +31,14 @@ struct CardBackInput {
     QString postalBarCodeText;
     QString postCardText;
 
-    int addressLinesChoice = AddressRuledLines;
-    int separatorChoice = SeparatorVerticalText;
-    int stampBorderChoice = StampPerforated;
-    int postalBarCodeBoxChoice = 1; // 1: the strip is marked
-    int lowerLeftCornerChoice = CornerImageChoice;
-    int postCardChoice = 1; // 1: the caption is drawn
+    AddressLines addressLinesChoice = AddressLines::Lines;
+    AddressSeparator separatorChoice = AddressSeparator::VerticalText;
+    StampBorder stampBorderChoice = StampBorder::Stamp;
+    PostalBarCodeBox postalBarCodeBoxChoice = PostalBarCodeBox::Yes;
+    LowerLeftCorner lowerLeftCornerChoice = LowerLeftCorner::Image;
+    PostCardCaption postCardChoice = PostCardCaption::Yes;
 
-    std::array<fc, AreaCount> styles; // records 0 to 7 of the style table
+    AreaArray<fc, AreaCount> styles; // records 0 to 7 of the style table
 
     QImage cornerImage;
     QSize cornerImageSize;     // its own size, for the fitting; empty: the size of its pixels
@@ -54,7 +48,7 @@ struct CardBackInput {
 
     int sheetWidth = 1200;
     int sheetHeight = 800;
-    int layoutIndex = 1; // of the sheet layout group; -1 when none is selected
+    Layout layout = Layout::LandscapeLandscape; // -1 when none is selected
     PrinterMetrics metrics;
 };
 
@@ -65,7 +59,7 @@ struct CardBackInput {
 int visibleLineLimit(const CardBackInput& input, Area area);
 
 // The margin M in sheet pixels for a sheet layout and the printer's figures.
-int BackMargin(int layoutIndex, const PrinterMetrics& metrics);
+int BackMargin(Layout layout, const PrinterMetrics& metrics);
 
 // Resizes `sheet` to the input's sheet size and draws the whole card back into it. The order
 // of drawing is the stacking order where elements overlap.

@@ -21,7 +21,8 @@ constexpr int FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12; // the oldest info header, with 16-bit sizes
 constexpr int CoreHeaderEnd = FileHeaderSize + CoreHeaderSize;
 constexpr int InfoHeaderEnd = FileHeaderSize + 24; // through biSizeImage
-enum BmpCompression : quint32 { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlpha = 6 };
+// The header's biCompression codes; a file may hold any number.
+enum class BmpCompression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, Bitfields = 3, Alpha = 6 };
 
 // Enough of a file's start to tell its format.
 constexpr int SignatureBytes = 16;
@@ -59,7 +60,7 @@ struct BmpHeader {
     qint64 width;
     qint64 height;
     int bitsPerPixel;
-    quint32 compression;
+    BmpCompression compression;
     qint64 imageSize;
 };
 
@@ -69,7 +70,7 @@ std::optional<BmpHeader> readBmpHeader(QFile& file)
     if (h.size() < CoreHeaderEnd || !h.startsWith("BM"))
         return std::nullopt;
     const char* p = h.constData();
-    BmpHeader b{qFromLittleEndian<quint32>(p + 10), 0, 0, 0, BiRgb, 0};
+    BmpHeader b{qFromLittleEndian<quint32>(p + 10), 0, 0, 0, BmpCompression::Rgb, 0};
     if (qFromLittleEndian<quint32>(p + 14) == CoreHeaderSize) {
         b.width = qFromLittleEndian<quint16>(p + 18);
         b.height = qFromLittleEndian<quint16>(p + 20);
@@ -81,7 +82,7 @@ std::optional<BmpHeader> readBmpHeader(QFile& file)
     b.width = qFromLittleEndian<qint32>(p + 18);
     b.height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22))); // negative: stored top-down
     b.bitsPerPixel = qFromLittleEndian<quint16>(p + 28);
-    b.compression = qFromLittleEndian<quint32>(p + 30);
+    b.compression = BmpCompression(qFromLittleEndian<quint32>(p + 30));
     b.imageSize = qFromLittleEndian<quint32>(p + 34);
     return b;
 }
@@ -90,12 +91,12 @@ std::optional<BmpHeader> readBmpHeader(QFile& file)
 qint64 requiredLength(const BmpHeader& b)
 {
     switch (b.compression) {
-    case BiRgb:
-    case BiBitfields:
-    case BiAlpha:
+    case BmpCompression::Rgb:
+    case BmpCompression::Bitfields:
+    case BmpCompression::Alpha:
         return b.pixelOffset + (b.width * b.bitsPerPixel + 31) / 32 * 4 * b.height;
-    case BiRle8:
-    case BiRle4:
+    case BmpCompression::Rle8:
+    case BmpCompression::Rle4:
         return b.pixelOffset + b.imageSize;
     default:
         return 0;

@@ -40,7 +40,7 @@ constexpr int MaxFontStretch = 4000;
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
                                  "stampBorder", "postCard",    "addressLines",  "postalBarCode",
                                  "spare"};
-static_assert(std::size(AreaNames) == std::tuple_size_v<AreaStyleArray>);
+static_assert(std::size(AreaNames) == AreaStyleArray::Count);
 
 // A design that is damaged, in words that finish "The design ... cannot be opened: ".
 struct Damaged {
@@ -77,10 +77,10 @@ QJsonArray stylesJson(const AreaStyleArray& styles)
             {QStringLiteral("face"), s.name},
             {QStringLiteral("size"), s.size},
             {QStringLiteral("colour"), colourText(s.colour)},
-            {QStringLiteral("bold"), (s.style & fsBold) != 0},
-            {QStringLiteral("italic"), (s.style & fsItalic) != 0},
-            {QStringLiteral("underline"), (s.style & fsUnderline) != 0},
-            {QStringLiteral("strikeOut"), (s.style & fsStrikeOut) != 0},
+            {QStringLiteral("bold"), s.style.testFlag(FontStyle::Bold)},
+            {QStringLiteral("italic"), s.style.testFlag(FontStyle::Italic)},
+            {QStringLiteral("underline"), s.style.testFlag(FontStyle::Underline)},
+            {QStringLiteral("strikeOut"), s.style.testFlag(FontStyle::StrikeOut)},
         });
     }
     return list;
@@ -223,10 +223,11 @@ AreaStyleArray readStyles(const Fields& back)
         record.name = s.text(QStringLiteral("face"));
         record.size = s.whole(QStringLiteral("size"), 1, MaxFontPoints);
         record.colour = s.colour(QStringLiteral("colour"));
-        record.style = (s.flag(QStringLiteral("bold")) ? fsBold : fsNone) |
-                       (s.flag(QStringLiteral("italic")) ? fsItalic : fsNone) |
-                       (s.flag(QStringLiteral("underline")) ? fsUnderline : fsNone) |
-                       (s.flag(QStringLiteral("strikeOut")) ? fsStrikeOut : fsNone);
+        record.style = {};
+        record.style.setFlag(FontStyle::Bold, s.flag(QStringLiteral("bold")));
+        record.style.setFlag(FontStyle::Italic, s.flag(QStringLiteral("italic")));
+        record.style.setFlag(FontStyle::Underline, s.flag(QStringLiteral("underline")));
+        record.style.setFlag(FontStyle::StrikeOut, s.flag(QStringLiteral("strikeOut")));
     }
     return styles;
 }

@@ -33,15 +33,15 @@ int printerFrame(const PrinterMetrics& metrics)
 
 } // namespace
 
-FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics)
+FrontCard FrontCardForLayout(Layout layout, const PrinterMetrics& metrics)
 {
     FrontCard card; // with no layout chosen: 6 x 4 inches without a frame
     if (const auto chosen = sheetLayoutAt(layout)) {
         card.width = chosen->card.width();
         card.height = chosen->card.height();
     }
-    if (layout == SheetLayouts::FourOnSheet ||
-        (layout == SheetLayouts::SingleOn4x6 && needsFrameOn4x6(metrics)))
+    if (layout == Layout::FourOnSheet ||
+        (layout == Layout::SingleOn4x6 && needsFrameOn4x6(metrics)))
         card.frame = printerFrame(metrics);
     return card;
 }

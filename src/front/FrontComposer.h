@@ -1,6 +1,7 @@
 #pragma once
 // The card front: a picture fitted, scaled and shifted on a card-sized sheet, with lines of text
 // over it. Plain inputs only; the main window reads its controls into a FrontComposition.
+#include "geometry/SheetLayout.h"
 #include "gfx/TColor.h"
 
 #include <QFont>
@@ -21,7 +22,7 @@ struct FrontCard {
 
 // The card and frame of a sheet layout (the index of the layout radio group). The frame comes
 // from the printer's figures; without them (resolution 0) no frame can be known and none is drawn.
-FrontCard FrontCardForLayout(int layout, const PrinterMetrics& metrics);
+FrontCard FrontCardForLayout(Layout layout, const PrinterMetrics& metrics);
 
 // Everything a front is composed from.
 struct FrontComposition {
@@ -63,6 +64,10 @@ constexpr QSize FrontPictureBox(2400, 2400);
 
 // The preview shows the card at a quarter of sheet scale.
 constexpr int FrontPreviewScale = 4;
+
+// What a click on the preview does, as the items of the front text picker: nothing (the text
+// keeps its place and colour), place the text there, or take its colour from there.
+enum class FrontTextPicker : int { Current = 0, Position = 1, Colour = 2 };
 
 // The quarter-scale preview of `front` drawn at the top-left of `surface`.
 void DrawFrontPreview(QImage& surface, const QImage& front);

@@ -28,7 +28,7 @@ int cut(int beyond, int clear)
 
 } // namespace
 
-SheetTurn turnOnPage(SheetTurn turn, int layout)
+SheetTurn turnOnPage(SheetTurn turn, Layout layout)
 {
     const auto l = sheetLayoutAt(layout);
     const bool upright = !l || l->orientation == QPageLayout::Portrait;
@@ -55,7 +55,7 @@ QSize printedExtent(QSize sheet, const PrinterMetrics& m)
     return {(sheet.width() / 2) * m.DpiX / 100, bands * printedBandHeight(m)};
 }
 
-PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge)
+PagePlacement placePages(Layout layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge)
 {
     PagePlacement p;
     p.extent = printedExtent(printedPageSize(layout), m);

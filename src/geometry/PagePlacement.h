@@ -4,6 +4,7 @@
 // pages; nothing else decides where either goes. Positions are device pixels from the printable
 // area's top-left corner, in the orientation the layout prints in.
 #include "PrinterMetrics.h"
+#include "SheetLayout.h"
 
 #include <QMargins>
 #include <QPoint>
@@ -21,7 +22,7 @@ enum class SheetTurn {
 
 // The turn as the page of `layout` sees it, in the orientation the layout prints in: Book or
 // Calendar.
-SheetTurn turnOnPage(SheetTurn turn, int layout);
+SheetTurn turnOnPage(SheetTurn turn, Layout layout);
 
 // The rows of a page sent to the printer in one band.
 constexpr int PrintBandRows = 50;
@@ -45,7 +46,7 @@ struct PagePlacement {
 // fronts (for the calendar turn it is printed upside down), then moves by `nudge` sheet pixels
 // (1/200 inch; positive is right and down on the page of backs). A page as large as the paper
 // lies at its corner.
-PagePlacement placePages(int layout, const PrinterMetrics& m, SheetTurn turn = SheetTurn::Book,
+PagePlacement placePages(Layout layout, const PrinterMetrics& m, SheetTurn turn = SheetTurn::Book,
                          QPoint nudge = QPoint());
 
 // How much of the cards' content the paper or the printer's margins cut off, in device pixels

@@ -17,8 +17,7 @@ QPageSize letterPaper()
 
 QPageSize photoPaper()
 {
-    return QPageSize(QSizeF(4, 6), QPageSize::Inch, QString(),
-                     QPageSize::ExactMatch);
+    return QPageSize(QSizeF(4, 6), QPageSize::Inch, QString(), QPageSize::ExactMatch);
 }
 
 // The page turned a quarter turn, as the 24-bit bitmap it is printed from.
@@ -31,49 +30,46 @@ void turnPage(QImage& page, QuarterTurn turn)
 
 } // namespace
 
-std::optional<SheetLayout> sheetLayoutAt(int index)
+std::optional<SheetLayout> sheetLayoutAt(Layout layout)
 {
-    using namespace SheetLayouts;
-    switch (index) {
-    case PortraitPortrait:
-        return SheetLayout{index, QPageLayout::Portrait, CardSize, letterPaper()};
-    case LandscapeLandscape:
-        return SheetLayout{index, QPageLayout::Landscape, CardSize, letterPaper()};
-    case SingleOn4x6:
-        return SheetLayout{index, QPageLayout::Landscape, CardSize, photoPaper()};
-    case FourOnSheet:
-        return SheetLayout{index, QPageLayout::Landscape, FourUpCardSize, letterPaper()};
+    switch (layout) {
+    case Layout::PortraitPortrait:
+        return SheetLayout{layout, QPageLayout::Portrait, CardSize, letterPaper()};
+    case Layout::LandscapeLandscape:
+        return SheetLayout{layout, QPageLayout::Landscape, CardSize, letterPaper()};
+    case Layout::SingleOn4x6:
+        return SheetLayout{layout, QPageLayout::Landscape, CardSize, photoPaper()};
+    case Layout::FourOnSheet:
+        return SheetLayout{layout, QPageLayout::Landscape, FourUpCardSize, letterPaper()};
     default:
         return std::nullopt;
     }
 }
 
-PageTiling backPageTiling(int layout, QSize card)
+PageTiling backPageTiling(Layout layout, QSize card)
 {
     const int w = card.width();
     const int h = card.height();
-    using namespace SheetLayouts;
     switch (layout) {
-    case SingleOn4x6:
+    case Layout::SingleOn4x6:
         return {QSize(w, h), {QPoint(0, 0)}};
-    case FourOnSheet:
+    case Layout::FourOnSheet:
         return {QSize(2 * w, 2 * h), {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)}};
     default: // the two layouts of two cards, one above the other
         return {QSize(w, 2 * h), {QPoint(0, 0), QPoint(0, h)}};
     }
 }
 
-PageTiling frontPageTiling(int layout)
+PageTiling frontPageTiling(Layout layout)
 {
     const int w = CardSize.width();
     const int h = CardSize.height();
     const int w4 = FourUpCardSize.width();
     const int h4 = FourUpCardSize.height();
-    using namespace SheetLayouts;
     switch (layout) {
-    case SingleOn4x6:
+    case Layout::SingleOn4x6:
         return {QSize(w, h), {QPoint(0, 0)}};
-    case FourOnSheet:
+    case Layout::FourOnSheet:
         return {QSize(2 * w4, 2 * h4),
                 {QPoint(0, 0), QPoint(w4, 0), QPoint(0, h4), QPoint(w4, h4)}};
     default: // the two layouts of two cards, one above the other
@@ -92,10 +88,10 @@ QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format for
     return page;
 }
 
-QSize printedPageSize(int layout)
+QSize printedPageSize(Layout layout)
 {
     const QSize page = frontPageTiling(layout).page;
-    return layout == SheetLayouts::PortraitPortrait ? page.transposed() : page;
+    return layout == Layout::PortraitPortrait ? page.transposed() : page;
 }
 
 void RotatePageClockwise(QImage& page)

@@ -1,6 +1,6 @@
 #pragma once
 // The four ways of putting cards on a printed page. Sizes and positions are sheet pixels
-// (1/200 inch); the layout is the item index of the layout choice.
+// (1/200 inch).
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -9,23 +9,26 @@
 #include <optional>
 #include <vector>
 
-namespace SheetLayouts
-{
-constexpr int PortraitPortrait = 0;   // "Portrait - Portrait"
-constexpr int LandscapeLandscape = 1; // "Landscape-Landscape"
-constexpr int SingleOn4x6 = 2;        // "Single on 4x6 paper"
-constexpr int FourOnSheet = 3;        // "4 on Sheet"
-} // namespace SheetLayouts
+// The layouts as the items of the layout choice: a design file stores these numbers. A choice
+// with no item selected holds -1, which is none of them.
+enum class Layout : int {
+    PortraitPortrait = 0,   // "Portrait - Portrait"
+    LandscapeLandscape = 1, // "Landscape-Landscape"
+    SingleOn4x6 = 2,        // "Single on 4x6 paper"
+    FourOnSheet = 3,        // "4 on Sheet"
+};
+constexpr Layout Layouts[] = {Layout::PortraitPortrait, Layout::LandscapeLandscape,
+                              Layout::SingleOn4x6, Layout::FourOnSheet};
 
 struct SheetLayout {
-    int index;
+    Layout kind;
     QPageLayout::Orientation orientation; // of the printer
     QSize card;                           // SheetWidth x SheetHeight
     QPageSize paper;                      // the paper the layout is made for, upright
 };
 
-// The layout of an item index; none for an index that names no layout (no item selected).
-std::optional<SheetLayout> sheetLayoutAt(int index);
+// The layout's figures; none for a choice that names no layout (no item selected).
+std::optional<SheetLayout> sheetLayoutAt(Layout layout);
 
 // A page of copies of one card: the page size and where each copy's top-left corner goes.
 struct PageTiling {
@@ -34,13 +37,13 @@ struct PageTiling {
 };
 
 // The page of backs before any turn, for a card of `card` size.
-PageTiling backPageTiling(int layout, QSize card);
+PageTiling backPageTiling(Layout layout, QSize card);
 // The page of fronts before any turn: fixed sizes, whatever the card size.
-PageTiling frontPageTiling(int layout);
+PageTiling frontPageTiling(Layout layout);
 
 // The page as it goes to the printer, fronts and backs alike: "Portrait - Portrait" turns its
 // two cards upright side by side (1600 x 1200).
-QSize printedPageSize(int layout);
+QSize printedPageSize(Layout layout);
 
 // A new page of `format`, white, with `card` drawn unscaled at every position of the tiling.
 QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format format);

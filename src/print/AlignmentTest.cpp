@@ -386,7 +386,8 @@ QImage paintAlignmentPatches(const std::vector<AlignmentPatch>& patches, QSize s
     return image;
 }
 
-AlignmentSheet alignmentSheetFor(int layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge)
+AlignmentSheet alignmentSheetFor(Layout layout, const PrinterMetrics& m, SheetTurn turn,
+                                 QPoint nudge)
 {
     AlignmentSheet sheet;
     sheet.turn = turnOnPage(turn, layout);

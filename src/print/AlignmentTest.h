@@ -53,7 +53,8 @@ QPoint acrossScaleTick(const AlignmentSheet& sheet, int card, int value);
 QPoint downScaleTick(const AlignmentSheet& sheet, int card, int value);
 
 // The test's cards for a layout: the page tiling placed as the backs and fronts are printed.
-AlignmentSheet alignmentSheetFor(int layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge);
+AlignmentSheet alignmentSheetFor(Layout layout, const PrinterMetrics& m, SheetTurn turn,
+                                 QPoint nudge);
 
 // What to say between the two test pages: how to put the sheet back for `turn` (as the page
 // sees it: Book or Calendar), after the device's `frontNote` on the page of fronts (where it was

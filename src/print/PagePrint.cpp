@@ -67,20 +67,19 @@ void drawCentreMarks(PrinterDevice& printer, int x, int y, int we, int he)
 enum class Edge { Left, Top, Right, Bottom };
 
 // The cards of a layout that lie along an edge of the page.
-QString cardsAt(int layout, Edge edge)
+QString cardsAt(Layout layout, Edge edge)
 {
-    using namespace SheetLayouts;
     const bool across = edge == Edge::Left || edge == Edge::Right;
     switch (layout) {
-    case PortraitPortrait: // two upright cards side by side
+    case Layout::PortraitPortrait: // two upright cards side by side
         if (!across)
             return QStringLiteral("cards");
         return edge == Edge::Left ? QStringLiteral("left card") : QStringLiteral("right card");
-    case LandscapeLandscape: // one above the other
+    case Layout::LandscapeLandscape: // one above the other
         if (across)
             return QStringLiteral("cards");
         return edge == Edge::Top ? QStringLiteral("upper card") : QStringLiteral("lower card");
-    case FourOnSheet:
+    case Layout::FourOnSheet:
         switch (edge) {
         case Edge::Left:
             return QStringLiteral("left cards");
@@ -125,10 +124,10 @@ QString paperName(QSizeF inches)
 
 } // namespace
 
-QImage composeBackPage(int layout, const QImage& back, SheetTurn turn)
+QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 {
     QImage page = TilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
-    if (layout == SheetLayouts::PortraitPortrait)
+    if (layout == Layout::PortraitPortrait)
         RotatePageClockwise(page);
     // The calendar turn takes the page's top edge to the bottom: printed half round, its top
     // comes back behind the fronts' top.
@@ -137,15 +136,15 @@ QImage composeBackPage(int layout, const QImage& back, SheetTurn turn)
     return page;
 }
 
-QImage composeFrontPage(int layout, const QImage& front)
+QImage composeFrontPage(Layout layout, const QImage& front)
 {
     QImage page = TilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
-    if (layout == SheetLayouts::PortraitPortrait)
+    if (layout == Layout::PortraitPortrait)
         RotatePageCounterClockwise(page);
     return page;
 }
 
-QString paperCutQuestion(int layout, const PrinterMetrics& m, const QMargins& cut)
+QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut)
 {
     const auto layoutInfo = sheetLayoutAt(layout);
     if (!layoutInfo || m.DpiX <= 0 || m.DpiY <= 0)
@@ -191,10 +190,10 @@ QString PageSizeMessage(const PrinterMetrics& m)
         .arg(m.OffsetY);
 }
 
-PageMarks backPageMarks(int layout)
+PageMarks backPageMarks(Layout layout)
 {
     const bool twoCards =
-        layout == SheetLayouts::PortraitPortrait || layout == SheetLayouts::LandscapeLandscape;
+        layout == Layout::PortraitPortrait || layout == Layout::LandscapeLandscape;
     return twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners;
 }
 

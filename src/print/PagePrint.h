@@ -16,17 +16,17 @@ struct PrinterMetrics;
 // "Portrait - Portrait" turned a quarter turn clockwise (two upright backs side by side). For a
 // sheet turned like a calendar (`turn` as the page sees it, turnOnPage) the page is turned half
 // round as well, so that each back still lies head to head behind its front.
-QImage composeBackPage(int layout, const QImage& back, SheetTurn turn = SheetTurn::Book);
+QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn = SheetTurn::Book);
 
 // The page of fronts: the front tiled as the layout says, and for "Portrait - Portrait" turned a
 // quarter turn counter-clockwise, so that once the sheet is turned over like the page of a book
 // each front lies head to head with the back printed behind it.
-QImage composeFrontPage(int layout, const QImage& front);
+QImage composeFrontPage(Layout layout, const QImage& front);
 
 // The question to ask before printing when `cut` (device pixels at each edge, contentCut) takes
 // a millimetre or more of the cards, naming the layout's paper, the printer's and what is cut;
 // empty when nothing worth asking is cut.
-QString paperCutQuestion(int layout, const PrinterMetrics& m, const QMargins& cut);
+QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut);
 
 // "PageWidthxPageHeight\r\nOffsetXxOffsetY", shown before a single card on 4x6 paper.
 QString PageSizeMessage(const PrinterMetrics& m);
@@ -38,7 +38,7 @@ enum class PageMarks {
 };
 
 // The marks a page of backs of `layout` carries.
-PageMarks backPageMarks(int layout);
+PageMarks backPageMarks(Layout layout);
 
 // One page of a document: the picture in bands at `at`, then its marks.
 struct PlacedPage {

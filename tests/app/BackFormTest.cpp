@@ -75,7 +75,7 @@ TEST_F(BackForm, AboutSampleOverlaysTitleBarCodeTextAndTagline)
     EXPECT_GT(tagline.height(), 5 * tagline.width());
 
     // The bar-code text redrawn at the record's own size from x = 425, standing on y = 349.
-    QFont barFont = sheetFont(form->AreaStyleTable[AreaPostalBarCode]);
+    QFont barFont = sheetFont(form->AreaStyleTable[Area::PostalBarCode]);
     barFont.setPixelSize(8); // 6 points
     const QFontMetrics fm(barFont);
     const int h = fm.height();
@@ -107,7 +107,7 @@ TEST_F(BackForm, AfterContinueTheAboutSampleStaysAndTheCornerIsEmpty)
     EXPECT_EQ(inkIn(sheet(), QRect(0, 400, 440, 400)), QRect());
     EXPECT_FALSE(QApplication::overrideCursor());
     // Two title lines: the descriptive text starts two line heights under y = 30.
-    const QFontMetrics title(sheetFont(form->AreaStyleTable[AreaTitle]));
+    const QFontMetrics title(sheetFont(form->AreaStyleTable[Area::Title]));
     EXPECT_NE(inkIn(sheet(), QRect(0, 30 + 2 * title.height(), 300, 20)), QRect());
     EXPECT_NE(inkIn(sheet(), QRect(0, 30 + title.height(), 590, title.height())), QRect());
 }
@@ -117,12 +117,12 @@ TEST_F(BackForm, OptionsAndStylesAreReadAtEachRender)
     activate();
     pressContinue();
     Ui::TForm1& ui = form->ui;
-    ui.StampBorderRadioGroup->setItemIndex(1);
-    ui.AddressSeperatorRadioGroup->setItemIndex(2);
-    ui.PostalBarCodeBoxRadioGroup->setItemIndex(0);
-    ui.PostCardRadioGroup->setItemIndex(0);
-    ui.AddressLinesRadioGroup->setItemIndex(0);
-    form->AreaStyleTable[AreaSeparator].colour = 0x000000FF; // red
+    ui.StampBorderRadioGroup->setChoice(StampBorder::ThinBox);
+    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::HeavyLine);
+    ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::No);
+    ui.PostCardRadioGroup->setChoice(PostCardCaption::No);
+    ui.AddressLinesRadioGroup->setChoice(AddressLines::NoLines);
+    form->AreaStyleTable[Area::Separator].colour = 0x000000FF; // red
     showBack();
     EXPECT_EQ(sheet().pixel(600, 400), qRgb(255, 0, 0));
     EXPECT_NE(sheet().pixel(600, 740), White);                     // no strip: down to H - 50
@@ -136,7 +136,7 @@ TEST_F(BackForm, FourOnSheetPreviewHasACyanStrip)
 {
     activate();
     pressContinue();
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     showBack();
     ASSERT_EQ(sheet().size(), QSize(1100, 850));
     // The recording printer's quarter-inch margins at 600 dpi: M = 50.

@@ -1,5 +1,6 @@
 // The lower-left corner picture on the main window: the dialog, loading, the
 // preview box, Delete Image and the corner choice.
+#include "back/CardBack.h"
 #include "support/FormFixture.h"
 
 #include "back/PictureFile.h"
@@ -10,9 +11,6 @@
 
 namespace
 {
-
-constexpr int ChoiceNone = 0;
-constexpr int ChoiceImage = 2;
 
 const QColor Cream = fromTColor(TColors::Cream);
 const QColor White = QColor(Qt::white);
@@ -31,7 +29,10 @@ protected:
         writeFile(path, makeBmp(w, h, 24));
         return path;
     }
-    int choice() const { return form->ui.LowerLeftCornerRadioGroup->itemIndex(); }
+    LowerLeftCorner choice() const
+    {
+        return form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>();
+    }
     QColor preview(int x, int y) const
     {
         return form->ui.PostCardBackImage->canvas().pixelColor(x, y);
@@ -53,7 +54,7 @@ TEST_F(CornerForm, StartsWithACreamSquareAndNoPicture)
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_EQ(preview(0, 0), Cream);
     EXPECT_EQ(preview(115, 115), Cream);
-    EXPECT_EQ(choice(), ChoiceImage);
+    EXPECT_EQ(choice(), LowerLeftCorner::Image);
     // Activation applies the choice but asks for nothing while the About page is
     // up.
     EXPECT_TRUE(dialogs.openShown.empty());
@@ -68,7 +69,7 @@ TEST_F(CornerForm, ContinueAsksAtOnceAndCancelChoosesNone)
     EXPECT_EQ(shown.defaultExt, QStringLiteral(".bmp"));
     EXPECT_EQ(shown.initialDir, QStringLiteral("."));
     EXPECT_TRUE(shown.fileName.isEmpty());
-    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_FALSE(form->ui.PostCardBackImage->isEnabled());
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -81,7 +82,7 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     pressContinue();
     EXPECT_EQ(form->CornerImageFile, wide);
     EXPECT_EQ(form->CornerImage.size(), QSize(300, 150));
-    EXPECT_EQ(choice(), ChoiceImage);
+    EXPECT_EQ(choice(), LowerLeftCorner::Image);
     // 116 x 58 at the top left; the rest of the box white.
     EXPECT_NE(preview(0, 0), White);
     EXPECT_NE(preview(115, 57), White);
@@ -90,7 +91,7 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
 
     form->ui.DeleteImage->trigger();
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
-    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_EQ(preview(0, 0), Cream);
     // The old pixels stay; nothing draws them while no file is named.
     EXPECT_EQ(form->CornerImage.size(), QSize(300, 150));
@@ -98,7 +99,7 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     // Choosing "Image" again asks at once; a tall picture now sits on cream.
     const QString tall = bmp(QStringLiteral("tall.bmp"), 150, 300);
     dialogs.openAnswers.push_back(tall);
-    form->ui.LowerLeftCornerRadioGroup->setItemIndex(ChoiceImage);
+    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
     EXPECT_EQ(form->CornerImageFile, tall);
     EXPECT_NE(preview(57, 115), Cream);
     EXPECT_EQ(preview(58, 0), Cream);
@@ -109,8 +110,8 @@ TEST_F(CornerForm, DeletedPictureStaysOffWhenImageIsCancelled)
     dialogs.openAnswers.push_back(bmp(QStringLiteral("a.bmp"), 20, 20));
     pressContinue();
     form->ui.DeleteImage->trigger();
-    form->ui.LowerLeftCornerRadioGroup->setItemIndex(ChoiceImage); // dialog cancelled
-    EXPECT_EQ(choice(), ChoiceNone);
+    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image); // dialog cancelled
+    EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_EQ(dialogs.openShown.size(), 2u);
     EXPECT_TRUE(dialogs.openShown[1].fileName.isEmpty());
@@ -126,7 +127,7 @@ TEST_F(CornerForm, DialogReopensOnTheLastFile)
     EXPECT_EQ(dialogs.openShown[1].fileName, first);
     // Cancel through the menu keeps the picture but sets the choice to "None".
     EXPECT_EQ(form->CornerImageFile, first);
-    EXPECT_EQ(choice(), ChoiceNone);
+    EXPECT_EQ(choice(), LowerLeftCorner::None);
 }
 
 TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
@@ -151,7 +152,7 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
         EXPECT_EQ(form->CornerImageFile, good);
         EXPECT_EQ(form->CornerImage, pictureBefore);
         EXPECT_EQ(form->ui.PostCardBackImage->canvas(), previewBefore);
-        EXPECT_EQ(choice(), ChoiceImage);
+        EXPECT_EQ(choice(), LowerLeftCorner::Image);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("Cannot open file \"%1\". No such file or "

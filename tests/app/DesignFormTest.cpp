@@ -1,7 +1,9 @@
 // Designs through the window: a card set up in every control, saved, and opened by a fresh
 // window renders to the same pixels; the questions about unsaved changes; the command line;
 // the recent designs; bad files that change nothing.
+#include "back/CardBack.h"
 #include "design/DesignFile.h"
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
 #include "support/QtPrinters.h"
@@ -13,9 +15,6 @@
 
 namespace
 {
-
-constexpr int CornerImageChoice = 2;
-constexpr int FourOnSheet = 3;
 
 struct Renders {
     QImage back;
@@ -60,14 +59,14 @@ protected:
         for (const auto& [key, control] : form->designBindings())
             moveOffStart(key, control);
         // What draws the most on the back.
-        form->ui.AddressLinesRadioGroup->setItemIndex(2);
-        form->ui.AddressSeperatorRadioGroup->setItemIndex(3);
-        form->ui.StampBorderRadioGroup->setItemIndex(3);
-        form->ui.PostalBarCodeBoxRadioGroup->setItemIndex(1);
-        form->ui.PostCardRadioGroup->setItemIndex(1);
-        form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+        form->ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
+        form->ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
+        form->ui.StampBorderRadioGroup->setChoice(StampBorder::Stamp);
+        form->ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::Yes);
+        form->ui.PostCardRadioGroup->setChoice(PostCardCaption::Yes);
+        form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
         dialogs.openAnswers.push_back(corner);
-        form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
+        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
         ASSERT_EQ(form->CornerImageFile, corner);
         openFrontPicture(front);
         ASSERT_TRUE(form->FrontPictureTurned);
@@ -75,7 +74,7 @@ protected:
             fc& s = form->AreaStyleTable[i];
             s.colour = TColor(0x00200000 + 0x00030507 * i);
             s.size = int(6 + 2 * i);
-            s.style = unsigned(i % 4);
+            s.style = FontStyles::fromInt(unsigned(i % 4));
             s.name = i % 2 ? QStringLiteral("Times New Roman") : QStringLiteral("DejaVu Sans");
         }
         form->FrontFont = QFont(QStringLiteral("DejaVu Serif"));
@@ -367,18 +366,20 @@ TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQue
     const QString broken = path(QStringLiteral("broken.bmp"));
     writeFile(broken, "BM broken");
     dialogs.openAnswers.push_back(broken);
-    form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
-    ASSERT_EQ(form->ui.LowerLeftCornerRadioGroup->itemIndex(), CornerImageChoice);
+    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
+    ASSERT_EQ(form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>(),
+              LowerLeftCorner::Image);
     ASSERT_TRUE(form->CornerImageFile.isEmpty());
     const QString file = path(QStringLiteral("image-but-none.postcard"));
     saveAs(file);
 
-    form->ui.LowerLeftCornerRadioGroup->setItemIndex(0);
+    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
     dialogs.log.clear();
     dialogs.yesNoCancelAnswers = {DialogAnswer::No};
     openFromMenu(file);
     EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "openFile"}));
-    EXPECT_EQ(form->ui.LowerLeftCornerRadioGroup->itemIndex(), CornerImageChoice);
+    EXPECT_EQ(form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>(),
+              LowerLeftCorner::Image);
     EXPECT_TRUE(form->ui.PostCardBackImage->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 // Folders that fail while the window runs: the work folder turned read-only or deleted, and a
 // save into a folder that fills up or turns read-only. Each ends with a clear message, a window
 // that still works and nothing of the user's lost.
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
 #include "support/ScratchDisk.h"
@@ -36,9 +37,9 @@ protected:
         return file;
     }
     // Prints backs, or fronts, in the layout; returns the number of documents it began.
-    int print(int layout, bool fronts)
+    int print(Layout layout, bool fronts)
     {
-        form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
+        form->ui.TypeOfDeckRadioGroup->setChoice(layout);
         return printFromTab(fronts);
     }
 
@@ -77,14 +78,14 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     const QImage front = form->FrontSheetImage;
 
     struct Case {
-        int layout;
+        Layout layout;
         bool fronts;
         QString file; // the first file the print writes
     };
-    for (const Case& c :
-         {Case{1, false, QStringLiteral("~~page.bmp")}, Case{0, false, QStringLiteral("~~a.bmp")},
-          Case{3, true, QStringLiteral("~~page.bmp")}}) {
-        SCOPED_TRACE(c.file.toStdString() + " in layout " + std::to_string(c.layout));
+    for (const Case& c : {Case{Layout::LandscapeLandscape, false, QStringLiteral("~~page.bmp")},
+                          Case{Layout::PortraitPortrait, false, QStringLiteral("~~a.bmp")},
+                          Case{Layout::FourOnSheet, true, QStringLiteral("~~page.bmp")}}) {
+        SCOPED_TRACE(c.file.toStdString() + " in layout " + std::to_string(int(c.layout)));
         disk.setReadOnly(false);
         EXPECT_EQ(print(c.layout, c.fronts), 1);
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
@@ -115,7 +116,7 @@ TEST_F(FaultFolder, WorkFolderDeletedWhileRunningIsMadeAgain)
     ASSERT_TRUE(form->FrontPictureTurned);
     for (const bool fronts : {false, true}) {
         ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("cache"))).removeRecursively());
-        EXPECT_EQ(print(0, fronts), 1);
+        EXPECT_EQ(print(Layout::PortraitPortrait, fronts), 1);
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         EXPECT_TRUE(QFile::exists(workFile(QStringLiteral("~~page.bmp"))));
         expectUsable();

@@ -1,5 +1,6 @@
 // Printers that fail while the window runs. Each ends with a clear message, a window that still
 // works and nothing of the user's lost.
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
 #include "support/WindowChecks.h"
@@ -63,7 +64,7 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
     }
     // The layouts and the front still compose with the figures in use.
     dialogs.errors.clear();
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
 

@@ -156,7 +156,7 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
         ASSERT_EQ(shown.dialogs, 1);
         EXPECT_EQ(shown.family, QFontInfo(QFont(seed.name)).family());
         EXPECT_EQ(shown.size, seed.size);
-        const bool bold = seed.style & fsBold;
+        const bool bold = seed.style.testFlag(FontStyle::Bold);
         if (familyOffers(shown.family, bold, false)) {
             EXPECT_EQ(shown.style, bold ? QStringLiteral("Bold") : QStringLiteral("Regular"));
         }
@@ -164,8 +164,8 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
         EXPECT_GE(shown.sampleHeight, shown.sampleFontHeight);
 
         expectSameRecords(before, form->AreaStyleTable);
-        if (area != AreaPostalBarCode) {
-            const fc& spare = form->AreaStyleTable[AreaSpare];
+        if (area != int(Area::PostalBarCode)) {
+            const fc& spare = form->AreaStyleTable[Area::Spare];
             EXPECT_EQ(spare.name, seed.name);
             EXPECT_EQ(spare.size, seed.size);
             EXPECT_EQ(spare.style, seed.style);
@@ -202,27 +202,27 @@ TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFron
 
 TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
 {
-    tickOnly(AreaTitle);
+    tickOnly(int(Area::Title));
     // Another family and size: kept under the family's own name.
     pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) {
         dialog.setCurrentFont(
             QFontDatabase::font(QStringLiteral("DejaVu Serif"), QStringLiteral("Book"), 14));
         dialog.accept();
     });
-    EXPECT_EQ(form->AreaStyleTable[AreaTitle].name, QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(form->AreaStyleTable[AreaTitle].size, 14);
-    EXPECT_EQ(form->AreaStyleTable[AreaTitle].style, unsigned(fsNone));
+    EXPECT_EQ(form->AreaStyleTable[Area::Title].name, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(form->AreaStyleTable[Area::Title].size, 14);
+    EXPECT_EQ(form->AreaStyleTable[Area::Title].style, FontStyles(FontStyle::None));
 
     // Only the style, on the stamp's "Arial": the face keeps its name and the size stays.
-    tickOnly(AreaStamp);
+    tickOnly(int(Area::Stamp));
     pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) {
         dialog.setCurrentFont(
             QFontDatabase::font(QStringLiteral("Liberation Sans"), QStringLiteral("Italic"), 8));
         dialog.accept();
     });
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].name, QStringLiteral("Arial"));
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].size, 8);
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].style, unsigned(fsItalic));
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].name, QStringLiteral("Arial"));
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].size, 8);
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].style, FontStyles(FontStyle::Italic));
 
     // Cancel leaves everything.
     const AreaStyleArray before = form->AreaStyleTable;

@@ -17,8 +17,6 @@
 namespace
 {
 
-constexpr int LandscapeLandscape = 1;
-constexpr int FourOnSheet = 3;
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb White = qRgb(255, 255, 255);
 
@@ -52,16 +50,16 @@ protected:
 
 TEST_F(FrontForm, LayoutBeforeAnyPictureOnlyResizesTheGroupBox)
 {
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(LandscapeLandscape);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
     EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
     const QImage before = preview();
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(279, 229));
     EXPECT_EQ(form->ui.FrontImage->size(), QSize(275, 212));
     EXPECT_EQ(preview(), before);
     EXPECT_TRUE(form->FrontSheetImage.isNull());
     EXPECT_TRUE(dialogs.log.isEmpty());
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(LandscapeLandscape);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
     EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
 }
 
@@ -114,7 +112,7 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
     EXPECT_GT(ink.top(), 400);
 
     // A place picked is kept, for turned pictures too.
-    form->ui.FrontTextAtRadioGroup->setItemIndex(1);
+    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Position);
     QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(100, 150));
     ink = darkInk();
     EXPECT_GE(ink.left(), 400);
@@ -169,7 +167,7 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     EXPECT_EQ(form->FrontSheetImage, sheet);
 
     // Later refreshes still compose the former picture.
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
@@ -258,7 +256,7 @@ TEST_F(FrontForm, PickerModes)
     EXPECT_EQ(form->FrontTextX, 20);
     EXPECT_EQ(form->FrontTextY, 400);
 
-    form->ui.FrontTextAtRadioGroup->setItemIndex(1);
+    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Position);
     QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
     EXPECT_EQ(form->FrontTextX, 200);
     EXPECT_EQ(form->FrontTextY, 400);
@@ -267,7 +265,7 @@ TEST_F(FrontForm, PickerModes)
     EXPECT_EQ(form->FrontTextY, 40);
 
     // Mode 2 takes the colour the preview shows and opens the colour dialog with it.
-    form->ui.FrontTextAtRadioGroup->setItemIndex(2);
+    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Colour);
     QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(150, 100));
     EXPECT_EQ(form->FrontTextColour, 0x000000FFu); // red
     form->ui.FrontSelectColorButton->click();
@@ -319,7 +317,7 @@ TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
 {
     // The recording printer's margins are 150 pixels at 600 dpi: a 50-pixel frame.
     openFrontPicture(picture(1600, 1200));
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(FourOnSheet);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     const QImage& sheet = form->FrontSheetImage;
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
     EXPECT_EQ(sheet.pixel(49, 400), White);

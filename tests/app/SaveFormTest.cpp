@@ -1,5 +1,6 @@
 // The two "Files" save commands on the main window: dialog settings, Cancel, errors, and the
 // files they write.
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 
 #include <QApplication>
@@ -126,7 +127,7 @@ TEST_F(SaveForm, FourOnSheetSavesAtTheNewSizeOnlyOnceTheBackIsRenderedAgain)
         form->ui.SaveAsJpgItem->trigger();
     };
 
-    form->ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     saveBoth();
     EXPECT_EQ(readBack(bmp, "bmp").size(), QSize(1200, 800));
     EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(450, 300));

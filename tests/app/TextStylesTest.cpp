@@ -57,8 +57,8 @@ TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
     EXPECT_TRUE(dialogs.fontScalableOnly[0]);
     for (std::size_t i = 0; i < std::size_t(AreaCount); ++i)
         EXPECT_EQ(form->AreaStyleTable[i], before[i]) << i;
-    EXPECT_EQ(form->AreaStyleTable[AreaSpare].size, 14);
-    EXPECT_EQ(form->AreaStyleTable[AreaSpare].name, QStringLiteral("Arial"));
+    EXPECT_EQ(form->AreaStyleTable[Area::Spare].size, 14);
+    EXPECT_EQ(form->AreaStyleTable[Area::Spare].name, QStringLiteral("Arial"));
 }
 
 TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
@@ -78,14 +78,14 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     chosen.setItalic(true);
     dialogs.fontAnswers = {chosen};
     form->ui.FontButton->click();
-    for (Area a : {AreaPostCard, AreaAddress, AreaSpare}) {
+    for (Area a : {Area::PostCard, Area::Address, Area::Spare}) {
         EXPECT_EQ(form->AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
         EXPECT_EQ(form->AreaStyleTable[a].size, 20);
-        EXPECT_EQ(form->AreaStyleTable[a].style, unsigned(fsItalic));
+        EXPECT_EQ(form->AreaStyleTable[a].style, FontStyles(FontStyle::Italic));
     }
-    EXPECT_EQ(form->AreaStyleTable[AreaPostCard].colour, TColors::Blue);
-    EXPECT_EQ(form->AreaStyleTable[AreaAddress].colour, TColors::Grey);
-    EXPECT_EQ(form->AreaStyleTable[AreaTitle], before[AreaTitle]);
+    EXPECT_EQ(form->AreaStyleTable[Area::PostCard].colour, TColors::Blue);
+    EXPECT_EQ(form->AreaStyleTable[Area::Address].colour, TColors::Grey);
+    EXPECT_EQ(form->AreaStyleTable[Area::Title], before[Area::Title]);
 }
 
 TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
@@ -99,30 +99,30 @@ TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
     EXPECT_EQ(dialogs.colorShown.front(), QColor(Qt::black));
     EXPECT_EQ(dialogs.messages, (QStringList{"0", "4", "8"}));
     const TColor green = 0x00008000;
-    EXPECT_EQ(form->AreaStyleTable[AreaTitle].colour, green);
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].colour, green);
-    EXPECT_EQ(form->AreaStyleTable[AreaSpare].colour, green);
+    EXPECT_EQ(form->AreaStyleTable[Area::Title].colour, green);
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].colour, green);
+    EXPECT_EQ(form->AreaStyleTable[Area::Spare].colour, green);
     // The stamp takes the title's face, size and style too.
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].size, before[AreaTitle].size);
-    EXPECT_EQ(form->AreaStyleTable[AreaStamp].style, before[AreaTitle].style);
-    EXPECT_EQ(form->AreaStyleTable[AreaDescriptive], before[AreaDescriptive]);
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].size, before[Area::Title].size);
+    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].style, before[Area::Title].style);
+    EXPECT_EQ(form->AreaStyleTable[Area::Descriptive], before[Area::Descriptive]);
 }
 
 TEST_F(TextStyles, SelectColorWithOnlyTheBarCodeTickedStopsThere)
 {
     activate();
-    const fc spare = form->AreaStyleTable[AreaSpare];
+    const fc spare = form->AreaStyleTable[Area::Spare];
     form->ui.PostalBarCodeCheckBox->setChecked(true);
     dialogs.colorAnswers = {QColor(255, 0, 0)};
     form->ui.ColorButton->click();
     EXPECT_EQ(dialogs.messages, QStringList{"7"});
-    EXPECT_EQ(form->AreaStyleTable[AreaPostalBarCode].colour, 0x000000FFu);
-    EXPECT_EQ(form->AreaStyleTable[AreaSpare], spare);
+    EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->AreaStyleTable[Area::Spare], spare);
 
     dialogs.messages.clear();
     form->ui.ColorButton->click(); // cancelled: no message, nothing changes
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(form->AreaStyleTable[AreaPostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
 }
 
 TEST_F(TextStyles, UnSelectAllLeavesThePostCardBoxAlone)
@@ -158,38 +158,38 @@ TEST_F(TextStyles, OptionsEnableTheirInputsWithTheirLabelsAlsoWhenSetByTheProgra
 {
     auto& ui = form->ui;
     EXPECT_FALSE(ui.AddressMemo->isEnabled());
-    ui.AddressLinesRadioGroup->setItemIndex(2);
+    ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
     EXPECT_TRUE(ui.AddressMemo->isEnabled());
     EXPECT_TRUE(ui.Label11->isEnabled());
     ui.AddressLinesRadioGroup->button(0)->click();
     EXPECT_FALSE(ui.AddressMemo->isEnabled());
     EXPECT_FALSE(ui.Label11->isEnabled());
 
-    ui.AddressSeperatorRadioGroup->setItemIndex(1);
+    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::ThinLine);
     EXPECT_FALSE(ui.CreatedByMemo->isEnabled());
     EXPECT_FALSE(ui.Label6->isEnabled());
-    ui.AddressSeperatorRadioGroup->setItemIndex(3);
+    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
     EXPECT_TRUE(ui.CreatedByMemo->isEnabled());
 
-    ui.PostalBarCodeBoxRadioGroup->setItemIndex(0);
+    ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::No);
     EXPECT_FALSE(ui.PostalBarCodeEdit->isEnabled());
     EXPECT_FALSE(ui.Label9->isEnabled());
-    ui.PostCardRadioGroup->setItemIndex(0);
+    ui.PostCardRadioGroup->setChoice(PostCardCaption::No);
     EXPECT_FALSE(ui.PostCardEdit->isEnabled());
     EXPECT_FALSE(ui.Label1->isEnabled());
-    ui.PostCardRadioGroup->setItemIndex(1);
+    ui.PostCardRadioGroup->setChoice(PostCardCaption::Yes);
     EXPECT_TRUE(ui.PostCardEdit->isEnabled());
 
-    ui.LowerLeftCornerRadioGroup->setItemIndex(1);
+    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
     EXPECT_TRUE(ui.LowerLeftTextMemo->isEnabled());
     EXPECT_TRUE(ui.Label7->isEnabled());
     EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
     EXPECT_FALSE(ui.Label10->isEnabled());
-    ui.LowerLeftCornerRadioGroup->setItemIndex(0);
+    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
     EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
     EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
     // In the welcome state choosing "Image" asks for no picture.
-    ui.LowerLeftCornerRadioGroup->setItemIndex(2);
+    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
     EXPECT_TRUE(ui.PostCardBackImage->isEnabled());
     EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
     EXPECT_TRUE(dialogs.openShown.empty());
@@ -257,17 +257,17 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     // height in lines, its width for the vertical text, and above its foot for the lower-left.
     CardBackInput in;
     std::copy_n(form->AreaStyleTable.begin(), AreaCount, in.styles.begin());
-    for (const Area area : {AreaTitle, AreaDescriptive, AreaStamp, AreaAddress}) {
+    for (const Area area : {Area::Title, Area::Descriptive, Area::Stamp, Area::Address}) {
         const int height = QFontMetrics(sheetFont(in.styles[area])).height();
         EXPECT_EQ(visibleLineLimit(in, area), 800 / height + 1) << area;
     }
-    const int vertical = QFontMetrics(sheetFont(in.styles[AreaSeparator])).height();
-    EXPECT_EQ(visibleLineLimit(in, AreaSeparator), 1200 / vertical + 1);
-    const int lower = QFontMetrics(sheetFont(in.styles[AreaLowerLeftText])).height();
-    EXPECT_EQ(visibleLineLimit(in, AreaLowerLeftText), (800 - 30) / lower - 1);
+    const int vertical = QFontMetrics(sheetFont(in.styles[Area::Separator])).height();
+    EXPECT_EQ(visibleLineLimit(in, Area::Separator), 1200 / vertical + 1);
+    const int lower = QFontMetrics(sheetFont(in.styles[Area::LowerLeftText])).height();
+    EXPECT_EQ(visibleLineLimit(in, Area::LowerLeftText), (800 - 30) / lower - 1);
 
     // A lower-left text too long for the card shows its beginning, from the card's top.
-    ui.LowerLeftCornerRadioGroup->setItemIndex(1);
+    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
     ui.LowerLeftTextMemo->setPlainText(word);
     ui.TitleMemo->clear();
     ui.DescMemo->clear();

@@ -1,6 +1,8 @@
 // The main window's controls: focus order, names for screen readers, spinners, radio groups,
 // pop-up menus and resizing.
 #include "app/ProgramVersion.h"
+#include "front/FrontComposer.h"
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 
 #include <QAccessible>
@@ -163,8 +165,8 @@ TEST_F(Window, SpinnersKeepTheirRangesAndWriteTheirEdits)
 
 TEST_F(Window, RadioGroupsLayTheirItemsOutInColumns)
 {
-    EXPECT_EQ(form->ui.TypeOfDeckRadioGroup->itemIndex(), 1);
-    EXPECT_EQ(form->ui.FrontTextAtRadioGroup->itemIndex(), 0);
+    EXPECT_EQ(form->ui.TypeOfDeckRadioGroup->choice<Layout>(), Layout::LandscapeLandscape);
+    EXPECT_EQ(form->ui.FrontTextAtRadioGroup->choice<FrontTextPicker>(), FrontTextPicker::Current);
     RadioGroup* barCode = form->ui.PostalBarCodeBoxRadioGroup; // five columns, two items
     const QRect no = barCode->button(0)->geometry();
     const QRect yes = barCode->button(1)->geometry();

@@ -6,15 +6,21 @@ TEST(AreaStyles, DefaultsAsLoaded)
 {
     AreaStyleArray table;
     const fc dialog = LoadDefaultAreaStyles(table);
-    EXPECT_EQ(dialog, (fc{TColors::Black, 10, QStringLiteral("Times New Roman"), fsBold}));
-    EXPECT_EQ(table[AreaTitle], (fc{TColors::Black, 10, QStringLiteral("Arial"), fsBold}));
-    EXPECT_EQ(table[AreaDescriptive], (fc{TColors::Black, 8, QStringLiteral("Arial"), fsNone}));
-    EXPECT_EQ(table[AreaStamp], (fc{TColors::Black, 8, QStringLiteral("Arial"), fsBold}));
-    EXPECT_EQ(table[AreaPostCard], (fc{TColors::Blue, 30, QStringLiteral("Coronet"), fsBold}));
-    EXPECT_EQ(table[AreaAddress], (fc{TColors::Grey, 12, QStringLiteral("Arial"), fsBold}));
-    EXPECT_EQ(table[AreaPostalBarCode], (fc{TColors::Grey, 6, QStringLiteral("Arial"), fsBold}));
+    EXPECT_EQ(dialog, (fc{TColors::Black, 10, QStringLiteral("Times New Roman"), FontStyle::Bold}));
+    EXPECT_EQ(table[Area::Title],
+              (fc{TColors::Black, 10, QStringLiteral("Arial"), FontStyle::Bold}));
+    EXPECT_EQ(table[Area::Descriptive],
+              (fc{TColors::Black, 8, QStringLiteral("Arial"), FontStyle::None}));
+    EXPECT_EQ(table[Area::Stamp],
+              (fc{TColors::Black, 8, QStringLiteral("Arial"), FontStyle::Bold}));
+    EXPECT_EQ(table[Area::PostCard],
+              (fc{TColors::Blue, 30, QStringLiteral("Coronet"), FontStyle::Bold}));
+    EXPECT_EQ(table[Area::Address],
+              (fc{TColors::Grey, 12, QStringLiteral("Arial"), FontStyle::Bold}));
+    EXPECT_EQ(table[Area::PostalBarCode],
+              (fc{TColors::Grey, 6, QStringLiteral("Arial"), FontStyle::Bold}));
     // The spare record keeps the dialog font copied in before the areas were set.
-    EXPECT_EQ(table[AreaSpare], dialog);
+    EXPECT_EQ(table[Area::Spare], dialog);
 }
 
 TEST(AreaStyles, NextAreaWalksTickedBoxesThenTheSpare)
@@ -31,7 +37,8 @@ TEST(AreaStyles, NextAreaWalksTickedBoxesThenTheSpare)
 
 TEST(AreaStyles, SheetFontIsTwiceThePointSizeInPixels)
 {
-    const fc title{TColors::Black, 10, QStringLiteral("Arial"), fsBold | fsItalic};
+    const fc title{TColors::Black, 10, QStringLiteral("Arial"),
+                   FontStyle::Bold | FontStyle::Italic};
     const QFont f = sheetFont(title);
     EXPECT_EQ(f.pixelSize(), 27);
     EXPECT_TRUE(f.bold());
@@ -40,5 +47,5 @@ TEST(AreaStyles, SheetFontIsTwiceThePointSizeInPixels)
     fc round;
     copyFontInto(dialogFont(title), round);
     EXPECT_EQ(round.size, 10);
-    EXPECT_EQ(round.style, unsigned(fsBold | fsItalic));
+    EXPECT_EQ(round.style, FontStyles(FontStyle::Bold | FontStyle::Italic));
 }

@@ -2,6 +2,7 @@
 #include "back/PerforatedBorder.h"
 #include "gfx/SheetText.h"
 #include "support/ImageChecks.h"
+#include "support/QtPrinters.h"
 #include "support/SampleCard.h"
 
 #include <QFontMetrics>
@@ -105,30 +106,30 @@ const fc& style(const CardBackInput& in, Area area)
 TEST(BackMargin, ByLayoutAndPrinter)
 {
     const PrinterMetrics letter = printer600(150);
-    EXPECT_EQ(BackMargin(0, letter), 30);
-    EXPECT_EQ(BackMargin(1, letter), 30);
-    EXPECT_EQ(BackMargin(-1, letter), 30);
+    EXPECT_EQ(BackMargin(Layout::PortraitPortrait, letter), 30);
+    EXPECT_EQ(BackMargin(Layout::LandscapeLandscape, letter), 30);
+    EXPECT_EQ(BackMargin(Layout(-1), letter), 30);
     // "4 on Sheet": the largest unprintable margin, 150 device pixels at 600 dpi.
-    EXPECT_EQ(BackMargin(3, letter), 50);
+    EXPECT_EQ(BackMargin(Layout::FourOnSheet, letter), 50);
     // "Single on 4x6 paper": no margin when the printable area holds 6 x 4 inches...
-    EXPECT_EQ(BackMargin(2, letter), 0);
-    EXPECT_EQ(BackMargin(2, printer600(150, 3600, 2400)), 0);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, letter), 0);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 3600, 2400)), 0);
     // ...else the largest margin, all four converted by the horizontal resolution.
-    EXPECT_EQ(BackMargin(2, printer600(150, 3599, 6300)), 50);
-    EXPECT_EQ(BackMargin(2, printer600(150, 4800, 2399)), 50);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 3599, 6300)), 50);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 4800, 2399)), 50);
     PrinterMetrics tall = printer600(30, 3000, 2000);
     tall.DpiY = 300;
     tall.OffsetY = 240;
-    EXPECT_EQ(BackMargin(2, tall), 80);
-    EXPECT_EQ(BackMargin(3, tall), 80);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, tall), 80);
+    EXPECT_EQ(BackMargin(Layout::FourOnSheet, tall), 80);
 }
 
 TEST(BackMargin, UnknownPrinterFiguresDoNotDivideByZero)
 {
     // No printer could be read: the preview still renders, with the full-sheet margin.
     const PrinterMetrics none;
-    EXPECT_EQ(BackMargin(2, none), 30);
-    EXPECT_EQ(BackMargin(3, none), 30);
+    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, none), 30);
+    EXPECT_EQ(BackMargin(Layout::FourOnSheet, none), 30);
 }
 
 TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
@@ -139,29 +140,29 @@ TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
     const QSize size = sheet.size();
 
     // Title centred on x = 300 from y = 30; nothing above it on the left half.
-    const fc& title = style(in, AreaTitle);
+    const fc& title = style(in, Area::Title);
     const int titleLh = lh(title);
     EXPECT_EQ(inkIn(sheet, QRect(0, 0, 600, 30)), QRect());
     EXPECT_EQ(inkIn(sheet, QRect(0, 30, 590, titleLh)),
               expectedInk(size, title, in.titleLines, 300 - tw(title, in.titleLines[0]) / 2, 30));
     // Descriptive text right under it at the margin.
-    const fc& desc = style(in, AreaDescriptive);
+    const fc& desc = style(in, Area::Descriptive);
     EXPECT_EQ(inkIn(sheet, QRect(0, 30 + titleLh, 590, lh(desc))),
               expectedInk(size, desc, in.descLines, 30, 30 + titleLh));
 
     // Stamp text from (1050, 55), one line height per line, inside the perforated tile.
-    const fc& stamp = style(in, AreaStamp);
+    const fc& stamp = style(in, Area::Stamp);
     EXPECT_EQ(inkIn(sheet, QRect(1041, 52, 105, 130)),
               expectedInk(size, stamp, in.stampLines, 1050, 55));
 
     // Caption centred on x = 820 with its top at y = 75.
-    const fc& caption = style(in, AreaPostCard);
+    const fc& caption = style(in, Area::PostCard);
     EXPECT_EQ(
         inkIn(sheet, QRect(610, 40, 405, 185)),
         expectedInk(size, caption, {in.postCardText}, 820 - tw(caption, in.postCardText) / 2, 75));
 
     // Vertical text: reads upwards right of x = 600, centred on y = 375.
-    const fc& sep = style(in, AreaSeparator);
+    const fc& sep = style(in, Area::Separator);
     const QString vertical = in.createdByLines[0];
     const QRect verticalInk = inkIn(sheet, QRect(590, 220, 60, 320));
     EXPECT_EQ(verticalInk,
@@ -172,7 +173,7 @@ TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
     EXPECT_GT(verticalInk.height(), 4 * verticalInk.width());
 
     // Bar-code text: right edge at x = 1100, standing on the strip's line (cell bottom 698).
-    const fc& bar = style(in, AreaPostalBarCode);
+    const fc& bar = style(in, Area::PostalBarCode);
     const QString& t = in.postalBarCodeText;
     const QRect barInk = inkIn(sheet, QRect(460, 640, 740, 58));
     EXPECT_EQ(barInk, expectedInk(size, bar, {t}, 1100 - tw(bar, t), 698 - lh(bar)));
@@ -222,11 +223,11 @@ TEST(CardBack, DefaultCardLinesAndBordersByPixel)
 TEST(CardBack, SeparatorLineEndsByTheStripChoice)
 {
     CardBackInput in = defaultCardBack();
-    in.separatorChoice = SeparatorThinLine;
-    for (int strip : {1, 0}) {
+    in.separatorChoice = AddressSeparator::ThinLine;
+    for (PostalBarCodeBox strip : {PostalBarCodeBox::Yes, PostalBarCodeBox::No}) {
         in.postalBarCodeBoxChoice = strip;
         const QImage sheet = render(in);
-        const int yEnd = strip ? 675 : 750;
+        const int yEnd = strip == PostalBarCodeBox::Yes ? 675 : 750;
         for (int y = 50; y <= yEnd; y += 5)
             EXPECT_NE(sheet.pixel(600, y), White) << y;
         EXPECT_EQ(sheet.pixel(600, 45), White);
@@ -237,14 +238,14 @@ TEST(CardBack, SeparatorLineEndsByTheStripChoice)
         EXPECT_EQ(sheet.pixel(596, 400), White);
         EXPECT_EQ(sheet.pixel(603, 400), White);
     }
-    in.separatorChoice = SeparatorHeavyLine;
+    in.separatorChoice = AddressSeparator::HeavyLine;
     const QImage heavy = render(in);
     EXPECT_NE(heavy.pixel(596, 400), White);
     EXPECT_NE(heavy.pixel(603, 400), White);
     EXPECT_EQ(heavy.pixel(594, 400), White);
     EXPECT_EQ(heavy.pixel(605, 400), White);
 
-    in.separatorChoice = SeparatorNone;
+    in.separatorChoice = AddressSeparator::None;
     EXPECT_EQ(inkIn(render(in), QRect(560, 220, 80, 450)), QRect());
 }
 
@@ -252,7 +253,7 @@ TEST(CardBack, StampBoxesThinAndThick)
 {
     CardBackInput in = defaultCardBack();
     in.stampLines.clear();
-    in.stampBorderChoice = StampThinBox;
+    in.stampBorderChoice = StampBorder::ThinBox;
     const QImage thin = render(in);
     // (1020, 30) to (1170, 200), pen 4 straddling each side.
     for (int y = 32; y <= 198; y += 6) {
@@ -268,7 +269,7 @@ TEST(CardBack, StampBoxesThinAndThick)
     EXPECT_EQ(inkIn(thin, QRect(1024, 34, 143, 163)), QRect()); // no stamp text, clear inside
     EXPECT_EQ(inkIn(thin, QRect(1000, 0, 200, 26)), QRect());
 
-    in.stampBorderChoice = StampThickBox;
+    in.stampBorderChoice = StampBorder::ThickBox;
     const QImage thick = render(in);
     EXPECT_NE(thick.pixel(1016, 100), White);
     EXPECT_NE(thick.pixel(1023, 100), White);
@@ -280,13 +281,13 @@ TEST(CardBack, StampTextAndBorderAreIndependent)
 {
     CardBackInput in = defaultCardBack();
     // No border: the stamp text is still drawn, from (1050, 55).
-    in.stampBorderChoice = StampBorderNone;
+    in.stampBorderChoice = StampBorder::None;
     const QImage bare = render(in);
-    const fc& stamp = style(in, AreaStamp);
+    const fc& stamp = style(in, Area::Stamp);
     EXPECT_EQ(inkIn(bare, QRect(1000, 0, 200, 250)),
               expectedInk(bare.size(), stamp, in.stampLines, 1050, 55));
     // An empty stamp memo: no text, the chosen border alone.
-    in.stampBorderChoice = StampPerforated;
+    in.stampBorderChoice = StampBorder::Stamp;
     in.stampLines.clear();
     const QImage border = render(in);
     EXPECT_EQ(inkIn(border, QRect(1041, 52, 105, 130)), QRect());
@@ -298,7 +299,7 @@ TEST(CardBack, EmptyTitlePutsTheDescriptionAtTheMargin)
     CardBackInput in = defaultCardBack();
     in.titleLines.clear();
     const QImage sheet = render(in);
-    const fc& desc = style(in, AreaDescriptive);
+    const fc& desc = style(in, Area::Descriptive);
     EXPECT_EQ(inkIn(sheet, QRect(0, 0, 590, 200)),
               expectedInk(sheet.size(), desc, in.descLines, 30, 30));
 }
@@ -310,10 +311,10 @@ TEST(CardBack, TitleLinesFollowEachOtherAndAWideLineStartsAtTheMargin)
     in.titleLines = {QStringLiteral("A"), wide};
     in.descLines.clear();
     in.stampLines.clear();
-    in.postCardChoice = 0;
-    in.separatorChoice = SeparatorThinLine;
+    in.postCardChoice = PostCardCaption::No;
+    in.separatorChoice = AddressSeparator::ThinLine;
     const QImage sheet = render(in);
-    const fc& title = style(in, AreaTitle);
+    const fc& title = style(in, Area::Title);
     const int titleLh = lh(title);
     EXPECT_EQ(inkIn(sheet, QRect(0, 30, 590, titleLh)),
               expectedInk(sheet.size(), title, {QStringLiteral("A")},
@@ -333,7 +334,7 @@ TEST(CardBack, VerticalTextLinesStepRightByTheLineHeight)
     CardBackInput in = defaultCardBack();
     in.createdByLines = {QStringLiteral("First line"), QStringLiteral("Second, longer line")};
     const QImage sheet = render(in);
-    const fc& sep = style(in, AreaSeparator);
+    const fc& sep = style(in, Area::Separator);
     const int step = lh(sep);
     const QString& second = in.createdByLines[1];
     EXPECT_EQ(inkIn(sheet, QRect(600 + step, 200, step, 350)),
@@ -343,30 +344,30 @@ TEST(CardBack, VerticalTextLinesStepRightByTheLineHeight)
 TEST(CardBack, AddressTextInsteadOfLines)
 {
     CardBackInput in = defaultCardBack();
-    in.addressLinesChoice = AddressText;
+    in.addressLinesChoice = AddressLines::Text;
     in.addressLines = {QStringLiteral("Jo Reader"), QStringLiteral("12 Lane"),
                        QStringLiteral("Townsville")};
     const QImage sheet = render(in);
-    const fc& address = style(in, AreaAddress);
+    const fc& address = style(in, Area::Address);
     EXPECT_EQ(inkIn(sheet, QRect(660, 360, 540, 300)),
               expectedInk(sheet.size(), address, in.addressLines, 700, 375));
     EXPECT_NE(sheet.pixel(700, 375), Grey); // no ruled lines
 
-    in.addressLinesChoice = AddressNoLines;
+    in.addressLinesChoice = AddressLines::NoLines;
     EXPECT_EQ(inkIn(render(in), QRect(660, 360, 540, 300)), QRect());
 }
 
 TEST(CardBack, LowerLeftTextEndsThirtyPlusALineAboveTheBottomWhateverM)
 {
     CardBackInput in = defaultCardBack();
-    in.lowerLeftCornerChoice = CornerText;
+    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
     in.lowerLeftLines = {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")};
-    const fc& ll = style(in, AreaLowerLeftText);
+    const fc& ll = style(in, Area::LowerLeftText);
     const int step = lh(ll);
-    for (int layout : {1, 2}) {
-        in.layoutIndex = layout;
+    for (Layout layout : {Layout::LandscapeLandscape, Layout::SingleOn4x6}) {
+        in.layout = layout;
         in.metrics = printer600(150); // M = 0 in "Single on 4x6 paper"
-        const int m = layout == 1 ? 30 : 0;
+        const int m = layout == Layout::LandscapeLandscape ? 30 : 0;
         const QImage sheet = render(in);
         const int top = 800 - 30 - 4 * step;
         EXPECT_EQ(inkIn(sheet, QRect(0, 400, 440, 400)),
@@ -452,31 +453,31 @@ TEST(CardBack, SamplePictureOnlyWhileWelcome)
     in.samplePicture = solidImage(300, 250, Qt::green);
     in.welcome = true;
     // Fixed at (25, 525) to (325, 775), whatever M and the sheet size.
-    for (int layout : {1, 3}) {
-        in.layoutIndex = layout;
+    for (Layout layout : {Layout::LandscapeLandscape, Layout::FourOnSheet}) {
+        in.layout = layout;
         in.metrics = printer600(150);
         const QImage sheet = render(in);
         EXPECT_TRUE(allOf(sheet, QRect(25, 525, 300, 250), qRgb(0, 255, 0)));
         EXPECT_EQ(inkIn(sheet, QRect(0, 300, 440, 550)), QRect(25, 525, 300, 250));
     }
     in.welcome = false;
-    in.layoutIndex = 1;
+    in.layout = Layout::LandscapeLandscape;
     EXPECT_EQ(inkIn(render(in), QRect(0, 300, 440, 500)), QRect());
 }
 
 TEST(CardBack, FourOnSheetWithFiftyPixelMargin)
 {
     CardBackInput in = defaultCardBack();
-    in.layoutIndex = 3;
+    in.layout = Layout::FourOnSheet;
     in.sheetWidth = 1100;
     in.sheetHeight = 850;
     in.metrics = printer600(150);
-    in.stampBorderChoice = StampThinBox;
+    in.stampBorderChoice = StampBorder::ThinBox;
     in.stampLines.clear();
     const QImage sheet = render(in);
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
 
-    const fc& title = style(in, AreaTitle);
+    const fc& title = style(in, Area::Title);
     EXPECT_EQ(inkIn(sheet, QRect(0, 0, 550, 50)), QRect());
     EXPECT_EQ(
         inkIn(sheet, QRect(0, 50, 540, lh(title))),
@@ -498,16 +499,16 @@ TEST(CardBack, FourOnSheetWithFiftyPixelMargin)
 TEST(CardBack, SingleOnLargePaperHasNoMargin)
 {
     CardBackInput in = defaultCardBack();
-    in.layoutIndex = 2;
+    in.layout = Layout::SingleOn4x6;
     in.metrics = printer600(150);
-    in.stampBorderChoice = StampThinBox;
+    in.stampBorderChoice = StampBorder::ThinBox;
     in.stampLines.clear();
     const QImage sheet = render(in);
     // The stamp box touches the top-right corner and the title starts at the top edge.
     EXPECT_NE(sheet.pixel(1199, 100), White);
     EXPECT_NE(sheet.pixel(1100, 0), White);
     EXPECT_NE(sheet.pixel(1050, 100), White);
-    const fc& title = style(in, AreaTitle);
+    const fc& title = style(in, Area::Title);
     EXPECT_EQ(
         inkIn(sheet, QRect(0, 0, 590, lh(title))),
         expectedInk(sheet.size(), title, in.titleLines, 300 - tw(title, in.titleLines[0]) / 2, 0));
@@ -583,8 +584,8 @@ TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
     CardBackInput in = defaultCardBack();
     for (int a = 0; a < AreaCount; ++a)
         in.styles[std::size_t(a)].colour = toTColor(QColor(colours[a]));
-    in.lowerLeftCornerChoice = CornerText;
-    const int titleLh = lh(style(in, AreaTitle));
+    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    const int titleLh = lh(style(in, Area::Title));
     // Where each element stands on the default card, none overlapping another.
     struct Element {
         const char* name;
@@ -592,35 +593,35 @@ TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
         QRect region;
     };
     const std::vector<Element> common = {
-        {"title", AreaTitle, QRect(0, 30, 590, titleLh)},
-        {"descriptive text", AreaDescriptive, QRect(0, 30 + titleLh, 590, 40)},
-        {"lower-left text", AreaLowerLeftText, QRect(0, 600, 440, 170)},
-        {"stamp", AreaStamp, QRect(1010, 26, 170, 180)},
-        {"caption", AreaPostCard, QRect(610, 40, 395, 185)},
-        {"bar-code strip", AreaPostalBarCode, QRect(445, 680, 755, 120)},
+        {"title", Area::Title, QRect(0, 30, 590, titleLh)},
+        {"descriptive text", Area::Descriptive, QRect(0, 30 + titleLh, 590, 40)},
+        {"lower-left text", Area::LowerLeftText, QRect(0, 600, 440, 170)},
+        {"stamp", Area::Stamp, QRect(1010, 26, 170, 180)},
+        {"caption", Area::PostCard, QRect(610, 40, 395, 185)},
+        {"bar-code strip", Area::PostalBarCode, QRect(445, 680, 755, 120)},
     };
     for (int variant = 0; variant < 2; ++variant) {
         // First the vertical text, perforated stamp and ruled address lines; then the thin
         // separator line, the thin stamp box and a typed address.
         std::vector<Element> elements = common;
         if (variant == 0) {
-            elements.push_back({"vertical text", AreaSeparator, QRect(595, 220, 50, 320)});
-            elements.push_back({"address lines", AreaAddress, QRect(690, 360, 490, 280)});
+            elements.push_back({"vertical text", Area::Separator, QRect(595, 220, 50, 320)});
+            elements.push_back({"address lines", Area::Address, QRect(690, 360, 490, 280)});
         } else {
-            in.separatorChoice = SeparatorThinLine;
-            in.stampBorderChoice = StampThinBox;
+            in.separatorChoice = AddressSeparator::ThinLine;
+            in.stampBorderChoice = StampBorder::ThinBox;
             in.stampLines.clear();
-            in.addressLinesChoice = AddressText;
+            in.addressLinesChoice = AddressLines::Text;
             in.addressLines = {QStringLiteral("Jo Reader"), QStringLiteral("12 Lane")};
-            elements.push_back({"separator line", AreaSeparator, QRect(590, 230, 20, 400)});
-            elements.push_back({"address text", AreaAddress, QRect(690, 360, 490, 280)});
+            elements.push_back({"separator line", Area::Separator, QRect(590, 230, 20, 400)});
+            elements.push_back({"address text", Area::Address, QRect(690, 360, 490, 280)});
         }
         const QImage sheet = render(in);
         for (const Element& e : elements) {
             SCOPED_TRACE(std::string(e.name) + (variant ? " (lines)" : ""));
-            EXPECT_TRUE(has(sheet, e.region, colours[e.area]));
+            EXPECT_TRUE(has(sheet, e.region, colours[std::size_t(e.area)]));
             for (int other = 0; other < AreaCount; ++other) {
-                if (other != e.area) {
+                if (other != int(e.area)) {
                     EXPECT_FALSE(has(sheet, e.region, colours[other])) << "colour of " << other;
                 }
             }

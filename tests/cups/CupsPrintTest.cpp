@@ -119,7 +119,7 @@ void markTheCards(TForm1& form)
     form.CornerImageSize = markers.size();
     form.CornerImageFile = QStringLiteral("markers.bmp");
     form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
-    const int layout = form.ui.TypeOfDeckRadioGroup->itemIndex();
+    const Layout layout = form.ui.TypeOfDeckRadioGroup->choice<Layout>();
     const QSize card = sheetLayoutAt(layout)->card;
     const int margin = BackMargin(layout, form.Metrics);
     QImage front(card, QImage::Format_RGB32);
@@ -259,9 +259,9 @@ TEST_F(CupsPrint, FourOnSheetFillsThePrintableAreaFromThePapersCorner)
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1100, 850));
-    const PageTiling tiling = backPageTiling(SheetLayouts::FourOnSheet, card.size());
+    const PageTiling tiling = backPageTiling(Layout::FourOnSheet, card.size());
     const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
-    const QPoint at = placePages(SheetLayouts::FourOnSheet, m).backs;
+    const QPoint at = placePages(Layout::FourOnSheet, m).backs;
     ASSERT_EQ(at, QPoint(-Bottom, -Left));
     const QString pdf =
         printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::Corners); });
@@ -282,10 +282,10 @@ TEST_F(CupsPrint, LandscapeLandscapeLiesCentredAcrossWithItsMarks)
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1200, 800));
-    const PageTiling tiling = backPageTiling(SheetLayouts::LandscapeLandscape, card.size());
+    const PageTiling tiling = backPageTiling(Layout::LandscapeLandscape, card.size());
     const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
     const QPoint at =
-        placePages(SheetLayouts::LandscapeLandscape, m, SheetTurn::Book, QPoint(0, 50)).backs;
+        placePages(Layout::LandscapeLandscape, m, SheetTurn::Book, QPoint(0, 50)).backs;
     // (6600 - 3600) / 2 from the paper's left edge; the 8-inch page is centred on the 7.75
     // inches printable down, then nudged down by 1/4 inch.
     ASSERT_EQ(at, QPoint(1500 - Bottom, 75));
@@ -322,10 +322,10 @@ TEST_F(CupsPrint, PortraitPortraitPrintsTheTurnedPageUnturned)
                  }).isEmpty());
     device->setOrientation(QPageLayout::Portrait);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
-    QImage page = TilePage(card, backPageTiling(SheetLayouts::PortraitPortrait, card.size()),
+    QImage page = TilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
                            QImage::Format_RGB888);
     RotatePageClockwise(page);
-    const QPoint at = placePages(SheetLayouts::PortraitPortrait, m).backs;
+    const QPoint at = placePages(Layout::PortraitPortrait, m).backs;
     // The 8-inch page centred on the 8.5-inch paper: at the printable area's left edge.
     ASSERT_EQ(at, QPoint(0, 0));
     const QString pdf =
@@ -397,7 +397,7 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
     TForm1 form(dialogs, *device);
     form.guard([&] { form.FormActivate(); });
     form.ui.ContinueButton->click(); // the corner picture dialog is cancelled
-    ASSERT_EQ(form.ui.TypeOfDeckRadioGroup->itemIndex(), SheetLayouts::LandscapeLandscape);
+    ASSERT_EQ(form.ui.TypeOfDeckRadioGroup->choice<Layout>(), Layout::LandscapeLandscape);
     markTheCards(form);
 
     form.selectPage(form.ui.PageControl1, form.ui.FrontTabSheet);
@@ -461,7 +461,7 @@ TEST_F(CupsPrint, FromTheWindowTheAlignmentTestPagesReadTheShiftOfTheSecondPass)
                          landscapePage(pdfs[1]).copy(printable), m, SheetTurn::Calendar,
                          QPoint(9, -12)};
     const AlignmentSheet sheet =
-        alignmentSheetFor(SheetLayouts::LandscapeLandscape, m, SheetTurn::Calendar, {});
+        alignmentSheetFor(Layout::LandscapeLandscape, m, SheetTurn::Calendar, {});
     ASSERT_EQ(sheet.cards.size(), 2u);
     for (int i = 0; i < 2; ++i) {
         const Reading r = readScales(held, sheet, i);

@@ -50,7 +50,7 @@ CardDesign sampleDesign()
         d.styles[i].colour = TColor(0x00102030 + 0x00010101 * i);
         d.styles[i].size = int(7 + i);
         d.styles[i].name = i % 2 ? QStringLiteral("DejaVu Serif") : QStringLiteral("Arial");
-        d.styles[i].style = unsigned(i % 16);
+        d.styles[i].style = FontStyles::fromInt(unsigned(i % 16));
     }
     d.corner = DesignPicture{makeBmp(30, 20, 24), QStringLiteral("/pictures/corner.bmp")};
     d.front = DesignPicture{makeJpeg(blockPicture(64, 48), JpegKind::Colour),

@@ -1,6 +1,7 @@
 #include "front/FrontComposer.h"
 #include "geometry/PrinterMetrics.h"
 #include "support/ImageChecks.h"
+#include "support/QtPrinters.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,9 +10,6 @@
 namespace
 {
 
-constexpr int LandscapeLandscape = 1;
-constexpr int SingleOn4x6 = 2;
-constexpr int FourOnSheet = 3;
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb White = qRgb(255, 255, 255);
 
@@ -28,7 +26,7 @@ PrinterMetrics printer(int pageWidth, int pageHeight, int margin)
     return m;
 }
 
-FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
+FrontComposition redPicture(int w, int h, Layout layout = Layout::LandscapeLandscape,
                             const PrinterMetrics& metrics = printer(4800, 6300, 150))
 {
     FrontComposition front;
@@ -42,13 +40,14 @@ FrontComposition redPicture(int w, int h, int layout = LandscapeLandscape,
 TEST(FrontCard, SizeAndFrameByLayout)
 {
     const PrinterMetrics quarterInch = printer(4800, 6300, 150); // m = 150 x 200 / 600 = 50
-    for (int layout : {-1, 0, LandscapeLandscape, SingleOn4x6}) {
+    for (Layout layout :
+         {Layout(-1), Layout::PortraitPortrait, Layout::LandscapeLandscape, Layout::SingleOn4x6}) {
         const FrontCard card = FrontCardForLayout(layout, quarterInch);
         EXPECT_EQ(card.width, 1200) << layout;
         EXPECT_EQ(card.height, 800) << layout;
         EXPECT_EQ(card.frame, 0) << layout;
     }
-    const FrontCard four = FrontCardForLayout(FourOnSheet, quarterInch);
+    const FrontCard four = FrontCardForLayout(Layout::FourOnSheet, quarterInch);
     EXPECT_EQ(four.width, 1100);
     EXPECT_EQ(four.height, 850);
     EXPECT_EQ(four.frame, 50);
@@ -56,23 +55,23 @@ TEST(FrontCard, SizeAndFrameByLayout)
     // The largest of the four margins counts, scaled by the horizontal resolution.
     PrinterMetrics uneven = quarterInch;
     uneven.BottomMargin = 301;
-    EXPECT_EQ(FrontCardForLayout(FourOnSheet, uneven).frame, 100);
+    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, uneven).frame, 100);
 }
 
 TEST(FrontCard, FourBySixFrameOnlyWhenTheCardDoesNotFit)
 {
     // 6 x 4 inches at 600 dpi is 3600 x 2400 printer pixels.
-    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3600, 2400, 30)).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3599, 2400, 30)).frame, 10);
-    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, printer(3600, 2399, 30)).frame, 10);
+    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3600, 2400, 30)).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3599, 2400, 30)).frame, 10);
+    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3600, 2399, 30)).frame, 10);
 }
 
 TEST(FrontCard, UnknownPrinterFiguresGiveNoFrameRatherThanADivisionByZero)
 {
     const PrinterMetrics none;
-    EXPECT_EQ(FrontCardForLayout(SingleOn4x6, none).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(FourOnSheet, none).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(FourOnSheet, none).width, 1100);
+    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, none).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, none).frame, 0);
+    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, none).width, 1100);
 }
 
 TEST(FitFrontPicture, FitsScalesAndShiftsOnTheWholeCard)
@@ -108,14 +107,14 @@ TEST(FitFrontPicture, FitsScalesAndShiftsOnTheWholeCard)
 
 TEST(FitFrontPicture, FourOnSheetFitsInsideTheFrame)
 {
-    const FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    const FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
     EXPECT_EQ(FitFrontPicture(front), QRect(50, 50, 1000, 750));
 }
 
 TEST(FitFrontPicture, PictureWithoutPixelsIsNeverFitted)
 {
     FrontComposition front;
-    front.card = FrontCardForLayout(LandscapeLandscape, PrinterMetrics());
+    front.card = FrontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
     EXPECT_TRUE(FitFrontPicture(front).isNull());
     front.picture = QImage(0, 10, QImage::Format_RGB32);
     EXPECT_TRUE(FitFrontPicture(front).isNull());
@@ -143,7 +142,7 @@ TEST(ComposeFront, PictureBetweenWhiteBands)
 
 TEST(ComposeFront, FrameIsPaintedOverAnOversizedPicture)
 {
-    FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
     EXPECT_EQ(inkIn(ComposeFront(front)), QRect(50, 50, 1000, 750));
     front.size = 200; // the picture covers the whole card; the frame stays white
     const QImage sheet = ComposeFront(front);
@@ -220,7 +219,7 @@ protected:
     FrontText()
     {
         front.picture = solidImage(1200, 800, White);
-        front.card = FrontCardForLayout(LandscapeLandscape, PrinterMetrics());
+        front.card = FrontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
         front.font = QFont(QStringLiteral("Times New Roman"));
         front.font.setPixelSize(64);
         front.font.setBold(true);
@@ -287,7 +286,7 @@ TEST_F(FrontText, DrawnInTheChosenColourWithoutBackground)
 TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
 {
     QImage surface = solidImage(400, 300, qRgb(0, 0, 0));
-    FrontComposition front = redPicture(1600, 1200, FourOnSheet);
+    FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
     DrawFrontPreview(surface, ComposeFront(front));
     EXPECT_EQ(surface.pixel(11, 11), White); // the frame, 50 / 4 wide
     EXPECT_EQ(surface.pixel(13, 13), Red);

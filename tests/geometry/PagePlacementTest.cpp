@@ -8,11 +8,9 @@
 namespace
 {
 
-using namespace SheetLayouts;
-
 // The figures a printer reports for the paper in the layout's orientation: landscape turns the
 // page's top to the paper's left edge, so its left margin is the paper's bottom one.
-PrinterMetrics figures(int layout, int dpi, TestPaper paper, TestMargins margins)
+PrinterMetrics figures(Layout layout, int dpi, TestPaper paper, TestMargins margins)
 {
     const auto px = [dpi](double inches) { return devicePixels(inches, dpi); };
     PrinterMetrics m;
@@ -43,7 +41,7 @@ QRect printable(const PrinterMetrics& m)
 
 TEST(PlacePages, TheBookTurnCarriesEveryFrontPageOntoItsBackPage)
 {
-    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+    for (Layout layout : Layouts)
         for (const TestPaper& paper : TestPapers)
             for (const TestMargins& margins : TestMarginSets)
                 for (int dpi : {300, 600}) {
@@ -51,7 +49,7 @@ TEST(PlacePages, TheBookTurnCarriesEveryFrontPageOntoItsBackPage)
                     const PagePlacement p = placePages(layout, m);
                     const QRect front = onPaper(p.fronts, p.extent, m);
                     const QRect back = onPaper(p.backs, p.extent, m);
-                    const std::string where = std::to_string(layout) + " " + paper.name + " " +
+                    const std::string where = std::to_string(int(layout)) + " " + paper.name + " " +
                                               margins.name + " " + std::to_string(dpi);
                     // Column x of the paper comes back at PhysicalWidth - x.
                     EXPECT_EQ(m.PhysicalWidth - (back.x() + back.width()), front.x()) << where;
@@ -71,12 +69,13 @@ TEST(PlacePages, LandscapeLandscapeLiesCentredAcrossAndAtTheTop)
 {
     // Landscape letter at 600 dpi with 1/4 and 1/8 inch at the sides: the old placement put the
     // backs 4.2 mm off their fronts.
-    PrinterMetrics m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.125, 0.25});
+    PrinterMetrics m =
+        figures(Layout::LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.125, 0.25});
     ASSERT_EQ(m.OffsetX, 150);
     ASSERT_EQ(m.RightMargin, 150);
-    m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.125, 0.25, 0.25});
+    m = figures(Layout::LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.125, 0.25, 0.25});
     ASSERT_EQ(m.RightMargin, 75);
-    const PagePlacement p = placePages(LandscapeLandscape, m);
+    const PagePlacement p = placePages(Layout::LandscapeLandscape, m);
     EXPECT_EQ(p.extent, QSize(3600, 4800));
     // (6600 - 3600) / 2 from the paper's left edge, less the 150-pixel margin.
     EXPECT_EQ(p.fronts, QPoint(1350, 0));
@@ -87,13 +86,13 @@ TEST(PlacePages, PagesAsLargeAsThePaperLieAtItsCorner)
 {
     for (const TestMargins& margins : TestMarginSets)
         for (int dpi : {300, 600}) {
-            const PrinterMetrics four = figures(FourOnSheet, dpi, LetterPaper, margins);
-            const PagePlacement p = placePages(FourOnSheet, four);
+            const PrinterMetrics four = figures(Layout::FourOnSheet, dpi, LetterPaper, margins);
+            const PagePlacement p = placePages(Layout::FourOnSheet, four);
             EXPECT_EQ(p.fronts, QPoint(-four.OffsetX, -four.OffsetY)) << margins.name << dpi;
             EXPECT_EQ(p.backs, p.fronts) << margins.name << dpi;
 
-            const PrinterMetrics photo = figures(SingleOn4x6, dpi, PhotoPaper, margins);
-            const PagePlacement s = placePages(SingleOn4x6, photo);
+            const PrinterMetrics photo = figures(Layout::SingleOn4x6, dpi, PhotoPaper, margins);
+            const PagePlacement s = placePages(Layout::SingleOn4x6, photo);
             EXPECT_EQ(s.fronts, QPoint(-photo.OffsetX, -photo.OffsetY)) << margins.name << dpi;
             EXPECT_EQ(s.backs, s.fronts) << margins.name << dpi;
         }
@@ -102,17 +101,18 @@ TEST(PlacePages, PagesAsLargeAsThePaperLieAtItsCorner)
 TEST(PlacePages, APageTallerThanThePrintableAreaSharesTheLossButStaysOnThePaper)
 {
     // Landscape letter whose top and bottom margins leave 7.75 of the page's 8 inches.
-    PrinterMetrics m = figures(LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
+    PrinterMetrics m =
+        figures(Layout::LandscapeLandscape, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
     ASSERT_EQ(m.PageHeight, 4650);
-    EXPECT_EQ(placePages(LandscapeLandscape, m).fronts.y(), -75);
+    EXPECT_EQ(placePages(Layout::LandscapeLandscape, m).fronts.y(), -75);
     // Taller than the paper: from the paper's top edge.
-    m = figures(FourOnSheet, 600, A4Paper, EqualMargins);
-    EXPECT_EQ(placePages(FourOnSheet, m).fronts.y(), -m.OffsetY);
+    m = figures(Layout::FourOnSheet, 600, A4Paper, EqualMargins);
+    EXPECT_EQ(placePages(Layout::FourOnSheet, m).fronts.y(), -m.OffsetY);
 }
 
 TEST(PlacePages, TheNudgeMovesTheBacksOnlyRightAndDownInSheetPixels)
 {
-    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+    for (Layout layout : Layouts)
         for (int dpi : {300, 600}) {
             const PrinterMetrics m = figures(layout, dpi, LetterPaper, UnequalMargins);
             const PagePlacement still = placePages(layout, m);
@@ -125,15 +125,17 @@ TEST(PlacePages, TheNudgeMovesTheBacksOnlyRightAndDownInSheetPixels)
 
 TEST(ContentCut, FourOnSheetOnA4LosesTheBottomOfTheLowerCards)
 {
-    const PrinterMetrics m = figures(FourOnSheet, 600, A4Paper, EqualMargins);
+    const PrinterMetrics m = figures(Layout::FourOnSheet, 600, A4Paper, EqualMargins);
     const int frame = 50; // the renderer's and composer's 1/4 inch
-    const QMargins cut = contentCut(placePages(FourOnSheet, m), m, SheetTurn::Book, frame, frame);
+    const QMargins cut =
+        contentCut(placePages(Layout::FourOnSheet, m), m, SheetTurn::Book, frame, frame);
     // 8.5 inches on 8.27: 289 device pixels below the printable area, 150 of them kept clear.
     EXPECT_EQ(cut, QMargins(0, 0, 0, 139));
     // On letter nothing of the cards is lost: the margins lie in the frame.
-    const PrinterMetrics letter = figures(FourOnSheet, 600, LetterPaper, EqualMargins);
-    EXPECT_EQ(contentCut(placePages(FourOnSheet, letter), letter, SheetTurn::Book, frame, frame),
-              QMargins());
+    const PrinterMetrics letter = figures(Layout::FourOnSheet, 600, LetterPaper, EqualMargins);
+    EXPECT_EQ(
+        contentCut(placePages(Layout::FourOnSheet, letter), letter, SheetTurn::Book, frame, frame),
+        QMargins());
 }
 
 TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
@@ -142,20 +144,21 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
     // and both pages lose 150 pixels on the right as printed; the backs' right edge lies behind
     // the fronts' left one.
     const PrinterMetrics m =
-        figures(PortraitPortrait, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
-    const PagePlacement p = placePages(PortraitPortrait, m);
+        figures(Layout::PortraitPortrait, 600, LetterPaper, {"", 0.25, 0.25, 0.5, 0.25});
+    const PagePlacement p = placePages(Layout::PortraitPortrait, m);
     EXPECT_EQ(p.fronts, QPoint(0, 0));
     EXPECT_EQ(contentCut(p, m, SheetTurn::Book, 0, 0), QMargins(150, 0, 150, 0));
     // Only the backs keep 30 pixels (90 device pixels) clear.
     EXPECT_EQ(contentCut(p, m, SheetTurn::Book, 0, 30), QMargins(60, 0, 150, 0));
     // Nudged a quarter inch right, the backs lose nothing at their left but more at their right.
-    const PagePlacement nudged = placePages(PortraitPortrait, m, SheetTurn::Book, QPoint(50, 0));
+    const PagePlacement nudged =
+        placePages(Layout::PortraitPortrait, m, SheetTurn::Book, QPoint(50, 0));
     EXPECT_EQ(contentCut(nudged, m, SheetTurn::Book, 0, 0), QMargins(300, 0, 150, 0));
 }
 
 TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)
 {
-    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+    for (Layout layout : Layouts)
         for (const TestPaper& paper : TestPapers)
             for (const TestMargins& margins : {UnequalMargins, InkjetMargins, NoMargins}) {
                 const PrinterMetrics m = figures(layout, 600, paper, margins);
@@ -163,7 +166,7 @@ TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)
                 const QRect front = onPaper(p.fronts, p.extent, m);
                 const QRect back = onPaper(p.backs - QPoint(15, -21), p.extent, m);
                 const std::string where =
-                    std::to_string(layout) + " " + paper.name + " " + margins.name;
+                    std::to_string(int(layout)) + " " + paper.name + " " + margins.name;
                 // Row y of the paper comes back at PhysicalHeight - y; columns stay.
                 EXPECT_EQ(m.PhysicalHeight - (back.y() + back.height()), front.y()) << where;
                 EXPECT_EQ(back.x(), front.x()) << where;
@@ -180,16 +183,16 @@ TEST(PlacePages, ATwoSidedPrinterTurnsUprightPagesLikeABookOverTheLongEdge)
 {
     // Over the upright paper's long edge: a book turn for the upright page of "Portrait -
     // Portrait", a calendar turn for the pages on their side; the short edge the other way.
-    EXPECT_EQ(turnOnPage(SheetTurn::LongEdge, PortraitPortrait), SheetTurn::Book);
-    EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, PortraitPortrait), SheetTurn::Calendar);
-    for (int layout : {LandscapeLandscape, SingleOn4x6, FourOnSheet}) {
+    EXPECT_EQ(turnOnPage(SheetTurn::LongEdge, Layout::PortraitPortrait), SheetTurn::Book);
+    EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, Layout::PortraitPortrait), SheetTurn::Calendar);
+    for (Layout layout : {Layout::LandscapeLandscape, Layout::SingleOn4x6, Layout::FourOnSheet}) {
         EXPECT_EQ(turnOnPage(SheetTurn::LongEdge, layout), SheetTurn::Calendar) << layout;
         EXPECT_EQ(turnOnPage(SheetTurn::ShortEdge, layout), SheetTurn::Book) << layout;
         EXPECT_EQ(turnOnPage(SheetTurn::Calendar, layout), SheetTurn::Calendar) << layout;
     }
-    const PrinterMetrics m = figures(FourOnSheet, 600, LetterPaper, InkjetMargins);
-    const PagePlacement longEdge = placePages(FourOnSheet, m, SheetTurn::LongEdge);
-    const PagePlacement calendar = placePages(FourOnSheet, m, SheetTurn::Calendar);
+    const PrinterMetrics m = figures(Layout::FourOnSheet, 600, LetterPaper, InkjetMargins);
+    const PagePlacement longEdge = placePages(Layout::FourOnSheet, m, SheetTurn::LongEdge);
+    const PagePlacement calendar = placePages(Layout::FourOnSheet, m, SheetTurn::Calendar);
     EXPECT_EQ(longEdge.fronts, calendar.fronts);
     EXPECT_EQ(longEdge.backs, calendar.backs);
 }

@@ -1,4 +1,5 @@
 #include "geometry/SheetLayout.h"
+#include "support/QtPrinters.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -21,10 +22,10 @@ QImage positionCard(int w, int h)
 
 TEST(SheetLayout, EachLayoutFixesOrientationAndCardSize)
 {
-    const auto pp = sheetLayoutAt(0);
-    const auto ll = sheetLayoutAt(1);
-    const auto single = sheetLayoutAt(2);
-    const auto four = sheetLayoutAt(3);
+    const auto pp = sheetLayoutAt(Layout::PortraitPortrait);
+    const auto ll = sheetLayoutAt(Layout::LandscapeLandscape);
+    const auto single = sheetLayoutAt(Layout::SingleOn4x6);
+    const auto four = sheetLayoutAt(Layout::FourOnSheet);
     ASSERT_TRUE(pp && ll && single && four);
     EXPECT_EQ(pp->orientation, QPageLayout::Portrait);
     EXPECT_EQ(ll->orientation, QPageLayout::Landscape);
@@ -34,34 +35,34 @@ TEST(SheetLayout, EachLayoutFixesOrientationAndCardSize)
     EXPECT_EQ(ll->card, QSize(1200, 800));
     EXPECT_EQ(single->card, QSize(1200, 800));
     EXPECT_EQ(four->card, QSize(1100, 850));
-    EXPECT_FALSE(sheetLayoutAt(-1));
-    EXPECT_FALSE(sheetLayoutAt(4));
+    EXPECT_FALSE(sheetLayoutAt(Layout(-1)));
+    EXPECT_FALSE(sheetLayoutAt(Layout(4)));
 }
 
 TEST(SheetLayout, PagesOfBacksAreTiledAsTheLayoutSays)
 {
     const QSize card(1200, 800);
-    const PageTiling two = backPageTiling(1, card);
+    const PageTiling two = backPageTiling(Layout::LandscapeLandscape, card);
     EXPECT_EQ(two.page, QSize(1200, 1600));
     EXPECT_EQ(two.at, (std::vector<QPoint>{{0, 0}, {0, 800}}));
-    EXPECT_EQ(backPageTiling(0, card).at, two.at);
-    const PageTiling single = backPageTiling(2, card);
+    EXPECT_EQ(backPageTiling(Layout::PortraitPortrait, card).at, two.at);
+    const PageTiling single = backPageTiling(Layout::SingleOn4x6, card);
     EXPECT_EQ(single.page, QSize(1200, 800));
     EXPECT_EQ(single.at, (std::vector<QPoint>{{0, 0}}));
-    const PageTiling four = backPageTiling(3, QSize(1100, 850));
+    const PageTiling four = backPageTiling(Layout::FourOnSheet, QSize(1100, 850));
     EXPECT_EQ(four.page, QSize(2200, 1700));
     EXPECT_EQ(four.at, (std::vector<QPoint>{{0, 0}, {0, 850}, {1100, 0}, {1100, 850}}));
 }
 
 TEST(SheetLayout, PagesOfFrontsHaveFixedSizes)
 {
-    for (int layout : {0, 1}) {
+    for (Layout layout : {Layout::PortraitPortrait, Layout::LandscapeLandscape}) {
         const PageTiling t = frontPageTiling(layout);
         EXPECT_EQ(t.page, QSize(1200, 1600));
         EXPECT_EQ(t.at, (std::vector<QPoint>{{0, 0}, {0, 800}}));
     }
-    EXPECT_EQ(frontPageTiling(2).page, QSize(1200, 800));
-    const PageTiling four = frontPageTiling(3);
+    EXPECT_EQ(frontPageTiling(Layout::SingleOn4x6).page, QSize(1200, 800));
+    const PageTiling four = frontPageTiling(Layout::FourOnSheet);
     EXPECT_EQ(four.page, QSize(2200, 1700));
     EXPECT_EQ(four.at, (std::vector<QPoint>{{0, 0}, {1100, 0}, {0, 850}, {1100, 850}}));
 }
@@ -69,7 +70,8 @@ TEST(SheetLayout, PagesOfFrontsHaveFixedSizes)
 TEST(SheetLayout, TiledCopiesCoverTheWholePageUnscaled)
 {
     const QImage card = positionCard(1100, 850);
-    const QImage page = TilePage(card, backPageTiling(3, card.size()), QImage::Format_RGB888);
+    const QImage page =
+        TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
     ASSERT_EQ(page.size(), QSize(2200, 1700));
     EXPECT_EQ(page.format(), QImage::Format_RGB888);
     for (const QPoint at : {QPoint(0, 0), QPoint(1100, 0), QPoint(0, 850), QPoint(1100, 850)}) {
@@ -118,19 +120,22 @@ TEST(SheetLayout, RotatePageCounterClockwiseUndoesTheClockwiseTurn)
 
 TEST(SheetLayout, PrintedPagesAndTheirPaper)
 {
-    EXPECT_EQ(printedPageSize(0), QSize(1600, 1200)); // two upright cards side by side
-    EXPECT_EQ(printedPageSize(1), QSize(1200, 1600));
-    EXPECT_EQ(printedPageSize(2), QSize(1200, 800));
-    EXPECT_EQ(printedPageSize(3), QSize(2200, 1700));
-    for (int layout : {0, 1, 3})
+    EXPECT_EQ(printedPageSize(Layout::PortraitPortrait),
+              QSize(1600, 1200)); // two upright cards side by side
+    EXPECT_EQ(printedPageSize(Layout::LandscapeLandscape), QSize(1200, 1600));
+    EXPECT_EQ(printedPageSize(Layout::SingleOn4x6), QSize(1200, 800));
+    EXPECT_EQ(printedPageSize(Layout::FourOnSheet), QSize(2200, 1700));
+    for (Layout layout :
+         {Layout::PortraitPortrait, Layout::LandscapeLandscape, Layout::FourOnSheet})
         EXPECT_EQ(sheetLayoutAt(layout)->paper.id(), QPageSize::Letter) << layout;
-    EXPECT_EQ(sheetLayoutAt(2)->paper.size(QPageSize::Inch), QSizeF(4, 6));
+    EXPECT_EQ(sheetLayoutAt(Layout::SingleOn4x6)->paper.size(QPageSize::Inch), QSizeF(4, 6));
 }
 
 TEST(SheetLayout, PortraitPageTurnsTheTopBackIntoTheRightHalf)
 {
     const QImage card = positionCard(1200, 800);
-    QImage page = TilePage(card, backPageTiling(0, card.size()), QImage::Format_RGB888);
+    QImage page = TilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
+                           QImage::Format_RGB888);
     RotatePageClockwise(page);
     ASSERT_EQ(page.size(), QSize(1600, 1200));
     // Each back is now 800 wide and 1200 high with its former top edge on the right: card

@@ -6,6 +6,7 @@
 // must be gone once the window is; the figures are printed. CTest label "long": the sanitizer
 // pass leaves it out.
 #include "app/TForm1.h"
+#include "geometry/SheetLayout.h"
 #include "gfx/JpegCodec.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/PictureFiles.h"
@@ -104,7 +105,7 @@ TEST(LongSession, ResidentMemoryStaysFlat)
             form.FrontImageRefresh(&form);
         }
         // Backs and fronts in turn, through the four layouts.
-        form.ui.TypeOfDeckRadioGroup->setItemIndex(r / 2 % 4);
+        form.ui.TypeOfDeckRadioGroup->setChoice(Layouts[r / 2 % 4]);
         form.ui.PageControl1->setCurrentWidget(r % 2 ? form.ui.FrontTabSheet
                                                      : form.ui.TextTabSheet);
         form.ui.PrintButton->click();
@@ -137,7 +138,7 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     const double growth = (end - warm) / warm;
 
     // The tall photo as a front: read, turned, its turned copy written, composed.
-    form.ui.TypeOfDeckRadioGroup->setItemIndex(1);
+    form.ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
     const double idle = residentMiB();
     resetPeakResident();
     dialogs.openAnswers = {tall};

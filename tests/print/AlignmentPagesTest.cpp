@@ -22,32 +22,32 @@ namespace
 {
 
 struct Case {
-    int layout;
+    Layout layout;
     SheetTurn turn;
 };
 
 std::string name(const Case& c)
 {
-    return "layout " + std::to_string(c.layout) +
+    return "layout " + std::to_string(int(c.layout)) +
            (c.turn == SheetTurn::Calendar ? ", calendar turn" : ", book turn");
 }
 
 const Case Cases[] = {
-    {SheetLayouts::PortraitPortrait, SheetTurn::Book},
-    {SheetLayouts::PortraitPortrait, SheetTurn::Calendar},
-    {SheetLayouts::LandscapeLandscape, SheetTurn::Book},
-    {SheetLayouts::LandscapeLandscape, SheetTurn::Calendar},
-    {SheetLayouts::SingleOn4x6, SheetTurn::Book},
-    {SheetLayouts::SingleOn4x6, SheetTurn::Calendar},
-    {SheetLayouts::FourOnSheet, SheetTurn::Book},
-    {SheetLayouts::FourOnSheet, SheetTurn::Calendar},
+    {Layout::PortraitPortrait, SheetTurn::Book},
+    {Layout::PortraitPortrait, SheetTurn::Calendar},
+    {Layout::LandscapeLandscape, SheetTurn::Book},
+    {Layout::LandscapeLandscape, SheetTurn::Calendar},
+    {Layout::SingleOn4x6, SheetTurn::Book},
+    {Layout::SingleOn4x6, SheetTurn::Calendar},
+    {Layout::FourOnSheet, SheetTurn::Book},
+    {Layout::FourOnSheet, SheetTurn::Calendar},
 };
 
 // The test's printer for a layout: its paper (4 x 6 for the single card, else letter) with a
 // different margin on every side, in the layout's orientation.
-void setUpFor(RecordingPrinter& printer, int layout)
+void setUpFor(RecordingPrinter& printer, Layout layout)
 {
-    if (layout == SheetLayouts::SingleOn4x6)
+    if (layout == Layout::SingleOn4x6)
         printer.setPaper(600, 2400, 3600, 75, 90, 120, 60);
     else
         printer.setPaper(600, 5100, 6600, 150, 100, 75, 200);
@@ -123,10 +123,9 @@ TEST(AlignmentPages, TheWrongTurnShowsTurnedWhereThePointersShouldBe)
 TEST(AlignmentPages, ThePagesKeepClearOfTheMarginsAndNumberTheScalesEvery25)
 {
     RecordingPrinter printer;
-    setUpFor(printer, SheetLayouts::FourOnSheet);
+    setUpFor(printer, Layout::FourOnSheet);
     const PrinterMetrics m = ReadPrinterMetrics(printer);
-    const AlignmentSheet sheet =
-        alignmentSheetFor(SheetLayouts::FourOnSheet, m, SheetTurn::Book, {});
+    const AlignmentSheet sheet = alignmentSheetFor(Layout::FourOnSheet, m, SheetTurn::Book, {});
     const QRect printable(0, 0, m.PageWidth, m.PageHeight);
     for (const auto& patches : {alignmentFrontPatches(sheet), alignmentBackPatches(sheet)})
         for (const AlignmentPatch& p : patches)
@@ -153,7 +152,7 @@ TEST(AlignmentPages, TheQtPrinterWritesPagesThatReadTheSame)
         device->setOrientation(QPageLayout::Landscape);
         const PrinterMetrics m = ReadPrinterMetrics(*device);
         const AlignmentSheet sheet =
-            alignmentSheetFor(SheetLayouts::LandscapeLandscape, m, turn, {10, 10});
+            alignmentSheetFor(Layout::LandscapeLandscape, m, turn, {10, 10});
         QString why;
         HeldSheet held{{}, {}, m, turn, error};
         PrintAlignmentPage(*device, alignmentFrontPatches(sheet));

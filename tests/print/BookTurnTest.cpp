@@ -22,14 +22,13 @@ bool measured(const TestMargins& margins, int dpi)
 
 TEST(BookTurn, EveryBackLandsBehindItsFrontOnTheRecordingPrinter)
 {
-    using namespace SheetLayouts;
-    for (int layout : {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet})
+    for (Layout layout : Layouts)
         for (const TestPaper& paper : TestPapers)
             for (const TestMargins& margins : TestMarginSets)
                 for (int dpi : {300, 600}) {
                     if (!paperHoldsPage(layout, paper) || !measured(margins, dpi))
                         continue;
-                    const std::string where = "layout " + std::to_string(layout) + ", " +
+                    const std::string where = "layout " + std::to_string(int(layout)) + ", " +
                                               paper.name + ", " + margins.name + " margins, " +
                                               std::to_string(dpi) + " dpi";
                     const SheetLayout info = *sheetLayoutAt(layout);

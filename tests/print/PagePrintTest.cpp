@@ -48,8 +48,9 @@ TEST(ComposePages, PortraitFrontsAndBacksTurnOppositeWays)
     QImage card(1200, 800, QImage::Format_RGB32);
     card.fill(Qt::white);
     card.setPixelColor(0, 0, Qt::red); // the card's top-left corner
-    const QImage backs = composeBackPage(0, card.convertToFormat(QImage::Format_RGB888));
-    const QImage fronts = composeFrontPage(0, card);
+    const QImage backs =
+        composeBackPage(Layout::PortraitPortrait, card.convertToFormat(QImage::Format_RGB888));
+    const QImage fronts = composeFrontPage(Layout::PortraitPortrait, card);
     ASSERT_EQ(backs.size(), QSize(1600, 1200));
     ASSERT_EQ(fronts.size(), QSize(1600, 1200));
     // Backs clockwise: a card's top-left corner at the top right of its half; fronts the other
@@ -59,8 +60,8 @@ TEST(ComposePages, PortraitFrontsAndBacksTurnOppositeWays)
     EXPECT_EQ(fronts.pixelColor(0, 1199), QColor(Qt::red));
     EXPECT_EQ(fronts.pixelColor(800, 1199), QColor(Qt::red));
     // The other layouts tile the fronts unturned.
-    EXPECT_EQ(composeFrontPage(1, card).size(), QSize(1200, 1600));
-    EXPECT_EQ(composeFrontPage(3, card).size(), QSize(2200, 1700));
+    EXPECT_EQ(composeFrontPage(Layout::LandscapeLandscape, card).size(), QSize(1200, 1600));
+    EXPECT_EQ(composeFrontPage(Layout::FourOnSheet, card).size(), QSize(2200, 1700));
 }
 
 TEST(PaperCutQuestion, NamesTheLayoutsPaperThePrintersAndWhatIsCut)
@@ -69,31 +70,32 @@ TEST(PaperCutQuestion, NamesTheLayoutsPaperThePrintersAndWhatIsCut)
     a4.DpiX = a4.DpiY = 600;
     a4.PhysicalWidth = 7016; // landscape A4
     a4.PhysicalHeight = 4961;
-    EXPECT_EQ(paperCutQuestion(3, a4, QMargins(0, 0, 0, 139)),
+    EXPECT_EQ(paperCutQuestion(Layout::FourOnSheet, a4, QMargins(0, 0, 0, 139)),
               "This layout needs Letter paper; on A4 the bottom 6 mm of the lower cards is cut. "
               "Print anyway?");
-    EXPECT_EQ(paperCutQuestion(1, a4, QMargins(0, 70, 0, 70)),
+    EXPECT_EQ(paperCutQuestion(Layout::LandscapeLandscape, a4, QMargins(0, 70, 0, 70)),
               "This layout needs Letter paper; on A4 the top 3 mm of the upper card and the "
               "bottom 3 mm of the lower card are cut. Print anyway?");
     // Less than a millimetre is no reason to ask.
-    EXPECT_EQ(paperCutQuestion(3, a4, QMargins(20, 0, 20, 0)), QString());
+    EXPECT_EQ(paperCutQuestion(Layout::FourOnSheet, a4, QMargins(20, 0, 20, 0)), QString());
 
     PrinterMetrics letter = a4;
     letter.PhysicalWidth = 5100; // upright
     letter.PhysicalHeight = 6600;
-    EXPECT_EQ(paperCutQuestion(0, letter, QMargins(150, 0, 0, 0)),
+    EXPECT_EQ(paperCutQuestion(Layout::PortraitPortrait, letter, QMargins(150, 0, 0, 0)),
               "On this printer's Letter paper the left 6 mm of the left card is cut by the "
               "margins it cannot print on. Print anyway?");
     PrinterMetrics a6 = a4;
     a6.DpiX = a6.DpiY = 300;
     a6.PhysicalWidth = 1748; // 148 x 105 mm
     a6.PhysicalHeight = 1240;
-    EXPECT_EQ(paperCutQuestion(2, a6, QMargins(60, 0, 60, 0)),
+    EXPECT_EQ(paperCutQuestion(Layout::SingleOn4x6, a6, QMargins(60, 0, 60, 0)),
               "This layout needs 4 x 6 in paper; on A6 the left 5 mm of the card and the right "
               "5 mm of the card are cut. Print anyway?");
     PrinterMetrics odd = a6;
     odd.PhysicalWidth = 1500; // 127 x 105 mm
-    EXPECT_TRUE(paperCutQuestion(2, odd, QMargins(60, 0, 0, 0)).contains("on 105 x 127 mm"));
+    EXPECT_TRUE(paperCutQuestion(Layout::SingleOn4x6, odd, QMargins(60, 0, 0, 0))
+                    .contains("on 105 x 127 mm"));
 }
 
 TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)

@@ -1,9 +1,8 @@
 // The layout choice and the print commands of the main window, on the recording printer.
+#include "back/CardBack.h"
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/WindowChecks.h"
-
-#include "geometry/SheetLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +31,7 @@ protected:
         dialogs.errors.clear();
     }
 
-    void chooseLayout(int index) { form->ui.TypeOfDeckRadioGroup->setItemIndex(index); }
+    void chooseLayout(Layout layout) { form->ui.TypeOfDeckRadioGroup->setChoice(layout); }
     void print() { form->ui.PrintButton->click(); }
 
     bool allEnabled() const
@@ -65,17 +64,17 @@ TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
 {
     const QImage& surface = form->ui.LayoutImage->canvas();
     const QColor outside = surface.pixelColor(100, 100);
-    chooseLayout(3);
+    chooseLayout(Layout::FourOnSheet);
     EXPECT_EQ(form->SheetWidth, 1100);
     EXPECT_EQ(form->SheetHeight, 850);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     EXPECT_EQ(surface.copy(0, 0, 88, 88),
               form->ui.FourupImage->canvas().convertToFormat(surface.format()));
-    chooseLayout(2);
+    chooseLayout(Layout::SingleOn4x6);
     EXPECT_EQ(form->SheetWidth, 1200);
     EXPECT_EQ(form->SheetHeight, 800);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
-    chooseLayout(0);
+    chooseLayout(Layout::PortraitPortrait);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Portrait);
     EXPECT_EQ(surface.copy(0, 0, 88, 88),
               form->ui.ppImage->canvas().convertToFormat(surface.format()));
@@ -85,7 +84,7 @@ TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
 
 TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
 {
-    chooseLayout(3);
+    chooseLayout(Layout::FourOnSheet);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     EXPECT_EQ(printer.documentsBegun, 1);
@@ -109,7 +108,7 @@ TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
 
 TEST_F(PrintCommands, PortraitLayoutTurnsThePageAndNudgesItAcross)
 {
-    chooseLayout(0);
+    chooseLayout(Layout::PortraitPortrait);
     form->ui.PrintImageAdjustUpDown->setPosition(25);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
@@ -134,7 +133,7 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
 {
     // Unequal margins and 300 dpi: 25 is 1/8 inch, 37 device pixels; -50 is 75 up.
     printer.setPaper(300, 2550, 3300, 75, 50, 90, 100);
-    for (int layout : {0, 1, 2, 3}) {
+    for (Layout layout : Layouts) {
         chooseLayout(layout);
         const auto firstBand = [&](int across, int down) {
             form->ui.PrintImageAdjustUpDown->setPosition(across);
@@ -163,7 +162,7 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
 TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
 {
     printer.setPaper(600, 4961, 7016, 150, 150, 150, 150); // A4 with 1/4 inch margins
-    chooseLayout(3);
+    chooseLayout(Layout::FourOnSheet);
     dialogs.questionAnswers = {false};
     print();
     ASSERT_EQ(dialogs.questions.size(), 1);
@@ -194,11 +193,12 @@ TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
 
 TEST_F(PrintCommands, EachLayoutAsksForItsPaper)
 {
-    for (int layout : {0, 1, 3}) {
+    for (Layout layout :
+         {Layout::PortraitPortrait, Layout::LandscapeLandscape, Layout::FourOnSheet}) {
         chooseLayout(layout);
         EXPECT_EQ(printer.layoutPaper.id(), QPageSize::Letter) << layout;
     }
-    chooseLayout(2);
+    chooseLayout(Layout::SingleOn4x6);
     EXPECT_EQ(printer.layoutPaper.size(QPageSize::Inch), QSizeF(4, 6));
 }
 
@@ -206,7 +206,7 @@ TEST_F(PrintCommands, SingleCardShowsThePageSizeBeforeTheDocument)
 {
     // A 4 x 6 inch card printer at 300 dpi: 1740 x 1140 printable, 30 x 30 offsets.
     printer.setFigures(300, 1740, 1140, 30, 30, 30, 30);
-    chooseLayout(2);
+    chooseLayout(Layout::SingleOn4x6);
     int messagesAtBegin = -1;
     printer.onBeginDoc = [&] { messagesAtBegin = dialogs.messages.size(); };
     print();
@@ -290,7 +290,7 @@ TEST_F(PrintCommands, FrontsWithoutAPictureAreNotPrinted)
 
 TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
 {
-    chooseLayout(3);
+    chooseLayout(Layout::FourOnSheet);
     form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
     form->FrontSheetImage.fill(QColor(200, 30, 30));
     form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
@@ -306,7 +306,7 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
     EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
     EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.FrontTabSheet);
 
-    chooseLayout(1);
+    chooseLayout(Layout::LandscapeLandscape);
     form->FrontSheetImage = QImage(1200, 800, QImage::Format_RGB32);
     form->FrontSheetImage.fill(QColor(200, 30, 30));
     print();
@@ -331,8 +331,8 @@ TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
     // Typed and chosen on the text page, the back's tab never shown: the print renders first.
     const QImage shownBefore = form->BackSheetImage.copy();
     form->ui.TitleMemo->setPlainText(QStringLiteral("Harbour lights"));
-    form->ui.AddressLinesRadioGroup->setItemIndex(0);
-    form->ui.StampBorderRadioGroup->setItemIndex(2);
+    form->ui.AddressLinesRadioGroup->setChoice(AddressLines::NoLines);
+    form->ui.StampBorderRadioGroup->setChoice(StampBorder::ThickBox);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     const QImage printedCard = form->BackSheetImage.copy();
@@ -343,7 +343,8 @@ TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
     QImageReader reader(workFile("~~page.bmp"), "bmp");
     const QImage page = reader.read().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(page,
-              TilePage(printedCard, backPageTiling(1, printedCard.size()), QImage::Format_RGB888));
+              TilePage(printedCard, backPageTiling(Layout::LandscapeLandscape, printedCard.size()),
+                       QImage::Format_RGB888));
 }
 
 TEST_F(PrintCommands, ADocumentWhoseEndFailsIsReportedAndTheNextPrintGoesThrough)

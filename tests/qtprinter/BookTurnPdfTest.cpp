@@ -15,7 +15,7 @@ namespace
 {
 
 struct PdfCase {
-    int layout;
+    Layout layout;
     TestPaper paper;
     TestMargins margins;
     int dpi;
@@ -24,10 +24,14 @@ struct PdfCase {
 // The paper each layout is made for and A4, each with margins unequal on every side, one case
 // without margins and one at each resolution for every layout.
 const PdfCase Cases[] = {
-    {0, LetterPaper, UnequalMargins, 600}, {0, A4Paper, InkjetMargins, 300},
-    {1, LetterPaper, UnequalMargins, 300}, {1, A4Paper, UnequalMargins, 600},
-    {2, PhotoPaper, UnequalMargins, 600},  {2, LetterPaper, NoMargins, 300},
-    {3, LetterPaper, UnequalMargins, 300}, {3, A4Paper, EqualMargins, 600},
+    {Layout::PortraitPortrait, LetterPaper, UnequalMargins, 600},
+    {Layout::PortraitPortrait, A4Paper, InkjetMargins, 300},
+    {Layout::LandscapeLandscape, LetterPaper, UnequalMargins, 300},
+    {Layout::LandscapeLandscape, A4Paper, UnequalMargins, 600},
+    {Layout::SingleOn4x6, PhotoPaper, UnequalMargins, 600},
+    {Layout::SingleOn4x6, LetterPaper, NoMargins, 300},
+    {Layout::FourOnSheet, LetterPaper, UnequalMargins, 300},
+    {Layout::FourOnSheet, A4Paper, EqualMargins, 600},
 };
 
 QImage printAndRasterise(QtPrinterDevice& device, const PrinterMetrics& m, const QImage& page,
@@ -45,7 +49,7 @@ QImage printAndRasterise(QtPrinterDevice& device, const PrinterMetrics& m, const
 TEST(BookTurnPdf, EveryBackLandsBehindItsFrontOnTheRasterisedPdf)
 {
     for (const PdfCase& c : Cases) {
-        const std::string where = "layout " + std::to_string(c.layout) + ", " + c.paper.name +
+        const std::string where = "layout " + std::to_string(int(c.layout)) + ", " + c.paper.name +
                                   ", " + c.margins.name + " margins, " + std::to_string(c.dpi) +
                                   " dpi";
         QTemporaryDir folder;

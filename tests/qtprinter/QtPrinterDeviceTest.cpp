@@ -7,6 +7,7 @@
 #include "print/PagePrint.h"
 #include "support/PdfRaster.h"
 #include "support/PictureFiles.h"
+#include "support/QtPrinters.h"
 #include "support/ScratchDisk.h"
 
 #include <QBuffer>
@@ -150,20 +151,20 @@ TEST(QtPrinterDevice, PdfFilesTakeEachLayoutsPaperWithAQuarterInchMarginAt600Dpi
     EXPECT_TRUE(device->savesPdfFiles());
     // Letter upright, Letter on its side, 6 x 4 inches, Letter on its side: whatever the locale.
     const QSize papers[] = {{5100, 6600}, {6600, 5100}, {3600, 2400}, {6600, 5100}};
-    for (int layout : {0, 1, 2, 3}) {
+    for (Layout layout : Layouts) {
         const SheetLayout info = *sheetLayoutAt(layout);
         device->setOrientation(info.orientation);
         device->setLayoutPaper(info.paper);
         const PrinterMetrics m = ReadPrinterMetrics(*device);
         EXPECT_EQ(m.DpiX, 600);
         EXPECT_EQ(m.DpiY, 600);
-        EXPECT_EQ(QSize(m.PhysicalWidth, m.PhysicalHeight), papers[layout]) << layout;
+        EXPECT_EQ(QSize(m.PhysicalWidth, m.PhysicalHeight), papers[std::size_t(layout)]) << layout;
         EXPECT_EQ(QMargins(m.OffsetX, m.OffsetY, m.RightMargin, m.BottomMargin),
                   QMargins(150, 150, 150, 150))
             << layout;
     }
     // The file is what the figures say: the single card's page is 6 x 4 inches.
-    device->setLayoutPaper(sheetLayoutAt(2)->paper);
+    device->setLayoutPaper(sheetLayoutAt(Layout::SingleOn4x6)->paper);
     printedNote(*device, markedCard(QSize(1200, 800)), {0, 0});
     QString why;
     const QImage raster = rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
@@ -210,7 +211,8 @@ TEST(QtPrinterDevice, TheRasterisedPdfShowsTheTilesAndMarksWhereTheFiguresSay)
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1100, 850));
-    const QImage page = TilePage(card, backPageTiling(3, card.size()), QImage::Format_RGB888);
+    const QImage page =
+        TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
     const QPoint at(300, 150);
     PrintPage(*device, m, page, at, 1, PageMarks::Corners);
 

@@ -236,7 +236,7 @@ void useTestPaper(RecordingPrinter& printer, int dpi, const TestPaper& paper,
                      px(margins.right), px(margins.bottom));
 }
 
-bool paperHoldsPage(int layout, const TestPaper& paper)
+bool paperHoldsPage(Layout layout, const TestPaper& paper)
 {
     const QSize page = printedPageSize(layout);
     const bool landscape = sheetLayoutAt(layout)->orientation == QPageLayout::Landscape;

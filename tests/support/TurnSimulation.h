@@ -85,4 +85,4 @@ int devicePixels(double inches, int dpi);
 void useTestPaper(RecordingPrinter& printer, int dpi, const TestPaper& paper,
                   const TestMargins& margins);
 // Whether the paper can hold the layout's page at all (4 x 6 paper holds only the single card).
-bool paperHoldsPage(int layout, const TestPaper& paper);
+bool paperHoldsPage(Layout layout, const TestPaper& paper);

@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     m.PageHeight = 4800;
     m.RightMargin = m.BottomMargin = 150;
     AlignmentSheet sheet =
-        alignmentSheetFor(SheetLayouts::LandscapeLandscape, m, SheetTurn::Book, QPoint());
+        alignmentSheetFor(Layout::LandscapeLandscape, m, SheetTurn::Book, QPoint());
     sheet.acrossNudge = QStringLiteral("Print Image Adj");
     sheet.downNudge = QStringLiteral("Print Adj Down");
     const QSize printable(m.PageWidth, m.PageHeight);

@@ -157,7 +157,7 @@ int main(int argc, char* argv[])
 
     form.ui.PageControl1->setCurrentWidget(form.ui.StandardTabSheet);
     form.ui.PageControl2->setCurrentWidget(form.ui.PrintControlTabSheet);
-    form.ui.TypeOfDeckRadioGroup->setItemIndex(3);
+    form.ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
     shoot(&form, out.filePath(QStringLiteral("print.png")));
 
     // The four layout pictures side by side, each with its name under it.

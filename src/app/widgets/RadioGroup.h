@@ -23,6 +23,10 @@ public:
     // -1 when no item is selected.
     int itemIndex() const { return index_; }
     void setItemIndex(int index);
+    // The selected item as the enumeration of the group's items, whose values are their
+    // indexes; with no item selected, -1, which is none of its values.
+    template <typename Choice> Choice choice() const { return static_cast<Choice>(index_); }
+    template <typename Choice> void setChoice(Choice choice) { setItemIndex(int(choice)); }
     QAbstractButton* button(int index) const;
 
 signals:
