@@ -41,8 +41,8 @@ void renderBench(benchmark::State& state, const CardBackInput& in)
     QImage sheet(in.sheetWidth, in.sheetHeight, QImage::Format_RGB32);
     QImage preview(600, 400, QImage::Format_RGB32);
     for (auto _ : state) {
-        RenderCardBack(sheet, in);
-        DrawBackPreview(preview, sheet);
+        renderCardBack(sheet, in);
+        drawBackPreview(preview, sheet);
         benchmark::DoNotOptimize(preview.constBits());
     }
 }

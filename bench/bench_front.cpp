@@ -74,7 +74,7 @@ void BM_FrontImageRefresh(benchmark::State& state)
     s.form->ui.TypeOfDeckRadioGroup->setChoice(Layout(state.range(0)));
     for (auto _ : state)
         s.form->guard([&] { s.form->FrontImageRefresh(s.form.get()); });
-    const FrontCard card = FrontCardForLayout(int(state.range(0)), s.form->Metrics);
+    const FrontCard card = frontCardForLayout(int(state.range(0)), s.form->Metrics);
     if (!s.dialogs.shown.isEmpty())
         state.SkipWithError(qPrintable(s.dialogs.shown.join(QLatin1Char('\n'))));
     else if (s.form->FrontSheetImage.size() != QSize(card.width, card.height))
@@ -90,7 +90,7 @@ BENCHMARK(BM_FrontImageRefresh)
 // The reference: one plain copy of the card's pixels, which every refresh makes at the least.
 void BM_CopyCardPixels(benchmark::State& state)
 {
-    const FrontCard card = FrontCardForLayout(int(state.range(0)), session().form->Metrics);
+    const FrontCard card = frontCardForLayout(int(state.range(0)), session().form->Metrics);
     QImage sheet(card.width, card.height, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     for (auto _ : state)

@@ -68,9 +68,9 @@ void composeAndPrint(benchmark::State& state, const QImage& card)
     const PrinterMetrics m = ReadPrinterMetrics(*s.printer);
     for (auto _ : state) {
         s.form->guard([&] {
-            const QImage page = TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()),
+            const QImage page = tilePage(card, backPageTiling(Layout::FourOnSheet, card.size()),
                                          QImage::Format_RGB888);
-            PrintPage(*s.printer, m, page, placePages(Layout::FourOnSheet, m).backs, 1,
+            printPage(*s.printer, m, page, placePages(Layout::FourOnSheet, m).backs, 1,
                       PageMarks::Corners);
         });
     }
@@ -110,7 +110,7 @@ void BM_DeflateAndWritePage(benchmark::State& state)
 {
     const QImage& back = session().form->BackSheetImage;
     const QImage page =
-        TilePage(back, backPageTiling(Layout::FourOnSheet, back.size()), QImage::Format_RGB888);
+        tilePage(back, backPageTiling(Layout::FourOnSheet, back.size()), QImage::Format_RGB888);
     const QByteArray pixels(reinterpret_cast<const char*>(page.constBits()), page.sizeInBytes());
     const QString name = session().dir.filePath(QStringLiteral("deflated.bin"));
     qsizetype size = 0;

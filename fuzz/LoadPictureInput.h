@@ -8,7 +8,7 @@
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 
-inline void LoadAndPreviewPicture(const QString& fileName)
+inline void loadAndPreviewPicture(const QString& fileName)
 {
     for (const QSize box : {QSize(), QSize(40, 30)}) {
         Picture picture;
@@ -24,6 +24,6 @@ inline void LoadAndPreviewPicture(const QString& fileName)
             got.width() < needed.width() || got.height() < needed.height())
             __builtin_trap();
         QImage preview(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
-        DrawCornerPreview(preview, picture.image, picture.trueSize, TColors::Cream);
+        drawCornerPreview(preview, picture.image, picture.trueSize, TColors::Cream);
     }
 }

@@ -43,7 +43,7 @@ inline QByteArray designOfSettings(const QByteArray& settings)
     return zip.finish();
 }
 
-inline void ReadAndDecodeDesign(const QByteArray& input)
+inline void readAndDecodeDesign(const QByteArray& input)
 {
     const QString name = QStringLiteral("fuzz.postcard");
     try {
@@ -55,7 +55,7 @@ inline void ReadAndDecodeDesign(const QByteArray& input)
             const Picture read = decodeDesignPicture(*picture, name, QStringLiteral("a picture"),
                                                      QSize(CornerBoxSide, CornerBoxSide));
             QImage box(CornerPreviewSide, CornerPreviewSide, QImage::Format_RGB32);
-            DrawCornerPreview(box, read.image, read.trueSize, TColors::Cream);
+            drawCornerPreview(box, read.image, read.trueSize, TColors::Cream);
         }
     } catch (const AppError&) {
     }

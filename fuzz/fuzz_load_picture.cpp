@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         __builtin_trap(); // the harness itself failed, not the code under test
     file.close();
-    LoadAndPreviewPicture(name);
+    loadAndPreviewPicture(name);
     return 0;
 }

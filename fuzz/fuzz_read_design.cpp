@@ -9,6 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    ReadAndDecodeDesign(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    readAndDecodeDesign(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     return 0;
 }

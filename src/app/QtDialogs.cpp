@@ -166,7 +166,7 @@ QFont fontAsListed(const QFont& font)
     QFont listed = font;
     listed.setFamilies({QFontInfo(font).family()});
     if (font.pointSize() <= 0 && font.pixelSize() > 0)
-        listed.setPointSize(qMax(1, MulDiv(font.pixelSize(), 72, 96)));
+        listed.setPointSize(qMax(1, mulDiv(font.pixelSize(), 72, 96)));
     return listed;
 }
 

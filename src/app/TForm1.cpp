@@ -330,7 +330,7 @@ void TForm1::FormCreate()
     ui.PageControl2->hide();
     setFilesMenuEnabled(false);
     // 5.
-    FontDialogFont = LoadDefaultAreaStyles(AreaStyleTable);
+    FontDialogFont = loadDefaultAreaStyles(AreaStyleTable);
     // 6. and 7.
     FrontPicture = QImage();
     FrontSheetImage = QImage();
@@ -342,7 +342,7 @@ void TForm1::FormCreate()
     BackSheetImage.fill(Qt::white);
     // 9. Without the printer's figures the program still starts; printing then says why not.
     try {
-        RefreshPrintPage();
+        refreshPrintPage();
     } catch (const AppError& e) {
         StartupProblems << e.text();
         Metrics = nominalMetrics();
@@ -353,13 +353,13 @@ void TForm1::FormCreate()
     // 10.
     selectPage(ui.PageControl1, ui.AboutTabSheet);
     // 11.
-    CreateCornerImage();
+    createCornerImage();
     // 12. The hidden pictures' page never shows its tab.
     setTabShown(ui.PageControl1, ui.StandardTabSheet, false);
     setTabShown(ui.PageControl1, ui.TextTabSheet, false);
     setTabShown(ui.PageControl1, ui.HiddenImagesTabSheet, false);
     // 13.
-    PrepareFrontPreview();
+    prepareFrontPreview();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -383,7 +383,7 @@ void TForm1::FormActivate()
     LowerLeftCornerRadioGroupClick(this);
     TypeOfDeckRadioGroupClick(this);
     DrawPostCardBack(this, 1, 0, 0);
-    DrawAboutSample();
+    drawAboutSample();
     // Then the design named on the command line, if any.
     if (!StartupDesigns.isEmpty()) {
         const QStringList designs = std::exchange(StartupDesigns, {});

@@ -138,10 +138,10 @@ public:
 
     // --- Card back renderer (TForm1Back.cpp) ------------------------------------------------
     void DrawPostCardBack(QObject* Sender, int a, int b, int c);
-    void DrawAboutSample();
+    void drawAboutSample();
 
     // --- Lower-left corner picture (TForm1Corner.cpp) ---------------------------------------
-    void CreateCornerImage();
+    void createCornerImage();
     void PostCardBackImageClick(QObject* Sender);
     void OpenImage1Click(QObject* Sender);
     void DeleteImageClick(QObject* Sender);
@@ -151,7 +151,7 @@ public:
     // written to the work folder. Raises AppError; changes nothing of the window. Safe off the
     // user-interface thread.
     static void turnTallFront(LoadedPicture& loaded, const QString& turnedFile);
-    void PrepareFrontPreview();
+    void prepareFrontPreview();
     void FrontImageRefresh(QObject* Sender);
     void OpenPopupClick(QObject* Sender);
     void FrontImageClick(QObject* Sender);
@@ -167,7 +167,7 @@ public:
 
     // --- Layouts and printing (TForm1Print.cpp) ---------------------------------------------
     void TypeOfDeckRadioGroupClick(QObject* Sender);
-    void RefreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
+    void refreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
     void PrintButtonClick(QObject* Sender);
     void PrinterSetupButtonClick(QObject* Sender);
     void Page1(QObject* Sender);

@@ -55,25 +55,25 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
 {
     WaitCursor wait;
     const CardBackInput input = cardBackInput(*this);
-    RenderCardBack(BackSheetImage, input);
+    renderCardBack(BackSheetImage, input);
 
     if (input.welcome) {
         ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
-        DrawBackOnAboutSample(ui.AboutSampleImage->canvas(), BackSheetImage);
+        drawBackOnAboutSample(ui.AboutSampleImage->canvas(), BackSheetImage);
         ui.AboutSampleImage->update();
     }
 
     ui.Image2->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
-    DrawBackPreview(ui.Image2->canvas(), BackSheetImage);
+    drawBackPreview(ui.Image2->canvas(), BackSheetImage);
     ui.Image2->repaint();
 }
 
-void TForm1::DrawAboutSample()
+void TForm1::drawAboutSample()
 {
     const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[Area::PostalBarCode],
                                  AreaStyleTable[Area::Separator],
                                  palette().color(QPalette::WindowText)};
     ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
-    DrawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);
+    drawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);
     ui.AboutSampleImage->update();
 }

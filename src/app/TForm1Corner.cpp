@@ -22,11 +22,11 @@ TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
         });
 }
 
-void TForm1::CreateCornerImage()
+void TForm1::createCornerImage()
 {
-    CornerImage = NewCornerImage();
+    CornerImage = newCornerImage();
     CornerImageSize = CornerImage.size();
-    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
+    drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
                       CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
@@ -52,7 +52,7 @@ void TForm1::PostCardBackImageClick(QObject*)
     CornerImageSize = loaded->size;
     CornerImageFile = *chosen;
     CornerImageBytes = std::move(kept.bytes);
-    DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
+    drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
                       CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
@@ -65,7 +65,7 @@ void TForm1::OpenImage1Click(QObject* Sender)
 void TForm1::DeleteImageClick(QObject*)
 {
     CornerPreviewFill = TColors::Cream;
-    ClearCornerPreview(ui.PostCardBackImage->canvas(), CornerPreviewFill);
+    clearCornerPreview(ui.PostCardBackImage->canvas(), CornerPreviewFill);
     ui.PostCardBackImage->update();
     CornerImageFile.clear();
     CornerImageBytes.clear();

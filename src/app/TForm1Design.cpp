@@ -268,13 +268,13 @@ void TForm1::applyDesign(const CardDesign& design, const LoadedPicture& corner,
         CornerImageSize = corner.size;
         CornerImageFile = design.corner->fileName;
         CornerImageBytes = design.corner->bytes;
-        DrawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
+        drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
                           CornerPreviewFill);
         ui.PostCardBackImage->update();
     } else {
         CornerImageFile.clear();
         CornerImageBytes.clear();
-        CreateCornerImage();
+        createCornerImage();
     }
     OpenPictureDialog1.fileName = CornerImageFile;
 
@@ -291,7 +291,7 @@ void TForm1::applyDesign(const CardDesign& design, const LoadedPicture& corner,
         FrontPictureSize = QSize();
         FrontPictureTurned = false;
         FrontSheetImage = QImage();
-        PrepareFrontPreview();
+        prepareFrontPreview();
     }
     FrontOpenPictureDialog.fileName = FrontPictureFile;
     FrontFont = design.frontFont;

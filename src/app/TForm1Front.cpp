@@ -18,7 +18,7 @@ const QSize FrontGroupBoxFrame(4, 17);
 
 } // namespace
 
-void TForm1::PrepareFrontPreview()
+void TForm1::prepareFrontPreview()
 {
     ui.FrontImage->resize(400, 300);
     ui.FrontImage->setCanvas(QImage());
@@ -29,7 +29,7 @@ void TForm1::PrepareFrontPreview()
 void TForm1::FrontImageRefresh(QObject*)
 {
     WaitCursor wait;
-    const FrontCard card = FrontCardForLayout(ui.TypeOfDeckRadioGroup->choice<Layout>(), Metrics);
+    const FrontCard card = frontCardForLayout(ui.TypeOfDeckRadioGroup->choice<Layout>(), Metrics);
     const QSize preview(card.width / FrontPreviewScale, card.height / FrontPreviewScale);
     const QSize box = preview + FrontGroupBoxFrame;
     if (ui.FrontGroupBox->width() != box.width()) {
@@ -50,19 +50,19 @@ void TForm1::FrontImageRefresh(QObject*)
     front.hOffset = ui.ImageHOffsetUpDown->position();
     front.vOffset = ui.ImageVOffsetUpDown->position();
     if (!ui.FrontMemo->document()->isEmpty())
-        front.lines = displayedLines(ui.FrontMemo, linesWithin(FrontSheetFont(FrontFont),
+        front.lines = displayedLines(ui.FrontMemo, linesWithin(frontSheetFont(FrontFont),
                                                                std::max(card.width, card.height)));
     front.font = FrontFont;
     front.colour = FrontTextColour;
     front.card = card;
     // Upward text from the horizontal text's start would run off the top of the card at once.
-    const QPoint start = FrontPictureTurned && !FrontTextPicked ? TurnedFrontTextStart(card)
+    const QPoint start = FrontPictureTurned && !FrontTextPicked ? turnedFrontTextStart(card)
                                                                 : QPoint(FrontTextX, FrontTextY);
     front.textX = start.x();
     front.textY = start.y();
 
-    const QImage composed = ComposeFront(front);
-    DrawFrontPreview(ui.FrontImage->canvas(), composed);
+    const QImage composed = composeFront(front);
+    drawFrontPreview(ui.FrontImage->canvas(), composed);
     ui.FrontImage->update();
     FrontSheetImage = composed;
 }

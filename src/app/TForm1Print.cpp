@@ -121,7 +121,7 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
     FrontImageRefresh(Sender);
 }
 
-void TForm1::RefreshPrintPage()
+void TForm1::refreshPrintPage()
 {
     Metrics = ReadPrinterMetrics(printer());
     PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
@@ -161,12 +161,12 @@ void TForm1::PrintPostCardBacks()
     const Layout layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
     writeBmpFile(PrintPageImage, workFile(PageWorkFile));
     if (layout == Layout::SingleOn4x6)
-        dialogs().message(PageSizeMessage(Metrics));
+        dialogs().message(pageSizeMessage(Metrics));
     const SheetTurn turn = turnOf(ui);
     const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
     QString note;
     if (paperHoldsCards(layout, placement, turn))
-        note = PrintPage(printer(), Metrics, PrintPageImage, placement.backs,
+        note = printPage(printer(), Metrics, PrintPageImage, placement.backs,
                          ui.CopiesUpDown->position(), backPageMarks(layout));
     PrintPageImage.fill(fromTColor(TColors::White));
     if (!note.isEmpty())
@@ -191,7 +191,7 @@ void TForm1::FrontPagePrint()
     const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
     if (!paperHoldsCards(layout, placement, turn))
         return;
-    const QString note = PrintPage(printer(), Metrics, page, placement.fronts,
+    const QString note = printPage(printer(), Metrics, page, placement.fronts,
                                    ui.CopiesUpDown->position(), PageMarks::None);
     if (!note.isEmpty())
         dialogs().message(note);
@@ -238,10 +238,10 @@ void TForm1::AlignmentTestItemClick(QObject*)
     AlignmentSheet sheet = alignmentSheetFor(layout->kind, Metrics, turnOf(ui), nudgeOf(ui));
     sheet.acrossNudge = ui.Label3->text();
     sheet.downNudge = ui.PrintImageVAdjustLabel->text();
-    const QString frontNote = PrintAlignmentPage(printer(), alignmentFrontPatches(sheet));
+    const QString frontNote = printAlignmentPage(printer(), alignmentFrontPatches(sheet));
     if (!dialogs().question(AlignmentTestTitle, alignmentTurnQuestion(sheet.turn, frontNote)))
         return;
-    const QString backNote = PrintAlignmentPage(printer(), alignmentBackPatches(sheet));
+    const QString backNote = printAlignmentPage(printer(), alignmentBackPatches(sheet));
     if (!backNote.isEmpty())
         dialogs().message(backNote);
 }
@@ -250,7 +250,7 @@ bool TForm1::paperHoldsCards(Layout layout, const PagePlacement& placement, Shee
 {
     const QMargins cut =
         contentCut(placement, Metrics, turnOnPage(turn, layout),
-                   FrontCardForLayout(layout, Metrics).frame, BackMargin(layout, Metrics));
+                   frontCardForLayout(layout, Metrics).frame, backMargin(layout, Metrics));
     const QString question = paperCutQuestion(layout, Metrics, cut);
     return question.isEmpty() || dialogs().question(PaperCutTitle, question);
 }
@@ -259,7 +259,7 @@ void TForm1::PrinterSetupButtonClick(QObject*)
 {
     const WaitCursor wait;
     dialogs().printerSetup();
-    RefreshPrintPage();
+    refreshPrintPage();
     showPrintHint();
     showBothSidesCommand();
 }

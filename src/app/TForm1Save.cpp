@@ -42,5 +42,5 @@ void TForm1::SaveSheetImageBestItemClick(QObject* Sender)
     }
 
     WaitCursor wait;
-    SaveSheetImage(BackSheetImage, format, *name);
+    saveSheetImage(BackSheetImage, format, *name);
 }

@@ -32,7 +32,7 @@ QFont screenFont(const fc& record)
 
 } // namespace
 
-void DrawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input)
+void drawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input)
 {
     const QColor brush = fromTColor(TColors::White);
     QPainter p(&canvas);

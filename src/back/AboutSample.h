@@ -19,4 +19,4 @@ extern const QString AboutSampleTagline;
 
 // Overlays the sample on `canvas` (600 x 400, the back already drawn on it at half size).
 // Texts here are at the records' own point sizes, as the sample is at screen scale.
-void DrawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input);
+void drawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input);

@@ -15,7 +15,7 @@ void applyStyle(QFont& font, FontStyles style)
 
 } // namespace
 
-fc LoadDefaultAreaStyles(AreaStyleArray& table)
+fc loadDefaultAreaStyles(AreaStyleArray& table)
 {
     const fc dialogFont{TColors::Black, 10, QStringLiteral("Times New Roman"), FontStyle::Bold};
     table[Area::PostalBarCode] = dialogFont;
@@ -74,5 +74,5 @@ void copyFontInto(const QFont& font, fc& record)
 
 int fontPointSize(const QFont& font)
 {
-    return font.pointSize() > 0 ? font.pointSize() : MulDiv(font.pixelSize(), 72, 96);
+    return font.pointSize() > 0 ? font.pointSize() : mulDiv(font.pixelSize(), 72, 96);
 }

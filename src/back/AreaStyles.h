@@ -55,7 +55,7 @@ using AreaStyleArray = AreaArray<fc, 9>;
 // Loads the defaults as the program always has: the Text Setup dialog's font ("Times New
 // Roman" 10 bold black) goes into records 7 and 8 first, then records 0 to 7 get their own
 // values, which is how the spare record 8 gets its values. Returns the dialog font as set.
-fc LoadDefaultAreaStyles(AreaStyleArray& table);
+fc loadDefaultAreaStyles(AreaStyleArray& table);
 
 // The first index from `start` up to 7 whose area is ticked, or 8 when none is.
 int NextArea(const std::array<bool, AreaCount>& ticked, int start);

@@ -56,7 +56,7 @@ class BackRenderer
 {
 public:
     BackRenderer(QImage& sheet, const CardBackInput& in)
-        : in_(in), w_(in.sheetWidth), h_(in.sheetHeight), m_(BackMargin(in.layout, in.metrics)),
+        : in_(in), w_(in.sheetWidth), h_(in.sheetHeight), m_(backMargin(in.layout, in.metrics)),
           sheet_(sheet)
     {
     }
@@ -285,7 +285,7 @@ int visibleLineLimit(const CardBackInput& input, Area area)
     return linesWithin(font, area == Area::Separator ? input.sheetWidth : input.sheetHeight);
 }
 
-int BackMargin(Layout layout, const PrinterMetrics& metrics)
+int backMargin(Layout layout, const PrinterMetrics& metrics)
 {
     // Without the printer's figures (none could be read) there is no margin to derive.
     const bool known = metrics.DpiX > 0 && metrics.DpiY > 0;
@@ -301,12 +301,12 @@ int BackMargin(Layout layout, const PrinterMetrics& metrics)
     }
 }
 
-void RenderCardBack(QImage& sheet, const CardBackInput& input)
+void renderCardBack(QImage& sheet, const CardBackInput& input)
 {
     BackRenderer(sheet, input).render();
 }
 
-void DrawBackPreview(QImage& canvas, const QImage& sheet)
+void drawBackPreview(QImage& canvas, const QImage& sheet)
 {
     {
         QPainter painter(&canvas);
@@ -315,7 +315,7 @@ void DrawBackPreview(QImage& canvas, const QImage& sheet)
     drawHalfSize(canvas, QRect(0, 0, sheet.width() / 2, sheet.height() / 2), sheet);
 }
 
-void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet)
+void drawBackOnAboutSample(QImage& canvas, const QImage& sheet)
 {
     drawHalfSize(canvas, QRect(QPoint(), BackPreviewSize), sheet);
 }

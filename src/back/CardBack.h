@@ -59,18 +59,18 @@ struct CardBackInput {
 int visibleLineLimit(const CardBackInput& input, Area area);
 
 // The margin M in sheet pixels for a sheet layout and the printer's figures.
-int BackMargin(Layout layout, const PrinterMetrics& metrics);
+int backMargin(Layout layout, const PrinterMetrics& metrics);
 
 // Resizes `sheet` to the input's sheet size and draws the whole card back into it. The order
 // of drawing is the stacking order where elements overlap.
-void RenderCardBack(QImage& sheet, const CardBackInput& input);
+void renderCardBack(QImage& sheet, const CardBackInput& input);
 
 // The canvas of the back's previews: the Postcard Back tab's and the About page's sample.
 constexpr QSize BackPreviewSize(600, 400);
 
 // The preview: `canvas` (at least BackPreviewSize) filled cyan over BackPreviewSize, with the
 // back at half size on it from its top-left corner.
-void DrawBackPreview(QImage& canvas, const QImage& sheet);
+void drawBackPreview(QImage& canvas, const QImage& sheet);
 
 // The About page's sample: the whole back stretched over BackPreviewSize of `canvas`.
-void DrawBackOnAboutSample(QImage& canvas, const QImage& sheet);
+void drawBackOnAboutSample(QImage& canvas, const QImage& sheet);

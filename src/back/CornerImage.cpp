@@ -11,14 +11,14 @@ constexpr int NewCornerSide = 300;
 
 } // namespace
 
-QImage NewCornerImage()
+QImage newCornerImage()
 {
     QImage image(NewCornerSide, NewCornerSide, QImage::Format_RGB32);
     image.fill(fromTColor(TColors::Cream));
     return image;
 }
 
-QRect CornerPreviewRect(QSize size)
+QRect cornerPreviewRect(QSize size)
 {
     const int w = size.width();
     const int h = size.height();
@@ -31,16 +31,16 @@ QRect CornerPreviewRect(QSize size)
     return QRect(0, 0, w * CornerPreviewSide / h, CornerPreviewSide);
 }
 
-void ClearCornerPreview(QImage& box, TColor fill)
+void clearCornerPreview(QImage& box, TColor fill)
 {
     QPainter p(&box);
     p.fillRect(QRect(0, 0, CornerPreviewSide, CornerPreviewSide), fromTColor(fill));
 }
 
-void DrawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill)
+void drawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill)
 {
-    ClearCornerPreview(box, fill);
-    const QRect place = picture.isNull() ? QRect() : CornerPreviewRect(size);
+    clearCornerPreview(box, fill);
+    const QRect place = picture.isNull() ? QRect() : cornerPreviewRect(size);
     if (place.isEmpty())
         return;
     QPainter p(&box);

@@ -11,14 +11,14 @@ constexpr int CornerPreviewSide = 116;
 constexpr int CornerBoxSide = 300;
 
 // The corner picture before any is chosen: a cream 300 x 300 square.
-QImage NewCornerImage();
+QImage newCornerImage();
 
 // Where a picture of `size` sits in the preview box: in its top-left corner, as large as fits
 // with its proportions kept, by whole-number division. A sliver (1 x 200) gets no room at all.
-QRect CornerPreviewRect(QSize size);
+QRect cornerPreviewRect(QSize size);
 
 // Clears the preview box to `fill`.
-void ClearCornerPreview(QImage& box, TColor fill);
+void clearCornerPreview(QImage& box, TColor fill);
 // Clears the preview box to `fill` and stretches `picture` into the place its own size `size`
 // (whatever size its pixels arrived at) gives it.
-void DrawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill);
+void drawCornerPreview(QImage& box, const QImage& picture, QSize size, TColor fill);

@@ -33,7 +33,7 @@ int printerFrame(const PrinterMetrics& metrics)
 
 } // namespace
 
-FrontCard FrontCardForLayout(Layout layout, const PrinterMetrics& metrics)
+FrontCard frontCardForLayout(Layout layout, const PrinterMetrics& metrics)
 {
     FrontCard card; // with no layout chosen: 6 x 4 inches without a frame
     if (const auto chosen = sheetLayoutAt(layout)) {
@@ -46,7 +46,7 @@ FrontCard FrontCardForLayout(Layout layout, const PrinterMetrics& metrics)
     return card;
 }
 
-QRect FitFrontPicture(const FrontComposition& front)
+QRect fitFrontPicture(const FrontComposition& front)
 {
     if (front.picture.isNull())
         return {};
@@ -73,7 +73,7 @@ QRect FitFrontPicture(const FrontComposition& front)
     return QRect(x, y, sw, sh);
 }
 
-QFont FrontSheetFont(const QFont& chosen)
+QFont frontSheetFont(const QFont& chosen)
 {
     // Not through the back's style records, which hold bold and italic only: a Light, Condensed
     // or Black face keeps its style name.
@@ -82,12 +82,12 @@ QFont FrontSheetFont(const QFont& chosen)
     return font;
 }
 
-QPoint TurnedFrontTextStart(const FrontCard& card)
+QPoint turnedFrontTextStart(const FrontCard& card)
 {
     return QPoint(TurnedTextInset, card.height - TurnedTextInset);
 }
 
-QImage ComposeFront(const FrontComposition& front)
+QImage composeFront(const FrontComposition& front)
 {
     const FrontCard& card = front.card;
     QImage sheet(card.width, card.height, QImage::Format_RGB32);
@@ -96,7 +96,7 @@ QImage ComposeFront(const FrontComposition& front)
     sheet.fill(fromTColor(TColors::White));
     QPainter p(&sheet);
 
-    const QRect target = FitFrontPicture(front);
+    const QRect target = fitFrontPicture(front);
     drawSmoothly(p, target, front.picture);
 
     if (card.frame != 0) {
@@ -110,7 +110,7 @@ QImage ComposeFront(const FrontComposition& front)
 
     if (!front.lines.isEmpty()) {
         p.setBackgroundMode(Qt::TransparentMode);
-        p.setFont(FrontSheetFont(front.font));
+        p.setFont(frontSheetFont(front.font));
         p.setPen(fromTColor(front.colour));
         const int lineStep = textHeight(p);
         int x = front.textX;
@@ -128,7 +128,7 @@ QImage ComposeFront(const FrontComposition& front)
     return sheet;
 }
 
-void DrawFrontPreview(QImage& surface, const QImage& front)
+void drawFrontPreview(QImage& surface, const QImage& front)
 {
     const QRect preview(0, 0, front.width() / FrontPreviewScale,
                         front.height() / FrontPreviewScale);

@@ -22,7 +22,7 @@ struct FrontCard {
 
 // The card and frame of a sheet layout (the index of the layout radio group). The frame comes
 // from the printer's figures; without them (resolution 0) no frame can be known and none is drawn.
-FrontCard FrontCardForLayout(Layout layout, const PrinterMetrics& metrics);
+FrontCard frontCardForLayout(Layout layout, const PrinterMetrics& metrics);
 
 // Everything a front is composed from.
 struct FrontComposition {
@@ -45,18 +45,18 @@ struct FrontComposition {
 // Where the picture is stretched to on the card: fitted into the card less its frame keeping
 // its proportions, scaled by `size`, centred on the whole card and shifted by the offsets.
 // An empty rectangle when the picture has no pixels.
-QRect FitFrontPicture(const FrontComposition& front);
+QRect fitFrontPicture(const FrontComposition& front);
 
 // The font the text is drawn in on the sheet: the chosen one whole (face, weight, width and
 // every style the font dialog offers) at twice its size in points.
-QFont FrontSheetFont(const QFont& chosen);
+QFont frontSheetFont(const QFont& chosen);
 
 // Where the text of a turned front starts until the user picks a place: near the card's lower
 // left corner, so that its lines run up the card.
-QPoint TurnedFrontTextStart(const FrontCard& card);
+QPoint turnedFrontTextStart(const FrontCard& card);
 
 // The composed front, card.width x card.height: white, the picture, the frame, then the text.
-QImage ComposeFront(const FrontComposition& front);
+QImage composeFront(const FrontComposition& front);
 
 // The largest box a front ever draws its picture into, either way up: the 6 x 4 inch card's
 // width at the largest picture size, 200 %.
@@ -70,4 +70,4 @@ constexpr int FrontPreviewScale = 4;
 enum class FrontTextPicker : int { Current = 0, Position = 1, Colour = 2 };
 
 // The quarter-scale preview of `front` drawn at the top-left of `surface`.
-void DrawFrontPreview(QImage& surface, const QImage& front);
+void drawFrontPreview(QImage& surface, const QImage& front);

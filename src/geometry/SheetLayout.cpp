@@ -77,7 +77,7 @@ PageTiling frontPageTiling(Layout layout)
     }
 }
 
-QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format format)
+QImage tilePage(const QImage& card, const PageTiling& tiling, QImage::Format format)
 {
     QImage page(tiling.page, format);
     page.fill(fromTColor(TColors::White));
@@ -99,7 +99,7 @@ void RotatePageClockwise(QImage& page)
     turnPage(page, QuarterTurn::Clockwise);
 }
 
-void RotatePageCounterClockwise(QImage& page)
+void rotatePageCounterClockwise(QImage& page)
 {
     turnPage(page, QuarterTurn::CounterClockwise);
 }

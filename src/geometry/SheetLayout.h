@@ -46,7 +46,7 @@ PageTiling frontPageTiling(Layout layout);
 QSize printedPageSize(Layout layout);
 
 // A new page of `format`, white, with `card` drawn unscaled at every position of the tiling.
-QImage TilePage(const QImage& card, const PageTiling& tiling, QImage::Format format);
+QImage tilePage(const QImage& card, const PageTiling& tiling, QImage::Format format);
 
 // Turns the page a quarter turn clockwise: the pixel at (x, y) of a W x H page goes to
 // (H - 1 - y, x) of the H x W result.
@@ -55,4 +55,4 @@ void RotatePageClockwise(QImage& page);
 // The other way: the pixel at (x, y) goes to (y, W - 1 - x). The fronts of "Portrait - Portrait"
 // are turned so, to lie head to head with the backs turned clockwise once the sheet is turned
 // over like a page of a book.
-void RotatePageCounterClockwise(QImage& page);
+void rotatePageCounterClockwise(QImage& page);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-int MulDiv(int a, int b, int c)
+int mulDiv(int a, int b, int c)
 {
     if (c == 0)
         return -1;
@@ -21,7 +21,7 @@ int MulDiv(int a, int b, int c)
 
 int pointsToPixels(int points)
 {
-    return MulDiv(points, 96, 72);
+    return mulDiv(points, 96, 72);
 }
 
 void prepareSheetPainter(QPainter& painter)

@@ -5,8 +5,8 @@
 
 class QPainter;
 
-// Windows' MulDiv: a * b / c computed wide and rounded half away from zero.
-int MulDiv(int a, int b, int c);
+// Windows' mulDiv: a * b / c computed wide and rounded half away from zero.
+int mulDiv(int a, int b, int c);
 
 // Character height in pixels of a font of `points` points at 96 pixels per inch.
 int pointsToPixels(int points);

@@ -355,7 +355,7 @@ QString alignmentTurnQuestion(SheetTurn turn, const QString& frontNote)
         .arg(printed, how);
 }
 
-QString PrintAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches)
+QString printAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches)
 {
     printer.setCopies(1);
     printer.setSides(PrintSides::OneSided);

@@ -62,7 +62,7 @@ AlignmentSheet alignmentSheetFor(Layout layout, const PrinterMetrics& m, SheetTu
 QString alignmentTurnQuestion(SheetTurn turn, const QString& frontNote);
 
 // Prints one test page as a document of its own, one copy, one-sided.
-QString PrintAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches);
+QString printAlignmentPage(PrinterDevice& printer, const std::vector<AlignmentPatch>& patches);
 
 // All patches drawn onto a white picture of `size` (device pixels from the printable area's
 // corner), for pictures of the pages and for tests.

@@ -126,7 +126,7 @@ QString paperName(QSizeF inches)
 
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 {
-    QImage page = TilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
+    QImage page = tilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
     if (layout == Layout::PortraitPortrait)
         RotatePageClockwise(page);
     // The calendar turn takes the page's top edge to the bottom: printed half round, its top
@@ -138,9 +138,9 @@ QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 
 QImage composeFrontPage(Layout layout, const QImage& front)
 {
-    QImage page = TilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
+    QImage page = tilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
     if (layout == Layout::PortraitPortrait)
-        RotatePageCounterClockwise(page);
+        rotatePageCounterClockwise(page);
     return page;
 }
 
@@ -181,7 +181,7 @@ QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins&
         .arg(needed, paper, what);
 }
 
-QString PageSizeMessage(const PrinterMetrics& m)
+QString pageSizeMessage(const PrinterMetrics& m)
 {
     return QStringLiteral("%1x%2\r\n%3x%4")
         .arg(m.PageWidth)
@@ -227,7 +227,7 @@ QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
     return printer.endDoc();
 }
 
-QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
+QString printPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
                   int copies, PageMarks marks)
 {
     return printPages(printer, m, {{page, at, marks}}, copies, PrintSides::OneSided);

@@ -29,7 +29,7 @@ QImage composeFrontPage(Layout layout, const QImage& front);
 QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut);
 
 // "PageWidthxPageHeight\r\nOffsetXxOffsetY", shown before a single card on 4x6 paper.
-QString PageSizeMessage(const PrinterMetrics& m);
+QString pageSizeMessage(const PrinterMetrics& m);
 
 enum class PageMarks {
     None,
@@ -54,7 +54,7 @@ QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
                    const std::vector<PlacedPage>& pages, int copies, PrintSides sides);
 
 // One untitled one-sided document of one page with `copies` copies (printPages).
-QString PrintPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
+QString printPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,
                   int copies, PageMarks marks);
 
 // The sides a two-sided document goes on: the turn set up for the printer, over the long edge

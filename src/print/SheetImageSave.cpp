@@ -36,7 +36,7 @@ QImage sheetImageCopy(const QImage& back, SheetImageFormat format)
     return copy;
 }
 
-void SaveSheetImage(const QImage& back, SheetImageFormat format, const QString& fileName)
+void saveSheetImage(const QImage& back, SheetImageFormat format, const QString& fileName)
 {
     const QImage copy = sheetImageCopy(back, format);
     if (format == SheetImageFormat::Bitmap)

@@ -17,4 +17,4 @@ QImage sheetImageCopy(const QImage& back, SheetImageFormat format);
 
 // Writes the back as the last render left it. An existing file of that name is replaced only
 // once the new one is complete, so a failed save leaves it as it was. Raises AppError.
-void SaveSheetImage(const QImage& back, SheetImageFormat format, const QString& fileName);
+void saveSheetImage(const QImage& back, SheetImageFormat format, const QString& fileName);

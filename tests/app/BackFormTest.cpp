@@ -24,7 +24,7 @@ protected:
     QImage expectedPreview() const
     {
         QImage canvas(600, 400, QImage::Format_RGB32);
-        DrawBackPreview(canvas, sheet());
+        drawBackPreview(canvas, sheet());
         return canvas;
     }
 };

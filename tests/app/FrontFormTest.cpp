@@ -388,10 +388,10 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
     form->FrontPicture.fill(White); // ink of the text only
     const Ink book = inkOf(QStringLiteral("Book"));
     const Ink condensed = inkOf(QStringLiteral("Condensed"));
-    EXPECT_EQ(QFontInfo(FrontSheetFont(form->FrontFont)).styleName(), QStringLiteral("Condensed"));
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->FrontFont)).styleName(), QStringLiteral("Condensed"));
     EXPECT_LT(condensed.width, book.width * 95 / 100);
     const Ink light = inkOf(QStringLiteral("ExtraLight"));
-    EXPECT_EQ(QFontInfo(FrontSheetFont(form->FrontFont)).styleName(), QStringLiteral("ExtraLight"));
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->FrontFont)).styleName(), QStringLiteral("ExtraLight"));
     EXPECT_LT(light.dark, book.dark * 3 / 4);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -5,7 +5,7 @@
 TEST(AreaStyles, DefaultsAsLoaded)
 {
     AreaStyleArray table;
-    const fc dialog = LoadDefaultAreaStyles(table);
+    const fc dialog = loadDefaultAreaStyles(table);
     EXPECT_EQ(dialog, (fc{TColors::Black, 10, QStringLiteral("Times New Roman"), FontStyle::Bold}));
     EXPECT_EQ(table[Area::Title],
               (fc{TColors::Black, 10, QStringLiteral("Arial"), FontStyle::Bold}));

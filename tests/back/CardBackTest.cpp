@@ -33,7 +33,7 @@ PrinterMetrics printer600(int margin, int pageWidth = 4800, int pageHeight = 630
 QImage render(const CardBackInput& in)
 {
     QImage sheet;
-    RenderCardBack(sheet, in);
+    renderCardBack(sheet, in);
     return sheet;
 }
 
@@ -106,30 +106,30 @@ const fc& style(const CardBackInput& in, Area area)
 TEST(BackMargin, ByLayoutAndPrinter)
 {
     const PrinterMetrics letter = printer600(150);
-    EXPECT_EQ(BackMargin(Layout::PortraitPortrait, letter), 30);
-    EXPECT_EQ(BackMargin(Layout::LandscapeLandscape, letter), 30);
-    EXPECT_EQ(BackMargin(Layout(-1), letter), 30);
+    EXPECT_EQ(backMargin(Layout::PortraitPortrait, letter), 30);
+    EXPECT_EQ(backMargin(Layout::LandscapeLandscape, letter), 30);
+    EXPECT_EQ(backMargin(Layout(-1), letter), 30);
     // "4 on Sheet": the largest unprintable margin, 150 device pixels at 600 dpi.
-    EXPECT_EQ(BackMargin(Layout::FourOnSheet, letter), 50);
+    EXPECT_EQ(backMargin(Layout::FourOnSheet, letter), 50);
     // "Single on 4x6 paper": no margin when the printable area holds 6 x 4 inches...
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, letter), 0);
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 3600, 2400)), 0);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, letter), 0);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, printer600(150, 3600, 2400)), 0);
     // ...else the largest margin, all four converted by the horizontal resolution.
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 3599, 6300)), 50);
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, printer600(150, 4800, 2399)), 50);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, printer600(150, 3599, 6300)), 50);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, printer600(150, 4800, 2399)), 50);
     PrinterMetrics tall = printer600(30, 3000, 2000);
     tall.DpiY = 300;
     tall.OffsetY = 240;
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, tall), 80);
-    EXPECT_EQ(BackMargin(Layout::FourOnSheet, tall), 80);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, tall), 80);
+    EXPECT_EQ(backMargin(Layout::FourOnSheet, tall), 80);
 }
 
 TEST(BackMargin, UnknownPrinterFiguresDoNotDivideByZero)
 {
     // No printer could be read: the preview still renders, with the full-sheet margin.
     const PrinterMetrics none;
-    EXPECT_EQ(BackMargin(Layout::SingleOn4x6, none), 30);
-    EXPECT_EQ(BackMargin(Layout::FourOnSheet, none), 30);
+    EXPECT_EQ(backMargin(Layout::SingleOn4x6, none), 30);
+    EXPECT_EQ(backMargin(Layout::FourOnSheet, none), 30);
 }
 
 TEST(CardBack, DefaultCardTextsWhereTheTableSaysTheyAre)
@@ -519,7 +519,7 @@ TEST(CardBack, RenderReusesOrResizesTheSheet)
     QImage sheet(1100, 850, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     CardBackInput in = defaultCardBack();
-    RenderCardBack(sheet, in);
+    renderCardBack(sheet, in);
     EXPECT_EQ(sheet.size(), QSize(1200, 800));
     EXPECT_EQ(sheet.pixel(5, 5), White); // redrawn whole
 }
@@ -528,7 +528,7 @@ TEST(BackPreview, HalfSizeFillsTheImageForTheDefaultCard)
 {
     const QImage sheet = render(defaultCardBack());
     QImage canvas = solidImage(600, 400, Qt::black);
-    DrawBackPreview(canvas, sheet);
+    drawBackPreview(canvas, sheet);
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 600; ++x)
             ASSERT_NE(canvas.pixel(x, y), qRgb(0, 255, 255)) << x << "," << y;
@@ -543,7 +543,7 @@ TEST(BackPreview, FourOnSheetLeavesACyanStripAndCutsTheBottom)
     QImage sheet = solidImage(1100, 850, Qt::white);
     sheet.setPixel(0, 0, qRgb(0, 0, 0));
     QImage canvas = solidImage(600, 400, Qt::black);
-    DrawBackPreview(canvas, sheet);
+    drawBackPreview(canvas, sheet);
     const QRgb cyan = qRgb(0, 255, 255);
     EXPECT_TRUE(allOf(canvas, QRect(550, 0, 50, 400), cyan));
     EXPECT_TRUE(allOf(canvas, QRect(1, 1, 549, 399), White));
@@ -555,7 +555,7 @@ TEST(BackPreview, AboutSampleStretchesTheWholeBack)
     QImage sheet = solidImage(1200, 800, Qt::white);
     QPainter(&sheet).fillRect(QRect(600, 400, 600, 400), Qt::blue);
     QImage canvas = solidImage(600, 400, Qt::black);
-    DrawBackOnAboutSample(canvas, sheet);
+    drawBackOnAboutSample(canvas, sheet);
     EXPECT_TRUE(allOf(canvas, QRect(0, 0, 300, 200), White));
     EXPECT_TRUE(allOf(canvas, QRect(301, 201, 299, 199), qRgb(0, 0, 255)));
 }

@@ -16,7 +16,7 @@ QImage whiteBox()
 
 TEST(CornerImage, StartsAsACreamSquare)
 {
-    const QImage corner = NewCornerImage();
+    const QImage corner = newCornerImage();
     EXPECT_EQ(corner.size(), QSize(300, 300));
     EXPECT_EQ(corner.pixelColor(0, 0), fromTColor(TColors::Cream));
     EXPECT_EQ(corner.pixelColor(299, 299), fromTColor(TColors::Cream));
@@ -24,23 +24,23 @@ TEST(CornerImage, StartsAsACreamSquare)
 
 TEST(CornerImage, PreviewKeepsProportionsWithWholeNumberDivision)
 {
-    EXPECT_EQ(CornerPreviewRect(QSize(300, 150)), QRect(0, 0, 116, 58));
-    EXPECT_EQ(CornerPreviewRect(QSize(150, 300)), QRect(0, 0, 58, 116));
-    EXPECT_EQ(CornerPreviewRect(QSize(300, 300)), QRect(0, 0, 116, 116));
+    EXPECT_EQ(cornerPreviewRect(QSize(300, 150)), QRect(0, 0, 116, 58));
+    EXPECT_EQ(cornerPreviewRect(QSize(150, 300)), QRect(0, 0, 58, 116));
+    EXPECT_EQ(cornerPreviewRect(QSize(300, 300)), QRect(0, 0, 116, 116));
     // 100 x 116 / 117 = 99.1: the remainder is dropped.
-    EXPECT_EQ(CornerPreviewRect(QSize(117, 100)), QRect(0, 0, 116, 99));
+    EXPECT_EQ(cornerPreviewRect(QSize(117, 100)), QRect(0, 0, 116, 99));
     // Slivers get no room; the largest pictures do not overflow.
-    EXPECT_EQ(CornerPreviewRect(QSize(1, 200)).width(), 0);
-    EXPECT_EQ(CornerPreviewRect(QSize(200, 1)).height(), 0);
-    EXPECT_EQ(CornerPreviewRect(QSize(30000, 30000)), QRect(0, 0, 116, 116));
-    EXPECT_TRUE(CornerPreviewRect(QSize(0, 10)).isEmpty());
-    EXPECT_TRUE(CornerPreviewRect(QSize(10, 0)).isEmpty());
+    EXPECT_EQ(cornerPreviewRect(QSize(1, 200)).width(), 0);
+    EXPECT_EQ(cornerPreviewRect(QSize(200, 1)).height(), 0);
+    EXPECT_EQ(cornerPreviewRect(QSize(30000, 30000)), QRect(0, 0, 116, 116));
+    EXPECT_TRUE(cornerPreviewRect(QSize(0, 10)).isEmpty());
+    EXPECT_TRUE(cornerPreviewRect(QSize(10, 0)).isEmpty());
 }
 
 TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, solidImage(300, 150, Qt::red), QSize(300, 150), TColors::Cream);
+    drawCornerPreview(box, solidImage(300, 150, Qt::red), QSize(300, 150), TColors::Cream);
     EXPECT_EQ(box.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(115, 57), QColor(Qt::red));
     EXPECT_EQ(box.pixelColor(0, 58), fromTColor(TColors::Cream));
@@ -48,7 +48,7 @@ TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 
     box = whiteBox();
     // Placed by the picture's own size, whatever size its pixels arrived at.
-    DrawCornerPreview(box, solidImage(50, 100, Qt::blue), QSize(150, 300), TColors::White);
+    drawCornerPreview(box, solidImage(50, 100, Qt::blue), QSize(150, 300), TColors::White);
     EXPECT_EQ(box.pixelColor(57, 115), QColor(Qt::blue));
     EXPECT_EQ(box.pixelColor(58, 0), QColor(Qt::white));
 }
@@ -56,7 +56,7 @@ TEST(CornerImage, PictureSitsTopLeftOnTheFillColour)
 TEST(CornerImage, PreviewOfAPhotoIsSmoothed)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, checkerImage(348, 348), QSize(348, 348),
+    drawCornerPreview(box, checkerImage(348, 348), QSize(348, 348),
                       TColors::White); // three times smaller
     const auto [darkest, lightest] = greyRange(box, QRect(2, 2, 112, 112));
     EXPECT_GE(darkest, 90);
@@ -66,7 +66,7 @@ TEST(CornerImage, PreviewOfAPhotoIsSmoothed)
 TEST(CornerImage, SliverShowsOnlyTheFill)
 {
     QImage box = whiteBox();
-    DrawCornerPreview(box, solidImage(1, 200, Qt::red), QSize(1, 200), TColors::Cream);
+    drawCornerPreview(box, solidImage(1, 200, Qt::red), QSize(1, 200), TColors::Cream);
     for (const QPoint p : {QPoint(0, 0), QPoint(0, 115), QPoint(60, 60)})
         EXPECT_EQ(box.pixelColor(p), fromTColor(TColors::Cream)) << p.x() << "," << p.y();
 }
@@ -75,7 +75,7 @@ TEST(CornerImage, ClearingTouchesOnlyTheBox)
 {
     QImage bigger(130, 130, QImage::Format_RGB32);
     bigger.fill(Qt::green);
-    ClearCornerPreview(bigger, TColors::Cream);
+    clearCornerPreview(bigger, TColors::Cream);
     EXPECT_EQ(bigger.pixelColor(115, 115), fromTColor(TColors::Cream));
     EXPECT_EQ(bigger.pixelColor(116, 0), QColor(Qt::green));
     EXPECT_EQ(bigger.pixelColor(0, 116), QColor(Qt::green));

@@ -25,7 +25,7 @@ TEST(FuzzCorpus, EveryInputLoadsAndDrawsOrIsRefused)
     for (const QFileInfo& info : files) {
         const QString name = dir.filePath(info.fileName());
         writeFile(name, readFile(info.filePath()));
-        LoadAndPreviewPicture(name);
+        loadAndPreviewPicture(name);
     }
 }
 

@@ -121,7 +121,7 @@ void markTheCards(TForm1& form)
     form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
     const Layout layout = form.ui.TypeOfDeckRadioGroup->choice<Layout>();
     const QSize card = sheetLayoutAt(layout)->card;
-    const int margin = BackMargin(layout, form.Metrics);
+    const int margin = backMargin(layout, form.Metrics);
     QImage front(card, QImage::Format_RGB32);
     front.fill(Qt::white);
     QPainter p(&front);
@@ -260,11 +260,11 @@ TEST_F(CupsPrint, FourOnSheetFillsThePrintableAreaFromThePapersCorner)
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1100, 850));
     const PageTiling tiling = backPageTiling(Layout::FourOnSheet, card.size());
-    const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
+    const QImage page = tilePage(card, tiling, QImage::Format_RGB888);
     const QPoint at = placePages(Layout::FourOnSheet, m).backs;
     ASSERT_EQ(at, QPoint(-Bottom, -Left));
     const QString pdf =
-        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::Corners); });
+        printAndCollect([&] { printPage(*device, m, page, at, 1, PageMarks::Corners); });
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
     const QImage image = raster(pdf);
     ASSERT_EQ(image.size(), QSize(PaperWidth / Scale, PaperHeight / Scale));
@@ -283,14 +283,14 @@ TEST_F(CupsPrint, LandscapeLandscapeLiesCentredAcrossWithItsMarks)
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1200, 800));
     const PageTiling tiling = backPageTiling(Layout::LandscapeLandscape, card.size());
-    const QImage page = TilePage(card, tiling, QImage::Format_RGB888);
+    const QImage page = tilePage(card, tiling, QImage::Format_RGB888);
     const QPoint at =
         placePages(Layout::LandscapeLandscape, m, SheetTurn::Book, QPoint(0, 50)).backs;
     // (6600 - 3600) / 2 from the paper's left edge; the 8-inch page is centred on the 7.75
     // inches printable down, then nudged down by 1/4 inch.
     ASSERT_EQ(at, QPoint(1500 - Bottom, 75));
     const QString pdf =
-        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
+        printAndCollect([&] { printPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
     const QImage image = raster(pdf);
 
@@ -318,18 +318,18 @@ TEST_F(CupsPrint, PortraitPortraitPrintsTheTurnedPageUnturned)
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics l = ReadPrinterMetrics(*device);
     ASSERT_FALSE(printAndCollect([&] {
-                     PrintPage(*device, l, card, {0, 0}, 1, PageMarks::None);
+                     printPage(*device, l, card, {0, 0}, 1, PageMarks::None);
                  }).isEmpty());
     device->setOrientation(QPageLayout::Portrait);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
-    QImage page = TilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
+    QImage page = tilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
                            QImage::Format_RGB888);
     RotatePageClockwise(page);
     const QPoint at = placePages(Layout::PortraitPortrait, m).backs;
     // The 8-inch page centred on the 8.5-inch paper: at the printable area's left edge.
     ASSERT_EQ(at, QPoint(0, 0));
     const QString pdf =
-        printAndCollect([&] { PrintPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
+        printAndCollect([&] { printPage(*device, m, page, at, 1, PageMarks::CornersAndCentre); });
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
     const QImage image = raster(pdf);
     // Portrait: device pixels from the printable area's corner, straight onto the paper. The

@@ -45,7 +45,7 @@ CardDesign sampleDesign()
             break;
         }
     }
-    LoadDefaultAreaStyles(d.styles);
+    loadDefaultAreaStyles(d.styles);
     for (std::size_t i = 0; i < d.styles.size(); ++i) {
         d.styles[i].colour = TColor(0x00102030 + 0x00010101 * i);
         d.styles[i].size = int(7 + i);

@@ -21,7 +21,7 @@ TEST(FuzzDesignCorpus, EveryInputOpensOrIsRefused)
     const QFileInfoList files = corpus();
     ASSERT_GE(files.size(), 4) << "corpus missing";
     for (const QFileInfo& info : files)
-        ReadAndDecodeDesign(readFile(info.filePath()));
+        readAndDecodeDesign(readFile(info.filePath()));
 }
 
 TEST(FuzzDesignCorpus, SeedsAreDesignsThatOpen)

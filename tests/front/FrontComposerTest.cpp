@@ -31,7 +31,7 @@ FrontComposition redPicture(int w, int h, Layout layout = Layout::LandscapeLands
 {
     FrontComposition front;
     front.picture = solidImage(w, h, Red);
-    front.card = FrontCardForLayout(layout, metrics);
+    front.card = frontCardForLayout(layout, metrics);
     return front;
 }
 
@@ -42,12 +42,12 @@ TEST(FrontCard, SizeAndFrameByLayout)
     const PrinterMetrics quarterInch = printer(4800, 6300, 150); // m = 150 x 200 / 600 = 50
     for (Layout layout :
          {Layout(-1), Layout::PortraitPortrait, Layout::LandscapeLandscape, Layout::SingleOn4x6}) {
-        const FrontCard card = FrontCardForLayout(layout, quarterInch);
+        const FrontCard card = frontCardForLayout(layout, quarterInch);
         EXPECT_EQ(card.width, 1200) << layout;
         EXPECT_EQ(card.height, 800) << layout;
         EXPECT_EQ(card.frame, 0) << layout;
     }
-    const FrontCard four = FrontCardForLayout(Layout::FourOnSheet, quarterInch);
+    const FrontCard four = frontCardForLayout(Layout::FourOnSheet, quarterInch);
     EXPECT_EQ(four.width, 1100);
     EXPECT_EQ(four.height, 850);
     EXPECT_EQ(four.frame, 50);
@@ -55,70 +55,70 @@ TEST(FrontCard, SizeAndFrameByLayout)
     // The largest of the four margins counts, scaled by the horizontal resolution.
     PrinterMetrics uneven = quarterInch;
     uneven.BottomMargin = 301;
-    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, uneven).frame, 100);
+    EXPECT_EQ(frontCardForLayout(Layout::FourOnSheet, uneven).frame, 100);
 }
 
 TEST(FrontCard, FourBySixFrameOnlyWhenTheCardDoesNotFit)
 {
     // 6 x 4 inches at 600 dpi is 3600 x 2400 printer pixels.
-    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3600, 2400, 30)).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3599, 2400, 30)).frame, 10);
-    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, printer(3600, 2399, 30)).frame, 10);
+    EXPECT_EQ(frontCardForLayout(Layout::SingleOn4x6, printer(3600, 2400, 30)).frame, 0);
+    EXPECT_EQ(frontCardForLayout(Layout::SingleOn4x6, printer(3599, 2400, 30)).frame, 10);
+    EXPECT_EQ(frontCardForLayout(Layout::SingleOn4x6, printer(3600, 2399, 30)).frame, 10);
 }
 
 TEST(FrontCard, UnknownPrinterFiguresGiveNoFrameRatherThanADivisionByZero)
 {
     const PrinterMetrics none;
-    EXPECT_EQ(FrontCardForLayout(Layout::SingleOn4x6, none).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, none).frame, 0);
-    EXPECT_EQ(FrontCardForLayout(Layout::FourOnSheet, none).width, 1100);
+    EXPECT_EQ(frontCardForLayout(Layout::SingleOn4x6, none).frame, 0);
+    EXPECT_EQ(frontCardForLayout(Layout::FourOnSheet, none).frame, 0);
+    EXPECT_EQ(frontCardForLayout(Layout::FourOnSheet, none).width, 1100);
 }
 
 TEST(FitFrontPicture, FitsScalesAndShiftsOnTheWholeCard)
 {
     FrontComposition front = redPicture(1600, 1200);
-    EXPECT_EQ(FitFrontPicture(front), QRect(67, 0, 1066, 800));
+    EXPECT_EQ(fitFrontPicture(front), QRect(67, 0, 1066, 800));
     front.size = 150;
-    EXPECT_EQ(FitFrontPicture(front), QRect(-199, -200, 1599, 1200));
+    EXPECT_EQ(fitFrontPicture(front), QRect(-199, -200, 1599, 1200));
     front.size = 100;
     front.hOffset = 0;
-    EXPECT_EQ(FitFrontPicture(front).x(), -533);
+    EXPECT_EQ(fitFrontPicture(front).x(), -533);
     front.hOffset = 100;
-    EXPECT_EQ(FitFrontPicture(front).x(), 667);
+    EXPECT_EQ(fitFrontPicture(front).x(), 667);
     front.hOffset = 50;
     front.vOffset = 0;
-    EXPECT_EQ(FitFrontPicture(front).y(), -400);
+    EXPECT_EQ(fitFrontPicture(front).y(), -400);
     // Unequal offsets at once: the horizontal one moves across by the card's width, the
     // vertical one down by its height.
     front.size = 60;
     front.hOffset = 30;
     front.vOffset = 70;
-    EXPECT_EQ(FitFrontPicture(front), QRect(280 - 240, 160 + 160, 639, 480));
-    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(40, 320, 639, 480));
+    EXPECT_EQ(fitFrontPicture(front), QRect(280 - 240, 160 + 160, 639, 480));
+    EXPECT_EQ(inkIn(composeFront(front)), QRect(40, 320, 639, 480));
     front.size = 100;
     front.vOffset = 50;
 
     // A tall picture is limited by the height; truncation toward zero throughout.
     FrontComposition tall = redPicture(333, 1000);
-    EXPECT_EQ(FitFrontPicture(tall), QRect(467, 0, 266, 800));
+    EXPECT_EQ(fitFrontPicture(tall), QRect(467, 0, 266, 800));
     tall.size = 1;
-    EXPECT_EQ(FitFrontPicture(tall), QRect(599, 396, 2, 8));
+    EXPECT_EQ(fitFrontPicture(tall), QRect(599, 396, 2, 8));
 }
 
 TEST(FitFrontPicture, FourOnSheetFitsInsideTheFrame)
 {
     const FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
-    EXPECT_EQ(FitFrontPicture(front), QRect(50, 50, 1000, 750));
+    EXPECT_EQ(fitFrontPicture(front), QRect(50, 50, 1000, 750));
 }
 
 TEST(FitFrontPicture, PictureWithoutPixelsIsNeverFitted)
 {
     FrontComposition front;
-    front.card = FrontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
-    EXPECT_TRUE(FitFrontPicture(front).isNull());
+    front.card = frontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
+    EXPECT_TRUE(fitFrontPicture(front).isNull());
     front.picture = QImage(0, 10, QImage::Format_RGB32);
-    EXPECT_TRUE(FitFrontPicture(front).isNull());
-    const QImage sheet = ComposeFront(front);
+    EXPECT_TRUE(fitFrontPicture(front).isNull());
+    const QImage sheet = composeFront(front);
     EXPECT_EQ(sheet.size(), QSize(1200, 800));
     EXPECT_TRUE(inkIn(sheet).isNull());
 }
@@ -126,7 +126,7 @@ TEST(FitFrontPicture, PictureWithoutPixelsIsNeverFitted)
 TEST(ComposeFront, PictureBetweenWhiteBands)
 {
     FrontComposition front = redPicture(1600, 1200);
-    QImage sheet = ComposeFront(front);
+    QImage sheet = composeFront(front);
     ASSERT_EQ(sheet.size(), QSize(1200, 800));
     EXPECT_EQ(inkIn(sheet), QRect(67, 0, 1066, 800));
     EXPECT_EQ(sheet.pixel(66, 400), White);
@@ -135,17 +135,17 @@ TEST(ComposeFront, PictureBetweenWhiteBands)
     EXPECT_EQ(sheet.pixel(1133, 0), White);
 
     front.hOffset = 0; // from x = -533: cut off at the card's edge
-    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(0, 0, 533, 800));
+    EXPECT_EQ(inkIn(composeFront(front)), QRect(0, 0, 533, 800));
     front.hOffset = 100;
-    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(667, 0, 533, 800));
+    EXPECT_EQ(inkIn(composeFront(front)), QRect(667, 0, 533, 800));
 }
 
 TEST(ComposeFront, FrameIsPaintedOverAnOversizedPicture)
 {
     FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
-    EXPECT_EQ(inkIn(ComposeFront(front)), QRect(50, 50, 1000, 750));
+    EXPECT_EQ(inkIn(composeFront(front)), QRect(50, 50, 1000, 750));
     front.size = 200; // the picture covers the whole card; the frame stays white
-    const QImage sheet = ComposeFront(front);
+    const QImage sheet = composeFront(front);
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
     EXPECT_EQ(inkIn(sheet), QRect(50, 50, 1000, 750));
 }
@@ -157,7 +157,7 @@ TEST(ComposeFront, PictureIsStretchedNotCropped)
     QPainter(&picture).fillRect(200, 0, 200, 300, QColor(0, 255, 0));
     FrontComposition front = redPicture(1, 1);
     front.picture = picture;
-    const QImage sheet = ComposeFront(front);
+    const QImage sheet = composeFront(front);
     EXPECT_EQ(sheet.pixel(67, 10), qRgb(0, 0, 255));
     EXPECT_EQ(sheet.pixel(598, 10), qRgb(0, 0, 255));
     EXPECT_EQ(sheet.pixel(601, 10), qRgb(0, 255, 0));
@@ -170,7 +170,7 @@ TEST(ComposeFront, PhotoIsSmoothedWhenShrunkAndWhenEnlarged)
     // black and white pixels (and false patterns).
     FrontComposition front = redPicture(1, 1);
     front.picture = checkerImage(2400, 1800);
-    const auto [darkest, lightest] = greyRange(ComposeFront(front), QRect(100, 20, 1000, 760));
+    const auto [darkest, lightest] = greyRange(composeFront(front), QRect(100, 20, 1000, 760));
     EXPECT_GE(darkest, 90);
     EXPECT_LE(lightest, 165);
 
@@ -181,7 +181,7 @@ TEST(ComposeFront, PhotoIsSmoothedWhenShrunkAndWhenEnlarged)
     two.setPixel(1, 0, qRgb(255, 255, 255));
     front.picture = two;
     front.size = 200;
-    const QImage sheet = ComposeFront(front);
+    const QImage sheet = composeFront(front);
     int between = 0;
     for (int x = 0; x < 1200; ++x)
         between += qGray(sheet.pixel(x, 400)) > 30 && qGray(sheet.pixel(x, 400)) < 225;
@@ -194,9 +194,9 @@ TEST(FitFrontPicture, UsesThePicturesOwnSizeWhateverItsPixels)
     FrontComposition front = redPicture(400, 300);
     front.pictureSize = QSize(1600, 1200);
     front.size = 150;
-    EXPECT_EQ(FitFrontPicture(front), QRect(-199, -200, 1599, 1200));
+    EXPECT_EQ(fitFrontPicture(front), QRect(-199, -200, 1599, 1200));
     front.pictureSize = QSize(1200, 1600); // its own proportions count, not its pixels'
-    EXPECT_EQ(FitFrontPicture(front).size(), QSize(900, 1200));
+    EXPECT_EQ(fitFrontPicture(front).size(), QSize(900, 1200));
 }
 
 TEST(FrontSheetFont, TwiceTheChosenPointSize)
@@ -204,13 +204,13 @@ TEST(FrontSheetFont, TwiceTheChosenPointSize)
     QFont startup(QStringLiteral("Times New Roman"));
     startup.setPixelSize(64); // 48 points
     startup.setBold(true);
-    const QFont sheet = FrontSheetFont(startup);
+    const QFont sheet = frontSheetFont(startup);
     EXPECT_EQ(sheet.pixelSize(), 128);
     EXPECT_TRUE(sheet.bold());
     QFont twenty(QStringLiteral("Arial"));
     twenty.setPointSize(20);
-    EXPECT_EQ(FrontSheetFont(twenty).pixelSize(), 53);
-    EXPECT_FALSE(FrontSheetFont(twenty).bold());
+    EXPECT_EQ(frontSheetFont(twenty).pixelSize(), 53);
+    EXPECT_FALSE(frontSheetFont(twenty).bold());
 }
 
 class FrontText : public ::testing::Test
@@ -219,18 +219,18 @@ protected:
     FrontText()
     {
         front.picture = solidImage(1200, 800, White);
-        front.card = FrontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
+        front.card = frontCardForLayout(Layout::LandscapeLandscape, PrinterMetrics());
         front.font = QFont(QStringLiteral("Times New Roman"));
         front.font.setPixelSize(64);
         front.font.setBold(true);
         front.textX = 20;
         front.textY = 100;
-        lineStep = QFontMetrics(FrontSheetFont(front.font)).height();
+        lineStep = QFontMetrics(frontSheetFont(front.font)).height();
     }
     QRect inkOf(const QStringList& lines)
     {
         front.lines = lines;
-        return inkIn(ComposeFront(front));
+        return inkIn(composeFront(front));
     }
     FrontComposition front;
     int lineStep = 0;
@@ -274,7 +274,7 @@ TEST_F(FrontText, DrawnInTheChosenColourWithoutBackground)
     front.picture = solidImage(1200, 800, Red);
     front.colour = 0x00FF0000; // blue
     front.lines = QStringList{QStringLiteral("X")};
-    const QImage sheet = ComposeFront(front);
+    const QImage sheet = composeFront(front);
     int blue = 0;
     for (int y = 100; y < 100 + lineStep; ++y)
         for (int x = 20; x < 200; ++x)
@@ -287,7 +287,7 @@ TEST(DrawFrontPreview, QuarterScaleAtTheTopLeft)
 {
     QImage surface = solidImage(400, 300, qRgb(0, 0, 0));
     FrontComposition front = redPicture(1600, 1200, Layout::FourOnSheet);
-    DrawFrontPreview(surface, ComposeFront(front));
+    drawFrontPreview(surface, composeFront(front));
     EXPECT_EQ(surface.pixel(11, 11), White); // the frame, 50 / 4 wide
     EXPECT_EQ(surface.pixel(13, 13), Red);
     EXPECT_EQ(surface.pixel(274, 211), White);

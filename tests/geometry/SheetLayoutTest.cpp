@@ -71,7 +71,7 @@ TEST(SheetLayout, TiledCopiesCoverTheWholePageUnscaled)
 {
     const QImage card = positionCard(1100, 850);
     const QImage page =
-        TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
+        tilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
     ASSERT_EQ(page.size(), QSize(2200, 1700));
     EXPECT_EQ(page.format(), QImage::Format_RGB888);
     for (const QPoint at : {QPoint(0, 0), QPoint(1100, 0), QPoint(0, 850), QPoint(1100, 850)}) {
@@ -109,7 +109,7 @@ TEST(SheetLayout, RotatePageCounterClockwiseUndoesTheClockwiseTurn)
     //                             a d
     const QImage card = positionCard(3, 2);
     QImage page = card;
-    RotatePageCounterClockwise(page);
+    rotatePageCounterClockwise(page);
     ASSERT_EQ(page.size(), QSize(2, 3));
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
@@ -134,7 +134,7 @@ TEST(SheetLayout, PrintedPagesAndTheirPaper)
 TEST(SheetLayout, PortraitPageTurnsTheTopBackIntoTheRightHalf)
 {
     const QImage card = positionCard(1200, 800);
-    QImage page = TilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
+    QImage page = tilePage(card, backPageTiling(Layout::PortraitPortrait, card.size()),
                            QImage::Format_RGB888);
     RotatePageClockwise(page);
     ASSERT_EQ(page.size(), QSize(1600, 1200));

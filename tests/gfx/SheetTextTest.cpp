@@ -7,12 +7,12 @@
 
 TEST(MulDiv, RoundsHalfAwayFromZero)
 {
-    EXPECT_EQ(MulDiv(20, 96, 72), 27); // 26.67
-    EXPECT_EQ(MulDiv(9, 96, 72), 12);
-    EXPECT_EQ(MulDiv(8, 96, 72), 11); // 10.67
-    EXPECT_EQ(MulDiv(3, 1, 2), 2);    // 1.5 away from zero
-    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
-    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+    EXPECT_EQ(mulDiv(20, 96, 72), 27); // 26.67
+    EXPECT_EQ(mulDiv(9, 96, 72), 12);
+    EXPECT_EQ(mulDiv(8, 96, 72), 11); // 10.67
+    EXPECT_EQ(mulDiv(3, 1, 2), 2);    // 1.5 away from zero
+    EXPECT_EQ(mulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(mulDiv(1, 1, 0), -1);
     EXPECT_EQ(pointsToPixels(2 * 10), 27);
 }
 

@@ -59,10 +59,10 @@ HeldSheet printAndHold(RecordingPrinter& printer, const AlignmentSheet& sheet,
                        const PrinterMetrics& m, SheetTurn turn, QPoint error)
 {
     HeldSheet held{{}, {}, m, turn, error};
-    PrintAlignmentPage(printer, alignmentFrontPatches(sheet));
+    printAlignmentPage(printer, alignmentFrontPatches(sheet));
     held.fronts = printer.paint();
     printer.bands.clear();
-    PrintAlignmentPage(printer, alignmentBackPatches(sheet));
+    printAlignmentPage(printer, alignmentBackPatches(sheet));
     held.backs = printer.paint();
     printer.bands.clear();
     return held;
@@ -131,7 +131,7 @@ TEST(AlignmentPages, ThePagesKeepClearOfTheMarginsAndNumberTheScalesEvery25)
         for (const AlignmentPatch& p : patches)
             EXPECT_TRUE(printable.contains(p.area)) << p.area.x() << "," << p.area.y();
     // A number below each long tick of the across scale, the ticks every 1/200 inch.
-    PrintAlignmentPage(printer, alignmentFrontPatches(sheet));
+    printAlignmentPage(printer, alignmentFrontPatches(sheet));
     const QImage fronts = printer.paint();
     for (int v = -50; v <= 50; v += 25) {
         const QPoint t = acrossScaleTick(sheet, 0, v);
@@ -155,13 +155,13 @@ TEST(AlignmentPages, TheQtPrinterWritesPagesThatReadTheSame)
             alignmentSheetFor(Layout::LandscapeLandscape, m, turn, {10, 10});
         QString why;
         HeldSheet held{{}, {}, m, turn, error};
-        PrintAlignmentPage(*device, alignmentFrontPatches(sheet));
+        printAlignmentPage(*device, alignmentFrontPatches(sheet));
         // The file keeps a quarter inch clear; what is held is its printable area.
         const QRect printable(m.OffsetX, m.OffsetY, m.PageWidth, m.PageHeight);
         held.fronts =
             rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why).copy(printable);
         ASSERT_FALSE(held.fronts.isNull()) << why.toStdString();
-        PrintAlignmentPage(*device, alignmentBackPatches(sheet));
+        printAlignmentPage(*device, alignmentBackPatches(sheet));
         held.backs =
             rasterisePdf(device->lastPdfFile(), 600, Rasteriser::Poppler, &why).copy(printable);
         ASSERT_FALSE(held.backs.isNull()) << why.toStdString();

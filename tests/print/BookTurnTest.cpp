@@ -38,12 +38,12 @@ TEST(BookTurn, EveryBackLandsBehindItsFrontOnTheRecordingPrinter)
                     const PrinterMetrics m = ReadPrinterMetrics(printer);
                     const PagePlacement at = placePages(layout, m);
 
-                    PrintPage(printer, m,
+                    printPage(printer, m,
                               composeFrontPage(layout, turnTestCard(info.card, FrontCardGround)),
                               at.fronts, 1, PageMarks::None);
                     const QImage fronts = printer.paintPaper();
                     printer.bands.clear();
-                    PrintPage(printer, m,
+                    printPage(printer, m,
                               composeBackPage(layout, turnTestCard(info.card, BackCardGround)),
                               at.backs, 1, PageMarks::Corners);
                     const QImage backs = printer.paintPaper();

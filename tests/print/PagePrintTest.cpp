@@ -105,7 +105,7 @@ TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)
     m.PageHeight = 1140;
     m.OffsetX = 30;
     m.OffsetY = 30;
-    EXPECT_EQ(PageSizeMessage(m), QStringLiteral("1740x1140\r\n30x30"));
+    EXPECT_EQ(pageSizeMessage(m), QStringLiteral("1740x1140\r\n30x30"));
 }
 
 TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)
@@ -114,7 +114,7 @@ TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)
     printer.setSides(PrintSides::LongEdge); // as a two-sided print before it left the device
     printer.log.clear();
     const QString note =
-        PrintPage(printer, letter600(), page(1200, 800), {0, 0}, 3, PageMarks::None);
+        printPage(printer, letter600(), page(1200, 800), {0, 0}, 3, PageMarks::None);
     EXPECT_TRUE(note.isEmpty());
     EXPECT_EQ(printer.copies, 3);
     EXPECT_EQ(printer.documentsBegun, 1);
@@ -132,7 +132,7 @@ TEST(PrintPage, CornerMarksHaveTheirExactEndPoints)
 {
     RecordingPrinter printer;
     // 1200 x 800 at 600 dpi: We = 3600, He = 2400; DpiY 300 would halve He.
-    PrintPage(printer, letter600(), page(1200, 800), {10, 20}, 1, PageMarks::Corners);
+    printPage(printer, letter600(), page(1200, 800), {10, 20}, 1, PageMarks::Corners);
     const int x = 10, y = 20, we = 3600, he = 2400;
     const std::vector<Segment> expected = {
         {{x, y + 150}, {x, y}},
@@ -154,7 +154,7 @@ TEST(PrintPage, CornerMarksUseDpiYForTheHeight)
     RecordingPrinter printer;
     PrinterMetrics m = letter600();
     m.DpiY = 300;
-    PrintPage(printer, m, page(1200, 800), {0, 0}, 1, PageMarks::Corners);
+    printPage(printer, m, page(1200, 800), {0, 0}, 1, PageMarks::Corners);
     // He = 800 x 300 / 200: the marks frame a page half as tall as the printed image.
     EXPECT_EQ(printer.lines[4].to, QPoint(0, 1199));
     EXPECT_EQ(printer.bands.back().device.bottom() + 1, 2400);
@@ -163,7 +163,7 @@ TEST(PrintPage, CornerMarksUseDpiYForTheHeight)
 TEST(PrintPage, CentreMarksOnTheLongerSidesWhereTheCardsMeet)
 {
     RecordingPrinter tall;
-    PrintPage(tall, letter600(), page(1200, 1600), {0, 0}, 1, PageMarks::CornersAndCentre);
+    printPage(tall, letter600(), page(1200, 1600), {0, 0}, 1, PageMarks::CornersAndCentre);
     ASSERT_EQ(tall.lines.size(), 12u);
     const std::vector<Segment> tallLines = segments(tall);
     const std::vector<Segment> tallCentre(tallLines.begin() + 8, tallLines.end());
@@ -174,7 +174,7 @@ TEST(PrintPage, CentreMarksOnTheLongerSidesWhereTheCardsMeet)
                                                 {{3600, my}, {3600 - 150, my}}}));
 
     RecordingPrinter wide;
-    PrintPage(wide, letter600(), page(1600, 1200), {99, 0}, 1, PageMarks::CornersAndCentre);
+    printPage(wide, letter600(), page(1600, 1200), {99, 0}, 1, PageMarks::CornersAndCentre);
     const std::vector<Segment> wideLines = segments(wide);
     const std::vector<Segment> wideCentre(wideLines.begin() + 8, wideLines.end());
     const int mx = 99 + 4800 / 2;
@@ -189,7 +189,7 @@ TEST(PrintPage, MarksAndTilesLandWhereTheFiguresSay)
     RecordingPrinter printer;
     printer.setPaper(100, 850, 1100, 0, 0, 0, 0); // small figures: quick to paint
     const PrinterMetrics m = ReadPrinterMetrics(printer);
-    PrintPage(printer, m, page(1000, 800), {50, 60}, 1, PageMarks::Corners);
+    printPage(printer, m, page(1000, 800), {50, 60}, 1, PageMarks::Corners);
     const QImage printed = printer.paint();
     // 1000 x 800 sheet pixels at 100 dpi: 500 x 400 device pixels, columns 50 to 549 and rows
     // 60 to 459; the 4-pixel marks straddle the page's edges.
@@ -210,7 +210,7 @@ TEST(PrintPage, AFailurePartWayDropsTheDocument)
 {
     RecordingPrinter printer;
     printer.failAtBand = 5;
-    EXPECT_THROW(PrintPage(printer, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::Corners),
+    EXPECT_THROW(printPage(printer, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::Corners),
                  AppError);
     EXPECT_EQ(printer.documentsBegun, 1);
     EXPECT_EQ(printer.documentsAborted, 1);
@@ -219,7 +219,7 @@ TEST(PrintPage, AFailurePartWayDropsTheDocument)
 
     RecordingPrinter refusing;
     refusing.failBeginDoc = QStringLiteral("Operation not supported on selected printer");
-    EXPECT_THROW(PrintPage(refusing, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::None),
+    EXPECT_THROW(printPage(refusing, letter600(), page(1200, 800), {0, 0}, 1, PageMarks::None),
                  AppError);
     EXPECT_TRUE(refusing.bands.empty());
 }
@@ -228,6 +228,6 @@ TEST(PrintPage, ReturnsTheDevicesNoteForTheUser)
 {
     RecordingPrinter printer;
     printer.endDocNote = QStringLiteral("saved as x.pdf");
-    EXPECT_EQ(PrintPage(printer, letter600(), page(100, 100), {0, 0}, 1, PageMarks::None),
+    EXPECT_EQ(printPage(printer, letter600(), page(100, 100), {0, 0}, 1, PageMarks::None),
               QStringLiteral("saved as x.pdf"));
 }

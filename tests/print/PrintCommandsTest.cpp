@@ -343,7 +343,7 @@ TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
     QImageReader reader(workFile("~~page.bmp"), "bmp");
     const QImage page = reader.read().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(page,
-              TilePage(printedCard, backPageTiling(Layout::LandscapeLandscape, printedCard.size()),
+              tilePage(printedCard, backPageTiling(Layout::LandscapeLandscape, printedCard.size()),
                        QImage::Format_RGB888));
 }
 

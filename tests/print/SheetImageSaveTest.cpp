@@ -70,7 +70,7 @@ TEST(SheetImageSave, BitmapIsTheBackUnchangedIn24Bits)
     for (const QSize size : {QSize(1200, 800), QSize(1100, 850)}) {
         const QImage back = patternedBack(size.width(), size.height());
         const QString name = dir.filePath(QStringLiteral("back.bmp"));
-        SaveSheetImage(back, SheetImageFormat::Bitmap, name);
+        saveSheetImage(back, SheetImageFormat::Bitmap, name);
 
         const QByteArray bytes = readFile(name);
         ASSERT_GT(bytes.size(), 30);
@@ -100,7 +100,7 @@ TEST(SheetImageSave, JpegIsAColourBaselineQuality100ShrinkOfTheWholeBack)
             for (int x = 0; x < w; ++x)
                 back.setPixel(x, y, quarters[(y >= h / 2) * 2 + (x >= w / 2)]);
         const QString name = dir.filePath(QStringLiteral("back.jpg"));
-        SaveSheetImage(back, SheetImageFormat::Jpeg, name);
+        saveSheetImage(back, SheetImageFormat::Jpeg, name);
 
         const JpegHeaders facts = readJpegHeaders(readFile(name));
         ASSERT_TRUE(facts.problem.isEmpty()) << facts.problem.toStdString();
@@ -154,7 +154,7 @@ TEST(SheetImageSave, AFolderThatCannotBeWrittenRaisesAndWritesNothing)
     const QString missing = dir.filePath(QStringLiteral("no such folder/back.bmp"));
     for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
         try {
-            SaveSheetImage(patternedBack(1200, 800), format, missing);
+            saveSheetImage(patternedBack(1200, 800), format, missing);
             ADD_FAILURE() << "no error for a missing folder";
         } catch (const AppError& e) {
             EXPECT_TRUE(e.text().startsWith(QStringLiteral("Cannot create file \"") + missing))
@@ -170,7 +170,7 @@ TEST(SheetImageSave, AFolderThatCannotBeWrittenRaisesAndWritesNothing)
     const QString folder = geteuid() == 0 ? QStringLiteral("/proc") : locked;
     for (auto format : {SheetImageFormat::Bitmap, SheetImageFormat::Jpeg}) {
         const QString name = folder + QStringLiteral("/back.img");
-        EXPECT_THROW(SaveSheetImage(patternedBack(1200, 800), format, name), AppError);
+        EXPECT_THROW(saveSheetImage(patternedBack(1200, 800), format, name), AppError);
         EXPECT_FALSE(QFile::exists(name));
     }
     EXPECT_TRUE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
@@ -189,7 +189,7 @@ TEST(SheetImageSave, AWriteThatFailsPartWayKeepsTheExistingFile)
         {
             // Both files are far larger than this: the disk "fills up" during the write.
             FileSizeLimit limit(4096);
-            EXPECT_THROW(SaveSheetImage(patternedBack(1200, 800), format, name), AppError);
+            EXPECT_THROW(saveSheetImage(patternedBack(1200, 800), format, name), AppError);
         }
         EXPECT_EQ(readFile(name), previous);
         // Nothing half-written is left beside it.
@@ -253,10 +253,10 @@ TEST(SheetImageSave, AWritableFileInAReadOnlyFolderIsReplacedInPlaceAndKeptWhole
             // The disk fills up part-way: the former bytes are put back.
             {
                 FileSizeLimit limit(4096);
-                EXPECT_THROW(SaveSheetImage(back, format, name), AppError);
+                EXPECT_THROW(saveSheetImage(back, format, name), AppError);
             }
             EXPECT_EQ(readFile(name), previous);
-            SaveSheetImage(back, format, name);
+            saveSheetImage(back, format, name);
         }
         QImageReader reader(name, format == SheetImageFormat::Bitmap ? "bmp" : "jpeg");
         const QImage read = reader.read();
@@ -271,7 +271,7 @@ TEST(SheetImageSave, AWritableFileInAReadOnlyFolderIsReplacedInPlaceAndKeptWhole
         QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         {
             WithoutSuperUserRights nobody;
-            EXPECT_THROW(SaveSheetImage(back, format, name), AppError);
+            EXPECT_THROW(saveSheetImage(back, format, name), AppError);
         }
         EXPECT_EQ(readFile(name), previous);
         EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList(QFileInfo(name).fileName()));

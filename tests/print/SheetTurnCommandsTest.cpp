@@ -55,7 +55,7 @@ protected:
                      UnequalMargins);
         form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
         form->ui.SheetTurnRadioGroup->setItemIndex(turn == SheetTurn::Calendar ? 1 : 0);
-        form->RefreshPrintPage();
+        form->refreshPrintPage();
     }
 
     // The turn's markers on each card: the back's lower-left corner picture (drawn at half
@@ -68,7 +68,7 @@ protected:
         form->CornerImageFile = QStringLiteral("markers.bmp");
         form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
         const QSize card = sheetLayoutAt(layout)->card;
-        const int margin = BackMargin(layout, form->Metrics);
+        const int margin = backMargin(layout, form->Metrics);
         QImage front(card, QImage::Format_RGB32);
         front.fill(Qt::white);
         QPainter p(&front);

@@ -37,7 +37,7 @@ const PdfCase Cases[] = {
 QImage printAndRasterise(QtPrinterDevice& device, const PrinterMetrics& m, const QImage& page,
                          QPoint at, int dpi)
 {
-    PrintPage(device, m, page, at, 1, PageMarks::Corners);
+    printPage(device, m, page, at, 1, PageMarks::Corners);
     QString why;
     const QImage raster = rasterisePdf(device.lastPdfFile(), dpi, Rasteriser::Poppler, &why);
     EXPECT_FALSE(raster.isNull()) << why.toStdString();

@@ -24,7 +24,7 @@ constexpr int RasterDpi = 100; // 6 device pixels a raster pixel
 QString printedNote(QtPrinterDevice& device, const QImage& page, QPoint at, int copies = 1)
 {
     const PrinterMetrics m = ReadPrinterMetrics(device);
-    return PrintPage(device, m, page, at, copies, PageMarks::Corners);
+    return printPage(device, m, page, at, copies, PageMarks::Corners);
 }
 
 // Prints a page, expecting an error; returns its text.
@@ -212,9 +212,9 @@ TEST(QtPrinterDevice, TheRasterisedPdfShowsTheTilesAndMarksWhereTheFiguresSay)
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(1100, 850));
     const QImage page =
-        TilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
+        tilePage(card, backPageTiling(Layout::FourOnSheet, card.size()), QImage::Format_RGB888);
     const QPoint at(300, 150);
-    PrintPage(*device, m, page, at, 1, PageMarks::Corners);
+    printPage(*device, m, page, at, 1, PageMarks::Corners);
 
     QString why;
     const QImage raster = rasterisePdf(device->lastPdfFile(), RasterDpi, Rasteriser::Poppler, &why);
@@ -252,7 +252,7 @@ TEST(QtPrinterDevice, BandsAbutWithoutSeamsUnderGhostscript)
     auto device = QtPrinterDevice::pdfFiles(folder.path());
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage page = markedCard(QSize(1200, 1600));
-    PrintPage(*device, m, page, {0, 0}, 1, PageMarks::None);
+    printPage(*device, m, page, {0, 0}, 1, PageMarks::None);
     QString why;
     const QImage raster = rasterisePdf(device->lastPdfFile(), 150, Rasteriser::Ghostscript, &why);
     ASSERT_FALSE(raster.isNull()) << why.toStdString();

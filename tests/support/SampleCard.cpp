@@ -6,7 +6,7 @@ CardBackInput defaultCardBack()
 {
     CardBackInput in;
     AreaStyleArray table;
-    LoadDefaultAreaStyles(table);
+    loadDefaultAreaStyles(table);
     std::copy_n(table.begin(), AreaCount, in.styles.begin());
     in.titleLines = {QStringLiteral("TITLE TEXT")};
     in.descLines = {QStringLiteral("Descriptive Text")};
