@@ -37,8 +37,6 @@ const QString OneSidedPrinterHint =
 const QString NoPrinterBothSidesHint =
     QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
                    "the backs each as a PDF file of its own.");
-// The Sheet Turn's items.
-constexpr int CalendarTurnChoice = 1;
 const QString NoLayoutText =
     QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
                    "print again.");
@@ -95,8 +93,8 @@ QPoint nudgeOf(const Ui::TForm1& ui)
 // How the user turns the sheet between the page of fronts and the page of backs.
 SheetTurn turnOf(const Ui::TForm1& ui)
 {
-    return ui.SheetTurnRadioGroup->itemIndex() == CalendarTurnChoice ? SheetTurn::Calendar
-                                                                     : SheetTurn::Book;
+    return ui.SheetTurnRadioGroup->choice<SheetTurn>() == SheetTurn::Calendar ? SheetTurn::Calendar
+                                                                              : SheetTurn::Book;
 }
 
 } // namespace

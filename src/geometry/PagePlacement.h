@@ -10,10 +10,11 @@
 #include <QPoint>
 #include <QSize>
 
-// How the printed sheet of fronts is turned over before the backs are printed on it.
+// How the printed sheet of fronts is turned over before the backs are printed on it. The first
+// two are the items of the sheet turn choice, by index: a design file stores these numbers.
 enum class SheetTurn {
-    Book,     // like the page of a book: left and right change places, the top stays at the top
-    Calendar, // like a wall calendar: top and bottom change places, so the backs go upside down
+    Book = 0,     // like the page of a book: left and right change places, the top stays at the top
+    Calendar = 1, // like a wall calendar: top and bottom change places, so the backs go upside down
     // A two-sided printer turning the sheet over the paper's long or short edge: on an upright
     // page the long edge turns like a book, on a page on its side like a calendar.
     LongEdge,

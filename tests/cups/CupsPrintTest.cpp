@@ -118,7 +118,7 @@ void markTheCards(TForm1& form)
     form.CornerImage = markers;
     form.CornerImageSize = markers.size();
     form.CornerImageFile = QStringLiteral("markers.bmp");
-    form.ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice); // "None" after Cancel
+    form.ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image); // "None" after Cancel
     const Layout layout = form.ui.TypeOfDeckRadioGroup->choice<Layout>();
     const QSize card = sheetLayoutAt(layout)->card;
     const int margin = backMargin(layout, form.Metrics);
@@ -447,7 +447,7 @@ TEST_F(CupsPrint, FromTheWindowTheAlignmentTestPagesReadTheShiftOfTheSecondPass)
     form.guard([&] { form.FormActivate(); });
     form.ui.ContinueButton->click();
     EXPECT_FALSE(form.ui.PrintBothSidesItem->isEnabled());
-    form.ui.SheetTurnRadioGroup->setItemIndex(1); // the calendar turn
+    form.ui.SheetTurnRadioGroup->setChoice(SheetTurn::Calendar);
     const QStringList pdfs = printAndCollectAll([&] { form.ui.AlignmentTestItem->trigger(); }, 2);
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     ASSERT_EQ(pdfs.size(), 2) << "PDFs from the spooler in " << outputFolder().toStdString();

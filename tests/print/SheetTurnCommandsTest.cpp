@@ -18,10 +18,6 @@
 namespace
 {
 
-using namespace SheetLayouts;
-
-constexpr int AllLayouts[] = {PortraitPortrait, LandscapeLandscape, SingleOn4x6, FourOnSheet};
-
 std::string turnName(SheetTurn turn)
 {
     return turn == SheetTurn::Calendar ? "calendar turn" : "book turn";
@@ -49,24 +45,24 @@ protected:
 
     // The layout and turn chosen on a printer whose margins all differ (4 x 6 paper for the
     // single card), its figures read for them: the renderer's margin comes from the last reading.
-    void choose(int layout, SheetTurn turn, int dpi = 300)
+    void choose(Layout layout, SheetTurn turn, int dpi = 300)
     {
-        useTestPaper(printer, dpi, layout == SingleOn4x6 ? PhotoPaper : LetterPaper,
+        useTestPaper(printer, dpi, layout == Layout::SingleOn4x6 ? PhotoPaper : LetterPaper,
                      UnequalMargins);
-        form->ui.TypeOfDeckRadioGroup->setItemIndex(layout);
-        form->ui.SheetTurnRadioGroup->setItemIndex(turn == SheetTurn::Calendar ? 1 : 0);
+        form->ui.TypeOfDeckRadioGroup->setChoice(layout);
+        form->ui.SheetTurnRadioGroup->setChoice(turn);
         form->refreshPrintPage();
     }
 
     // The turn's markers on each card: the back's lower-left corner picture (drawn at half
     // size), and on the front where that corner lies once the card is turned (its lower right).
-    void markCards(int layout)
+    void markCards(Layout layout)
     {
         const QImage markers(turnTestCard(QSize(600, 300), BackCardGround));
         form->CornerImage = markers;
         form->CornerImageSize = markers.size();
         form->CornerImageFile = QStringLiteral("markers.bmp");
-        form->ui.LowerLeftCornerRadioGroup->setItemIndex(CornerImageChoice);
+        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
         const QSize card = sheetLayoutAt(layout)->card;
         const int margin = backMargin(layout, form->Metrics);
         QImage front(card, QImage::Format_RGB32);
@@ -91,14 +87,15 @@ protected:
         return printer.paintPaper();
     }
 
-    static int cardsOf(int layout) { return int(frontPageTiling(layout).at.size()); }
+    static int cardsOf(Layout layout) { return int(frontPageTiling(layout).at.size()); }
 };
 
 TEST_F(SheetTurnCommands, EitherTurnPutsEveryBackHeadToHeadBehindItsFront)
 {
-    for (const int layout : AllLayouts)
+    for (const Layout layout : Layouts)
         for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
-            const std::string where = "layout " + std::to_string(layout) + ", " + turnName(turn);
+            const std::string where =
+                "layout " + std::to_string(int(layout)) + ", " + turnName(turn);
             choose(layout, turn);
             markCards(layout);
             const QImage fronts = printPage(true);
@@ -119,7 +116,7 @@ TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBe
     // centred down the paper, loses 3/8 inch at its bottom, fronts and backs alike. The backs
     // are printed upside down, so their cut lies behind the fronts' top edge.
     printer.setPaper(600, 5100, 6600, 75, 150, 375, 150);
-    form->ui.SheetTurnRadioGroup->setItemIndex(1);
+    form->ui.SheetTurnRadioGroup->setChoice(SheetTurn::Calendar);
     printPage(false);
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("the top")) &&
@@ -132,7 +129,7 @@ TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBe
 TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrintersTurn)
 {
     struct Case {
-        int layout;
+        Layout layout;
         SheetTurn chosen;   // the turn by hand, which a two-sided print does not use
         PrintSides setUp;   // in the printer's set-up
         PrintSides printed; // the job's sides
@@ -140,24 +137,24 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
                             // a page on its side goes over its top, like a calendar
     };
     const Case cases[] = {
-        {LandscapeLandscape, SheetTurn::Book, PrintSides::OneSided, PrintSides::LongEdge,
+        {Layout::LandscapeLandscape, SheetTurn::Book, PrintSides::OneSided, PrintSides::LongEdge,
          SheetTurn::Calendar},
-        {LandscapeLandscape, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge,
+        {Layout::LandscapeLandscape, SheetTurn::Calendar, PrintSides::ShortEdge,
+         PrintSides::ShortEdge, SheetTurn::Book},
+        {Layout::PortraitPortrait, SheetTurn::Calendar, PrintSides::LongEdge, PrintSides::LongEdge,
          SheetTurn::Book},
-        {PortraitPortrait, SheetTurn::Calendar, PrintSides::LongEdge, PrintSides::LongEdge,
-         SheetTurn::Book},
-        {PortraitPortrait, SheetTurn::Book, PrintSides::ShortEdge, PrintSides::ShortEdge,
+        {Layout::PortraitPortrait, SheetTurn::Book, PrintSides::ShortEdge, PrintSides::ShortEdge,
          SheetTurn::Calendar},
-        {FourOnSheet, SheetTurn::Book, PrintSides::LongEdge, PrintSides::LongEdge,
+        {Layout::FourOnSheet, SheetTurn::Book, PrintSides::LongEdge, PrintSides::LongEdge,
          SheetTurn::Calendar},
-        {SingleOn4x6, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge,
+        {Layout::SingleOn4x6, SheetTurn::Calendar, PrintSides::ShortEdge, PrintSides::ShortEdge,
          SheetTurn::Book},
     };
     printer.bothSides = true;
     form->ui.CopiesUpDown->setPosition(3);
     for (const Case& c : cases) {
-        const std::string where = "layout " + std::to_string(c.layout) + ", " + sidesName(c.setUp) +
-                                  " set up, " + turnName(c.chosen);
+        const std::string where = "layout " + std::to_string(int(c.layout)) + ", " +
+                                  sidesName(c.setUp) + " set up, " + turnName(c.chosen);
         printer.setupSides = c.setUp;
         form->ui.PrinterSetupButton->click();
         ASSERT_TRUE(form->ui.PrintBothSidesItem->isEnabled()) << where;
@@ -241,9 +238,11 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
     form->ui.PrintImageAdjustUpDown->setPosition(7);
     form->ui.PrintImageVAdjustUpDown->setPosition(-4);
     form->ui.CopiesUpDown->setPosition(3);
-    for (const int layout : {LandscapeLandscape, FourOnSheet, PortraitPortrait})
+    for (const Layout layout :
+         {Layout::LandscapeLandscape, Layout::FourOnSheet, Layout::PortraitPortrait})
         for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
-            const std::string where = "layout " + std::to_string(layout) + ", " + turnName(turn);
+            const std::string where =
+                "layout " + std::to_string(int(layout)) + ", " + turnName(turn);
             choose(layout, turn, 600);
             printer.bands.clear();
             QImage fronts;
