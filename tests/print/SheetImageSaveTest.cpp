@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -279,4 +282,33 @@ TEST(SheetImageSave, AWritableFileInAReadOnlyFolderIsReplacedInPlaceAndKeptWhole
         QFile::setPermissions(name, everyone);
         QFile::remove(name);
     }
+}
+
+TEST(SheetImageSave, AFinalRenameThatFailsIsReportedAndLeavesTheOldFileWhole)
+{
+    // All bytes go into the temporary file; only putting it in the old one's place fails. A
+    // file mounted over the name refuses that rename (EBUSY), as a busy network share or a
+    // changed folder may. Mounting needs root, who runs the tests.
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("back.bmp"));
+    const QString shown = dir.filePath(QStringLiteral("shown.bmp"));
+    const QByteArray previous("the picture saved last week");
+    writeFile(name, QByteArray("hidden under the mount"));
+    writeFile(shown, previous);
+    if (mount(QFile::encodeName(shown).constData(), QFile::encodeName(name).constData(), nullptr,
+              MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount a file (needs root): " << std::strerror(errno);
+    QString why;
+    try {
+        saveSheetImage(patternedBack(1200, 800), SheetImageFormat::Bitmap, name);
+    } catch (const AppError& e) {
+        why = e.text();
+    }
+    const QByteArray after = readFile(name);
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    umount2(QFile::encodeName(name).constData(), MNT_DETACH);
+    EXPECT_TRUE(why.contains(name)) << why.toStdString();
+    EXPECT_EQ(after, previous);
+    // No temporary file is left beside it.
+    EXPECT_EQ(left, QStringList({QStringLiteral("back.bmp"), QStringLiteral("shown.bmp")}));
 }
