@@ -209,23 +209,25 @@ void QtPrinterDevice::applyLayout()
     printer_->setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-QtPrinterDevice::Figures QtPrinterDevice::figures() const
+PageFigures pageFiguresOf(const QRectF& paper, const QRectF& page, bool turned)
 {
-    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
     const int paperWidth = qRound(paper.width());
     const int paperHeight = qRound(paper.height());
     const int pageWidth = qRound(page.width());
     const int pageHeight = qRound(page.height());
     const int left = qRound(page.left() - paper.left());
     const int top = qRound(page.top() - paper.top());
-    if (turnsPage()) {
-        // The page's top lies along the paper's left edge: its left margin is the paper's
-        // bottom one and its top margin the paper's left one.
+    if (turned) {
         const int bottom = paperHeight - pageHeight - top;
         return {pageHeight, pageWidth, paperHeight, paperWidth, bottom, left};
     }
     return {pageWidth, pageHeight, paperWidth, paperHeight, left, top};
+}
+
+PageFigures QtPrinterDevice::figures() const
+{
+    return pageFiguresOf(printer_->paperRect(QPrinter::DevicePixel),
+                         printer_->pageRect(QPrinter::DevicePixel), turnsPage());
 }
 
 int QtPrinterDevice::pageWidth()
@@ -240,7 +242,7 @@ int QtPrinterDevice::pageHeight()
 
 int QtPrinterDevice::deviceCaps(DeviceCap cap)
 {
-    const Figures f = figures();
+    const PageFigures f = figures();
     switch (cap) {
     case DeviceCap::HorzRes:
         return f.pageWidth;
@@ -373,7 +375,7 @@ void QtPrinterDevice::preparePainter()
     // two; the page goes out as drawn.
     painter_->setRenderHint(QPainter::LosslessImageRendering);
     // Like a printer, the device draws only inside its printable area.
-    const Figures f = figures();
+    const PageFigures f = figures();
     painter_->setClipRect(QRect(0, 0, f.pageWidth, f.pageHeight));
 }
 

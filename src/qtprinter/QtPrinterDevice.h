@@ -24,6 +24,17 @@ class QIODevice;
 // points at the cross-reference table, ending in "%%EOF". A file cut short fails.
 bool isCompletePdf(QIODevice& pdf);
 
+// A page's figures in device pixels, as the printer seam reports them.
+struct PageFigures {
+    int pageWidth, pageHeight, paperWidth, paperHeight, offsetX, offsetY;
+};
+
+// The figures of a page from the paper's and the printable area's rectangles as Qt gives them
+// for the upright paper. `turned`: the painter lays the page on its side (landscape on a queue),
+// its top along the paper's left edge, so its left margin is the paper's bottom one and its top
+// margin the paper's left one.
+PageFigures pageFiguresOf(const QRectF& paper, const QRectF& page, bool turned);
+
 class QtPrinterDevice : public PrinterDevice
 {
 public:
@@ -71,9 +82,6 @@ public:
     QString lastPdfFile() const { return lastPdfFile_; }
 
 private:
-    struct Figures {
-        int pageWidth, pageHeight, paperWidth, paperHeight, offsetX, offsetY;
-    };
     QtPrinterDevice(const QString& printerName, const QString& pdfFolder, bool usePrinters);
     // Landscape on a queue: the page is turned by the painter.
     bool turnsPage() const;
@@ -81,7 +89,7 @@ private:
     void applyLayout();
     // Starts painting a page: the turn of a landscape page and the printable area's clip.
     void preparePainter();
-    Figures figures() const;
+    PageFigures figures() const;
     QString newPdfFileName() const;
     bool writesPdf() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
     // Writes the finished PDF document to pdfFileName_ and checks the file; raises on failure

@@ -353,3 +353,27 @@ TEST(QtPrinterDevice, APortraitPageAfterALandscapeOneIsUpright)
     EXPECT_NEAR(marker.left(), (m.OffsetX + 600 + CardMarkerAt * 3) / 6, 1);
     EXPECT_NEAR(marker.top(), (m.OffsetY + 300 + CardMarkerAt * 3) / 6, 1);
 }
+
+TEST(QtPrinterDevice, AQueuesLandscapePageTakesThePapersMarginsTurned)
+{
+    // Letter at 600 dpi, upright as a queue gives it, with four unequal margins: left 1/4,
+    // top 1/6, right 3/8, bottom 1/2 inch. The figures of a CUPS queue without the queue.
+    const QRectF paper(0, 0, 5100, 6600);
+    const QRectF page(150, 100, 5100 - 150 - 225, 6600 - 100 - 300);
+    const PageFigures upright = pageFiguresOf(paper, page, false);
+    EXPECT_EQ(upright.pageWidth, 4725);
+    EXPECT_EQ(upright.pageHeight, 6200);
+    EXPECT_EQ(upright.paperWidth, 5100);
+    EXPECT_EQ(upright.paperHeight, 6600);
+    EXPECT_EQ(upright.offsetX, 150);
+    EXPECT_EQ(upright.offsetY, 100);
+    // On its side, its top along the paper's left edge: the paper's bottom margin is its left
+    // one and the paper's left margin its top one.
+    const PageFigures turned = pageFiguresOf(paper, page, true);
+    EXPECT_EQ(turned.pageWidth, 6200);
+    EXPECT_EQ(turned.pageHeight, 4725);
+    EXPECT_EQ(turned.paperWidth, 6600);
+    EXPECT_EQ(turned.paperHeight, 5100);
+    EXPECT_EQ(turned.offsetX, 300);
+    EXPECT_EQ(turned.offsetY, 150);
+}
