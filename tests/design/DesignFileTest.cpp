@@ -406,6 +406,19 @@ TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
     EXPECT_TRUE(refusal(bomb).contains(QStringLiteral("larger than 64 MB")))
         << refusal(bomb).toStdString();
 
+    // Settings that would inflate to 20 MB (a whole design padded with blanks) are refused
+    // before they are parsed.
+    ZipWriter wordy;
+    wordy.add(QStringLiteral("mimetype"), DesignMimeType.toLatin1(), ZipMethod::Store);
+    wordy.add(QStringLiteral("design.json"),
+              QJsonDocument(a.settings).toJson() + QByteArray(20 * 1024 * 1024, ' '),
+              ZipMethod::Deflate);
+    for (const auto& [name, bytes] : a.entries)
+        if (name.startsWith(QStringLiteral("pictures/")))
+            wordy.add(name, bytes, ZipMethod::Store);
+    const QString wordyWhy = refusal(wordy.finish());
+    EXPECT_TRUE(wordyWhy.contains(QStringLiteral("larger than 16 MB"))) << wordyWhy.toStdString();
+
     // An entry that names something the archive does not hold, or settings that are not JSON.
     EXPECT_TRUE(refusal(edited([](QJsonObject& o) {
                     o["front"] = replaced(o["front"], {"picture", "entry"}, 0, "../../etc/passwd");
