@@ -8,6 +8,7 @@
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 #include "support/BenchPictures.h"
+#include "support/WindowControls.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,7 +40,7 @@ struct Session : BenchSession {
         writeJpegFile(photoLikePicture(CornerWidth, CornerHeight), corner, PhotoQuality);
         form = std::make_unique<TForm1>(dialogs, printer);
         form->guard([this] { form->FormActivate(); });
-        form->ui.ContinueButton->click();
+        findControl<QPushButton>(*form, "ContinueButton")->click();
         form->guard([this] {
             LoadPictureFile(corner, form->CornerImage);
             form->CornerImageFile = corner;
@@ -47,7 +48,8 @@ struct Session : BenchSession {
             LoadPictureFile(photo, form->FrontPicture);
             form->FrontPictureFile = photo;
             form->FrontPictureBytes = readWholeFile(photo);
-            form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
+            findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+                ->setChoice(LowerLeftCorner::Image);
             form->FrontImageRefresh(form.get());
         });
         dialogs.saveName = design;
@@ -78,7 +80,7 @@ void BM_SaveDesign12MP(benchmark::State& state)
 {
     Session& s = session();
     for (auto _ : state)
-        s.form->SaveDesignItemClick(s.form->ui.SaveDesignItem);
+        s.form->SaveDesignItemClick(findControl<QAction>(*s.form, "SaveDesignItem"));
     if (!failed(state, s.dialogs))
         state.counters["bytes"] = double(QFileInfo(s.design).size());
 }

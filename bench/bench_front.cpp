@@ -10,6 +10,7 @@
 #include "gfx/QuarterTurn.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
+#include "support/WindowControls.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -59,7 +60,8 @@ struct Session : BenchSession {
         form->FrontPicture = read.image;
         form->FrontPictureSize = read.trueSize;
         form->FrontPictureFile = file;
-        form->ui.FrontMemo->setPlainText(QStringLiteral("Greetings from\nthe seaside"));
+        findControl<QTextEdit>(*form, "FrontMemo")
+            ->setPlainText(QStringLiteral("Greetings from\nthe seaside"));
     }
 };
 
@@ -71,7 +73,7 @@ Session& session()
 void BM_FrontImageRefresh(benchmark::State& state)
 {
     Session& s = session();
-    s.form->ui.TypeOfDeckRadioGroup->setChoice(Layout(state.range(0)));
+    findControl<RadioGroup>(*s.form, "TypeOfDeckRadioGroup")->setChoice(Layout(state.range(0)));
     for (auto _ : state)
         s.form->guard([&] { s.form->FrontImageRefresh(s.form.get()); });
     const FrontCard card = frontCardForLayout(int(state.range(0)), s.form->Metrics);

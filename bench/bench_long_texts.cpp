@@ -10,6 +10,7 @@
 #include "app/TForm1.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
+#include "support/WindowControls.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -54,18 +55,23 @@ struct Session : BenchSession {
     {
         form = std::make_unique<TForm1>(dialogs, *printer);
         form->guard([this] { form->FormActivate(); });
-        form->ui.ContinueButton->click();
-        form->ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
-        form->ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
-        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
+        findControl<QPushButton>(*form, "ContinueButton")->click();
+        findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+            ->setChoice(AddressSeparator::VerticalText);
+        findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::Text);
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+            ->setChoice(LowerLeftCorner::Text);
         for (QTextEdit* memo : memos())
             defaults << memo->toPlainText();
     }
     std::vector<QTextEdit*> memos() const
     {
-        const auto& ui = form->ui;
-        return {ui.TitleMemo,         ui.DescMemo,  ui.CreatedByMemo,
-                ui.LowerLeftTextMemo, ui.StampMemo, ui.AddressMemo};
+        return {findControl<QTextEdit>(*form, "TitleMemo"),
+                findControl<QTextEdit>(*form, "DescMemo"),
+                findControl<QTextEdit>(*form, "CreatedByMemo"),
+                findControl<QTextEdit>(*form, "LowerLeftTextMemo"),
+                findControl<QTextEdit>(*form, "StampMemo"),
+                findControl<QTextEdit>(*form, "AddressMemo")};
     }
     void setTexts(const QString& text)
     {
@@ -100,7 +106,8 @@ void printBench(benchmark::State& state, const QString& text)
 {
     Session& s = session(text);
     for (auto _ : state)
-        s.form->guard([&] { s.form->PrintButtonClick(s.form->ui.PrintButton); });
+        s.form->guard(
+            [&] { s.form->PrintButtonClick(findControl<QPushButton>(*s.form, "PrintButton")); });
     reportErrors(state, s);
 }
 

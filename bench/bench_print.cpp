@@ -13,6 +13,7 @@
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
+#include "support/WindowControls.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,8 +35,8 @@ struct Session : BenchSession {
     {
         form = std::make_unique<TForm1>(dialogs, *printer);
         form->guard([this] { form->FormActivate(); });
-        form->ui.ContinueButton->click();
-        form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+        findControl<QPushButton>(*form, "ContinueButton")->click();
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
         form->DrawPostCardBack(form.get(), 1, 0, 0);
     }
 };
@@ -57,7 +58,8 @@ void BM_PrintCommandFourOnSheet(benchmark::State& state)
 {
     Session& s = session();
     for (auto _ : state)
-        s.form->guard([&] { s.form->PrintButtonClick(s.form->ui.PrintButton); });
+        s.form->guard(
+            [&] { s.form->PrintButtonClick(findControl<QPushButton>(*s.form, "PrintButton")); });
     reportPdf(state, s);
 }
 BENCHMARK(BM_PrintCommandFourOnSheet)->Unit(benchmark::kMillisecond);

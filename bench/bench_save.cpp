@@ -6,6 +6,7 @@
 #include "print/SheetImageSave.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
+#include "support/WindowControls.h"
 
 #include <QImageReader>
 #include <QSaveFile>
@@ -29,7 +30,7 @@ struct Session : BenchSession {
     {
         form = std::make_unique<TForm1>(dialogs, printer);
         form->guard([this] { form->FormActivate(); });
-        form->ui.ContinueButton->click();
+        findControl<QPushButton>(*form, "ContinueButton")->click();
         dialogs.saveName = dir.filePath(QStringLiteral("card.jpg"));
     }
 };
@@ -43,7 +44,7 @@ void BM_SaveImageJpgCommand(benchmark::State& state)
 {
     Session& s = session();
     for (auto _ : state)
-        s.form->SaveSheetImageBestItemClick(s.form->ui.SaveAsJpgItem);
+        s.form->SaveSheetImageBestItemClick(findControl<QAction>(*s.form, "SaveAsJpgItem"));
     if (!s.dialogs.shown.isEmpty())
         state.SkipWithError(qPrintable(s.dialogs.shown.join(QLatin1Char('\n'))));
     else if (QImageReader(s.dialogs.saveName).size() != QSize(450, 300))

@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
 #include "WindowStyle.h"
@@ -79,7 +80,8 @@ QString TForm1::workFile(const QString& name) const
 }
 
 TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), printer_(printer)
+    : QMainWindow(parent), form_(std::make_unique<Ui::TForm1>()), ui(*form_), dialogs_(dialogs),
+      printer_(printer)
 {
     initTalmiroResources();
     installWindowStyle();

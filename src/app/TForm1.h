@@ -6,7 +6,6 @@
 #include "back/AreaStyles.h"
 #include "design/DesignFile.h"
 #include "geometry/PrinterMetrics.h"
-#include "ui_TForm1.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -16,11 +15,17 @@
 #include <array>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 class PrinterDevice;
+struct CardBackInput;
+namespace Ui
+{
+class TForm1;
+}
 enum class Layout : int;
 struct PagePlacement;
 enum class SheetTurn;
@@ -36,8 +41,6 @@ class TForm1 : public QMainWindow
 public:
     TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent = nullptr);
     ~TForm1() override;
-
-    Ui::TForm1 ui;
 
     // --- Long-lived state -------------------------------------------------------------------
     int SheetWidth = 1200;
@@ -223,6 +226,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Everything one render of the back reads, from the controls and the window's state.
+    CardBackInput cardBackInput() const;
     void connectHandlers();
     void enterWorkingState();
     void setFilesMenuEnabled(bool enabled);
@@ -238,6 +243,10 @@ private:
     void updateHintUnderCursor();
     void onHint(const QString& hint);
 
+    // The generated form: its controls are reached by the handlers as `ui`, by tests through
+    // their object names.
+    std::unique_ptr<Ui::TForm1> form_;
+    Ui::TForm1& ui;
     Dialogs& dialogs_;
     PrinterDevice& printer_;
     bool activated_ = false;

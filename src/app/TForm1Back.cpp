@@ -1,5 +1,6 @@
 // The card back: rendering and its previews.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "WaitCursor.h"
 #include "back/AboutSample.h"
@@ -7,12 +8,8 @@
 
 #include <algorithm>
 
-namespace
+CardBackInput TForm1::cardBackInput() const
 {
-
-CardBackInput cardBackInput(TForm1& form)
-{
-    Ui::TForm1& ui = form.ui;
     CardBackInput in;
     in.postalBarCodeText = ui.PostalBarCodeEdit->text();
     in.postCardText = ui.PostCardEdit->text();
@@ -24,17 +21,17 @@ CardBackInput cardBackInput(TForm1& form)
     in.lowerLeftCornerChoice = ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>();
     in.postCardChoice = ui.PostCardRadioGroup->choice<PostCardCaption>();
 
-    std::copy_n(form.AreaStyleTable.begin(), AreaCount, in.styles.begin());
-    in.cornerImage = form.CornerImage;
-    in.cornerImageSize = form.CornerImageSize;
-    in.cornerChosen = !form.CornerImageFile.isEmpty();
+    std::copy_n(AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    in.cornerImage = CornerImage;
+    in.cornerImageSize = CornerImageSize;
+    in.cornerChosen = !CornerImageFile.isEmpty();
     in.welcome = ui.ContinueButton->isEnabled();
     in.samplePicture = ui.Image1->canvas();
 
-    in.sheetWidth = form.SheetWidth;
-    in.sheetHeight = form.SheetHeight;
+    in.sheetWidth = SheetWidth;
+    in.sheetHeight = SheetHeight;
     in.layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
-    in.metrics = form.Metrics;
+    in.metrics = Metrics;
 
     // Only as many lines as the card can show: a memo may hold a whole book.
     const auto lines = [&in](QTextEdit* memo, Area area) {
@@ -49,12 +46,10 @@ CardBackInput cardBackInput(TForm1& form)
     return in;
 }
 
-} // namespace
-
 void TForm1::DrawPostCardBack(QObject*, int, int, int)
 {
     WaitCursor wait;
-    const CardBackInput input = cardBackInput(*this);
+    const CardBackInput input = cardBackInput();
     renderCardBack(BackSheetImage, input);
 
     if (input.welcome) {

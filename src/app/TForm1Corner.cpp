@@ -1,5 +1,6 @@
 // The lower-left corner picture and its preview box.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
 #include "back/CardBack.h"

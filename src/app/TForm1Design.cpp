@@ -1,5 +1,6 @@
 // Design files: opening, saving, the recent designs and the question about unsaved changes.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
 #include "WaitCursor.h"

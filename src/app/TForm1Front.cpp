@@ -1,5 +1,6 @@
 // The card front: composing, picking and the delayed refresh.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "WaitCursor.h"
 #include "design/DesignPictures.h"

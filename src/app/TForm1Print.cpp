@@ -1,6 +1,7 @@
 // Sheet layouts, the printer's figures and the print commands.
 #include "TForm1.h"
 #include "WaitCursor.h"
+#include "ui_TForm1.h"
 
 #include "back/CardBack.h"
 #include "front/FrontComposer.h"

@@ -1,5 +1,6 @@
 // Saving the card back as a picture file.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "WaitCursor.h"
 #include "print/SheetImageSave.h"

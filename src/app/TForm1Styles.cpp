@@ -1,5 +1,6 @@
 // The card back's texts, options and per-area fonts and colours.
 #include "TForm1.h"
+#include "ui_TForm1.h"
 
 #include "back/CardBack.h"
 

@@ -4,6 +4,7 @@
 #include "back/CardBack.h"
 #include "support/FormFixture.h"
 #include "support/ImageChecks.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 
@@ -18,9 +19,16 @@ class BackForm : public FormFixture
 {
 protected:
     const QImage& sheet() const { return form->BackSheetImage; }
-    const QImage& preview() const { return form->ui.Image2->canvas(); }
-    const QImage& about() const { return form->ui.AboutSampleImage->canvas(); }
-    void showBack() { userSelects(form->ui.PageControl1, form->ui.StandardTabSheet); }
+    const QImage& preview() const { return findControl<ImageBox>(*form, "Image2")->canvas(); }
+    const QImage& about() const
+    {
+        return findControl<ImageBox>(*form, "AboutSampleImage")->canvas();
+    }
+    void showBack()
+    {
+        userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                    findControl<QWidget>(*form, "StandardTabSheet"));
+    }
     QImage expectedPreview() const
     {
         QImage canvas(600, 400, QImage::Format_RGB32);
@@ -38,7 +46,7 @@ TEST_F(BackForm, FirstActivationRendersTheDefaultCardWithTheSamplePicture)
     EXPECT_FALSE(QApplication::overrideCursor());
 
     // The built-in sample picture, 300 x 250, in the corner at (25, 525).
-    const QImage& sample = form->ui.Image1->canvas();
+    const QImage& sample = findControl<ImageBox>(*form, "Image1")->canvas();
     ASSERT_EQ(sample.size(), QSize(300, 250));
     for (int y = 0; y < 250; y += 7)
         for (int x = 0; x < 300; x += 7)
@@ -81,7 +89,9 @@ TEST_F(BackForm, AboutSampleOverlaysTitleBarCodeTextAndTagline)
     const int h = fm.height();
     const QRect bar = inkIn(img, QRect(315, 349 - h, 285, h));
     EXPECT_NEAR(bar.left(), 425, 2);
-    EXPECT_NEAR(bar.right(), 425 + fm.horizontalAdvance(form->ui.PostalBarCodeEdit->text()), 2);
+    EXPECT_NEAR(
+        bar.right(),
+        425 + fm.horizontalAdvance(findControl<QLineEdit>(*form, "PostalBarCodeEdit")->text()), 2);
     EXPECT_LT(bar.bottom(), 349);
     // The half-size card outside the overlays, the sample picture among it.
     EXPECT_NE(inkIn(img, QRect(13, 263, 150, 125)), QRect());
@@ -96,7 +106,8 @@ TEST_F(BackForm, AfterContinueTheAboutSampleStaysAndTheCornerIsEmpty)
 
     // Typing changes only the input; showing the back renders it.
     const QImage sheetBefore = sheet().copy();
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Greetings\nfrom the coast"));
+    findControl<QTextEdit>(*form, "TitleMemo")
+        ->setPlainText(QStringLiteral("Greetings\nfrom the coast"));
     EXPECT_EQ(sheet(), sheetBefore);
     showBack();
 
@@ -116,12 +127,12 @@ TEST_F(BackForm, OptionsAndStylesAreReadAtEachRender)
 {
     activate();
     pressContinue();
-    Ui::TForm1& ui = form->ui;
-    ui.StampBorderRadioGroup->setChoice(StampBorder::ThinBox);
-    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::HeavyLine);
-    ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::No);
-    ui.PostCardRadioGroup->setChoice(PostCardCaption::No);
-    ui.AddressLinesRadioGroup->setChoice(AddressLines::NoLines);
+    findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::ThinBox);
+    findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+        ->setChoice(AddressSeparator::HeavyLine);
+    findControl<RadioGroup>(*form, "PostalBarCodeBoxRadioGroup")->setChoice(PostalBarCodeBox::No);
+    findControl<RadioGroup>(*form, "PostCardRadioGroup")->setChoice(PostCardCaption::No);
+    findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::NoLines);
     form->AreaStyleTable[Area::Separator].colour = 0x000000FF; // red
     showBack();
     EXPECT_EQ(sheet().pixel(600, 400), qRgb(255, 0, 0));
@@ -136,7 +147,7 @@ TEST_F(BackForm, FourOnSheetPreviewHasACyanStrip)
 {
     activate();
     pressContinue();
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     showBack();
     ASSERT_EQ(sheet().size(), QSize(1100, 850));
     // The recording printer's quarter-inch margins at 600 dpi: M = 50.

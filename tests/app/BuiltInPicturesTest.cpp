@@ -1,6 +1,7 @@
 // The pictures the window carries: uncompressed 24-bit bitmaps of the sizes the layouts and
 // the welcome card draw them at, and a 16-colour icon.
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -42,8 +43,8 @@ TEST_F(FormFixture, BuiltInPicturesAreUncompressed24BitBitmaps)
         EXPECT_GE(b.size(),
                   qsizetype(le(b, 10, 4) + ((size.width() * 3 + 3) & ~3) * size.height()));
     }
-    EXPECT_EQ(form->ui.Image1->canvas().size(), QSize(300, 250));
-    EXPECT_EQ(form->ui.FourupImage->canvas().size(), QSize(88, 88));
+    EXPECT_EQ(findControl<ImageBox>(*form, "Image1")->canvas().size(), QSize(300, 250));
+    EXPECT_EQ(findControl<ImageBox>(*form, "FourupImage")->canvas().size(), QSize(88, 88));
 }
 
 TEST_F(FormFixture, IconIs32By32In16Colours)

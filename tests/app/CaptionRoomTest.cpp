@@ -3,7 +3,9 @@
 // controls inside its frame and clear of its caption. The walk takes whatever controls the
 // window has, so controls added later are held to the same.
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,7 +247,7 @@ TEST_F(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
     int walked = 0;
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!shownOnItsPage(w, form.get()) || w->isWindow() ||
-            form->ui.HiddenImagesTabSheet->isAncestorOf(w))
+            findControl<QWidget>(*form, "HiddenImagesTabSheet")->isAncestorOf(w))
             continue;
         // Tab bars are Qt's parts, but their captions are ours.
         if (isControl(w) || qobject_cast<QTabBar*>(w)) {
@@ -263,7 +265,7 @@ TEST_F(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
     activate();
     form->show();
     QCoreApplication::processEvents();
-    QStatusBar* bar = form->ui.StatusBar1;
+    QStatusBar* bar = findControl<QStatusBar>(*form, "StatusBar1");
     EXPECT_EQ(bar->pos() - form->centralWidget()->pos(), QPoint(0, 481));
     EXPECT_EQ(bar->size(), QSize(776, 21));
     EXPECT_EQ(bar->geometry().bottom(), form->height() - 1);

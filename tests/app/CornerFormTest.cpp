@@ -2,11 +2,13 @@
 // preview box, Delete Image and the corner choice.
 #include "back/CardBack.h"
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include "back/PictureFile.h"
 #include "support/PictureFiles.h"
 #include "support/QtPrinters.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 
 namespace
@@ -31,17 +33,18 @@ protected:
     }
     LowerLeftCorner choice() const
     {
-        return form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>();
+        return findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+            ->choice<LowerLeftCorner>();
     }
     QColor preview(int x, int y) const
     {
-        return form->ui.PostCardBackImage->canvas().pixelColor(x, y);
+        return findControl<ImageBox>(*form, "PostCardBackImage")->canvas().pixelColor(x, y);
     }
     // "Open Image..." from the pop-up menu, answered with `file` (or Cancel).
     void openImage(const std::optional<QString>& file)
     {
         dialogs.openAnswers.push_back(file);
-        form->ui.OpenImage1->trigger();
+        findControl<QAction>(*form, "OpenImage1")->trigger();
     }
 
     QTemporaryDir dir;
@@ -70,7 +73,7 @@ TEST_F(CornerForm, ContinueAsksAtOnceAndCancelChoosesNone)
     EXPECT_EQ(shown.initialDir, QStringLiteral("."));
     EXPECT_TRUE(shown.fileName.isEmpty());
     EXPECT_EQ(choice(), LowerLeftCorner::None);
-    EXPECT_FALSE(form->ui.PostCardBackImage->isEnabled());
+    EXPECT_FALSE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -89,7 +92,7 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     EXPECT_EQ(preview(0, 58), White);
     EXPECT_EQ(preview(115, 115), White);
 
-    form->ui.DeleteImage->trigger();
+    findControl<QAction>(*form, "DeleteImage")->trigger();
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_EQ(preview(0, 0), Cream);
@@ -99,7 +102,7 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     // Choosing "Image" again asks at once; a tall picture now sits on cream.
     const QString tall = bmp(QStringLiteral("tall.bmp"), 150, 300);
     dialogs.openAnswers.push_back(tall);
-    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Image);
     EXPECT_EQ(form->CornerImageFile, tall);
     EXPECT_NE(preview(57, 115), Cream);
     EXPECT_EQ(preview(58, 0), Cream);
@@ -109,8 +112,9 @@ TEST_F(CornerForm, DeletedPictureStaysOffWhenImageIsCancelled)
 {
     dialogs.openAnswers.push_back(bmp(QStringLiteral("a.bmp"), 20, 20));
     pressContinue();
-    form->ui.DeleteImage->trigger();
-    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image); // dialog cancelled
+    findControl<QAction>(*form, "DeleteImage")->trigger();
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+        ->setChoice(LowerLeftCorner::Image); // dialog cancelled
     EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_TRUE(form->CornerImageFile.isEmpty());
     EXPECT_EQ(dialogs.openShown.size(), 2u);
@@ -136,7 +140,7 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
     dialogs.openAnswers.push_back(good);
     pressContinue();
     const QImage pictureBefore = form->CornerImage.copy();
-    const QImage previewBefore = form->ui.PostCardBackImage->canvas().copy();
+    const QImage previewBefore = findControl<ImageBox>(*form, "PostCardBackImage")->canvas().copy();
 
     const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
     const QByteArray jpeg = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
@@ -151,7 +155,7 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
         ASSERT_EQ(dialogs.errors.size(), 1);
         EXPECT_EQ(form->CornerImageFile, good);
         EXPECT_EQ(form->CornerImage, pictureBefore);
-        EXPECT_EQ(form->ui.PostCardBackImage->canvas(), previewBefore);
+        EXPECT_EQ(findControl<ImageBox>(*form, "PostCardBackImage")->canvas(), previewBefore);
         EXPECT_EQ(choice(), LowerLeftCorner::Image);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }

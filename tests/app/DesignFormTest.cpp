@@ -7,7 +7,9 @@
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
 #include "support/QtPrinters.h"
+#include "support/WindowControls.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QSpinBox>
@@ -59,14 +61,17 @@ protected:
         for (const auto& [key, control] : form->designBindings())
             moveOffStart(key, control);
         // What draws the most on the back.
-        form->ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
-        form->ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
-        form->ui.StampBorderRadioGroup->setChoice(StampBorder::Stamp);
-        form->ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::Yes);
-        form->ui.PostCardRadioGroup->setChoice(PostCardCaption::Yes);
-        form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+        findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::Text);
+        findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+            ->setChoice(AddressSeparator::VerticalText);
+        findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::Stamp);
+        findControl<RadioGroup>(*form, "PostalBarCodeBoxRadioGroup")
+            ->setChoice(PostalBarCodeBox::Yes);
+        findControl<RadioGroup>(*form, "PostCardRadioGroup")->setChoice(PostCardCaption::Yes);
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
         dialogs.openAnswers.push_back(corner);
-        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+            ->setChoice(LowerLeftCorner::Image);
         ASSERT_EQ(form->CornerImageFile, corner);
         openFrontPicture(front);
         ASSERT_TRUE(form->FrontPictureTurned);
@@ -107,12 +112,12 @@ protected:
     void saveAs(const QString& file)
     {
         dialogs.saveFileAnswers.push_back(file);
-        form->ui.SaveDesignAsItem->trigger();
+        findControl<QAction>(*form, "SaveDesignAsItem")->trigger();
     }
     void openFromMenu(const QString& file)
     {
         dialogs.openFileAnswers.push_back(file);
-        form->ui.OpenDesignItem->trigger();
+        findControl<QAction>(*form, "OpenDesignItem")->trigger();
     }
     // Asks the window to close as its close box does; whether it closed.
     bool closeRequest()
@@ -144,10 +149,12 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
     fresh.form.guard([&] { fresh.form.FormActivate(); });
     EXPECT_TRUE(fresh.dialogs.log.isEmpty()) << fresh.dialogs.log.join('\n').toStdString();
     // Left as Continue leaves it, without the corner question.
-    EXPECT_FALSE(fresh.form.ui.ContinueButton->isEnabled());
-    EXPECT_TRUE(fresh.form.ui.PageControl2->isVisible() || !fresh.form.isVisible());
-    EXPECT_TRUE(fresh.form.ui.FilesMenu->menuAction()->isEnabled());
-    EXPECT_EQ(fresh.form.ui.PageControl1->currentWidget(), fresh.form.ui.TextTabSheet);
+    EXPECT_FALSE(findControl<QPushButton>(fresh.form, "ContinueButton")->isEnabled());
+    EXPECT_TRUE(findControl<QTabWidget>(fresh.form, "PageControl2")->isVisible() ||
+                !fresh.form.isVisible());
+    EXPECT_TRUE(findControl<QMenu>(fresh.form, "FilesMenu")->menuAction()->isEnabled());
+    EXPECT_EQ(findControl<QTabWidget>(fresh.form, "PageControl1")->currentWidget(),
+              findControl<QWidget>(fresh.form, "TextTabSheet"));
     EXPECT_TRUE(fresh.form.currentDesign() == design);
     EXPECT_FALSE(fresh.form.designChanged());
     EXPECT_TRUE(fresh.form.FrontPictureTurned);
@@ -159,7 +166,7 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
     EXPECT_FALSE(after.front.isNull());
 
     // And by the menu, into a window whose own card is another one.
-    form->ui.TitleMemo->setPlainText(QStringLiteral("something else"));
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("something else"));
     form->FrontTextX = 4;
     dialogs.yesNoCancelAnswers.push_back(DialogAnswer::No);
     openFromMenu(file);
@@ -174,7 +181,8 @@ TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
 {
     // Not part of a card: the hint panel, the About notes and the edits that only show their
     // spinners' positions.
-    QSet<QWidget*> notDesign{form->ui.Memo2, form->ui.Memo3};
+    QSet<QWidget*> notDesign{findControl<QTextEdit>(*form, "Memo2"),
+                             findControl<QTextEdit>(*form, "Memo3")};
     for (UpDown* upDown : form->findChildren<UpDown*>())
         notDesign.insert(upDown->associate());
     std::map<QWidget*, QString> bound;
@@ -246,7 +254,7 @@ TEST_F(DesignForm, TheExitQuestionAsksToSaveOnlyUnsavedChanges)
     EXPECT_FALSE(closeRequest());
     EXPECT_EQ(dialogs.log, QStringList{"question:End Program?"});
 
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Wish you were here"));
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("Wish you were here"));
     dialogs.log.clear();
     dialogs.yesNoCancelAnswers = {DialogAnswer::Cancel};
     EXPECT_FALSE(closeRequest());
@@ -275,14 +283,14 @@ TEST_F(DesignForm, TheExitQuestionAsksToSaveOnlyUnsavedChanges)
     EXPECT_TRUE(closeRequest());
     EXPECT_EQ(dialogs.log, QStringList{"question:End Program?"});
     const QByteArray saved = readFile(file);
-    form->ui.CopiesUpDown->setPosition(3);
+    findControl<UpDown>(*form, "CopiesUpDown")->setPosition(3);
     dialogs.yesNoCancelAnswers = {DialogAnswer::No};
     EXPECT_TRUE(closeRequest());
     EXPECT_EQ(readFile(file), saved);
 
     // Save Design saves to the design's own file without asking for a name.
     dialogs.log.clear();
-    form->ui.SaveDesignItem->trigger();
+    findControl<QAction>(*form, "SaveDesignItem")->trigger();
     EXPECT_TRUE(dialogs.log.isEmpty());
     EXPECT_NE(readFile(file), saved);
     EXPECT_FALSE(form->designChanged());
@@ -291,16 +299,17 @@ TEST_F(DesignForm, TheExitQuestionAsksToSaveOnlyUnsavedChanges)
 TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
 {
     const QString other = path(QStringLiteral("other.postcard"));
-    form->ui.DescMemo->setPlainText(QStringLiteral("the other card"));
+    findControl<QTextEdit>(*form, "DescMemo")->setPlainText(QStringLiteral("the other card"));
     saveAs(other);
-    form->ui.DescMemo->setPlainText(QStringLiteral("this card, unsaved"));
+    findControl<QTextEdit>(*form, "DescMemo")->setPlainText(QStringLiteral("this card, unsaved"));
 
     // Cancel: no file dialog, nothing changes.
     dialogs.log.clear();
     dialogs.yesNoCancelAnswers = {DialogAnswer::Cancel};
     openFromMenu(other);
     EXPECT_EQ(dialogs.log, QStringList{"yesNoCancel:Open Design"});
-    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("this card, unsaved"));
+    EXPECT_EQ(findControl<QTextEdit>(*form, "DescMemo")->toPlainText(),
+              QStringLiteral("this card, unsaved"));
     dialogs.openFileAnswers.clear();
 
     // Yes: this card is saved under a new name, then the other opens.
@@ -311,13 +320,15 @@ TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
     form->DesignFile.clear(); // as if it had never been saved
     openFromMenu(other);
     EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "saveFile", "openFile"}));
-    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("the other card"));
+    EXPECT_EQ(findControl<QTextEdit>(*form, "DescMemo")->toPlainText(),
+              QStringLiteral("the other card"));
     EXPECT_EQ(form->DesignFile, other);
 
     FreshWindow check;
     check.form.openDesignAtStart({mine});
     check.form.guard([&] { check.form.FormActivate(); });
-    EXPECT_EQ(check.form.ui.DescMemo->toPlainText(), QStringLiteral("this card, unsaved"));
+    EXPECT_EQ(findControl<QTextEdit>(check.form, "DescMemo")->toPlainText(),
+              QStringLiteral("this card, unsaved"));
 }
 
 TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
@@ -326,7 +337,7 @@ TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
     const QString good = path(QStringLiteral("good.postcard"));
     saveAs(good);
     const QByteArray bytes = readFile(good);
-    form->ui.TitleMemo->setPlainText(QStringLiteral("unsaved title"));
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("unsaved title"));
     const CardDesign before = form->currentDesign();
     const Renders rendered = render(*form);
 
@@ -366,21 +377,23 @@ TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQue
     const QString broken = path(QStringLiteral("broken.bmp"));
     writeFile(broken, "BM broken");
     dialogs.openAnswers.push_back(broken);
-    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
-    ASSERT_EQ(form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>(),
-              LowerLeftCorner::Image);
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Image);
+    ASSERT_EQ(
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->choice<LowerLeftCorner>(),
+        LowerLeftCorner::Image);
     ASSERT_TRUE(form->CornerImageFile.isEmpty());
     const QString file = path(QStringLiteral("image-but-none.postcard"));
     saveAs(file);
 
-    form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::None);
     dialogs.log.clear();
     dialogs.yesNoCancelAnswers = {DialogAnswer::No};
     openFromMenu(file);
     EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "openFile"}));
-    EXPECT_EQ(form->ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>(),
-              LowerLeftCorner::Image);
-    EXPECT_TRUE(form->ui.PostCardBackImage->isEnabled());
+    EXPECT_EQ(
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->choice<LowerLeftCorner>(),
+        LowerLeftCorner::Image);
+    EXPECT_TRUE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
 }
 
 TEST_F(DesignForm, TheCommandLineOpensOneDesign)
@@ -390,14 +403,15 @@ TEST_F(DesignForm, TheCommandLineOpensOneDesign)
     two.form.guard([&] { two.form.FormActivate(); });
     ASSERT_EQ(two.dialogs.errors.size(), 1);
     EXPECT_TRUE(two.dialogs.errors.first().contains(QStringLiteral("one design at a time")));
-    EXPECT_TRUE(two.form.ui.ContinueButton->isEnabled()); // still on the About page
+    EXPECT_TRUE(findControl<QPushButton>(two.form, "ContinueButton")
+                    ->isEnabled()); // still on the About page
 
     FreshWindow missing;
     missing.form.openDesignAtStart({path("nowhere.postcard")});
     missing.form.guard([&] { missing.form.FormActivate(); });
     ASSERT_EQ(missing.dialogs.errors.size(), 1);
     EXPECT_TRUE(missing.dialogs.errors.first().startsWith(QStringLiteral("Cannot open file")));
-    EXPECT_TRUE(missing.form.ui.ContinueButton->isEnabled());
+    EXPECT_TRUE(findControl<QPushButton>(missing.form, "ContinueButton")->isEnabled());
 }
 
 TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
@@ -405,12 +419,13 @@ TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
     QStringList files;
     for (const char* name : {"one", "two", "three", "four", "five"}) {
         files << path(QLatin1String(name) + QStringLiteral(".postcard"));
-        form->ui.TitleMemo->setPlainText(QLatin1String(name));
+        findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QLatin1String(name));
         saveAs(files.last());
     }
     form->refreshRecentDesigns();
-    const QList<QAction*> recent = {form->ui.RecentDesign1, form->ui.RecentDesign2,
-                                    form->ui.RecentDesign3, form->ui.RecentDesign4};
+    const QList<QAction*> recent = {
+        findControl<QAction>(*form, "RecentDesign1"), findControl<QAction>(*form, "RecentDesign2"),
+        findControl<QAction>(*form, "RecentDesign3"), findControl<QAction>(*form, "RecentDesign4")};
     EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 five.postcard"));
     EXPECT_EQ(recent[3]->text(), QStringLiteral("&4 two.postcard"));
     for (QAction* item : recent)
@@ -419,7 +434,7 @@ TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
               QStringLiteral("Open the design saved in %1.").arg(files[3]));
 
     recent[2]->trigger(); // three
-    EXPECT_EQ(form->ui.TitleMemo->toPlainText(), QStringLiteral("three"));
+    EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), QStringLiteral("three"));
     form->refreshRecentDesigns();
     EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 three.postcard"));
 
@@ -437,27 +452,33 @@ TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
 TEST_F(DesignForm, TheDesignEntriesStandAboveTheOldOnesWithShortcutsAndHints)
 {
     QStringList entries;
-    for (QAction* a : form->ui.FilesMenu->actions())
+    for (QAction* a : findControl<QMenu>(*form, "FilesMenu")->actions())
         entries << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(entries,
               (QStringList{"OpenDesignItem", "SaveDesignItem", "SaveDesignAsItem", "-",
                            "RecentDesign1", "RecentDesign2", "RecentDesign3", "RecentDesign4", "-",
                            "SaveImageAsItem", "SaveAsJpgItem", "-", "ExitItem"}));
-    EXPECT_EQ(form->ui.OpenDesignItem->text(), QStringLiteral("Open Design..."));
-    EXPECT_EQ(form->ui.SaveDesignItem->text(), QStringLiteral("Save Design"));
-    EXPECT_EQ(form->ui.SaveDesignAsItem->text(), QStringLiteral("Save Design As..."));
-    EXPECT_EQ(form->ui.OpenDesignItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(form->ui.SaveDesignItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(findControl<QAction>(*form, "OpenDesignItem")->text(),
+              QStringLiteral("Open Design..."));
+    EXPECT_EQ(findControl<QAction>(*form, "SaveDesignItem")->text(), QStringLiteral("Save Design"));
+    EXPECT_EQ(findControl<QAction>(*form, "SaveDesignAsItem")->text(),
+              QStringLiteral("Save Design As..."));
+    EXPECT_EQ(findControl<QAction>(*form, "OpenDesignItem")->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(findControl<QAction>(*form, "SaveDesignItem")->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+S")));
     // Like the menu, its shortcuts wait for Continue.
     FreshWindow welcome;
-    EXPECT_FALSE(welcome.form.ui.OpenDesignItem->isEnabled());
-    EXPECT_FALSE(welcome.form.ui.SaveDesignItem->isEnabled());
-    EXPECT_TRUE(form->ui.OpenDesignItem->isEnabled());
-    EXPECT_TRUE(form->ui.SaveDesignItem->isEnabled());
-    for (QAction* a :
-         {form->ui.OpenDesignItem, form->ui.SaveDesignItem, form->ui.SaveDesignAsItem}) {
-        emit form->ui.FilesMenu->hovered(a);
-        EXPECT_EQ(form->ui.Memo2->toPlainText(), a->property("hint").toString());
+    EXPECT_FALSE(findControl<QAction>(welcome.form, "OpenDesignItem")->isEnabled());
+    EXPECT_FALSE(findControl<QAction>(welcome.form, "SaveDesignItem")->isEnabled());
+    EXPECT_TRUE(findControl<QAction>(*form, "OpenDesignItem")->isEnabled());
+    EXPECT_TRUE(findControl<QAction>(*form, "SaveDesignItem")->isEnabled());
+    for (QAction* a : {findControl<QAction>(*form, "OpenDesignItem"),
+                       findControl<QAction>(*form, "SaveDesignItem"),
+                       findControl<QAction>(*form, "SaveDesignAsItem")}) {
+        emit findControl<QMenu>(*form, "FilesMenu")->hovered(a);
+        EXPECT_EQ(findControl<QTextEdit>(*form, "Memo2")->toPlainText(),
+                  a->property("hint").toString());
         EXPECT_TRUE(a->property("hint").toString().endsWith(QLatin1Char('.')));
     }
 }

@@ -6,6 +6,7 @@
 #include "support/PictureFiles.h"
 #include "support/ScratchDisk.h"
 #include "support/WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,8 +25,8 @@ protected:
         FormFixture::SetUp();
         activate();
         pressContinue();
-        form->ui.TitleMemo->setPlainText(Title);
-        form->ui.CopiesUpDown->setPosition(Copies);
+        findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(Title);
+        findControl<UpDown>(*form, "CopiesUpDown")->setPosition(Copies);
         form->DrawPostCardBack(form.get(), 1, 0, 0);
         dialogs.log.clear();
     }
@@ -39,7 +40,7 @@ protected:
     // Prints backs, or fronts, in the layout; returns the number of documents it began.
     int print(Layout layout, bool fronts)
     {
-        form->ui.TypeOfDeckRadioGroup->setChoice(layout);
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
         return printFromTab(fronts);
     }
 
@@ -58,8 +59,8 @@ protected:
     void expectUsable()
     {
         expectReadyToPrint(*form);
-        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
-        EXPECT_EQ(form->ui.CopiesUpDown->position(), Copies);
+        EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), Title);
+        EXPECT_EQ(findControl<UpDown>(*form, "CopiesUpDown")->position(), Copies);
     }
 
     QTemporaryDir dir;
@@ -134,7 +135,8 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
 
     // The disk fills up during the write: only a few kilobytes are left for either picture.
     writeFile(disk.file(QStringLiteral("filler")), QByteArray((4096 - 200 - 8) * 1024, 'f'));
-    for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
+    for (QAction* command : {findControl<QAction>(*form, "SaveImageAsItem"),
+                             findControl<QAction>(*form, "SaveAsJpgItem")}) {
         dialogs.saveAnswers = {name};
         command->trigger();
         expectOneError(name, QStringLiteral("No space left on device"));
@@ -148,7 +150,8 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
     // The folder turns read-only.
     QFile::remove(disk.file(QStringLiteral("filler")));
     disk.setReadOnly(true);
-    for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
+    for (QAction* command : {findControl<QAction>(*form, "SaveImageAsItem"),
+                             findControl<QAction>(*form, "SaveAsJpgItem")}) {
         dialogs.saveAnswers = {name};
         command->trigger();
         expectOneError(name, QStringLiteral("is not writable"));
@@ -159,7 +162,7 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
     // Once the disk can be written again, the same save goes through.
     disk.setReadOnly(false);
     dialogs.saveAnswers = {name};
-    form->ui.SaveImageAsItem->trigger();
+    findControl<QAction>(*form, "SaveImageAsItem")->trigger();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_EQ(QImage(name, "BMP").convertToFormat(back.format()), back);
 }
@@ -176,7 +179,8 @@ TEST_F(FaultFolder, SaveWhoseLastStepFailsKeepsTheFileAndLeavesNoPartBehind)
     if (mount(mounted.toLocal8Bit().constData(), name.toLocal8Bit().constData(), nullptr, MS_BIND,
               nullptr) != 0)
         GTEST_SKIP() << "cannot mount over a file (needs root): " << std::strerror(errno);
-    for (QAction* command : {form->ui.SaveImageAsItem, form->ui.SaveAsJpgItem}) {
+    for (QAction* command : {findControl<QAction>(*form, "SaveImageAsItem"),
+                             findControl<QAction>(*form, "SaveAsJpgItem")}) {
         dialogs.saveAnswers = {name};
         command->trigger();
         expectOneError(name, QStringLiteral("busy"));

@@ -4,6 +4,7 @@
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
 #include "support/WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QTemporaryDir>
 
@@ -20,7 +21,7 @@ protected:
         FormFixture::SetUp();
         activate();
         pressContinue();
-        form->ui.TitleMemo->setPlainText(Title);
+        findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(Title);
         const QString photo = dir.filePath(QStringLiteral("photo.bmp"));
         ASSERT_TRUE(blockPicture(600, 400).save(photo, "BMP"));
         openFrontPicture(photo);
@@ -30,7 +31,7 @@ protected:
     void expectUsable()
     {
         expectReadyToPrint(*form);
-        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
+        EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), Title);
         EXPECT_FALSE(form->FrontSheetImage.isNull());
     }
 
@@ -46,7 +47,7 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
 
     // The user picks a printer whose driver reports no resolution.
     printer.dpiX = printer.dpiY = 0;
-    form->ui.PrinterSetupButton->click();
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("resolution of 0 x 0")))
         << dialogs.errors[0].toStdString();
@@ -64,13 +65,13 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
     }
     // The layouts and the front still compose with the figures in use.
     dialogs.errors.clear();
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
 
     // A working printer again: both prints go through.
     printer.dpiX = printer.dpiY = 600;
-    form->ui.PrinterSetupButton->click();
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_EQ(printFromTab(false), 1);
     EXPECT_EQ(printFromTab(true), 1);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();

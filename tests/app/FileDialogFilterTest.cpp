@@ -3,6 +3,7 @@
 #include "app/QtDialogs.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -99,8 +100,8 @@ TEST_F(FileDialogFilter, PictureDialogsListBitmapsAndJpegsInEitherCase)
 TEST_F(FileDialogFilter, SaveDialogsListTheFilesOfTheirOwnFormat)
 {
     // The settings each save command gives its dialog (cancelled here by the script).
-    form->ui.SaveImageAsItem->trigger();
-    form->ui.SaveAsJpgItem->trigger();
+    findControl<QAction>(*form, "SaveImageAsItem")->trigger();
+    findControl<QAction>(*form, "SaveAsJpgItem")->trigger();
     ASSERT_EQ(dialogs.saveShown.size(), 2u);
     const QStringList bitmaps{"corner.bmp", "scan.BMP"};
     EXPECT_EQ(listed(saveDialog, dialogs.saveShown[0], bitmaps), bitmaps);

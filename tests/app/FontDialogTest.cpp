@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/ImageChecks.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,10 +81,14 @@ protected:
     void tickOnly(int area)
     {
         const std::array<QCheckBox*, AreaCount> boxes = {
-            form->ui.TitleCheckBox,           form->ui.DescriptiveCheckBox,
-            form->ui.LowerLeftTextCheckBox,   form->ui.AddressVerticalTextCheckBox,
-            form->ui.StampBorderTextCheckBox, form->ui.PostCardCheckBox,
-            form->ui.AddressLinesCheckBox,    form->ui.PostalBarCodeCheckBox};
+            findControl<QCheckBox>(*form, "TitleCheckBox"),
+            findControl<QCheckBox>(*form, "DescriptiveCheckBox"),
+            findControl<QCheckBox>(*form, "LowerLeftTextCheckBox"),
+            findControl<QCheckBox>(*form, "AddressVerticalTextCheckBox"),
+            findControl<QCheckBox>(*form, "StampBorderTextCheckBox"),
+            findControl<QCheckBox>(*form, "PostCardCheckBox"),
+            findControl<QCheckBox>(*form, "AddressLinesCheckBox"),
+            findControl<QCheckBox>(*form, "PostalBarCodeCheckBox")};
         for (int i = 0; i < AreaCount; ++i)
             boxes[std::size_t(i)]->setChecked(i == area);
     }
@@ -151,8 +156,8 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
         const QImage cardBefore = form->BackSheetImage.copy();
         const fc& seed = before[std::size_t(area)];
 
-        const Shown shown =
-            pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) { dialog.accept(); });
+        const Shown shown = pressAndAnswer(findControl<QPushButton>(*form, "FontButton"),
+                                           [](QFontDialog& dialog) { dialog.accept(); });
         ASSERT_EQ(shown.dialogs, 1);
         EXPECT_EQ(shown.family, QFontInfo(QFont(seed.name)).family());
         EXPECT_EQ(shown.size, seed.size);
@@ -178,15 +183,15 @@ TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFron
 {
     form->FrontPicture = solidImage(300, 200, Qt::darkCyan);
     form->FrontPictureFile = QStringLiteral("picture.bmp");
-    form->ui.FrontMemo->setPlainText(QStringLiteral("Greetings"));
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Greetings"));
     form->FrontImageRefresh(form.get());
     const QImage frontBefore = form->FrontSheetImage.copy();
     // The band the text's lines stand in.
     const QRect textArea(form->FrontTextX, form->FrontTextY, form->FrontSheetImage.width(), 200);
     const QFont fontBefore = form->FrontFont;
 
-    const Shown shown =
-        pressAndAnswer(form->ui.SelectFontButton, [](QFontDialog& dialog) { dialog.accept(); });
+    const Shown shown = pressAndAnswer(findControl<QPushButton>(*form, "SelectFontButton"),
+                                       [](QFontDialog& dialog) { dialog.accept(); });
     ASSERT_EQ(shown.dialogs, 1);
     EXPECT_EQ(shown.family, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(shown.style, QStringLiteral("Bold"));
@@ -204,7 +209,7 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
 {
     tickOnly(int(Area::Title));
     // Another family and size: kept under the family's own name.
-    pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) {
+    pressAndAnswer(findControl<QPushButton>(*form, "FontButton"), [](QFontDialog& dialog) {
         dialog.setCurrentFont(
             QFontDatabase::font(QStringLiteral("DejaVu Serif"), QStringLiteral("Book"), 14));
         dialog.accept();
@@ -215,7 +220,7 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
 
     // Only the style, on the stamp's "Arial": the face keeps its name and the size stays.
     tickOnly(int(Area::Stamp));
-    pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) {
+    pressAndAnswer(findControl<QPushButton>(*form, "FontButton"), [](QFontDialog& dialog) {
         dialog.setCurrentFont(
             QFontDatabase::font(QStringLiteral("Liberation Sans"), QStringLiteral("Italic"), 8));
         dialog.accept();
@@ -226,7 +231,7 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
 
     // Cancel leaves everything.
     const AreaStyleArray before = form->AreaStyleTable;
-    pressAndAnswer(form->ui.FontButton, [](QFontDialog& dialog) {
+    pressAndAnswer(findControl<QPushButton>(*form, "FontButton"), [](QFontDialog& dialog) {
         dialog.setCurrentFont(QFont(QStringLiteral("DejaVu Sans"), 20));
         dialog.reject();
     });

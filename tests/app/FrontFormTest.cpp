@@ -1,5 +1,6 @@
 // The card front page of the main window: opening, turning, picking and the delayed refresh.
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include "front/FrontComposer.h"
 #include "support/ImageChecks.h"
@@ -41,7 +42,7 @@ protected:
         return file;
     }
 
-    QImage preview() const { return form->ui.FrontImage->canvas(); }
+    QImage preview() const { return findControl<ImageBox>(*form, "FrontImage")->canvas(); }
 
     QTemporaryDir dir;
 };
@@ -50,23 +51,24 @@ protected:
 
 TEST_F(FrontForm, LayoutBeforeAnyPictureOnlyResizesTheGroupBox)
 {
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
-    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::LandscapeLandscape);
+    EXPECT_EQ(findControl<QGroupBox>(*form, "FrontGroupBox")->size(), QSize(304, 217));
     const QImage before = preview();
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
-    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(279, 229));
-    EXPECT_EQ(form->ui.FrontImage->size(), QSize(275, 212));
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
+    EXPECT_EQ(findControl<QGroupBox>(*form, "FrontGroupBox")->size(), QSize(279, 229));
+    EXPECT_EQ(findControl<ImageBox>(*form, "FrontImage")->size(), QSize(275, 212));
     EXPECT_EQ(preview(), before);
     EXPECT_TRUE(form->FrontSheetImage.isNull());
     EXPECT_TRUE(dialogs.log.isEmpty());
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
-    EXPECT_EQ(form->ui.FrontGroupBox->size(), QSize(304, 217));
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::LandscapeLandscape);
+    EXPECT_EQ(findControl<QGroupBox>(*form, "FrontGroupBox")->size(), QSize(304, 217));
 }
 
 TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
 {
     dialogs.openAnswers.push_back(picture(1600, 1200));
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     ASSERT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_EQ(dialogs.openShown[0].title, QStringLiteral("Open an image for Front of PostCard"));
     EXPECT_FALSE(form->FrontPictureTurned);
@@ -77,14 +79,15 @@ TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
     EXPECT_EQ(preview().pixel(5, 100), White);
 
     // With a picture chosen a click on the preview opens nothing.
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 {
-    form->ui.FrontMemo->setPlainText(QStringLiteral("Hi"));
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Hi"));
     openFrontPicture(picture(800, 1200));
     EXPECT_TRUE(form->FrontPictureTurned);
     ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
@@ -112,8 +115,9 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
     EXPECT_GT(ink.top(), 400);
 
     // A place picked is kept, for turned pictures too.
-    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Position);
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(100, 150));
+    findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Position);
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(100, 150));
     ink = darkInk();
     EXPECT_GE(ink.left(), 400);
     EXPECT_LE(ink.bottom(), 600);
@@ -167,7 +171,7 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     EXPECT_EQ(form->FrontSheetImage, sheet);
 
     // Later refreshes still compose the former picture.
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
@@ -180,7 +184,8 @@ TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
     form->FrontImageRefresh(form.get()); // nothing to fit: no division, no picture
     EXPECT_TRUE(form->FrontSheetImage.isNull());
     // The next click on the preview offers the dialog again.
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 2u);
 }
 
@@ -210,14 +215,15 @@ TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
 
 TEST_F(FrontForm, CancelledDialogsChangeNothing)
 {
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_TRUE(form->FrontPictureFile.isEmpty());
     openFrontPicture(picture(1600, 1200));
     const QImage sheet = form->FrontSheetImage;
     const QFont font = form->FrontFont;
-    form->ui.SelectFontButton->click();
-    form->ui.FrontSelectColorButton->click();
+    findControl<QPushButton>(*form, "SelectFontButton")->click();
+    findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     EXPECT_EQ(form->FrontFont, font);
     EXPECT_EQ(form->FrontTextColour, TColors::Black);
     EXPECT_EQ(form->FrontSheetImage.cacheKey(), sheet.cacheKey()); // no refresh ran
@@ -225,20 +231,20 @@ TEST_F(FrontForm, CancelledDialogsChangeNothing)
 
 TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
 {
-    form->ui.FrontMemo->setPlainText(QStringLiteral("Greetings"));
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Greetings"));
     openFrontPicture(picture(1600, 1200));
     ASSERT_EQ(dialogs.errors.size(), 0);
     QFont small(QStringLiteral("Arial"));
     small.setPointSize(10);
     dialogs.fontAnswers.push_back(small);
-    form->ui.SelectFontButton->click();
+    findControl<QPushButton>(*form, "SelectFontButton")->click();
     ASSERT_EQ(dialogs.fontShown.size(), 1u);
     EXPECT_EQ(dialogs.fontShown[0].pixelSize(), 64);
     EXPECT_FALSE(dialogs.fontScalableOnly[0]);
     EXPECT_EQ(form->FrontFont, small);
 
     dialogs.colorAnswers.push_back(QColor(0, 255, 0));
-    form->ui.FrontSelectColorButton->click();
+    findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     EXPECT_EQ(dialogs.colorShown[0], QColor(0, 0, 0));
     EXPECT_EQ(form->FrontTextColour, 0x0000FF00u);
     int green = 0;
@@ -252,26 +258,31 @@ TEST_F(FrontForm, PickerModes)
 {
     openFrontPicture(picture(1600, 1200));
     // Mode 0: a click changes nothing.
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(50, 100));
     EXPECT_EQ(form->FrontTextX, 20);
     EXPECT_EQ(form->FrontTextY, 400);
 
-    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Position);
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(50, 100));
+    findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Position);
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(50, 100));
     EXPECT_EQ(form->FrontTextX, 200);
     EXPECT_EQ(form->FrontTextY, 400);
-    QTest::mouseClick(form->ui.FrontImage, Qt::MiddleButton, {}, QPoint(60, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::MiddleButton, {},
+                      QPoint(60, 10));
     EXPECT_EQ(form->FrontTextX, 240);
     EXPECT_EQ(form->FrontTextY, 40);
 
     // Mode 2 takes the colour the preview shows and opens the colour dialog with it.
-    form->ui.FrontTextAtRadioGroup->setChoice(FrontTextPicker::Colour);
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(150, 100));
+    findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Colour);
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(150, 100));
     EXPECT_EQ(form->FrontTextColour, 0x000000FFu); // red
-    form->ui.FrontSelectColorButton->click();
+    findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     ASSERT_EQ(dialogs.colorShown.size(), 1u);
     EXPECT_EQ(dialogs.colorShown[0], QColor(255, 0, 0));
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(5, 100));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(5, 100));
     EXPECT_EQ(form->FrontTextColour, TColors::White);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -282,11 +293,11 @@ TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
     QTimer& timer = form->FrontImageTimer;
     QSignalSpy fired(&timer, &QTimer::timeout);
     const std::function<void()> clicks[] = {
-        [&] { form->ui.ImageSizeUpDown->click(true); },
-        [&] { form->ui.ImageSizeUpDown->click(true); },
-        [&] { form->ui.ImageSizeUpDown->click(true); },
-        [&] { form->ui.ImageHOffsetUpDown->click(false); },
-        [&] { form->ui.ImageVOffsetUpDown->click(false); },
+        [&] { findControl<UpDown>(*form, "ImageSizeUpDown")->click(true); },
+        [&] { findControl<UpDown>(*form, "ImageSizeUpDown")->click(true); },
+        [&] { findControl<UpDown>(*form, "ImageSizeUpDown")->click(true); },
+        [&] { findControl<UpDown>(*form, "ImageHOffsetUpDown")->click(false); },
+        [&] { findControl<UpDown>(*form, "ImageVOffsetUpDown")->click(false); },
     };
     // Each click starts the pause again: once part of it has passed, the next click gives the
     // whole of it back. Only upper bounds on waiting: a slow machine makes this slower, not red.
@@ -317,7 +328,7 @@ TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
 {
     // The recording printer's margins are 150 pixels at 600 dpi: a 50-pixel frame.
     openFrontPicture(picture(1600, 1200));
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     const QImage& sheet = form->FrontSheetImage;
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
     EXPECT_EQ(sheet.pixel(49, 400), White);
@@ -331,35 +342,38 @@ TEST_F(FrontForm, ChoosingTheFrontPageRefreshes)
 {
     pressContinue();
     openFrontPicture(picture(1600, 1200));
-    form->ui.FrontMemo->setPlainText(QStringLiteral("Typed later"));
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Typed later"));
     const qint64 before = form->FrontSheetImage.cacheKey();
-    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                findControl<QWidget>(*form, "FrontTabSheet"));
     EXPECT_NE(form->FrontSheetImage.cacheKey(), before);
 }
 
 TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
 {
-    form->ui.FrontMemo->setPlainText(QStringLiteral("Kept"));
-    form->ui.ImageSizeUpDown->setPosition(120);
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Kept"));
+    findControl<UpDown>(*form, "ImageSizeUpDown")->setPosition(120);
     openFrontPicture(picture(800, 1200));
     ASSERT_FALSE(form->FrontSheetImage.isNull());
-    form->ui.DeletePopup->trigger();
+    findControl<QAction>(*form, "DeletePopup")->trigger();
     EXPECT_TRUE(form->FrontPictureFile.isEmpty());
     EXPECT_TRUE(form->FrontPicture.isNull());
     EXPECT_FALSE(form->FrontPictureTurned);
     EXPECT_TRUE(form->FrontSheetImage.isNull());
     EXPECT_TRUE(inkIn(preview()).isNull());
-    EXPECT_EQ(form->ui.FrontMemo->toPlainText(), QStringLiteral("Kept"));
-    EXPECT_EQ(form->ui.ImageSizeUpDown->position(), 120);
+    EXPECT_EQ(findControl<QTextEdit>(*form, "FrontMemo")->toPlainText(), QStringLiteral("Kept"));
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->position(), 120);
 
     // A refresh composes nothing, printing fronts says there is no picture, and a click on the
     // preview offers the dialog again.
-    userSelects(form->ui.PageControl1, form->ui.FrontTabSheet);
+    userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                findControl<QWidget>(*form, "FrontTabSheet"));
     EXPECT_TRUE(form->FrontSheetImage.isNull());
     EXPECT_EQ(printFromTab(true), 0);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("There is no picture")));
-    QTest::mouseClick(form->ui.FrontImage, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 2u);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -375,7 +389,7 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
     const auto inkOf = [this](const QString& style) {
         dialogs.fontAnswers.push_back(
             QFontDatabase::font(QStringLiteral("DejaVu Sans"), style, 30));
-        form->ui.SelectFontButton->click();
+        findControl<QPushButton>(*form, "SelectFontButton")->click();
         const QImage& sheet = form->FrontSheetImage;
         int dark = 0;
         for (int y = 0; y < sheet.height(); ++y)
@@ -383,7 +397,7 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
                 dark += qGray(sheet.pixel(x, y)) < 128;
         return Ink{inkIn(sheet).width(), dark};
     };
-    form->ui.FrontMemo->setPlainText(QStringLiteral("WWWWWWWW"));
+    findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("WWWWWWWW"));
     openFrontPicture(picture(1600, 1200));
     form->FrontPicture.fill(White); // ink of the text only
     const Ink book = inkOf(QStringLiteral("Book"));

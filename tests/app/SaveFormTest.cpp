@@ -2,6 +2,7 @@
 // files they write.
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,9 +54,9 @@ TEST_F(SaveForm, EachCommandSetsTitleFilterAndExtensionAndCancelWritesNothing)
     EXPECT_EQ(initial.title, QStringLiteral("Save PostCard Back as BitMap"));
     EXPECT_EQ(initial.defaultExt, QStringLiteral(".bmp"));
 
-    form->ui.SaveAsJpgItem->trigger();
-    form->ui.SaveImageAsItem->trigger();
-    form->ui.SaveAsJpgItem->trigger();
+    findControl<QAction>(*form, "SaveAsJpgItem")->trigger();
+    findControl<QAction>(*form, "SaveImageAsItem")->trigger();
+    findControl<QAction>(*form, "SaveAsJpgItem")->trigger();
 
     ASSERT_EQ(dialogs.saveShown.size(), 3u);
     for (int i : {0, 2}) {
@@ -88,8 +89,8 @@ TEST_F(SaveForm, WritesTheBackAsTheLastRenderLeftIt)
         const QString bmp = path(QStringLiteral("card.bmp"));
         const QString jpg = path(QStringLiteral("card.jpg"));
         dialogs.saveAnswers = {bmp, jpg};
-        form->ui.SaveImageAsItem->trigger();
-        form->ui.SaveAsJpgItem->trigger();
+        findControl<QAction>(*form, "SaveImageAsItem")->trigger();
+        findControl<QAction>(*form, "SaveAsJpgItem")->trigger();
 
         EXPECT_TRUE(dialogs.messages.isEmpty()) << "a successful save shows no message";
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
@@ -108,7 +109,7 @@ TEST_F(SaveForm, AFailedSaveShowsTheErrorOnceAndPutsTheCursorBack)
 {
     const QString name = path(QStringLiteral("gone/card.bmp"));
     dialogs.saveAnswers = {name};
-    form->ui.SaveImageAsItem->trigger();
+    findControl<QAction>(*form, "SaveImageAsItem")->trigger();
 
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Cannot create file \"") + name))
@@ -123,11 +124,11 @@ TEST_F(SaveForm, FourOnSheetSavesAtTheNewSizeOnlyOnceTheBackIsRenderedAgain)
     const QString jpg = path(QStringLiteral("card.jpg"));
     const auto saveBoth = [&] {
         dialogs.saveAnswers = {bmp, jpg};
-        form->ui.SaveImageAsItem->trigger();
-        form->ui.SaveAsJpgItem->trigger();
+        findControl<QAction>(*form, "SaveImageAsItem")->trigger();
+        findControl<QAction>(*form, "SaveAsJpgItem")->trigger();
     };
 
-    form->ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     saveBoth();
     EXPECT_EQ(readBack(bmp, "bmp").size(), QSize(1200, 800));
     EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(450, 300));

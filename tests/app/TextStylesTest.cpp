@@ -1,5 +1,6 @@
 // The card back's texts and options on the Text/Image page and the Text Setup walks.
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include "back/CardBack.h"
 
@@ -49,7 +50,7 @@ TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
     QFont chosen(QStringLiteral("Arial"));
     chosen.setPointSize(14);
     dialogs.fontAnswers = {chosen};
-    form->ui.FontButton->click();
+    findControl<QPushButton>(*form, "FontButton")->click();
     ASSERT_EQ(dialogs.fontShown.size(), 1u);
     EXPECT_EQ(dialogs.fontShown[0].family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(dialogs.fontShown[0].pointSize(), 10);
@@ -64,10 +65,10 @@ TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
 TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
 {
     activate();
-    form->ui.PostCardCheckBox->setChecked(true);
-    form->ui.AddressLinesCheckBox->setChecked(true);
+    findControl<QCheckBox>(*form, "PostCardCheckBox")->setChecked(true);
+    findControl<QCheckBox>(*form, "AddressLinesCheckBox")->setChecked(true);
     const AreaStyleArray before = form->AreaStyleTable;
-    form->ui.FontButton->click(); // cancelled
+    findControl<QPushButton>(*form, "FontButton")->click(); // cancelled
     EXPECT_EQ(form->AreaStyleTable, before);
     // Seeded from the first ticked area, the "PostCard" caption.
     EXPECT_EQ(dialogs.fontShown.back().family(), QStringLiteral("Coronet"));
@@ -77,7 +78,7 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     chosen.setPointSize(20);
     chosen.setItalic(true);
     dialogs.fontAnswers = {chosen};
-    form->ui.FontButton->click();
+    findControl<QPushButton>(*form, "FontButton")->click();
     for (Area a : {Area::PostCard, Area::Address, Area::Spare}) {
         EXPECT_EQ(form->AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
         EXPECT_EQ(form->AreaStyleTable[a].size, 20);
@@ -91,11 +92,11 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
 TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
 {
     activate();
-    form->ui.TitleCheckBox->setChecked(true);
-    form->ui.StampBorderTextCheckBox->setChecked(true);
+    findControl<QCheckBox>(*form, "TitleCheckBox")->setChecked(true);
+    findControl<QCheckBox>(*form, "StampBorderTextCheckBox")->setChecked(true);
     const AreaStyleArray before = form->AreaStyleTable;
     dialogs.colorAnswers = {QColor(0, 128, 0)};
-    form->ui.ColorButton->click();
+    findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.colorShown.front(), QColor(Qt::black));
     EXPECT_EQ(dialogs.messages, (QStringList{"0", "4", "8"}));
     const TColor green = 0x00008000;
@@ -112,26 +113,27 @@ TEST_F(TextStyles, SelectColorWithOnlyTheBarCodeTickedStopsThere)
 {
     activate();
     const fc spare = form->AreaStyleTable[Area::Spare];
-    form->ui.PostalBarCodeCheckBox->setChecked(true);
+    findControl<QCheckBox>(*form, "PostalBarCodeCheckBox")->setChecked(true);
     dialogs.colorAnswers = {QColor(255, 0, 0)};
-    form->ui.ColorButton->click();
+    findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.messages, QStringList{"7"});
     EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
     EXPECT_EQ(form->AreaStyleTable[Area::Spare], spare);
 
     dialogs.messages.clear();
-    form->ui.ColorButton->click(); // cancelled: no message, nothing changes
+    findControl<QPushButton>(*form, "ColorButton")
+        ->click(); // cancelled: no message, nothing changes
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
 }
 
 TEST_F(TextStyles, UnSelectAllLeavesThePostCardBoxAlone)
 {
-    for (QCheckBox* box : form->ui.FontGroupBox->findChildren<QCheckBox*>())
+    for (QCheckBox* box : findControl<QGroupBox>(*form, "FontGroupBox")->findChildren<QCheckBox*>())
         box->setChecked(true);
-    form->ui.UnSelectAllButton->click();
-    for (QCheckBox* box : form->ui.FontGroupBox->findChildren<QCheckBox*>())
-        EXPECT_EQ(box->isChecked(), box == form->ui.PostCardCheckBox)
+    findControl<QPushButton>(*form, "UnSelectAllButton")->click();
+    for (QCheckBox* box : findControl<QGroupBox>(*form, "FontGroupBox")->findChildren<QCheckBox*>())
+        EXPECT_EQ(box->isChecked(), box == findControl<QCheckBox>(*form, "PostCardCheckBox"))
             << box->objectName().toStdString();
 }
 
@@ -140,64 +142,71 @@ TEST_F(TextStyles, MemoPromptsAreClearedOnClickOnlyWhenTheyMatchExactly)
     auto click = [](QTextEdit* memo) {
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     };
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Enter Title Text here\nsecond"));
-    form->ui.DescMemo->setPlainText(QStringLiteral("enter descriptive text here"));
-    form->ui.CreatedByMemo->setPlainText(QStringLiteral("Enter CreatedBy Text here"));
-    click(form->ui.TitleMemo);
-    click(form->ui.DescMemo);
-    click(form->ui.CreatedByMemo);
-    EXPECT_TRUE(form->ui.TitleMemo->toPlainText().isEmpty());
-    EXPECT_EQ(form->ui.DescMemo->toPlainText(), QStringLiteral("enter descriptive text here"));
-    EXPECT_TRUE(form->ui.CreatedByMemo->toPlainText().isEmpty());
-    form->ui.TitleMemo->setPlainText(QStringLiteral("TITLE TEXT"));
-    click(form->ui.TitleMemo);
-    EXPECT_EQ(form->ui.TitleMemo->toPlainText(), QStringLiteral("TITLE TEXT"));
+    findControl<QTextEdit>(*form, "TitleMemo")
+        ->setPlainText(QStringLiteral("Enter Title Text here\nsecond"));
+    findControl<QTextEdit>(*form, "DescMemo")
+        ->setPlainText(QStringLiteral("enter descriptive text here"));
+    findControl<QTextEdit>(*form, "CreatedByMemo")
+        ->setPlainText(QStringLiteral("Enter CreatedBy Text here"));
+    click(findControl<QTextEdit>(*form, "TitleMemo"));
+    click(findControl<QTextEdit>(*form, "DescMemo"));
+    click(findControl<QTextEdit>(*form, "CreatedByMemo"));
+    EXPECT_TRUE(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText().isEmpty());
+    EXPECT_EQ(findControl<QTextEdit>(*form, "DescMemo")->toPlainText(),
+              QStringLiteral("enter descriptive text here"));
+    EXPECT_TRUE(findControl<QTextEdit>(*form, "CreatedByMemo")->toPlainText().isEmpty());
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("TITLE TEXT"));
+    click(findControl<QTextEdit>(*form, "TitleMemo"));
+    EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(),
+              QStringLiteral("TITLE TEXT"));
 }
 
 TEST_F(TextStyles, OptionsEnableTheirInputsWithTheirLabelsAlsoWhenSetByTheProgram)
 {
-    auto& ui = form->ui;
-    EXPECT_FALSE(ui.AddressMemo->isEnabled());
-    ui.AddressLinesRadioGroup->setChoice(AddressLines::Text);
-    EXPECT_TRUE(ui.AddressMemo->isEnabled());
-    EXPECT_TRUE(ui.Label11->isEnabled());
-    ui.AddressLinesRadioGroup->button(0)->click();
-    EXPECT_FALSE(ui.AddressMemo->isEnabled());
-    EXPECT_FALSE(ui.Label11->isEnabled());
+    EXPECT_FALSE(findControl<QTextEdit>(*form, "AddressMemo")->isEnabled());
+    findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::Text);
+    EXPECT_TRUE(findControl<QTextEdit>(*form, "AddressMemo")->isEnabled());
+    EXPECT_TRUE(findControl<QLabel>(*form, "Label11")->isEnabled());
+    findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->button(0)->click();
+    EXPECT_FALSE(findControl<QTextEdit>(*form, "AddressMemo")->isEnabled());
+    EXPECT_FALSE(findControl<QLabel>(*form, "Label11")->isEnabled());
 
-    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::ThinLine);
-    EXPECT_FALSE(ui.CreatedByMemo->isEnabled());
-    EXPECT_FALSE(ui.Label6->isEnabled());
-    ui.AddressSeperatorRadioGroup->setChoice(AddressSeparator::VerticalText);
-    EXPECT_TRUE(ui.CreatedByMemo->isEnabled());
+    findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+        ->setChoice(AddressSeparator::ThinLine);
+    EXPECT_FALSE(findControl<QTextEdit>(*form, "CreatedByMemo")->isEnabled());
+    EXPECT_FALSE(findControl<QLabel>(*form, "Label6")->isEnabled());
+    findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+        ->setChoice(AddressSeparator::VerticalText);
+    EXPECT_TRUE(findControl<QTextEdit>(*form, "CreatedByMemo")->isEnabled());
 
-    ui.PostalBarCodeBoxRadioGroup->setChoice(PostalBarCodeBox::No);
-    EXPECT_FALSE(ui.PostalBarCodeEdit->isEnabled());
-    EXPECT_FALSE(ui.Label9->isEnabled());
-    ui.PostCardRadioGroup->setChoice(PostCardCaption::No);
-    EXPECT_FALSE(ui.PostCardEdit->isEnabled());
-    EXPECT_FALSE(ui.Label1->isEnabled());
-    ui.PostCardRadioGroup->setChoice(PostCardCaption::Yes);
-    EXPECT_TRUE(ui.PostCardEdit->isEnabled());
+    findControl<RadioGroup>(*form, "PostalBarCodeBoxRadioGroup")->setChoice(PostalBarCodeBox::No);
+    EXPECT_FALSE(findControl<QLineEdit>(*form, "PostalBarCodeEdit")->isEnabled());
+    EXPECT_FALSE(findControl<QLabel>(*form, "Label9")->isEnabled());
+    findControl<RadioGroup>(*form, "PostCardRadioGroup")->setChoice(PostCardCaption::No);
+    EXPECT_FALSE(findControl<QLineEdit>(*form, "PostCardEdit")->isEnabled());
+    EXPECT_FALSE(findControl<QLabel>(*form, "Label1")->isEnabled());
+    findControl<RadioGroup>(*form, "PostCardRadioGroup")->setChoice(PostCardCaption::Yes);
+    EXPECT_TRUE(findControl<QLineEdit>(*form, "PostCardEdit")->isEnabled());
 
-    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
-    EXPECT_TRUE(ui.LowerLeftTextMemo->isEnabled());
-    EXPECT_TRUE(ui.Label7->isEnabled());
-    EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
-    EXPECT_FALSE(ui.Label10->isEnabled());
-    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
-    EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
-    EXPECT_FALSE(ui.PostCardBackImage->isEnabled());
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Text);
+    EXPECT_TRUE(findControl<QTextEdit>(*form, "LowerLeftTextMemo")->isEnabled());
+    EXPECT_TRUE(findControl<QLabel>(*form, "Label7")->isEnabled());
+    EXPECT_FALSE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
+    EXPECT_FALSE(findControl<QLabel>(*form, "Label10")->isEnabled());
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::None);
+    EXPECT_FALSE(findControl<QTextEdit>(*form, "LowerLeftTextMemo")->isEnabled());
+    EXPECT_FALSE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
     // In the welcome state choosing "Image" asks for no picture.
-    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
-    EXPECT_TRUE(ui.PostCardBackImage->isEnabled());
-    EXPECT_FALSE(ui.LowerLeftTextMemo->isEnabled());
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Image);
+    EXPECT_TRUE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
+    EXPECT_FALSE(findControl<QTextEdit>(*form, "LowerLeftTextMemo")->isEnabled());
     EXPECT_TRUE(dialogs.openShown.empty());
 }
 
 TEST_F(TextStyles, LinesAreThoseTheMemoDisplaysEvenOnAHiddenPage)
 {
-    QTextEdit* memo = form->ui.TitleMemo; // its page is hidden in the welcome state
+    QTextEdit* memo =
+        findControl<QTextEdit>(*form, "TitleMemo"); // its page is hidden in the welcome state
     ASSERT_FALSE(memo->isVisible());
     memo->setPlainText(QString());
     EXPECT_TRUE(displayedLines(memo).isEmpty());
@@ -214,7 +223,8 @@ TEST_F(TextStyles, LinesAreThoseTheMemoDisplaysEvenOnAHiddenPage)
     const QStringList wrapped = displayedLines(memo);
     EXPECT_GE(wrapped.size(), 2);
     EXPECT_EQ(wrapped.join(QLatin1Char(' ')), longTitle);
-    EXPECT_EQ(displayedLines(form->ui.StampMemo), (QStringList{"PLACE", "", "STAMP", "", "HERE"}));
+    EXPECT_EQ(displayedLines(findControl<QTextEdit>(*form, "StampMemo")),
+              (QStringList{"PLACE", "", "STAMP", "", "HERE"}));
 }
 
 TEST_F(TextStyles, LinesBreakWhereTheMemosOwnLayoutBreaksThem)
@@ -229,9 +239,11 @@ TEST_F(TextStyles, LinesBreakWhereTheMemosOwnLayoutBreaksThem)
                             word + QLatin1Char(' ') + prose,
                             QStringLiteral("short\n") + narrow + QStringLiteral("\n\n") + prose,
                             QStringLiteral("x ") + word + word + QStringLiteral("\n")};
-    const auto& ui = form->ui;
     // Centred and left-aligned memos of different widths and fonts, on a hidden page.
-    for (QTextEdit* memo : {ui.TitleMemo, ui.DescMemo, ui.StampMemo, ui.AddressMemo}) {
+    for (QTextEdit* memo :
+         {findControl<QTextEdit>(*form, "TitleMemo"), findControl<QTextEdit>(*form, "DescMemo"),
+          findControl<QTextEdit>(*form, "StampMemo"),
+          findControl<QTextEdit>(*form, "AddressMemo")}) {
         for (const QString& text : texts) {
             memo->setPlainText(text);
             const QStringList lines = displayedLines(memo);
@@ -246,9 +258,8 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     activate();
     pressContinue();
     const QString word(100000, QLatin1Char('W'));
-    const auto& ui = form->ui;
-    ui.TitleMemo->setPlainText(word);
-    const QStringList first = displayedLines(ui.TitleMemo, 40);
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(word);
+    const QStringList first = displayedLines(findControl<QTextEdit>(*form, "TitleMemo"), 40);
     ASSERT_EQ(first.size(), 40);
     EXPECT_TRUE(word.startsWith(first.join(QString())));
     EXPECT_GT(first[0].size(), 5);
@@ -267,10 +278,10 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     EXPECT_EQ(visibleLineLimit(in, Area::LowerLeftText), (800 - 30) / lower - 1);
 
     // A lower-left text too long for the card shows its beginning, from the card's top.
-    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Text);
-    ui.LowerLeftTextMemo->setPlainText(word);
-    ui.TitleMemo->clear();
-    ui.DescMemo->clear();
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Text);
+    findControl<QTextEdit>(*form, "LowerLeftTextMemo")->setPlainText(word);
+    findControl<QTextEdit>(*form, "TitleMemo")->clear();
+    findControl<QTextEdit>(*form, "DescMemo")->clear();
     form->DrawPostCardBack(form.get(), 1, 0, 0);
     const QImage& back = form->BackSheetImage;
     int firstInk = back.height();

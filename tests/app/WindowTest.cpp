@@ -4,6 +4,7 @@
 #include "front/FrontComposer.h"
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
+#include "support/WindowControls.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -50,42 +51,42 @@ protected:
         ASSERT_TRUE(picture.save(file, "BMP"));
         dialogs.openAnswers.push_back(file);
         pressContinue();
-        ASSERT_TRUE(form->ui.PostCardBackImage->isEnabled());
+        ASSERT_TRUE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
     }
     QTemporaryDir folder;
 };
 
 TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
 {
-    EXPECT_EQ(tabOrder(form->ui.TextTabSheet),
+    EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "TextTabSheet")),
               (QStringList{"TitleMemo", "DescMemo", "CreatedByMemo", "StampMemo",
                            "AddressLinesRadioGroup", "AddressSeperatorRadioGroup",
                            "StampBorderRadioGroup", "PostalBarCodeBoxRadioGroup",
                            "LowerLeftTextMemo", "LowerLeftCornerRadioGroup", "PostalBarCodeEdit",
                            "PostCardEdit", "PostCardRadioGroup", "AddressMemo"}));
     EXPECT_EQ(
-        tabOrder(form->ui.FrontTabSheet),
+        tabOrder(findControl<QWidget>(*form, "FrontTabSheet")),
         (QStringList{"ImageSizeEdit", "ImageSizeUpDown", "ImageHOffsetEdit", "ImageHOffsetUpDown",
                      "ImageVOffsetEdit", "ImageVOffsetUpDown", "FrontMemo", "SelectFontButton",
                      "FrontSelectColorButton", "FrontTextAtRadioGroup"}));
-    form->ui.Panel1->show(); // as the first activation does
-    EXPECT_EQ(tabOrder(form->ui.PrintControlTabSheet),
+    findControl<QFrame>(*form, "Panel1")->show(); // as the first activation does
+    EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "PrintControlTabSheet")),
               (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
                            "PrintImageAdjustUpDown", "PrintImageAdjustEdit",
                            "PrintImageVAdjustEdit", "PrintImageVAdjustUpDown",
                            "TypeOfDeckRadioGroup", "SheetTurnRadioGroup", "ExitButton"}));
-    EXPECT_EQ(tabOrder(form->ui.TextSetupTabSheet),
+    EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "TextSetupTabSheet")),
               (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
                            "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",
                            "AddressLinesCheckBox", "PostalBarCodeCheckBox", "UnSelectAllButton",
                            "PostCardCheckBox", "FontButton", "ColorButton"}));
-    EXPECT_EQ(tabOrder(form->ui.AboutTabSheet).mid(0, 2),
+    EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "AboutTabSheet")).mid(0, 2),
               (QStringList{"ContinueButton", "ExitAboutButton"}));
 }
 
 TEST_F(Window, ArrowKeysMoveARadioGroupsChoice)
 {
-    RadioGroup* group = form->ui.AddressSeperatorRadioGroup;
+    RadioGroup* group = findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup");
     QSignalSpy spy(group, &RadioGroup::changed);
     QTest::keyClick(group->button(3), Qt::Key_Up);
     EXPECT_EQ(group->itemIndex(), 2);
@@ -102,17 +103,24 @@ TEST_F(Window, ArrowKeysMoveARadioGroupsChoice)
 
 TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
 {
-    const auto& ui = form->ui;
-    EXPECT_EQ(accessibleName(ui.TitleMemo), QStringLiteral("Title Text"));
-    EXPECT_EQ(accessibleName(ui.AddressMemo), QStringLiteral("Name and Address Text:"));
-    EXPECT_EQ(accessibleName(ui.PostalBarCodeEdit), QStringLiteral("Postal Bar Code Area Text"));
-    EXPECT_EQ(accessibleName(ui.PostCardBackImage), QStringLiteral("Image (right click menu)"));
-    EXPECT_EQ(accessibleName(ui.FrontImage),
+    EXPECT_EQ(accessibleName(findControl<QTextEdit>(*form, "TitleMemo")),
+              QStringLiteral("Title Text"));
+    EXPECT_EQ(accessibleName(findControl<QTextEdit>(*form, "AddressMemo")),
+              QStringLiteral("Name and Address Text:"));
+    EXPECT_EQ(accessibleName(findControl<QLineEdit>(*form, "PostalBarCodeEdit")),
+              QStringLiteral("Postal Bar Code Area Text"));
+    EXPECT_EQ(accessibleName(findControl<ImageBox>(*form, "PostCardBackImage")),
+              QStringLiteral("Image (right click menu)"));
+    EXPECT_EQ(accessibleName(findControl<ImageBox>(*form, "FrontImage")),
               QStringLiteral("PostCard Front Image (right click for menu)"));
-    EXPECT_EQ(accessibleName(ui.CopiesEdit), QStringLiteral("Number of Copies"));
-    EXPECT_EQ(accessibleName(ui.StampBorderRadioGroup->button(3)), QStringLiteral("Stamp "));
-    EXPECT_EQ(accessibleName(ui.PrintButton), QStringLiteral("Print"));
-    EXPECT_EQ(accessibleName(ui.SheetTurnRadioGroup->button(1)), QStringLiteral("Calendar"));
+    EXPECT_EQ(accessibleName(findControl<QLineEdit>(*form, "CopiesEdit")),
+              QStringLiteral("Number of Copies"));
+    EXPECT_EQ(accessibleName(findControl<RadioGroup>(*form, "StampBorderRadioGroup")->button(3)),
+              QStringLiteral("Stamp "));
+    EXPECT_EQ(accessibleName(findControl<QPushButton>(*form, "PrintButton")),
+              QStringLiteral("Print"));
+    EXPECT_EQ(accessibleName(findControl<RadioGroup>(*form, "SheetTurnRadioGroup")->button(1)),
+              QStringLiteral("Calendar"));
     // Every control that takes focus has a name a screen reader can say.
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->window() == form.get() &&
@@ -121,7 +129,8 @@ TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
         }
     }
     // ...and its hint as its description.
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(ui.DescMemo);
+    QAccessibleInterface* iface =
+        QAccessible::queryAccessibleInterface(findControl<QTextEdit>(*form, "DescMemo"));
     ASSERT_TRUE(iface);
     EXPECT_EQ(iface->text(QAccessible::Description),
               QStringLiteral("A short description for your postcard."));
@@ -129,67 +138,70 @@ TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
 
 TEST_F(Window, SpinnersKeepTheirRangesAndWriteTheirEdits)
 {
-    const auto& ui = form->ui;
     for (int i = 0; i < 6; ++i)
-        ui.CopiesUpDown->click(true);
-    EXPECT_EQ(ui.CopiesUpDown->position(), 4);
-    EXPECT_EQ(ui.CopiesEdit->text(), QStringLiteral("4"));
-    EXPECT_TRUE(ui.CopiesEdit->isReadOnly());
-    EXPECT_TRUE(ui.PrintImageAdjustEdit->isReadOnly());
+        findControl<UpDown>(*form, "CopiesUpDown")->click(true);
+    EXPECT_EQ(findControl<UpDown>(*form, "CopiesUpDown")->position(), 4);
+    EXPECT_EQ(findControl<QLineEdit>(*form, "CopiesEdit")->text(), QStringLiteral("4"));
+    EXPECT_TRUE(findControl<QLineEdit>(*form, "CopiesEdit")->isReadOnly());
+    EXPECT_TRUE(findControl<QLineEdit>(*form, "PrintImageAdjustEdit")->isReadOnly());
     for (int i = 0; i < 60; ++i)
-        ui.PrintImageAdjustUpDown->click(false);
-    EXPECT_EQ(ui.PrintImageAdjustEdit->text(), QStringLiteral("-50"));
-    EXPECT_EQ(ui.ImageSizeUpDown->position(), 100);
-    EXPECT_EQ(ui.ImageSizeUpDown->minimum(), 1);
-    EXPECT_EQ(ui.ImageSizeUpDown->maximum(), 200);
-    EXPECT_EQ(ui.ImageHOffsetEdit->text(), QStringLiteral("50"));
-    EXPECT_EQ(ui.ImageVOffsetUpDown->maximum(), 100);
+        findControl<UpDown>(*form, "PrintImageAdjustUpDown")->click(false);
+    EXPECT_EQ(findControl<QLineEdit>(*form, "PrintImageAdjustEdit")->text(), QStringLiteral("-50"));
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->position(), 100);
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->minimum(), 1);
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->maximum(), 200);
+    EXPECT_EQ(findControl<QLineEdit>(*form, "ImageHOffsetEdit")->text(), QStringLiteral("50"));
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageVOffsetUpDown")->maximum(), 100);
     // The front edits take typing, which changes no spinner until its next click, which then
     // starts from the typed number.
-    EXPECT_FALSE(ui.ImageSizeEdit->isReadOnly());
-    ui.ImageSizeEdit->clear();
-    QTest::keyClicks(ui.ImageSizeEdit, QStringLiteral("150"));
-    EXPECT_EQ(ui.ImageSizeUpDown->position(), 100);
-    ui.ImageSizeUpDown->click(true);
-    EXPECT_EQ(ui.ImageSizeUpDown->position(), 151);
-    ui.ImageSizeEdit->setText(QStringLiteral("900"));
-    ui.ImageSizeUpDown->click(false);
-    EXPECT_EQ(ui.ImageSizeEdit->text(), QStringLiteral("199"));
+    EXPECT_FALSE(findControl<QLineEdit>(*form, "ImageSizeEdit")->isReadOnly());
+    findControl<QLineEdit>(*form, "ImageSizeEdit")->clear();
+    QTest::keyClicks(findControl<QLineEdit>(*form, "ImageSizeEdit"), QStringLiteral("150"));
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->position(), 100);
+    findControl<UpDown>(*form, "ImageSizeUpDown")->click(true);
+    EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->position(), 151);
+    findControl<QLineEdit>(*form, "ImageSizeEdit")->setText(QStringLiteral("900"));
+    findControl<UpDown>(*form, "ImageSizeUpDown")->click(false);
+    EXPECT_EQ(findControl<QLineEdit>(*form, "ImageSizeEdit")->text(), QStringLiteral("199"));
     // The Up key in an attached edit presses the spinner's up arrow.
-    QSignalSpy spy(ui.ImageHOffsetUpDown, &UpDown::clicked);
-    QTest::keyClick(ui.ImageHOffsetEdit, Qt::Key_Up);
+    QSignalSpy spy(findControl<UpDown>(*form, "ImageHOffsetUpDown"), &UpDown::clicked);
+    QTest::keyClick(findControl<QLineEdit>(*form, "ImageHOffsetEdit"), Qt::Key_Up);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_TRUE(spy[0][0].toBool());
-    EXPECT_EQ(ui.ImageHOffsetEdit->text(), QStringLiteral("51"));
+    EXPECT_EQ(findControl<QLineEdit>(*form, "ImageHOffsetEdit")->text(), QStringLiteral("51"));
 }
 
 TEST_F(Window, RadioGroupsLayTheirItemsOutInColumns)
 {
-    EXPECT_EQ(form->ui.TypeOfDeckRadioGroup->choice<Layout>(), Layout::LandscapeLandscape);
-    EXPECT_EQ(form->ui.FrontTextAtRadioGroup->choice<FrontTextPicker>(), FrontTextPicker::Current);
-    RadioGroup* barCode = form->ui.PostalBarCodeBoxRadioGroup; // five columns, two items
+    EXPECT_EQ(findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->choice<Layout>(),
+              Layout::LandscapeLandscape);
+    EXPECT_EQ(findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->choice<FrontTextPicker>(),
+              FrontTextPicker::Current);
+    RadioGroup* barCode =
+        findControl<RadioGroup>(*form, "PostalBarCodeBoxRadioGroup"); // five columns, two items
     const QRect no = barCode->button(0)->geometry();
     const QRect yes = barCode->button(1)->geometry();
     EXPECT_EQ(no.top(), yes.top());
     EXPECT_GT(yes.left(), no.left());
     EXPECT_LT(yes.right(), barCode->width() / 2);
-    RadioGroup* separator = form->ui.AddressSeperatorRadioGroup; // two columns, filled downwards
+    RadioGroup* separator = findControl<RadioGroup>(
+        *form, "AddressSeperatorRadioGroup"); // two columns, filled downwards
     EXPECT_EQ(separator->button(0)->x(), separator->button(1)->x());
     EXPECT_GT(separator->button(2)->x(), separator->button(0)->x());
-    EXPECT_EQ(form->ui.StampBorderRadioGroup->items().last(), QStringLiteral("Stamp "));
+    EXPECT_EQ(findControl<RadioGroup>(*form, "StampBorderRadioGroup")->items().last(),
+              QStringLiteral("Stamp "));
 }
 
 TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
 {
-    const auto& ui = form->ui;
     continueWithACornerPicture(); // the corner box's page is shown, the box enabled
     form->show();
     ASSERT_EQ(form->ImagePopupMenu->actions().size(), 2);
     EXPECT_EQ(form->ImagePopupMenu->actions()[0]->text(), QStringLiteral("Open Image..."));
     EXPECT_EQ(form->ImagePopupMenu->actions()[1]->text(), QStringLiteral("Delete Image"));
     // A right click as the window system delivers it, on each of the two.
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui.StatusBar1), static_cast<QWidget*>(ui.PostCardBackImage)}) {
+    for (QWidget* w : {static_cast<QWidget*>(findControl<QStatusBar>(*form, "StatusBar1")),
+                       static_cast<QWidget*>(findControl<ImageBox>(*form, "PostCardBackImage"))}) {
         const QPoint at = w->mapTo(form.get(), QPoint(10, 5));
         QWidget* under = form->childAt(at);
         ASSERT_TRUE(under == w || w->isAncestorOf(under)) << w->objectName().toStdString();
@@ -201,7 +213,10 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
     EXPECT_EQ(form->PopupMenu1->actions()[0]->text(), QStringLiteral("Open..."));
     EXPECT_EQ(form->PopupMenu1->actions()[1]->text(), QStringLiteral("Delete"));
     // The picture and exit entries close the Files menu, below the design entries.
-    const QList<QAction*> files = ui.FilesMenu->actions().mid(ui.FilesMenu->actions().size() - 4);
+    const QList<QAction*> files =
+        findControl<QMenu>(*form, "FilesMenu")
+            ->actions()
+            .mid(findControl<QMenu>(*form, "FilesMenu")->actions().size() - 4);
     ASSERT_EQ(files.size(), 4);
     EXPECT_EQ(files[0]->text(), QStringLiteral("Save Image BitMap..."));
     EXPECT_EQ(files[1]->text(), QStringLiteral("Save Image jpg..."));
@@ -211,7 +226,8 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
 
 TEST_F(Window, StatusBarShowsTheMakersNoticeAndTheBuildsVersion)
 {
-    const QList<QLabel*> panels = form->ui.StatusBar1->findChildren<QLabel*>();
+    const QList<QLabel*> panels =
+        findControl<QStatusBar>(*form, "StatusBar1")->findChildren<QLabel*>();
     ASSERT_EQ(panels.size(), 2);
     EXPECT_EQ(panels[0]->width(), 400);
     EXPECT_TRUE(panels[0]->text().startsWith(QStringLiteral("Talmiro Inc.")));
@@ -226,14 +242,15 @@ TEST_F(Window, StatusBarShowsTheMakersNoticeAndTheBuildsVersion)
 TEST_F(Window, ResizingKeepsControlsInPlaceAndTheStatusBarAtTheBottom)
 {
     form->show();
-    const QRect memo = form->ui.TitleMemo->geometry();
-    const QRect tabs = form->ui.PageControl1->geometry();
+    const QRect memo = findControl<QTextEdit>(*form, "TitleMemo")->geometry();
+    const QRect tabs = findControl<QTabWidget>(*form, "PageControl1")->geometry();
     form->resize(1000, 700);
     QTest::qWait(20);
-    EXPECT_EQ(form->ui.TitleMemo->geometry(), memo);
-    EXPECT_EQ(form->ui.PageControl1->geometry(), tabs);
-    EXPECT_EQ(form->ui.StatusBar1->geometry().bottom(), form->height() - 1);
-    EXPECT_EQ(form->ui.StatusBar1->width(), 1000);
+    EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->geometry(), memo);
+    EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->geometry(), tabs);
+    EXPECT_EQ(findControl<QStatusBar>(*form, "StatusBar1")->geometry().bottom(),
+              form->height() - 1);
+    EXPECT_EQ(findControl<QStatusBar>(*form, "StatusBar1")->width(), 1000);
 }
 
 TEST_F(Window, APressInAPictureBoxReleasedOutsideItIsNotAClick)
@@ -241,7 +258,8 @@ TEST_F(Window, APressInAPictureBoxReleasedOutsideItIsNotAClick)
     activate();
     continueWithACornerPicture();
     const std::size_t dialogsBefore = dialogs.openShown.size();
-    for (ImageBox* box : {form->ui.PostCardBackImage, form->ui.FrontImage}) {
+    for (ImageBox* box : {findControl<ImageBox>(*form, "PostCardBackImage"),
+                          findControl<ImageBox>(*form, "FrontImage")}) {
         SCOPED_TRACE(box->objectName().toStdString());
         QSignalSpy clicks(box, &ImageBox::clicked);
         for (const QPoint outside :

@@ -14,6 +14,7 @@
 #include "support/PdfRaster.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TurnSimulation.h"
+#include "support/WindowControls.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -118,8 +119,9 @@ void markTheCards(TForm1& form)
     form.CornerImage = markers;
     form.CornerImageSize = markers.size();
     form.CornerImageFile = QStringLiteral("markers.bmp");
-    form.ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image); // "None" after Cancel
-    const Layout layout = form.ui.TypeOfDeckRadioGroup->choice<Layout>();
+    findControl<RadioGroup>(form, "LowerLeftCornerRadioGroup")
+        ->setChoice(LowerLeftCorner::Image); // "None" after Cancel
+    const Layout layout = findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->choice<Layout>();
     const QSize card = sheetLayoutAt(layout)->card;
     const int margin = backMargin(layout, form.Metrics);
     QImage front(card, QImage::Format_RGB32);
@@ -396,14 +398,20 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
     ScriptedDialogs dialogs;
     TForm1 form(dialogs, *device);
     form.guard([&] { form.FormActivate(); });
-    form.ui.ContinueButton->click(); // the corner picture dialog is cancelled
-    ASSERT_EQ(form.ui.TypeOfDeckRadioGroup->choice<Layout>(), Layout::LandscapeLandscape);
+    findControl<QPushButton>(form, "ContinueButton")
+        ->click(); // the corner picture dialog is cancelled
+    ASSERT_EQ(findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->choice<Layout>(),
+              Layout::LandscapeLandscape);
     markTheCards(form);
 
-    form.selectPage(form.ui.PageControl1, form.ui.FrontTabSheet);
-    const QString fronts = printAndCollect([&] { form.ui.PrintButton->click(); });
-    form.selectPage(form.ui.PageControl1, form.ui.TextTabSheet);
-    const QString backs = printAndCollect([&] { form.ui.PrintButton->click(); });
+    form.selectPage(findControl<QTabWidget>(form, "PageControl1"),
+                    findControl<QWidget>(form, "FrontTabSheet"));
+    const QString fronts =
+        printAndCollect([&] { findControl<QPushButton>(form, "PrintButton")->click(); });
+    form.selectPage(findControl<QTabWidget>(form, "PageControl1"),
+                    findControl<QWidget>(form, "TextTabSheet"));
+    const QString backs =
+        printAndCollect([&] { findControl<QPushButton>(form, "PrintButton")->click(); });
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     ASSERT_FALSE(fronts.isEmpty() || backs.isEmpty()) << "no PDF from the spooler";
     // The queue's 3/8 and 1/2 inch margins across the landscape page leave 7.75 of the page's 8
@@ -423,10 +431,11 @@ TEST_F(CupsPrint, FromTheWindowPrintBothSidesIsOneTwoSidedJobWithEachBackBehindI
     ScriptedDialogs dialogs;
     TForm1 form(dialogs, duplex);
     form.guard([&] { form.FormActivate(); });
-    form.ui.ContinueButton->click();
-    ASSERT_TRUE(form.ui.PrintBothSidesItem->isEnabled());
+    findControl<QPushButton>(form, "ContinueButton")->click();
+    ASSERT_TRUE(findControl<QAction>(form, "PrintBothSidesItem")->isEnabled());
     markTheCards(form);
-    const QString pdf = printAndCollect([&] { form.ui.PrintBothSidesItem->trigger(); });
+    const QString pdf =
+        printAndCollect([&] { findControl<QAction>(form, "PrintBothSidesItem")->trigger(); });
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the spooler in " << outputFolder().toStdString();
     // No turn chosen in the queue's set-up: over the long edge, which for the landscape page is
@@ -445,10 +454,11 @@ TEST_F(CupsPrint, FromTheWindowTheAlignmentTestPagesReadTheShiftOfTheSecondPass)
     ScriptedDialogs dialogs;
     TForm1 form(dialogs, *device);
     form.guard([&] { form.FormActivate(); });
-    form.ui.ContinueButton->click();
-    EXPECT_FALSE(form.ui.PrintBothSidesItem->isEnabled());
-    form.ui.SheetTurnRadioGroup->setChoice(SheetTurn::Calendar);
-    const QStringList pdfs = printAndCollectAll([&] { form.ui.AlignmentTestItem->trigger(); }, 2);
+    findControl<QPushButton>(form, "ContinueButton")->click();
+    EXPECT_FALSE(findControl<QAction>(form, "PrintBothSidesItem")->isEnabled());
+    findControl<RadioGroup>(form, "SheetTurnRadioGroup")->setChoice(SheetTurn::Calendar);
+    const QStringList pdfs =
+        printAndCollectAll([&] { findControl<QAction>(form, "AlignmentTestItem")->trigger(); }, 2);
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     ASSERT_EQ(pdfs.size(), 2) << "PDFs from the spooler in " << outputFolder().toStdString();
     ASSERT_EQ(dialogs.questions.size(), 1);

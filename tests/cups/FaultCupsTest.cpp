@@ -6,6 +6,7 @@
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
@@ -54,9 +55,10 @@ protected:
         ASSERT_FALSE(printer->savesPdfFiles());
         form = std::make_unique<TForm1>(dialogs, *printer);
         form->guard([this] { form->FormActivate(); });
-        form->ui.ContinueButton->click();
-        form->ui.TitleMemo->setPlainText(Title);
-        form->ui.PrinterSetupButton->click(); // the user has chosen the queue
+        findControl<QPushButton>(*form, "ContinueButton")->click();
+        findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(Title);
+        findControl<QPushButton>(*form, "PrinterSetupButton")
+            ->click(); // the user has chosen the queue
         printsWell();
     }
     void TearDown() override
@@ -69,13 +71,13 @@ protected:
     void expectUsable()
     {
         expectReadyToPrint(*form);
-        EXPECT_EQ(form->ui.TitleMemo->toPlainText(), Title);
+        EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), Title);
     }
     // Prints a page of backs and expects one error that contains `text`.
     void printFailsWith(const QString& text)
     {
         dialogs.errors.clear();
-        form->ui.PrintButton->click();
+        findControl<QPushButton>(*form, "PrintButton")->click();
         ASSERT_EQ(dialogs.errors.size(), 1) << "the lost page was reported as printed";
         EXPECT_TRUE(dialogs.errors[0].contains(text)) << dialogs.errors[0].toStdString();
         expectUsable();
@@ -83,7 +85,7 @@ protected:
     void printsWell()
     {
         dialogs.errors.clear();
-        form->ui.PrintButton->click();
+        findControl<QPushButton>(*form, "PrintButton")->click();
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         expectUsable();
     }

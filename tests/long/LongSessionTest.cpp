@@ -11,6 +11,7 @@
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/PictureFiles.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowControls.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -88,27 +89,29 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     auto window = std::make_unique<TForm1>(dialogs, *printer);
     TForm1& form = *window;
     form.guard([&] { form.FormActivate(); });
-    form.ui.ContinueButton->click();
+    findControl<QPushButton>(form, "ContinueButton")->click();
     dialogs.openAnswers = {photo};
-    form.ui.OpenPopup->trigger();
+    findControl<QAction>(form, "OpenPopup")->trigger();
     ASSERT_EQ(form.FrontPictureSize, QSize(4000, 3000));
 
     int renders = 0, refreshes = 0, prints = 0, saves = 0;
     QStringList errors;
     const auto round = [&](int r) {
         for (int i = 0; i < BackRendersPerRound; ++i, ++renders) {
-            form.ui.TitleMemo->setPlainText(QStringLiteral("Card %1").arg(renders));
+            findControl<QTextEdit>(form, "TitleMemo")
+                ->setPlainText(QStringLiteral("Card %1").arg(renders));
             form.DrawPostCardBack(&form, 1, 0, 0);
         }
         for (int i = 0; i < FrontRefreshesPerRound; ++i, ++refreshes) {
-            form.ui.ImageSizeUpDown->setPosition(100 + refreshes % 5 * 10);
+            findControl<UpDown>(form, "ImageSizeUpDown")->setPosition(100 + refreshes % 5 * 10);
             form.FrontImageRefresh(&form);
         }
         // Backs and fronts in turn, through the four layouts.
-        form.ui.TypeOfDeckRadioGroup->setChoice(Layouts[r / 2 % 4]);
-        form.ui.PageControl1->setCurrentWidget(r % 2 ? form.ui.FrontTabSheet
-                                                     : form.ui.TextTabSheet);
-        form.ui.PrintButton->click();
+        findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->setChoice(Layouts[r / 2 % 4]);
+        findControl<QTabWidget>(form, "PageControl1")
+            ->setCurrentWidget(r % 2 ? findControl<QWidget>(form, "FrontTabSheet")
+                                     : findControl<QWidget>(form, "TextTabSheet"));
+        findControl<QPushButton>(form, "PrintButton")->click();
         ++prints;
         EXPECT_EQ(pdfs.entryList(QDir::Files).size(), 1) << "print " << prints;
         for (const QString& pdf : pdfs.entryList(QDir::Files))
@@ -116,7 +119,9 @@ TEST(LongSession, ResidentMemoryStaysFlat)
         for (int i = 0; i < SavesPerRound; ++i, ++saves) {
             dialogs.saveAnswers = {
                 dir.filePath(i ? QStringLiteral("card.jpg") : QStringLiteral("card.bmp"))};
-            (i ? form.ui.SaveAsJpgItem : form.ui.SaveImageAsItem)->trigger();
+            (i ? findControl<QAction>(form, "SaveAsJpgItem")
+               : findControl<QAction>(form, "SaveImageAsItem"))
+                ->trigger();
         }
         // The scripted dialogs' own logs must not grow with the session.
         errors << dialogs.errors;
@@ -138,11 +143,11 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     const double growth = (end - warm) / warm;
 
     // The tall photo as a front: read, turned, its turned copy written, composed.
-    form.ui.TypeOfDeckRadioGroup->setChoice(Layout::LandscapeLandscape);
+    findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->setChoice(Layout::LandscapeLandscape);
     const double idle = residentMiB();
     resetPeakResident();
     dialogs.openAnswers = {tall};
-    form.ui.OpenPopup->trigger();
+    findControl<QAction>(form, "OpenPopup")->trigger();
     const double turnedPeak = peakResidentMiB() - idle;
     EXPECT_TRUE(form.FrontPictureTurned);
     EXPECT_EQ(form.FrontPictureSize, TallPhoto.transposed());

@@ -3,6 +3,7 @@
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,8 +32,11 @@ protected:
         dialogs.errors.clear();
     }
 
-    void chooseLayout(Layout layout) { form->ui.TypeOfDeckRadioGroup->setChoice(layout); }
-    void print() { form->ui.PrintButton->click(); }
+    void chooseLayout(Layout layout)
+    {
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
+    }
+    void print() { findControl<QPushButton>(*form, "PrintButton")->click(); }
 
     bool allEnabled() const
     {
@@ -52,24 +56,27 @@ protected:
 
 TEST_F(PrintCommands, FirstActivationAppliesTheDefaultLayout)
 {
-    EXPECT_FALSE(form->ui.Panel1->isHidden());
+    EXPECT_FALSE(findControl<QFrame>(*form, "Panel1")->isHidden());
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     EXPECT_EQ(form->SheetWidth, 1200);
     EXPECT_EQ(form->SheetHeight, 800);
-    EXPECT_EQ(form->ui.LayoutImage->canvas().copy(0, 0, 88, 88),
-              form->ui.llImage->canvas().convertToFormat(form->ui.LayoutImage->canvas().format()));
+    EXPECT_EQ(findControl<ImageBox>(*form, "LayoutImage")->canvas().copy(0, 0, 88, 88),
+              findControl<ImageBox>(*form, "llImage")
+                  ->canvas()
+                  .convertToFormat(findControl<ImageBox>(*form, "LayoutImage")->canvas().format()));
 }
 
 TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
 {
-    const QImage& surface = form->ui.LayoutImage->canvas();
+    const QImage& surface = findControl<ImageBox>(*form, "LayoutImage")->canvas();
     const QColor outside = surface.pixelColor(100, 100);
     chooseLayout(Layout::FourOnSheet);
     EXPECT_EQ(form->SheetWidth, 1100);
     EXPECT_EQ(form->SheetHeight, 850);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
-    EXPECT_EQ(surface.copy(0, 0, 88, 88),
-              form->ui.FourupImage->canvas().convertToFormat(surface.format()));
+    EXPECT_EQ(
+        surface.copy(0, 0, 88, 88),
+        findControl<ImageBox>(*form, "FourupImage")->canvas().convertToFormat(surface.format()));
     chooseLayout(Layout::SingleOn4x6);
     EXPECT_EQ(form->SheetWidth, 1200);
     EXPECT_EQ(form->SheetHeight, 800);
@@ -77,7 +84,7 @@ TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
     chooseLayout(Layout::PortraitPortrait);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Portrait);
     EXPECT_EQ(surface.copy(0, 0, 88, 88),
-              form->ui.ppImage->canvas().convertToFormat(surface.format()));
+              findControl<ImageBox>(*form, "ppImage")->canvas().convertToFormat(surface.format()));
     // Only the diagram's 88 x 88 corner of the 112 x 112 surface is drawn over.
     EXPECT_EQ(surface.pixelColor(100, 100), outside);
 }
@@ -101,7 +108,8 @@ TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
     white.fill(Qt::white);
     EXPECT_EQ(form->PrintPageImage, white);
     // Back on the text page, with no message for a successful print.
-    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.TextTabSheet);
+    EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->currentWidget(),
+              findControl<QWidget>(*form, "TextTabSheet"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(allEnabled());
 }
@@ -109,7 +117,7 @@ TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
 TEST_F(PrintCommands, PortraitLayoutTurnsThePageAndNudgesItAcross)
 {
     chooseLayout(Layout::PortraitPortrait);
-    form->ui.PrintImageAdjustUpDown->setPosition(25);
+    findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(25);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     EXPECT_EQ(bmpSize(workFile("~~a.bmp")), QSize(1600, 1200));
@@ -136,8 +144,8 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
     for (Layout layout : Layouts) {
         chooseLayout(layout);
         const auto firstBand = [&](int across, int down) {
-            form->ui.PrintImageAdjustUpDown->setPosition(across);
-            form->ui.PrintImageVAdjustUpDown->setPosition(down);
+            findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(across);
+            findControl<UpDown>(*form, "PrintImageVAdjustUpDown")->setPosition(down);
             printer.bands.clear();
             print();
             return printer.bands.empty() ? QPoint(-9999, -9999)
@@ -151,10 +159,12 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
         // The fronts stay where they are.
         form->FrontSheetImage = QImage(sheetLayoutAt(layout)->card, QImage::Format_RGB32);
         form->FrontSheetImage.fill(Qt::red);
-        form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                         findControl<QWidget>(*form, "FrontTabSheet"));
         const QPoint front = firstBand(0, 0);
         EXPECT_EQ(firstBand(50, 50), front) << layout;
-        form->selectPage(form->ui.PageControl1, form->ui.TextTabSheet);
+        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                         findControl<QWidget>(*form, "TextTabSheet"));
     }
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
 }
@@ -180,7 +190,8 @@ TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
 
     // The fronts ask too; on letter nothing is asked.
     form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
-    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                     findControl<QWidget>(*form, "FrontTabSheet"));
     dialogs.questionAnswers = {false};
     print();
     EXPECT_EQ(dialogs.questions.size(), 3);
@@ -218,7 +229,7 @@ TEST_F(PrintCommands, SingleCardShowsThePageSizeBeforeTheDocument)
 
 TEST_F(PrintCommands, CopiesMakeOneDocumentWithACopyCount)
 {
-    form->ui.CopiesUpDown->setPosition(3);
+    findControl<UpDown>(*form, "CopiesUpDown")->setPosition(3);
     print();
     EXPECT_EQ(printer.documentsBegun, 1);
     EXPECT_EQ(printer.copies, 3);
@@ -280,7 +291,8 @@ TEST_F(PrintCommands, TheDevicesNoteIsShownAfterTheDocument)
 
 TEST_F(PrintCommands, FrontsWithoutAPictureAreNotPrinted)
 {
-    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                     findControl<QWidget>(*form, "FrontTabSheet"));
     print();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains("no picture for the postcard front"));
@@ -293,7 +305,8 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
     chooseLayout(Layout::FourOnSheet);
     form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
     form->FrontSheetImage.fill(QColor(200, 30, 30));
-    form->selectPage(form->ui.PageControl1, form->ui.FrontTabSheet);
+    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                     findControl<QWidget>(*form, "FrontTabSheet"));
     // Figures as they stand when printing, not as they were first read.
     printer.setFigures(600, 6600 - 90 - 60, 5100 - 120 - 30, 90, 120, 60, 30);
     print();
@@ -304,7 +317,8 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
     EXPECT_EQ(printer.bands.front().device, QRect(-90, -120, 6600, 150));
     EXPECT_EQ(printer.bands.front().image.pixelColor(0, 0), QColor(200, 30, 30));
     EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
-    EXPECT_EQ(form->ui.PageControl1->currentWidget(), form->ui.FrontTabSheet);
+    EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->currentWidget(),
+              findControl<QWidget>(*form, "FrontTabSheet"));
 
     chooseLayout(Layout::LandscapeLandscape);
     form->FrontSheetImage = QImage(1200, 800, QImage::Format_RGB32);
@@ -317,8 +331,8 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
 TEST_F(PrintCommands, PrinterSetupRebuildsThePageForTheNewPrinter)
 {
     printer.setFigures(300, 3000, 2400, 75, 75, 75, 75); // a narrower printer
-    form->ui.PrintImageAdjustUpDown->setPosition(10);
-    form->ui.PrinterSetupButton->click();
+    findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(10);
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_EQ(dialogs.printerSetups, 1);
     EXPECT_EQ(form->Metrics.DpiX, 300);
     EXPECT_EQ(form->Metrics.PageWidth, 3000);
@@ -330,15 +344,16 @@ TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
 {
     // Typed and chosen on the text page, the back's tab never shown: the print renders first.
     const QImage shownBefore = form->BackSheetImage.copy();
-    form->ui.TitleMemo->setPlainText(QStringLiteral("Harbour lights"));
-    form->ui.AddressLinesRadioGroup->setChoice(AddressLines::NoLines);
-    form->ui.StampBorderRadioGroup->setChoice(StampBorder::ThickBox);
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("Harbour lights"));
+    findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::NoLines);
+    findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::ThickBox);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
     const QImage printedCard = form->BackSheetImage.copy();
     EXPECT_NE(printedCard, shownBefore);
     // The card printed is the one the back's tab now shows, at every place on the page sent.
-    userSelects(form->ui.PageControl1, form->ui.StandardTabSheet);
+    userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                findControl<QWidget>(*form, "StandardTabSheet"));
     EXPECT_EQ(form->BackSheetImage, printedCard);
     QImageReader reader(workFile("~~page.bmp"), "bmp");
     const QImage page = reader.read().convertToFormat(QImage::Format_RGB888);

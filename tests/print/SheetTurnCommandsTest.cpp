@@ -10,6 +10,7 @@
 #include "support/FormFixture.h"
 #include "support/TurnSimulation.h"
 #include "support/WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QMenu>
 #include <QPainter>
@@ -49,8 +50,8 @@ protected:
     {
         useTestPaper(printer, dpi, layout == Layout::SingleOn4x6 ? PhotoPaper : LetterPaper,
                      UnequalMargins);
-        form->ui.TypeOfDeckRadioGroup->setChoice(layout);
-        form->ui.SheetTurnRadioGroup->setChoice(turn);
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
+        findControl<RadioGroup>(*form, "SheetTurnRadioGroup")->setChoice(turn);
         form->refreshPrintPage();
     }
 
@@ -62,7 +63,8 @@ protected:
         form->CornerImage = markers;
         form->CornerImageSize = markers.size();
         form->CornerImageFile = QStringLiteral("markers.bmp");
-        form->ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::Image);
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+            ->setChoice(LowerLeftCorner::Image);
         const QSize card = sheetLayoutAt(layout)->card;
         const int margin = backMargin(layout, form->Metrics);
         QImage front(card, QImage::Format_RGB32);
@@ -79,10 +81,11 @@ protected:
     {
         printer.bands.clear();
         printer.lines.clear();
-        form->selectPage(form->ui.PageControl1,
-                         fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
+                         fronts ? findControl<QWidget>(*form, "FrontTabSheet")
+                                : findControl<QWidget>(*form, "TextTabSheet"));
         const int before = printer.documentsBegun;
-        form->ui.PrintButton->click();
+        findControl<QPushButton>(*form, "PrintButton")->click();
         EXPECT_EQ(printer.documentsBegun, before + 1);
         return printer.paintPaper();
     }
@@ -116,7 +119,7 @@ TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBe
     // centred down the paper, loses 3/8 inch at its bottom, fronts and backs alike. The backs
     // are printed upside down, so their cut lies behind the fronts' top edge.
     printer.setPaper(600, 5100, 6600, 75, 150, 375, 150);
-    form->ui.SheetTurnRadioGroup->setChoice(SheetTurn::Calendar);
+    findControl<RadioGroup>(*form, "SheetTurnRadioGroup")->setChoice(SheetTurn::Calendar);
     printPage(false);
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("the top")) &&
@@ -151,19 +154,19 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
          SheetTurn::Book},
     };
     printer.bothSides = true;
-    form->ui.CopiesUpDown->setPosition(3);
+    findControl<UpDown>(*form, "CopiesUpDown")->setPosition(3);
     for (const Case& c : cases) {
         const std::string where = "layout " + std::to_string(int(c.layout)) + ", " +
                                   sidesName(c.setUp) + " set up, " + turnName(c.chosen);
         printer.setupSides = c.setUp;
-        form->ui.PrinterSetupButton->click();
-        ASSERT_TRUE(form->ui.PrintBothSidesItem->isEnabled()) << where;
+        findControl<QPushButton>(*form, "PrinterSetupButton")->click();
+        ASSERT_TRUE(findControl<QAction>(*form, "PrintBothSidesItem")->isEnabled()) << where;
         choose(c.layout, c.chosen);
         markCards(c.layout);
         printer.bands.clear();
         printer.lines.clear();
         const int before = printer.documentsBegun;
-        form->ui.PrintBothSidesItem->trigger();
+        findControl<QAction>(*form, "PrintBothSidesItem")->trigger();
         ASSERT_EQ(printer.documentsBegun, before + 1) << where;
         EXPECT_EQ(printer.docPages.back(), 2) << where;
         EXPECT_EQ(printer.docSides.back(), c.printed) << where;
@@ -179,7 +182,7 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
         for (const RecordingPrinter::Line& l : printer.lines)
             EXPECT_EQ(l.page, 1) << where;
         expectReadyToPrint(*form);
-        EXPECT_TRUE(form->ui.PrintBothSidesItem->isEnabled()) << where;
+        EXPECT_TRUE(findControl<QAction>(*form, "PrintBothSidesItem")->isEnabled()) << where;
     }
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     // The next page printed on its own goes on one side again.
@@ -189,18 +192,19 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
 
 TEST_F(SheetTurnCommands, PrintBothSidesIsOfferedOnlyWhenThePrinterCanAndSaysWhyNot)
 {
-    QAction* both = form->ui.PrintBothSidesItem;
+    QAction* both = findControl<QAction>(*form, "PrintBothSidesItem");
     EXPECT_FALSE(both->isEnabled());
     const QString why = both->property("hint").toString();
     EXPECT_TRUE(why.contains(QStringLiteral("cannot print both sides"))) << why.toStdString();
     // Its hint shows when the pointer is on it, disabled as it is.
     form->show();
-    form->ui.PrintMenu->popup(form->mapToGlobal(QPoint(40, 20)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->ui.PrintMenu));
-    QTest::mouseMove(form->ui.PrintMenu, form->ui.PrintMenu->actionGeometry(both).center());
+    findControl<QMenu>(*form, "PrintMenu")->popup(form->mapToGlobal(QPoint(40, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(findControl<QMenu>(*form, "PrintMenu")));
+    QTest::mouseMove(findControl<QMenu>(*form, "PrintMenu"),
+                     findControl<QMenu>(*form, "PrintMenu")->actionGeometry(both).center());
     QTest::qWait(50);
-    EXPECT_EQ(form->ui.Memo2->toPlainText(), why);
-    form->ui.PrintMenu->hide();
+    EXPECT_EQ(findControl<QTextEdit>(*form, "Memo2")->toPlainText(), why);
+    findControl<QMenu>(*form, "PrintMenu")->hide();
 
     // A print leaves it as it was.
     printPage(false);
@@ -210,11 +214,11 @@ TEST_F(SheetTurnCommands, PrintBothSidesIsOfferedOnlyWhenThePrinterCanAndSaysWhy
     // Printer Setup asks the printer again.
     printer.bothSides = true;
     printer.setupSides = PrintSides::ShortEdge;
-    form->ui.PrinterSetupButton->click();
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_TRUE(both->isEnabled());
     EXPECT_TRUE(both->property("hint").toString().contains(QStringLiteral("short edge")));
     printer.setupSides = PrintSides::OneSided;
-    form->ui.PrinterSetupButton->click();
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_TRUE(both->property("hint").toString().contains(QStringLiteral("long edge")));
 
     // Without a front picture there is nothing to print on the other side.
@@ -225,7 +229,7 @@ TEST_F(SheetTurnCommands, PrintBothSidesIsOfferedOnlyWhenThePrinterCanAndSaysWhy
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("no picture for the postcard front")));
 
     printer.bothSides = false;
-    form->ui.PrinterSetupButton->click();
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_FALSE(both->isEnabled());
 }
 
@@ -235,9 +239,9 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
     // that take that back, whatever the nudges the test was printed with.
     const QPoint error(-6, 15); // device pixels at 600 dpi
     const QPoint expected(2, -5);
-    form->ui.PrintImageAdjustUpDown->setPosition(7);
-    form->ui.PrintImageVAdjustUpDown->setPosition(-4);
-    form->ui.CopiesUpDown->setPosition(3);
+    findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(7);
+    findControl<UpDown>(*form, "PrintImageVAdjustUpDown")->setPosition(-4);
+    findControl<UpDown>(*form, "CopiesUpDown")->setPosition(3);
     for (const Layout layout :
          {Layout::LandscapeLandscape, Layout::FourOnSheet, Layout::PortraitPortrait})
         for (const SheetTurn turn : {SheetTurn::Book, SheetTurn::Calendar}) {
@@ -256,7 +260,7 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
             };
             dialogs.questions.clear();
             const int before = printer.documentsBegun;
-            form->ui.AlignmentTestItem->trigger();
+            findControl<QAction>(*form, "AlignmentTestItem")->trigger();
             printer.onBeginDoc = nullptr;
             // Fronts, the question how to turn the sheet, then backs; one copy of each.
             ASSERT_EQ(printer.documentsBegun, before + 2) << where;
@@ -284,7 +288,7 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
     // No to the question: the backs are not printed.
     dialogs.questionAnswers.push_back(false);
     const int before = printer.documentsBegun;
-    form->ui.AlignmentTestItem->trigger();
+    findControl<QAction>(*form, "AlignmentTestItem")->trigger();
     EXPECT_EQ(printer.documentsBegun, before + 1);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
 }

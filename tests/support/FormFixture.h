@@ -4,6 +4,7 @@
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
+#include "support/WindowControls.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ protected:
     }
     // Presses "Continue" on the About page; a corner picture dialog that opens is cancelled
     // unless the test queued an answer.
-    void pressContinue() { form->ui.ContinueButton->click(); }
+    void pressContinue() { findControl<QPushButton>(*form, "ContinueButton")->click(); }
     // Selects a tab as the user does (runs the tab-change handler).
     void userSelects(QTabWidget* tabs, QWidget* page) { tabs->setCurrentWidget(page); }
     // The path of a page or picture file in the window's work folder.
@@ -31,15 +32,17 @@ protected:
     void openFrontPicture(const QString& file)
     {
         dialogs.openAnswers.push_back(file);
-        form->ui.OpenPopup->trigger();
+        findControl<QAction>(*form, "OpenPopup")->trigger();
     }
     // Presses Print with the backs' page or the front page shown; returns the number of
     // documents the print began.
     int printFromTab(bool fronts)
     {
-        userSelects(form->ui.PageControl1, fronts ? form->ui.FrontTabSheet : form->ui.TextTabSheet);
+        userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                    fronts ? findControl<QWidget>(*form, "FrontTabSheet")
+                           : findControl<QWidget>(*form, "TextTabSheet"));
         const int before = printer.documentsBegun;
-        form->ui.PrintButton->click();
+        findControl<QPushButton>(*form, "PrintButton")->click();
         return printer.documentsBegun - before;
     }
 

@@ -1,26 +1,26 @@
 #include "WindowChecks.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 std::vector<QWidget*> printControls(const TForm1& form)
 {
-    const Ui::TForm1& ui = form.ui;
-    return {ui.PrinterSetupButton,
-            ui.Label2,
-            ui.Label3,
-            ui.CopiesEdit,
-            ui.CopiesUpDown,
-            ui.PrintImageAdjustEdit,
-            ui.PrintImageAdjustUpDown,
-            ui.PrintImageVAdjustLabel,
-            ui.PrintImageVAdjustEdit,
-            ui.PrintImageVAdjustUpDown,
-            ui.PreviewButton,
-            ui.PrintButton,
-            ui.ExitButton,
-            ui.TypeOfDeckRadioGroup,
-            ui.SheetTurnRadioGroup};
+    return {findControl<QPushButton>(form, "PrinterSetupButton"),
+            findControl<QLabel>(form, "Label2"),
+            findControl<QLabel>(form, "Label3"),
+            findControl<QLineEdit>(form, "CopiesEdit"),
+            findControl<UpDown>(form, "CopiesUpDown"),
+            findControl<QLineEdit>(form, "PrintImageAdjustEdit"),
+            findControl<UpDown>(form, "PrintImageAdjustUpDown"),
+            findControl<QLabel>(form, "PrintImageVAdjustLabel"),
+            findControl<QLineEdit>(form, "PrintImageVAdjustEdit"),
+            findControl<UpDown>(form, "PrintImageVAdjustUpDown"),
+            findControl<QPushButton>(form, "PreviewButton"),
+            findControl<QPushButton>(form, "PrintButton"),
+            findControl<QPushButton>(form, "ExitButton"),
+            findControl<RadioGroup>(form, "TypeOfDeckRadioGroup"),
+            findControl<RadioGroup>(form, "SheetTurnRadioGroup")};
 }
 
 void expectReadyToPrint(const TForm1& form)

@@ -6,6 +6,7 @@
 #include "gfx/JpegCodec.h"
 #include "gfx/SheetText.h"
 #include "qtprinter/QtPrinterDevice.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -129,43 +130,49 @@ int main(int argc, char* argv[])
     shoot(&form, out.filePath(QStringLiteral("about.png")));
 
     dialogs.pictures.push_back(corner);
-    form.ui.ContinueButton->click();
-    form.ui.TitleMemo->setPlainText(QStringLiteral("Greetings from Lake Talmiro"));
-    form.ui.DescMemo->setPlainText(
-        QStringLiteral("A week of sunshine, long walks over the hills and "
-                       "evenings by the water."));
-    form.ui.CreatedByMemo->setPlainText(
-        QStringLiteral("Printed at home with Talmiro Postcard Print"));
+    findControl<QPushButton>(form, "ContinueButton")->click();
+    findControl<QTextEdit>(form, "TitleMemo")
+        ->setPlainText(QStringLiteral("Greetings from Lake Talmiro"));
+    findControl<QTextEdit>(form, "DescMemo")
+        ->setPlainText(QStringLiteral("A week of sunshine, long walks over the hills and "
+                                      "evenings by the water."));
+    findControl<QTextEdit>(form, "CreatedByMemo")
+        ->setPlainText(QStringLiteral("Printed at home with Talmiro Postcard Print"));
     shoot(&form, out.filePath(QStringLiteral("text-image.png")));
 
-    form.ui.PageControl1->setCurrentWidget(form.ui.StandardTabSheet);
+    findControl<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(findControl<QWidget>(form, "StandardTabSheet"));
     shoot(&form, out.filePath(QStringLiteral("card-back.png")));
 
-    form.ui.PageControl2->setCurrentWidget(form.ui.TextSetupTabSheet);
-    form.ui.TitleCheckBox->setChecked(true);
+    findControl<QTabWidget>(form, "PageControl2")
+        ->setCurrentWidget(findControl<QWidget>(form, "TextSetupTabSheet"));
+    findControl<QCheckBox>(form, "TitleCheckBox")->setChecked(true);
     shoot(&form, out.filePath(QStringLiteral("text-setup.png")));
-    form.ui.TitleCheckBox->setChecked(false);
+    findControl<QCheckBox>(form, "TitleCheckBox")->setChecked(false);
 
-    form.ui.PageControl1->setCurrentWidget(form.ui.FrontTabSheet);
-    form.ui.FrontMemo->setPlainText(QStringLiteral("Lake Talmiro"));
+    findControl<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(findControl<QWidget>(form, "FrontTabSheet"));
+    findControl<QTextEdit>(form, "FrontMemo")->setPlainText(QStringLiteral("Lake Talmiro"));
     dialogs.pictures.push_back(photo);
-    form.guard([&] { form.OpenPopupClick(form.ui.OpenPopup); });
+    form.guard([&] { form.OpenPopupClick(findControl<QAction>(form, "OpenPopup")); });
     form.FrontTextX = 60;
     form.FrontTextY = 60;
     form.guard([&] { form.FrontImageRefresh(&form); });
     shoot(&form, out.filePath(QStringLiteral("card-front.png")));
 
-    form.ui.PageControl1->setCurrentWidget(form.ui.StandardTabSheet);
-    form.ui.PageControl2->setCurrentWidget(form.ui.PrintControlTabSheet);
-    form.ui.TypeOfDeckRadioGroup->setChoice(Layout::FourOnSheet);
+    findControl<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(findControl<QWidget>(form, "StandardTabSheet"));
+    findControl<QTabWidget>(form, "PageControl2")
+        ->setCurrentWidget(findControl<QWidget>(form, "PrintControlTabSheet"));
+    findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     shoot(&form, out.filePath(QStringLiteral("print.png")));
 
     // The four layout pictures side by side, each with its name under it.
     const std::pair<ImageBox*, QString> layouts[] = {
-        {form.ui.ppImage, QStringLiteral("Portrait - Portrait")},
-        {form.ui.llImage, QStringLiteral("Landscape-Landscape")},
-        {form.ui.slImage, QStringLiteral("Single on 4x6 paper")},
-        {form.ui.FourupImage, QStringLiteral("4 on Sheet")},
+        {findControl<ImageBox>(form, "ppImage"), QStringLiteral("Portrait - Portrait")},
+        {findControl<ImageBox>(form, "llImage"), QStringLiteral("Landscape-Landscape")},
+        {findControl<ImageBox>(form, "slImage"), QStringLiteral("Single on 4x6 paper")},
+        {findControl<ImageBox>(form, "FourupImage"), QStringLiteral("4 on Sheet")},
     };
     constexpr int Cell = 150;
     QImage sheet(4 * Cell, 130, QImage::Format_RGB32);
