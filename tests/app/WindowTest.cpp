@@ -1,7 +1,9 @@
 // The main window's controls: focus order, names for screen readers, spinners, radio groups,
 // pop-up menus and resizing.
 #include "app/ProgramVersion.h"
+#include "back/CardBack.h"
 #include "front/FrontComposer.h"
+#include "geometry/PagePlacement.h"
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/WindowControls.h"
@@ -99,6 +101,44 @@ TEST_F(Window, ArrowKeysMoveARadioGroupsChoice)
     EXPECT_FALSE(group->button(0)->focusPolicy() & Qt::TabFocus);
     group->setItemIndex(3); // no change, no notification
     EXPECT_EQ(spy.count(), 2);
+}
+
+// Each radio group's enumeration names its items by index, the numbers a design file stores: a
+// value moved to another item would open every saved design with that choice changed.
+TEST_F(Window, EachChoiceEnumerationNamesTheItemAtItsIndex)
+{
+    const auto item = [this](const char* group, auto choice) {
+        return findControl<RadioGroup>(*form, group)->items().value(int(choice)).toStdString();
+    };
+    EXPECT_EQ(item("AddressLinesRadioGroup", AddressLines::NoLines), "No lines");
+    EXPECT_EQ(item("AddressLinesRadioGroup", AddressLines::Lines), "Lines");
+    EXPECT_EQ(item("AddressLinesRadioGroup", AddressLines::Text), "Text");
+    EXPECT_EQ(item("AddressSeperatorRadioGroup", AddressSeparator::None), "None");
+    EXPECT_EQ(item("AddressSeperatorRadioGroup", AddressSeparator::ThinLine), "Thin line");
+    EXPECT_EQ(item("AddressSeperatorRadioGroup", AddressSeparator::HeavyLine), "Heavy line");
+    EXPECT_EQ(item("AddressSeperatorRadioGroup", AddressSeparator::VerticalText), "Vertical Text");
+    EXPECT_EQ(item("StampBorderRadioGroup", StampBorder::None), "None");
+    EXPECT_EQ(item("StampBorderRadioGroup", StampBorder::ThinBox), "Thin box");
+    EXPECT_EQ(item("StampBorderRadioGroup", StampBorder::ThickBox), "Thick box");
+    EXPECT_EQ(item("StampBorderRadioGroup", StampBorder::Stamp), "Stamp ");
+    EXPECT_EQ(item("PostalBarCodeBoxRadioGroup", PostalBarCodeBox::No), "No");
+    EXPECT_EQ(item("PostalBarCodeBoxRadioGroup", PostalBarCodeBox::Yes), "Yes");
+    EXPECT_EQ(item("LowerLeftCornerRadioGroup", LowerLeftCorner::None), "None");
+    EXPECT_EQ(item("LowerLeftCornerRadioGroup", LowerLeftCorner::Text), "Text");
+    EXPECT_EQ(item("LowerLeftCornerRadioGroup", LowerLeftCorner::Image), "Image");
+    EXPECT_EQ(item("PostCardRadioGroup", PostCardCaption::No), "No");
+    EXPECT_EQ(item("PostCardRadioGroup", PostCardCaption::Yes), "Yes");
+    EXPECT_EQ(item("TypeOfDeckRadioGroup", Layout::PortraitPortrait), "Portrait - Portrait");
+    EXPECT_EQ(item("TypeOfDeckRadioGroup", Layout::LandscapeLandscape), "Landscape-Landscape");
+    EXPECT_EQ(item("TypeOfDeckRadioGroup", Layout::SingleOn4x6), "Single on 4x6 paper");
+    EXPECT_EQ(item("TypeOfDeckRadioGroup", Layout::FourOnSheet), "4 on Sheet");
+    EXPECT_EQ(item("SheetTurnRadioGroup", SheetTurn::Book), "Book");
+    EXPECT_EQ(item("SheetTurnRadioGroup", SheetTurn::Calendar), "Calendar");
+    EXPECT_EQ(item("FrontTextAtRadioGroup", FrontTextPicker::Current), "Current Position/Color");
+    EXPECT_EQ(item("FrontTextAtRadioGroup", FrontTextPicker::Position),
+              "Pick New Position with Cursor");
+    EXPECT_EQ(item("FrontTextAtRadioGroup", FrontTextPicker::Colour),
+              "Pick New Font Color with Cursor");
 }
 
 TEST_F(Window, ControlsCarryTheirCaptionsForScreenReaders)
