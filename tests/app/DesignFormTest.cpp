@@ -100,10 +100,15 @@ protected:
             edit->setText(QStringLiteral("%1 words").arg(key));
         else if (auto* group = qobject_cast<RadioGroup*>(control))
             group->setItemIndex((group->itemIndex() + 1) % group->items().size());
-        else if (auto* upDown = qobject_cast<UpDown*>(control))
-            upDown->setPosition(upDown->position() == upDown->minimum() ? upDown->maximum()
-                                                                        : upDown->minimum());
-        else if (auto* box = qobject_cast<QAbstractButton*>(control))
+        else if (auto* upDown = qobject_cast<UpDown*>(control)) {
+            // Each spinner at a value of its own, so that two read back crosswise would show.
+            const int span = upDown->maximum() - upDown->minimum() + 1;
+            const int start = upDown->position() - upDown->minimum();
+            int moved = (start + 1 + 13 * spinnersMoved_++) % span;
+            if (moved == start)
+                moved = (moved + 1) % span;
+            upDown->setPosition(upDown->minimum() + moved);
+        } else if (auto* box = qobject_cast<QAbstractButton*>(control))
             box->setChecked(!box->isChecked());
         else
             ADD_FAILURE() << "no way to change " << key.toStdString();
@@ -128,6 +133,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    int spinnersMoved_ = 0;
 };
 
 TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
@@ -329,6 +335,33 @@ TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
     check.form.guard([&] { check.form.FormActivate(); });
     EXPECT_EQ(findControl<QTextEdit>(check.form, "DescMemo")->toPlainText(),
               QStringLiteral("this card, unsaved"));
+}
+
+TEST_F(DesignForm, EachNumberOfTheFileOpensInTheSpinnerItsKeyNames)
+{
+    // What the file format says each key means, with a value of its own for each: files written
+    // by earlier versions or by hand rely on it, whatever the window's binding table says.
+    const struct {
+        const char* key;
+        const char* spinner;
+        int value;
+    } numbers[] = {
+        {"front.size", "ImageSizeUpDown", 150},
+        {"front.horizontalOffset", "ImageHOffsetUpDown", 20},
+        {"front.verticalOffset", "ImageVOffsetUpDown", 70},
+        {"print.copies", "CopiesUpDown", 3},
+        {"print.imageAdjust", "PrintImageAdjustUpDown", 5},
+        {"print.imageAdjustDown", "PrintImageVAdjustUpDown", -9},
+    };
+    CardDesign design = form->currentDesign();
+    for (const auto& n : numbers)
+        design.controls[QLatin1String(n.key)] = n.value;
+    const QString file = path(QStringLiteral("numbers.postcard"));
+    saveDesignFile(design, file);
+    openFromMenu(file);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    for (const auto& n : numbers)
+        EXPECT_EQ(findControl<UpDown>(*form, n.spinner)->position(), n.value) << n.key;
 }
 
 TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
