@@ -46,8 +46,6 @@ public:
     int SheetWidth = 1200;
     int SheetHeight = 800;
     AreaStyleArray AreaStyleTable;
-    fc FontDialogFont;                        // the Text Setup font dialog's font and colour
-    TColor ColorDialogColor = TColors::Black; // the Text Setup colour dialog's colour
     QImage BackSheetImage;
     QImage PrintPageImage;
     PrinterMetrics Metrics = nominalMetrics();
@@ -55,7 +53,6 @@ public:
     QSize CornerImageSize; // the corner picture's own size, whatever size CornerImage arrived at
     QString CornerImageFile;
     QByteArray CornerImageBytes; // the bytes of CornerImageFile as read, which a design keeps
-    TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
     QImage FrontPicture;
     QSize FrontPictureSize; // its own size as it lies on the card, whatever its pixels' size
     QString FrontPictureFile;
@@ -64,7 +61,6 @@ public:
     QImage FrontSheetImage;
     int FrontTextX = 20;
     int FrontTextY = 400;
-    bool FrontTextPicked = false;            // the user picked the text's place on the preview
     QFont FrontFont;                         // FrontFontDialog's font
     TColor FrontTextColour = TColors::Black; // and FrontColorDialog's colour
     QTimer FrontImageTimer;
@@ -121,8 +117,6 @@ public:
     std::optional<LoadedPicture>
     loadPictureInBackground(const QString& fileName, QSize drawBox,
                             std::function<void(LoadedPicture&)> prepare = {});
-    // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
-    QStringList StartupProblems;
 
     // --- Card back texts and styles (TForm1Styles.cpp) --------------------------------------
     std::array<bool, AreaCount> tickedAreas() const;
@@ -191,7 +185,6 @@ public:
 
     // --- Design files (TForm1Design.cpp) ---------------------------------------------------
     QString DesignFile; // the file the design was last saved in or opened from
-    FileDialogSettings DesignDialog;
     void OpenDesignItemClick(QObject* Sender);
     void SaveDesignItemClick(QObject* Sender);
     void SaveDesignAsItemClick(QObject* Sender);
@@ -213,7 +206,6 @@ public:
     // The command line's arguments after the program's name: one design, opened once the
     // window is first shown.
     void openDesignAtStart(const QStringList& arguments) { StartupDesigns = arguments; }
-    QStringList StartupDesigns;
     // Each key of designControls() with the control that holds it.
     std::vector<std::pair<QString, QWidget*>> designBindings() const;
 
@@ -226,6 +218,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // State no caller outside the window needs.
+    fc FontDialogFont;                         // the Text Setup font dialog's font and colour
+    TColor ColorDialogColor = TColors::Black;  // the Text Setup colour dialog's colour
+    TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
+    bool FrontTextPicked = false;              // the user picked the text's place on the preview
+    // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
+    QStringList StartupProblems;
+    FileDialogSettings DesignDialog;
+    QStringList StartupDesigns;
+
     // Everything one render of the back reads, from the controls and the window's state.
     CardBackInput cardBackInput() const;
     void connectHandlers();
