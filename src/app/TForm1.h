@@ -28,6 +28,7 @@ class TForm1;
 }
 enum class Layout : int;
 struct PagePlacement;
+struct SheetLayout;
 enum class SheetTurn;
 class QLabel;
 class QMenu;
@@ -230,6 +231,9 @@ private:
 
     // Everything one render of the back reads, from the controls and the window's state.
     CardBackInput cardBackInput() const;
+    // The printer's figures read afresh and the layout chosen, for a print of backs or both
+    // sides; raises AppError when no layout is chosen.
+    SheetLayout layoutForPrint();
     void connectHandlers();
     void enterWorkingState();
     void setFilesMenuEnabled(bool enabled);

@@ -145,12 +145,9 @@ void TForm1::Page1(QObject* Sender)
 {
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
-    Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
-    if (!layout)
-        throw AppError(NoLayoutText);
-    PrintPageImage = composeBackPage(layout->kind, BackSheetImage, turnOf(ui));
-    if (layout->kind == Layout::PortraitPortrait)
+    const SheetLayout layout = layoutForPrint();
+    PrintPageImage = composeBackPage(layout.kind, BackSheetImage, turnOf(ui));
+    if (layout.kind == Layout::PortraitPortrait)
         writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
     PrintPostCardBacks();
 }
@@ -205,22 +202,19 @@ void TForm1::PrintBothSidesItemClick(QObject* Sender)
     }
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
-    Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
-    if (!layout)
-        throw AppError(NoLayoutText);
+    const SheetLayout layout = layoutForPrint();
     // The printer turns the sheet itself, the way its set-up says.
     const PrintSides sides = twoSidedSetting(printer().sidesSetting());
     const SheetTurn turn = sheetTurnOf(sides);
-    const PagePlacement placement = placePages(layout->kind, Metrics, turn, nudgeOf(ui));
-    if (!paperHoldsCards(layout->kind, placement, turn))
+    const PagePlacement placement = placePages(layout.kind, Metrics, turn, nudgeOf(ui));
+    if (!paperHoldsCards(layout.kind, placement, turn))
         return;
-    const QImage fronts = composeFrontPage(layout->kind, FrontSheetImage);
-    const QImage backs = composeBackPage(layout->kind, BackSheetImage, turn);
+    const QImage fronts = composeFrontPage(layout.kind, FrontSheetImage);
+    const QImage backs = composeBackPage(layout.kind, BackSheetImage, turn);
     writeBmpFile(backs, workFile(PageWorkFile));
     const QString note = printPages(printer(), Metrics,
                                     {{fronts, placement.fronts, PageMarks::None},
-                                     {backs, placement.backs, backPageMarks(layout->kind)}},
+                                     {backs, placement.backs, backPageMarks(layout.kind)}},
                                     ui.CopiesUpDown->position(), sides);
     if (!note.isEmpty())
         dialogs().message(note);
@@ -230,11 +224,8 @@ void TForm1::AlignmentTestItemClick(QObject*)
 {
     const ControlsDisabled disabled = printControlsDisabled(ui);
     const WaitCursor wait;
-    Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
-    if (!layout)
-        throw AppError(NoLayoutText);
-    AlignmentSheet sheet = alignmentSheetFor(layout->kind, Metrics, turnOf(ui), nudgeOf(ui));
+    const SheetLayout layout = layoutForPrint();
+    AlignmentSheet sheet = alignmentSheetFor(layout.kind, Metrics, turnOf(ui), nudgeOf(ui));
     sheet.acrossNudge = ui.Label3->text();
     sheet.downNudge = ui.PrintImageVAdjustLabel->text();
     const QString frontNote = printAlignmentPage(printer(), alignmentFrontPatches(sheet));
@@ -243,6 +234,16 @@ void TForm1::AlignmentTestItemClick(QObject*)
     const QString backNote = printAlignmentPage(printer(), alignmentBackPatches(sheet));
     if (!backNote.isEmpty())
         dialogs().message(backNote);
+}
+
+SheetLayout TForm1::layoutForPrint()
+{
+    // Read afresh: the layout may have turned the printer since the figures were last read.
+    Metrics = ReadPrinterMetrics(printer());
+    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
+    if (!layout)
+        throw AppError(NoLayoutText);
+    return *layout;
 }
 
 bool TForm1::paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn)
