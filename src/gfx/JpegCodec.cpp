@@ -336,7 +336,7 @@ constexpr UINT8 JfifDotsPerInch = 1;
 
 UINT16 dotsPerInch(int dotsPerMeter)
 {
-    return UINT16(qBound(1, qRound(dotsPerMeter * 0.0254), 65535));
+    return UINT16(qBound(1, qRound(dotsPerMeter * InchInMetres), 65535));
 }
 
 int encode(Encoder& e, const QImage& rgb, int quality)

@@ -9,6 +9,9 @@
 #include <QString>
 #include <functional>
 
+// Qt keeps an image's resolution in dots per metre; files give it per inch.
+constexpr double InchInMetres = 0.0254;
+
 // Called with the upright size the file's header declares, before any pixel memory is taken; it
 // raises an AppError to refuse the picture.
 using PictureSizeCheck = std::function<void(QSize)>;

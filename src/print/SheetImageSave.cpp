@@ -9,7 +9,6 @@ namespace
 
 constexpr int JpegPixelsPerInch = 75;
 constexpr int JpegQuality = 100;
-constexpr double InchInMetres = 0.0254;
 
 } // namespace
 
