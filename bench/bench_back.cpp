@@ -30,7 +30,7 @@ CardBackInput defaultCard()
 CardBackInput fourOnSheet()
 {
     CardBackInput in = defaultCard();
-    in.layout = 3;
+    in.layout = Layout::FourOnSheet;
     in.sheetWidth = 1100;
     in.sheetHeight = 850;
     return in;

@@ -2,6 +2,7 @@
 // picture, beside writing and reading the same number of bytes as a plain file. Opening also
 // decodes both pictures and draws the back and the front; loading the photo alone is shown too.
 #include "app/TForm1.h"
+#include "back/CardBack.h"
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 #include "gfx/JpegCodec.h"
@@ -23,6 +24,12 @@ constexpr int PhotoQuality = 90;
 constexpr int CornerWidth = 600;
 constexpr int CornerHeight = 450;
 
+QByteArray readWholeFile(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The window after Continue with both pictures chosen, saved once as a design.
 struct Session : BenchSession {
     QTemporaryDir dir;
@@ -41,25 +48,14 @@ struct Session : BenchSession {
         form = std::make_unique<TForm1>(dialogs, printer);
         form->guard([this] { form->FormActivate(); });
         findControl<QPushButton>(*form, "ContinueButton")->click();
-        form->guard([this] {
-            LoadPictureFile(corner, form->CornerImage);
-            form->CornerImageFile = corner;
-            form->CornerImageBytes = readWholeFile(corner);
-            LoadPictureFile(photo, form->FrontPicture);
-            form->FrontPictureFile = photo;
-            form->FrontPictureBytes = readWholeFile(photo);
-            findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
-                ->setChoice(LowerLeftCorner::Image);
-            form->FrontImageRefresh(form.get());
-        });
+        // The corner picture as the Image choice asks for it, then the front's photo.
+        dialogs.pictures = {corner, photo};
+        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
+            ->setChoice(LowerLeftCorner::Image);
+        findControl<QAction>(*form, "OpenPopup")->trigger();
         dialogs.saveName = design;
-        form->guard([this] { form->saveDesign(true); });
-    }
-
-    static QByteArray readWholeFile(const QString& name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        dialogs.openName = design;
+        findControl<QAction>(*form, "SaveDesignAsItem")->trigger();
     }
 };
 
@@ -90,8 +86,8 @@ void BM_OpenDesign12MP(benchmark::State& state)
 {
     Session& s = session();
     for (auto _ : state)
-        s.form->guard([&] { s.form->openDesignFile(s.design); });
-    if (!failed(state, s.dialogs) && s.form->FrontSheetImage.isNull())
+        s.form->OpenDesignItemClick(findControl<QAction>(*s.form, "OpenDesignItem"));
+    if (!failed(state, s.dialogs) && s.form->state().FrontSheetImage.isNull())
         state.SkipWithError("the front was not composed");
 }
 // Process time: the pictures are decoded off the window's thread.
@@ -101,7 +97,7 @@ BENCHMARK(BM_OpenDesign12MP)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTi
 void BM_WritePlainFileOfTheDesignsSize(benchmark::State& state)
 {
     Session& s = session();
-    const QByteArray bytes = Session::readWholeFile(s.design);
+    const QByteArray bytes = readWholeFile(s.design);
     for (auto _ : state)
         writeWholeFile(s.plain, bytes);
 }
@@ -110,9 +106,9 @@ BENCHMARK(BM_WritePlainFileOfTheDesignsSize)->Unit(benchmark::kMillisecond);
 void BM_ReadPlainFileOfTheDesignsSize(benchmark::State& state)
 {
     Session& s = session();
-    writeWholeFile(s.plain, Session::readWholeFile(s.design));
+    writeWholeFile(s.plain, readWholeFile(s.design));
     for (auto _ : state)
-        benchmark::DoNotOptimize(Session::readWholeFile(s.plain));
+        benchmark::DoNotOptimize(readWholeFile(s.plain));
 }
 BENCHMARK(BM_ReadPlainFileOfTheDesignsSize)->Unit(benchmark::kMillisecond);
 

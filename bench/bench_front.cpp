@@ -56,10 +56,8 @@ struct Session : BenchSession {
         form->guard([this] { form->FormActivate(); });
         const QString file = folder.filePath(QStringLiteral("photo.jpg"));
         writeJpegFile(photo(QImage::Format_RGB888), file, 90);
-        const Picture read = readPicture(PictureRequest(file, FrontPictureBox));
-        form->FrontPicture = read.image;
-        form->FrontPictureSize = read.trueSize;
-        form->FrontPictureFile = file;
+        dialogs.pictures = {file};
+        findControl<QAction>(*form, "OpenPopup")->trigger();
         findControl<QTextEdit>(*form, "FrontMemo")
             ->setPlainText(QStringLiteral("Greetings from\nthe seaside"));
     }
@@ -76,15 +74,15 @@ void BM_FrontImageRefresh(benchmark::State& state)
     findControl<RadioGroup>(*s.form, "TypeOfDeckRadioGroup")->setChoice(Layout(state.range(0)));
     for (auto _ : state)
         s.form->guard([&] { s.form->FrontImageRefresh(s.form.get()); });
-    const FrontCard card = frontCardForLayout(int(state.range(0)), s.form->Metrics);
+    const FrontCard card = frontCardForLayout(Layout(state.range(0)), s.form->state().Metrics);
     if (!s.dialogs.shown.isEmpty())
         state.SkipWithError(qPrintable(s.dialogs.shown.join(QLatin1Char('\n'))));
-    else if (s.form->FrontSheetImage.size() != QSize(card.width, card.height))
+    else if (s.form->state().FrontSheetImage.size() != QSize(card.width, card.height))
         state.SkipWithError("the front is not the card's size");
 }
 BENCHMARK(BM_FrontImageRefresh)
-    ->Arg(Layout::LandscapeLandscape)
-    ->Arg(Layout::FourOnSheet)
+    ->Arg(int(Layout::LandscapeLandscape))
+    ->Arg(int(Layout::FourOnSheet))
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
@@ -92,15 +90,16 @@ BENCHMARK(BM_FrontImageRefresh)
 // The reference: one plain copy of the card's pixels, which every refresh makes at the least.
 void BM_CopyCardPixels(benchmark::State& state)
 {
-    const FrontCard card = frontCardForLayout(int(state.range(0)), session().form->Metrics);
+    const FrontCard card =
+        frontCardForLayout(Layout(state.range(0)), session().form->state().Metrics);
     QImage sheet(card.width, card.height, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     for (auto _ : state)
         benchmark::DoNotOptimize(sheet.copy());
 }
 BENCHMARK(BM_CopyCardPixels)
-    ->Arg(Layout::LandscapeLandscape)
-    ->Arg(Layout::FourOnSheet)
+    ->Arg(int(Layout::LandscapeLandscape))
+    ->Arg(int(Layout::FourOnSheet))
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
@@ -165,8 +164,8 @@ int main(int argc, char** argv)
 {
     const std::string rgb888 = "/" + std::to_string(int(QImage::Format_RGB888));
     const std::string rgb32 = "/" + std::to_string(int(QImage::Format_RGB32));
-    const std::string landscape = "/" + std::to_string(Layout::LandscapeLandscape);
-    const std::string fourOnSheet = "/" + std::to_string(Layout::FourOnSheet);
+    const std::string landscape = "/" + std::to_string(int(Layout::LandscapeLandscape));
+    const std::string fourOnSheet = "/" + std::to_string(int(Layout::FourOnSheet));
     return runBenchmarks(argc, argv,
                          {{"BM_FrontImageRefresh" + landscape, "BM_CopyCardPixels" + landscape},
                           {"BM_FrontImageRefresh" + fourOnSheet, "BM_CopyCardPixels" + fourOnSheet},

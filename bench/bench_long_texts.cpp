@@ -8,6 +8,7 @@
 //   BM_PrintDefaultTexts     the reference
 // Each must stay within a second; the ratio says what the long texts cost over the card itself.
 #include "app/TForm1.h"
+#include "back/CardBack.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"
 #include "support/WindowControls.h"

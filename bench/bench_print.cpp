@@ -81,7 +81,7 @@ void composeAndPrint(benchmark::State& state, const QImage& card)
 
 void BM_ComposeAndPrintFourOnSheet(benchmark::State& state)
 {
-    composeAndPrint(state, session().form->BackSheetImage);
+    composeAndPrint(state, session().form->state().BackSheetImage);
 }
 BENCHMARK(BM_ComposeAndPrintFourOnSheet)->Unit(benchmark::kMillisecond);
 
@@ -110,7 +110,7 @@ BENCHMARK(BM_ComposeAndPrintPhotoFronts)->Unit(benchmark::kMillisecond);
 // The reference: the page's pixels deflated and written to a file.
 void BM_DeflateAndWritePage(benchmark::State& state)
 {
-    const QImage& back = session().form->BackSheetImage;
+    const QImage& back = session().form->state().BackSheetImage;
     const QImage page =
         tilePage(back, backPageTiling(Layout::FourOnSheet, back.size()), QImage::Format_RGB888);
     const QByteArray pixels(reinterpret_cast<const char*>(page.constBits()), page.sizeInBytes());

@@ -54,7 +54,7 @@ BENCHMARK(BM_SaveImageJpgCommand)->Unit(benchmark::kMillisecond);
 
 void BM_ShrinkToJpegSize(benchmark::State& state)
 {
-    const QImage& back = session().form->BackSheetImage;
+    const QImage& back = session().form->state().BackSheetImage;
     for (auto _ : state)
         benchmark::DoNotOptimize(sheetImageCopy(back, SheetImageFormat::Jpeg));
 }
@@ -90,7 +90,7 @@ QByteArray encodeBare(const QImage& pixels)
 
 QImage jpegPixels()
 {
-    return sheetImageCopy(session().form->BackSheetImage, SheetImageFormat::Jpeg)
+    return sheetImageCopy(session().form->state().BackSheetImage, SheetImageFormat::Jpeg)
         .convertToFormat(QImage::Format_RGB888);
 }
 

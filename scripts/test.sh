@@ -8,6 +8,8 @@ scripts/setup.sh
 build_dir=${BUILD_DIR:-build}
 export QT_QPA_PLATFORM=offscreen
 
+# The benchmarks and the screenshot program are built too, so that they keep up with the code.
+cmake -S . -B "$build_dir" -DTALMIRO_BUILD_BENCH=ON -DTALMIRO_BUILD_SCREENSHOTS=ON > /dev/null
 cmake --build "$build_dir"
 ctest --test-dir "$build_dir" --output-on-failure -j2 -LE long
 # The long session on its own, so that its memory figures appear in the log.

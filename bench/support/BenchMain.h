@@ -24,10 +24,16 @@ class BenchDialogs : public Dialogs
 public:
     QString saveName;
     QString openName;
-    QStringList shown; // messages and errors, in order
+    QStringList pictures; // what the picture dialogs answer, in turn; then Cancel
+    QStringList shown;    // messages and errors, in order
     QStringList errors;
 
-    std::optional<QString> openPicture(const FileDialogSettings&) override { return {}; }
+    std::optional<QString> openPicture(const FileDialogSettings&) override
+    {
+        if (pictures.isEmpty())
+            return {};
+        return pictures.takeFirst();
+    }
     std::optional<QString> savePicture(const FileDialogSettings&) override;
     std::optional<QString> openFile(const FileDialogSettings&) override { return openName; }
     std::optional<QString> saveFile(const FileDialogSettings&) override { return saveName; }

@@ -35,15 +35,10 @@ class QMenu;
 class QTabWidget;
 class QTextEdit;
 
-class TForm1 : public QMainWindow
-{
-    Q_OBJECT
-
-public:
-    TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent = nullptr);
-    ~TForm1() override;
-
-    // --- Long-lived state -------------------------------------------------------------------
+// The window's long-lived state, kept by its handlers. Outside the window it is read-only
+// (TForm1::state()): tests, benchmarks and tools change it as the user does, through the
+// handlers and the controls.
+struct TForm1State {
     int SheetWidth = 1200;
     int SheetHeight = 800;
     AreaStyleArray AreaStyleTable;
@@ -70,13 +65,38 @@ public:
     FileDialogSettings OpenPictureDialog1;
     FileDialogSettings FrontOpenPictureDialog;
     FileDialogSettings BitMapSavePictureDialog;
+    QString DesignFile; // the file the design was last saved in or opened from
+};
 
-    QMenu* ImagePopupMenu = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QLabel* StatusBar1Panel1 = nullptr; // the maker's notice, or where Print saves its PDF files
+// The state is a private base, so that the handlers keep the names they speak of.
+class TForm1 : public QMainWindow, private TForm1State
+{
+    Q_OBJECT
 
-    // --- Application shell (TForm1.cpp) -----------------------------------------------------
-    void FormCreate();
+public:
+    TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- What callers outside the window use, besides the handlers below --------------------
+    // The window's state, to read; it changes only through the handlers and the controls.
+    const TForm1State& state() const { return *this; }
+    // Runs a handler as the window's events do: an error ends it and is shown in the error box.
+    void guard(const std::function<void()>& handler);
+    // The hint a widget shows: its own, or that of the nearest ancestor that has one.
+    static QString hintFor(const QWidget* widget);
+    // The command line's arguments after the program's name: one design, opened once the
+    // window is first shown.
+    void openDesignAtStart(const QStringList& arguments) { StartupDesigns = arguments; }
+    // The state a design keeps, as the window holds it now.
+    CardDesign currentDesign() const;
+    // Whether the design differs from what was last saved or opened (or from the start-up
+    // defaults before either).
+    bool designChanged() const;
+    // Each key of designControls() with the control that holds it.
+    std::vector<std::pair<QString, QWidget*>> designBindings() const;
+
+    // --- Handlers, under the names of the events they answer --------------------------------
+    // Application shell (TForm1.cpp)
     void FormActivate();
     void DisplayHint(const QString& hint);
     void ContinueButtonClick(QObject* Sender);
@@ -85,10 +105,69 @@ public:
     void ExitButtonClick(QObject* Sender);
     void ExitAboutButtonClick(QObject* Sender);
     void ExitItemClick(QObject* Sender);
-    bool FormCloseQuery();
 
-    // The hint a widget shows: its own, or that of the nearest ancestor that has one.
-    static QString hintFor(const QWidget* widget);
+    // Card back texts and styles (TForm1Styles.cpp)
+    void FontButtonClick(QObject* Sender);
+    void ColorButtonClick(QObject* Sender);
+    void UnSelectAllButtonClick(QObject* Sender);
+    void TitleMemoClick(QObject* Sender);
+    void DescMemoClick(QObject* Sender);
+    void CreatedByMemoClick(QObject* Sender);
+    void AddressLinesRadioGroupClick(QObject* Sender);
+    void AddressSeperatorRadioGroupClick(QObject* Sender);
+    void PostalBarCodeBoxRadioGroupClick(QObject* Sender);
+    void PostCardRadioGroupClick(QObject* Sender);
+    void LowerLeftCornerRadioGroupClick(QObject* Sender);
+
+    // Card back renderer (TForm1Back.cpp)
+    void DrawPostCardBack(QObject* Sender, int a, int b, int c);
+
+    // Lower-left corner picture (TForm1Corner.cpp)
+    void PostCardBackImageClick(QObject* Sender);
+    void OpenImage1Click(QObject* Sender);
+    void DeleteImageClick(QObject* Sender);
+
+    // Card front (TForm1Front.cpp)
+    void FrontImageRefresh(QObject* Sender);
+    void OpenPopupClick(QObject* Sender);
+    void FrontImageClick(QObject* Sender);
+    void DeletePopupClick(QObject* Sender);
+    void ImageSizeUpDownClick(QObject* Sender, bool up);
+    void ImageHOffsetUpDownClick(QObject* Sender, bool up);
+    void ImageVOffsetUpDownClick(QObject* Sender, bool up);
+    void FrontImageTimerTimer(QObject* Sender);
+    void SelectFontButtonClick(QObject* Sender);
+    void FrontSelectColorButtonClick(QObject* Sender);
+    void FrontImageMouseDown(QObject* Sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                             int x, int y);
+
+    // Layouts and printing (TForm1Print.cpp)
+    void TypeOfDeckRadioGroupClick(QObject* Sender);
+    void PrintButtonClick(QObject* Sender);
+    void PrinterSetupButtonClick(QObject* Sender);
+    // Fronts and backs as one two-sided document, the backs placed for the printer's turn.
+    void PrintBothSidesItemClick(QObject* Sender);
+    // The test page of fronts, how to turn the sheet, then the test page of backs.
+    void AlignmentTestItemClick(QObject* Sender);
+
+    // Saving the back (TForm1Save.cpp)
+    void SaveSheetImageBestItemClick(QObject* Sender);
+
+    // Design files (TForm1Design.cpp)
+    void OpenDesignItemClick(QObject* Sender);
+    void SaveDesignItemClick(QObject* Sender);
+    void SaveDesignAsItemClick(QObject* Sender);
+    void RecentDesignItemClick(QObject* Sender);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Application shell
+    void FormCreate();
+    bool FormCloseQuery();
     // Selects a page from code: the tab-change handlers run only on the user's selections.
     void selectPage(QTabWidget* tabs, QWidget* page);
     void setTabShown(QTabWidget* tabs, QWidget* page, bool shown);
@@ -98,8 +177,6 @@ public:
     // The Print button's hint names what Print would print from the page now shown, and where:
     // without a printer, the hint and the status bar say that Print saves a PDF file, and where.
     void showPrintHint();
-    // Runs a handler; an error ends it and is shown in the error box.
-    void guard(const std::function<void()>& handler);
     // A temporary page bitmap's path in WorkFolder, which is made again first if it has gone
     // (the user may clear the cache folder while the window is open).
     QString workFile(const QString& name) const;
@@ -119,77 +196,33 @@ public:
     loadPictureInBackground(const QString& fileName, QSize drawBox,
                             std::function<void(LoadedPicture&)> prepare = {});
 
-    // --- Card back texts and styles (TForm1Styles.cpp) --------------------------------------
+    // Card back texts, styles and renderer
     std::array<bool, AreaCount> tickedAreas() const;
     int NextArea(QObject* Sender, int start) const;
-    void FontButtonClick(QObject* Sender);
-    void ColorButtonClick(QObject* Sender);
-    void UnSelectAllButtonClick(QObject* Sender);
-    void TitleMemoClick(QObject* Sender);
-    void DescMemoClick(QObject* Sender);
-    void CreatedByMemoClick(QObject* Sender);
-    void AddressLinesRadioGroupClick(QObject* Sender);
-    void AddressSeperatorRadioGroupClick(QObject* Sender);
-    void PostalBarCodeBoxRadioGroupClick(QObject* Sender);
-    void PostCardRadioGroupClick(QObject* Sender);
-    void LowerLeftCornerRadioGroupClick(QObject* Sender);
-
-    // --- Card back renderer (TForm1Back.cpp) ------------------------------------------------
-    void DrawPostCardBack(QObject* Sender, int a, int b, int c);
     void drawAboutSample();
 
-    // --- Lower-left corner picture (TForm1Corner.cpp) ---------------------------------------
+    // Lower-left corner picture
     void createCornerImage();
-    void PostCardBackImageClick(QObject* Sender);
-    void OpenImage1Click(QObject* Sender);
-    void DeleteImageClick(QObject* Sender);
 
-    // --- Card front (TForm1Front.cpp) -------------------------------------------------------
+    // Card front
     // A front picture as the front uses it: turned when taller than wide, its turned copy
     // written to the work folder. Raises AppError; changes nothing of the window. Safe off the
     // user-interface thread.
     static void turnTallFront(LoadedPicture& loaded, const QString& turnedFile);
     void prepareFrontPreview();
-    void FrontImageRefresh(QObject* Sender);
-    void OpenPopupClick(QObject* Sender);
-    void FrontImageClick(QObject* Sender);
-    void DeletePopupClick(QObject* Sender);
-    void ImageSizeUpDownClick(QObject* Sender, bool up);
-    void ImageHOffsetUpDownClick(QObject* Sender, bool up);
-    void ImageVOffsetUpDownClick(QObject* Sender, bool up);
-    void FrontImageTimerTimer(QObject* Sender);
-    void SelectFontButtonClick(QObject* Sender);
-    void FrontSelectColorButtonClick(QObject* Sender);
-    void FrontImageMouseDown(QObject* Sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                             int x, int y);
 
-    // --- Layouts and printing (TForm1Print.cpp) ---------------------------------------------
-    void TypeOfDeckRadioGroupClick(QObject* Sender);
+    // Layouts and printing
     void refreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
-    void PrintButtonClick(QObject* Sender);
-    void PrinterSetupButtonClick(QObject* Sender);
     void Page1(QObject* Sender);
     void PrintPostCardBacks();
     void FrontPagePrint();
-    // Fronts and backs as one two-sided document, the backs placed for the printer's turn.
-    void PrintBothSidesItemClick(QObject* Sender);
-    // The test page of fronts, how to turn the sheet, then the test page of backs.
-    void AlignmentTestItemClick(QObject* Sender);
     // Print Both Sides is offered, with a hint that says why or why not, by what the printer
     // can do.
     void showBothSidesCommand();
     // Whether the cards fit the paper, or the user, told what is cut, chose to print anyway.
     bool paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn);
 
-    // --- Saving the back (TForm1Save.cpp) ---------------------------------------------------
-    void SaveSheetImageBestItemClick(QObject* Sender);
-
-    // --- Design files (TForm1Design.cpp) ---------------------------------------------------
-    QString DesignFile; // the file the design was last saved in or opened from
-    void OpenDesignItemClick(QObject* Sender);
-    void SaveDesignItemClick(QObject* Sender);
-    void SaveDesignAsItemClick(QObject* Sender);
-    void RecentDesignItemClick(QObject* Sender);
+    // Design files
     // Reads the whole design, pictures included, before it changes anything: a file that fails
     // leaves the window as it was. Leaves the About page as Continue does, without asking for a
     // corner picture. Raises AppError.
@@ -197,28 +230,17 @@ public:
     // Saves to the design's file, or asks for one first when it has none or `askName` is set;
     // false when the user cancels. Raises AppError.
     bool saveDesign(bool askName);
-    // The state a design keeps, as the window holds it now.
-    CardDesign currentDesign() const;
-    // Whether the design differs from what was last saved or opened (or from the start-up
-    // defaults before either).
-    bool designChanged() const;
     // Fills the Files menu's recent designs from the list kept between runs.
     void refreshRecentDesigns();
-    // The command line's arguments after the program's name: one design, opened once the
-    // window is first shown.
-    void openDesignAtStart(const QStringList& arguments) { StartupDesigns = arguments; }
-    // Each key of designControls() with the control that holds it.
-    std::vector<std::pair<QString, QWidget*>> designBindings() const;
 
     Dialogs& dialogs() { return dialogs_; }
     PrinterDevice& printer() { return printer_; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Controls the window makes in code; tests find them by their object names.
+    QMenu* ImagePopupMenu = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QLabel* StatusBar1Panel1 = nullptr; // the maker's notice, or where Print saves its PDF files
 
-private:
     // State no caller outside the window needs.
     fc FontDialogFont;                         // the Text Setup font dialog's font and colour
     TColor ColorDialogColor = TColors::Black;  // the Text Setup colour dialog's colour

@@ -129,6 +129,7 @@ CardDesign TForm1::currentDesign() const
     design.frontTextColour = FrontTextColour;
     design.frontTextX = FrontTextX;
     design.frontTextY = FrontTextY;
+    design.frontTextPicked = FrontTextPicked;
     return design;
 }
 
@@ -299,6 +300,7 @@ void TForm1::applyDesign(const CardDesign& design, const LoadedPicture& corner,
     FrontTextColour = design.frontTextColour;
     FrontTextX = design.frontTextX;
     FrontTextY = design.frontTextY;
+    FrontTextPicked = design.frontTextPicked;
 
     // The pictures are in place before the controls change, so that the handlers the changes
     // run (the layout refreshes the front) see the design's own.

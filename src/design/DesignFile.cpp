@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPoint>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -32,6 +33,9 @@ constexpr qint64 MaxDesignFileBytes = 2 * MaxPictureBytes + MaxSettingsBytes + M
 // Limits of the values that are not controls: the front text's place on the card and the sizes
 // of fonts, far beyond what the dialogs offer, so that no value can overflow the drawing.
 constexpr int MaxTextPlace = 100'000;
+
+// The first version that says whether the front text's place was picked.
+constexpr DesignVersion TextPickedSince{1, 3};
 constexpr int MaxFontPoints = 1000;
 constexpr int MaxFontPixels = 2000;
 constexpr int MaxFontWeight = 1000;
@@ -343,6 +347,12 @@ CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
     design.frontTextColour = front.colour(QStringLiteral("textColour"));
     design.frontTextX = front.whole(QStringLiteral("textX"), -MaxTextPlace, MaxTextPlace);
     design.frontTextY = front.whole(QStringLiteral("textY"), -MaxTextPlace, MaxTextPlace);
+    // Files before 1.3 did not say whether the place was picked: a place other than the
+    // start-up one can only have been.
+    design.frontTextPicked = version < TextPickedSince
+                                 ? QPoint(design.frontTextX, design.frontTextY) !=
+                                       QPoint(defaults.frontTextX, defaults.frontTextY)
+                                 : front.flag(QStringLiteral("textPicked"));
     return design;
 }
 
@@ -379,6 +389,7 @@ QByteArray writeDesign(const CardDesign& design)
     front.insert(QStringLiteral("textColour"), colourText(design.frontTextColour));
     front.insert(QStringLiteral("textX"), design.frontTextX);
     front.insert(QStringLiteral("textY"), design.frontTextY);
+    front.insert(QStringLiteral("textPicked"), design.frontTextPicked);
 
     QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
     for (const auto& [name, section] : sections)

@@ -38,6 +38,9 @@ struct CardDesign {
     TColor frontTextColour = TColors::Black;
     int frontTextX = 0;
     int frontTextY = 0;
+    // The user picked the text's place on the preview; otherwise a front turned on its side
+    // starts its upward text near the card's lower left corner instead.
+    bool frontTextPicked = false;
 
     bool operator==(const CardDesign&) const = default;
 };

@@ -16,7 +16,7 @@ struct DesignVersion {
 
 // The format this program writes. A file of a newer minor version opens (what it adds is
 // ignored); a newer major version is refused.
-constexpr DesignVersion DesignFormat{1, 2};
+constexpr DesignVersion DesignFormat{1, 3};
 
 enum class SettingKind {
     Text,   // a string: a memo's or an edit's text

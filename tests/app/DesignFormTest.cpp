@@ -3,6 +3,7 @@
 // the recent designs; bad files that change nothing.
 #include "back/CardBack.h"
 #include "design/DesignFile.h"
+#include "front/FrontComposer.h"
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
 #include "support/PictureFiles.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -27,7 +29,7 @@ Renders render(TForm1& form)
 {
     form.DrawPostCardBack(&form, 1, 0, 0);
     form.FrontImageRefresh(&form);
-    return {form.BackSheetImage.copy(), form.FrontSheetImage.copy()};
+    return {form.state().BackSheetImage.copy(), form.state().FrontSheetImage.copy()};
 }
 
 // A window of its own, as a fresh start of the program makes it.
@@ -72,22 +74,41 @@ protected:
         dialogs.openAnswers.push_back(corner);
         findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
             ->setChoice(LowerLeftCorner::Image);
-        ASSERT_EQ(form->CornerImageFile, corner);
+        ASSERT_EQ(form->state().CornerImageFile, corner);
         openFrontPicture(front);
-        ASSERT_TRUE(form->FrontPictureTurned);
-        for (std::size_t i = 0; i < form->AreaStyleTable.size(); ++i) {
-            fc& s = form->AreaStyleTable[i];
-            s.colour = TColor(0x00200000 + 0x00030507 * i);
-            s.size = int(6 + 2 * i);
-            s.style = FontStyles::fromInt(unsigned(i % 4));
-            s.name = i % 2 ? QStringLiteral("Times New Roman") : QStringLiteral("DejaVu Sans");
+        ASSERT_TRUE(form->state().FrontPictureTurned);
+        // Each area's font and colour of its own, chosen on the Text Setup page one area at a
+        // time.
+        const char* const areaBoxes[] = {"TitleCheckBox",           "DescriptiveCheckBox",
+                                         "LowerLeftTextCheckBox",   "AddressVerticalTextCheckBox",
+                                         "StampBorderTextCheckBox", "PostCardCheckBox",
+                                         "AddressLinesCheckBox",    "PostalBarCodeCheckBox"};
+        for (int i = 0; i < AreaCount; ++i) {
+            findControl<QPushButton>(*form, "UnSelectAllButton")->click();
+            findControl<QCheckBox>(*form, "PostCardCheckBox")->setChecked(false);
+            findControl<QCheckBox>(*form, areaBoxes[i])->setChecked(true);
+            QFont font(i % 2 ? QStringLiteral("Times New Roman") : QStringLiteral("DejaVu Sans"));
+            font.setPointSize(6 + 2 * i);
+            font.setBold(i & 1);
+            font.setItalic(i & 2);
+            dialogs.fontAnswers.push_back(font);
+            findControl<QPushButton>(*form, "FontButton")->click();
+            dialogs.colorAnswers.push_back(fromTColor(TColor(0x00200000 + 0x00030507 * i)));
+            findControl<QPushButton>(*form, "ColorButton")->click();
         }
-        form->FrontFont = QFont(QStringLiteral("DejaVu Serif"));
-        form->FrontFont.setPointSize(30);
-        form->FrontFont.setItalic(true);
-        form->FrontTextColour = 0x000000C0;
-        form->FrontTextX = 120;
-        form->FrontTextY = 640;
+        findControl<QCheckBox>(*form, "PostCardCheckBox")->setChecked(true);
+        ASSERT_TRUE(dialogs.fontAnswers.empty() && dialogs.colorAnswers.empty());
+        QFont frontFont(QStringLiteral("DejaVu Serif"));
+        frontFont.setPointSize(30);
+        frontFont.setItalic(true);
+        dialogs.fontAnswers.push_back(frontFont);
+        findControl<QPushButton>(*form, "SelectFontButton")->click();
+        dialogs.colorAnswers.push_back(QColor(0xC0, 0, 0));
+        findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
+        placeFrontText(120, 640);
+        ASSERT_EQ(form->state().FrontTextColour, TColor(0x000000C0));
+        ASSERT_EQ(form->state().FrontTextX, 120);
+        ASSERT_EQ(form->state().FrontTextY, 640);
         ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     }
 
@@ -114,6 +135,21 @@ protected:
             ADD_FAILURE() << "no way to change " << key.toStdString();
     }
 
+    // The front text's place picked on the preview, in sheet pixels.
+    void placeFrontText(int x, int y)
+    {
+        findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")
+            ->setChoice(FrontTextPicker::Position);
+        form->FrontImageMouseDown(form.get(), Qt::LeftButton, Qt::NoModifier, x / FrontPreviewScale,
+                                  y / FrontPreviewScale);
+    }
+    // The Files menu opened and closed again, as the user looks at it.
+    void openFilesMenu()
+    {
+        QMenu* menu = findControl<QMenu>(*form, "FilesMenu");
+        menu->popup(QPoint(0, 0));
+        menu->hide();
+    }
     void saveAs(const QString& file)
     {
         dialogs.saveFileAnswers.push_back(file);
@@ -163,8 +199,8 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
               findControl<QWidget>(fresh.form, "TextTabSheet"));
     EXPECT_TRUE(fresh.form.currentDesign() == design);
     EXPECT_FALSE(fresh.form.designChanged());
-    EXPECT_TRUE(fresh.form.FrontPictureTurned);
-    EXPECT_EQ(fresh.form.SheetWidth, 1100);
+    EXPECT_TRUE(fresh.form.state().FrontPictureTurned);
+    EXPECT_EQ(fresh.form.state().SheetWidth, 1100);
 
     const Renders after = render(fresh.form);
     EXPECT_EQ(after.back, before.back);
@@ -173,7 +209,7 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
 
     // And by the menu, into a window whose own card is another one.
     findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("something else"));
-    form->FrontTextX = 4;
+    placeFrontText(4, 8);
     dialogs.yesNoCancelAnswers.push_back(DialogAnswer::No);
     openFromMenu(file);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
@@ -304,9 +340,18 @@ TEST_F(DesignForm, TheExitQuestionAsksToSaveOnlyUnsavedChanges)
 
 TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
 {
+    // The other card is saved from a window of its own: this window's card was never saved.
     const QString other = path(QStringLiteral("other.postcard"));
-    findControl<QTextEdit>(*form, "DescMemo")->setPlainText(QStringLiteral("the other card"));
-    saveAs(other);
+    {
+        FreshWindow second;
+        second.form.guard([&] { second.form.FormActivate(); });
+        findControl<QPushButton>(second.form, "ContinueButton")->click();
+        findControl<QTextEdit>(second.form, "DescMemo")
+            ->setPlainText(QStringLiteral("the other card"));
+        second.dialogs.saveFileAnswers = {other};
+        findControl<QAction>(second.form, "SaveDesignAsItem")->trigger();
+        ASSERT_TRUE(QFileInfo::exists(other));
+    }
     findControl<QTextEdit>(*form, "DescMemo")->setPlainText(QStringLiteral("this card, unsaved"));
 
     // Cancel: no file dialog, nothing changes.
@@ -323,12 +368,11 @@ TEST_F(DesignForm, OpenDesignOffersToSaveUnsavedChangesFirst)
     dialogs.log.clear();
     dialogs.yesNoCancelAnswers = {DialogAnswer::Yes};
     dialogs.saveFileAnswers = {mine};
-    form->DesignFile.clear(); // as if it had never been saved
     openFromMenu(other);
     EXPECT_EQ(dialogs.log, (QStringList{"yesNoCancel:Open Design", "saveFile", "openFile"}));
     EXPECT_EQ(findControl<QTextEdit>(*form, "DescMemo")->toPlainText(),
               QStringLiteral("the other card"));
-    EXPECT_EQ(form->DesignFile, other);
+    EXPECT_EQ(form->state().DesignFile, other);
 
     FreshWindow check;
     check.form.openDesignAtStart({mine});
@@ -397,7 +441,7 @@ TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
         ASSERT_EQ(dialogs.errors.size(), 1) << file.toStdString();
         EXPECT_TRUE(dialogs.errors.first().contains(why)) << dialogs.errors.first().toStdString();
         EXPECT_TRUE(form->currentDesign() == before) << file.toStdString();
-        EXPECT_EQ(form->DesignFile, good);
+        EXPECT_EQ(form->state().DesignFile, good);
         const Renders now = render(*form);
         EXPECT_EQ(now.back, rendered.back);
         EXPECT_EQ(now.front, rendered.front);
@@ -414,7 +458,7 @@ TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQue
     ASSERT_EQ(
         findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->choice<LowerLeftCorner>(),
         LowerLeftCorner::Image);
-    ASSERT_TRUE(form->CornerImageFile.isEmpty());
+    ASSERT_TRUE(form->state().CornerImageFile.isEmpty());
     const QString file = path(QStringLiteral("image-but-none.postcard"));
     saveAs(file);
 
@@ -455,7 +499,7 @@ TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
         findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QLatin1String(name));
         saveAs(files.last());
     }
-    form->refreshRecentDesigns();
+    openFilesMenu();
     const QList<QAction*> recent = {
         findControl<QAction>(*form, "RecentDesign1"), findControl<QAction>(*form, "RecentDesign2"),
         findControl<QAction>(*form, "RecentDesign3"), findControl<QAction>(*form, "RecentDesign4")};
@@ -468,16 +512,16 @@ TEST_F(DesignForm, TheFilesMenuOffersTheFourMostRecentDesigns)
 
     recent[2]->trigger(); // three
     EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), QStringLiteral("three"));
-    form->refreshRecentDesigns();
+    openFilesMenu();
     EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 three.postcard"));
 
     // A design that has gone is said so and leaves the list.
     QFile::remove(files[4]);
-    form->refreshRecentDesigns();
+    openFilesMenu();
     recent[1]->trigger(); // five
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.first().startsWith(QStringLiteral("Cannot open file")));
-    form->refreshRecentDesigns();
+    openFilesMenu();
     EXPECT_EQ(recent[1]->text(), QStringLiteral("&2 four.postcard"));
     EXPECT_FALSE(recent[3]->isVisible());
 }

@@ -9,6 +9,7 @@
 #include "support/WindowControls.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace
@@ -70,13 +71,13 @@ protected:
 
 TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
 {
-    ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 64 * 1024);
+    // The disk is mounted over the window's work folder while the window runs.
+    ScratchDisk disk(form->state().WorkFolder, 64 * 1024);
     REQUIRE_MOUNTED(disk);
-    form->WorkFolder = disk.file(QStringLiteral("Talmiro Inc"));
     const QString wide = picture(600, 400);
     const QString tall = picture(400, 600);
     openFrontPicture(wide);
-    const QImage front = form->FrontSheetImage;
+    const QImage front = form->state().FrontSheetImage;
 
     struct Case {
         Layout layout;
@@ -99,24 +100,24 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     // A tall front picture: its turned copy cannot be written, and the front stays as it was.
     openFrontPicture(tall);
     expectOneError(workFile(QStringLiteral("~~a.bmp")), QStringLiteral("is not writable"));
-    EXPECT_EQ(form->FrontPictureFile, wide);
-    EXPECT_FALSE(form->FrontPictureTurned);
-    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850)); // still the 4-on-sheet front
+    EXPECT_EQ(form->state().FrontPictureFile, wide);
+    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_EQ(form->state().FrontSheetImage.size(), QSize(1100, 850)); // still the 4-on-sheet front
     expectUsable();
 
     disk.setReadOnly(false);
     openFrontPicture(tall);
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(form->FrontPictureTurned);
+    EXPECT_TRUE(form->state().FrontPictureTurned);
 }
 
 TEST_F(FaultFolder, WorkFolderDeletedWhileRunningIsMadeAgain)
 {
-    form->WorkFolder = dir.filePath(QStringLiteral("cache/Talmiro Inc"));
     openFrontPicture(picture(400, 600));
-    ASSERT_TRUE(form->FrontPictureTurned);
+    ASSERT_TRUE(form->state().FrontPictureTurned);
     for (const bool fronts : {false, true}) {
-        ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("cache"))).removeRecursively());
+        ASSERT_TRUE(QDir(form->state().WorkFolder).removeRecursively());
+        ASSERT_FALSE(QFileInfo::exists(form->state().WorkFolder));
         EXPECT_EQ(print(Layout::PortraitPortrait, fronts), 1);
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         EXPECT_TRUE(QFile::exists(workFile(QStringLiteral("~~page.bmp"))));
@@ -128,7 +129,7 @@ TEST_F(FaultFolder, SaveThatCannotFinishKeepsTheFileOfThatName)
 {
     ScratchDisk disk(dir.filePath(QStringLiteral("disk")), 4096);
     REQUIRE_MOUNTED(disk);
-    const QImage back = form->BackSheetImage;
+    const QImage back = form->state().BackSheetImage;
     const QString name = disk.file(QStringLiteral("card.bmp"));
     const QByteArray previous(200 * 1024, 'p'); // last week's card
     writeFile(name, previous);

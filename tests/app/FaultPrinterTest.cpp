@@ -32,7 +32,7 @@ protected:
     {
         expectReadyToPrint(*form);
         EXPECT_EQ(findControl<QTextEdit>(*form, "TitleMemo")->toPlainText(), Title);
-        EXPECT_FALSE(form->FrontSheetImage.isNull());
+        EXPECT_FALSE(form->state().FrontSheetImage.isNull());
     }
 
     QTemporaryDir dir;
@@ -42,8 +42,8 @@ protected:
 
 TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
 {
-    const PrinterMetrics good = form->Metrics;
-    const QImage page = form->PrintPageImage;
+    const PrinterMetrics good = form->state().Metrics;
+    const QImage page = form->state().PrintPageImage;
 
     // The user picks a printer whose driver reports no resolution.
     printer.dpiX = printer.dpiY = 0;
@@ -51,8 +51,8 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("resolution of 0 x 0")))
         << dialogs.errors[0].toStdString();
-    EXPECT_EQ(form->Metrics.DpiX, good.DpiX);
-    EXPECT_EQ(form->PrintPageImage, page);
+    EXPECT_EQ(form->state().Metrics.DpiX, good.DpiX);
+    EXPECT_EQ(form->state().PrintPageImage, page);
     expectUsable();
 
     for (const bool fronts : {false, true}) {
@@ -60,14 +60,14 @@ TEST_F(FaultPrinter, ResolutionOfZeroIsRefusedWithoutLosingTheFiguresInUse)
         EXPECT_EQ(printFromTab(fronts), 0);
         ASSERT_EQ(dialogs.errors.size(), 1);
         EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Choose another printer")));
-        EXPECT_EQ(form->Metrics.DpiX, good.DpiX);
+        EXPECT_EQ(form->state().Metrics.DpiX, good.DpiX);
         expectUsable();
     }
     // The layouts and the front still compose with the figures in use.
     dialogs.errors.clear();
     findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
+    EXPECT_EQ(form->state().FrontSheetImage.size(), QSize(1100, 850));
 
     // A working printer again: both prints go through.
     printer.dpiX = printer.dpiY = 600;

@@ -93,8 +93,8 @@ TEST_F(FileDialogFilter, PictureDialogsListBitmapsAndJpegsInEitherCase)
     // Every picture the program reads (PNG too), not the notes.
     const QStringList pictures{"IMG_0042.JPG", "corner.bmp", "drawing.png",
                                "hills.jpeg",   "scan.BMP",   "sea.jpg"};
-    EXPECT_EQ(listed(openDialog, form->OpenPictureDialog1, pictures), pictures);
-    EXPECT_EQ(listed(openDialog, form->FrontOpenPictureDialog, pictures), pictures);
+    EXPECT_EQ(listed(openDialog, form->state().OpenPictureDialog1, pictures), pictures);
+    EXPECT_EQ(listed(openDialog, form->state().FrontOpenPictureDialog, pictures), pictures);
 }
 
 TEST_F(FileDialogFilter, SaveDialogsListTheFilesOfTheirOwnFormat)

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -46,6 +47,24 @@ protected:
         form = std::make_unique<TForm1>(*dialogs, *device);
         dialogs->setParent(form.get());
         form->FormActivate();
+    }
+
+    // "Open..." on the front preview's menu, the real file dialog answered with `picture` saved
+    // as a file.
+    void openFrontPicture(const QImage& picture)
+    {
+        const QString file = folder.filePath(QStringLiteral("picture.png"));
+        ASSERT_TRUE(picture.save(file, "PNG"));
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept"); // as the Open button does
+            }
+        });
+        poll.start(10);
+        findControl<QAction>(*form, "OpenPopup")->trigger();
+        ASSERT_EQ(form->state().FrontPictureFile, file);
     }
 
     // Presses `button`; once the font dialog is open, notes what it shows and runs `answer`
@@ -152,8 +171,8 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
     for (int area = 0; area <= AreaCount; ++area) {
         SCOPED_TRACE("area " + std::to_string(area));
         tickOnly(area);
-        const AreaStyleArray before = form->AreaStyleTable;
-        const QImage cardBefore = form->BackSheetImage.copy();
+        const AreaStyleArray before = form->state().AreaStyleTable;
+        const QImage cardBefore = form->state().BackSheetImage.copy();
         const fc& seed = before[std::size_t(area)];
 
         const Shown shown = pressAndAnswer(findControl<QPushButton>(*form, "FontButton"),
@@ -168,27 +187,27 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
         EXPECT_EQ(shown.visibleCheckBoxes, 0);
         EXPECT_GE(shown.sampleHeight, shown.sampleFontHeight);
 
-        expectSameRecords(before, form->AreaStyleTable);
+        expectSameRecords(before, form->state().AreaStyleTable);
         if (area != int(Area::PostalBarCode)) {
-            const fc& spare = form->AreaStyleTable[Area::Spare];
+            const fc& spare = form->state().AreaStyleTable[Area::Spare];
             EXPECT_EQ(spare.name, seed.name);
             EXPECT_EQ(spare.size, seed.size);
             EXPECT_EQ(spare.style, seed.style);
         }
-        expectSameCard(form->BackSheetImage, cardBefore);
+        expectSameCard(form->state().BackSheetImage, cardBefore);
     }
 }
 
 TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFront)
 {
-    form->FrontPicture = solidImage(300, 200, Qt::darkCyan);
-    form->FrontPictureFile = QStringLiteral("picture.bmp");
+    openFrontPicture(solidImage(300, 200, Qt::darkCyan));
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Greetings"));
     form->FrontImageRefresh(form.get());
-    const QImage frontBefore = form->FrontSheetImage.copy();
+    const QImage frontBefore = form->state().FrontSheetImage.copy();
     // The band the text's lines stand in.
-    const QRect textArea(form->FrontTextX, form->FrontTextY, form->FrontSheetImage.width(), 200);
-    const QFont fontBefore = form->FrontFont;
+    const QRect textArea(form->state().FrontTextX, form->state().FrontTextY,
+                         form->state().FrontSheetImage.width(), 200);
+    const QFont fontBefore = form->state().FrontFont;
 
     const Shown shown = pressAndAnswer(findControl<QPushButton>(*form, "SelectFontButton"),
                                        [](QFontDialog& dialog) { dialog.accept(); });
@@ -199,10 +218,10 @@ TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFron
     EXPECT_EQ(shown.visibleCheckBoxes, 0);
     EXPECT_GE(shown.sampleHeight, shown.sampleFontHeight);
 
-    EXPECT_EQ(form->FrontFont, fontBefore);
+    EXPECT_EQ(form->state().FrontFont, fontBefore);
     // As on the card, the font's antialiasing may shift a shade after the dialog drew it at
     // another size: the text's band aside, the front is the same pixel for pixel.
-    expectSameOutside(form->FrontSheetImage, frontBefore, textArea);
+    expectSameOutside(form->state().FrontSheetImage, frontBefore, textArea);
 }
 
 TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
@@ -214,9 +233,9 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
             QFontDatabase::font(QStringLiteral("DejaVu Serif"), QStringLiteral("Book"), 14));
         dialog.accept();
     });
-    EXPECT_EQ(form->AreaStyleTable[Area::Title].name, QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(form->AreaStyleTable[Area::Title].size, 14);
-    EXPECT_EQ(form->AreaStyleTable[Area::Title].style, FontStyles(FontStyle::None));
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].name, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].size, 14);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].style, FontStyles(FontStyle::None));
 
     // Only the style, on the stamp's "Arial": the face keeps its name and the size stays.
     tickOnly(int(Area::Stamp));
@@ -225,15 +244,15 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
             QFontDatabase::font(QStringLiteral("Liberation Sans"), QStringLiteral("Italic"), 8));
         dialog.accept();
     });
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].name, QStringLiteral("Arial"));
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].size, 8);
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].style, FontStyles(FontStyle::Italic));
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].name, QStringLiteral("Arial"));
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].size, 8);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].style, FontStyles(FontStyle::Italic));
 
     // Cancel leaves everything.
-    const AreaStyleArray before = form->AreaStyleTable;
+    const AreaStyleArray before = form->state().AreaStyleTable;
     pressAndAnswer(findControl<QPushButton>(*form, "FontButton"), [](QFontDialog& dialog) {
         dialog.setCurrentFont(QFont(QStringLiteral("DejaVu Sans"), 20));
         dialog.reject();
     });
-    expectSameRecords(before, form->AreaStyleTable);
+    expectSameRecords(before, form->state().AreaStyleTable);
 }

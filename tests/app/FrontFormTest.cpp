@@ -1,5 +1,6 @@
 // The card front page of the main window: opening, turning, picking and the delayed refresh.
 #include "support/FormFixture.h"
+#include "support/ScratchDisk.h"
 #include "support/WindowControls.h"
 
 #include "front/FrontComposer.h"
@@ -58,7 +59,7 @@ TEST_F(FrontForm, LayoutBeforeAnyPictureOnlyResizesTheGroupBox)
     EXPECT_EQ(findControl<QGroupBox>(*form, "FrontGroupBox")->size(), QSize(279, 229));
     EXPECT_EQ(findControl<ImageBox>(*form, "FrontImage")->size(), QSize(275, 212));
     EXPECT_EQ(preview(), before);
-    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     EXPECT_TRUE(dialogs.log.isEmpty());
     findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::LandscapeLandscape);
     EXPECT_EQ(findControl<QGroupBox>(*form, "FrontGroupBox")->size(), QSize(304, 217));
@@ -71,10 +72,10 @@ TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
                       QPoint(10, 10));
     ASSERT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_EQ(dialogs.openShown[0].title, QStringLiteral("Open an image for Front of PostCard"));
-    EXPECT_FALSE(form->FrontPictureTurned);
-    ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
-    EXPECT_EQ(form->FrontSheetImage.pixel(66, 400), White);
-    EXPECT_EQ(form->FrontSheetImage.pixel(67, 400), Red);
+    EXPECT_FALSE(form->state().FrontPictureTurned);
+    ASSERT_EQ(form->state().FrontSheetImage.size(), QSize(1200, 800));
+    EXPECT_EQ(form->state().FrontSheetImage.pixel(66, 400), White);
+    EXPECT_EQ(form->state().FrontSheetImage.pixel(67, 400), Red);
     EXPECT_EQ(preview().pixel(150, 100), Red);
     EXPECT_EQ(preview().pixel(5, 100), White);
 
@@ -89,13 +90,14 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 {
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Hi"));
     openFrontPicture(picture(800, 1200));
-    EXPECT_TRUE(form->FrontPictureTurned);
-    ASSERT_EQ(form->FrontPicture.size(), QSize(1200, 800));
-    EXPECT_EQ(form->FrontPicture.pixel(0, 0), qRgb(0, 0, 255)); // its top edge now on the left
+    EXPECT_TRUE(form->state().FrontPictureTurned);
+    ASSERT_EQ(form->state().FrontPicture.size(), QSize(1200, 800));
+    EXPECT_EQ(form->state().FrontPicture.pixel(0, 0),
+              qRgb(0, 0, 255)); // its top edge now on the left
     const QImage written(workFile(QStringLiteral("~~a.bmp")), "BMP");
     EXPECT_EQ(written.size(), QSize(1200, 800));
     EXPECT_EQ(written.pixel(0, 0), qRgb(0, 0, 255));
-    ASSERT_EQ(form->FrontSheetImage.size(), QSize(1200, 800));
+    ASSERT_EQ(form->state().FrontSheetImage.size(), QSize(1200, 800));
 
     // With no place picked the text stands upward from near the lower left (20, 780): ink right
     // of x = 20, below the middle of the card and above y = 780.
@@ -103,7 +105,7 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
         QRect ink;
         for (int y = 0; y < 800; ++y)
             for (int x = 0; x < 1200; ++x)
-                if (QColor(form->FrontSheetImage.pixel(x, y)).value() < 60)
+                if (QColor(form->state().FrontSheetImage.pixel(x, y)).value() < 60)
                     ink |= QRect(x, y, 1, 1);
         return ink;
     };
@@ -125,8 +127,8 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 
     // A square picture is not turned.
     openFrontPicture(picture(1000, 1000));
-    EXPECT_FALSE(form->FrontPictureTurned);
-    EXPECT_EQ(form->FrontPicture.size(), QSize(1000, 1000));
+    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1000, 1000));
 }
 
 TEST_F(FrontForm, PortraitFrontReadsUprightAndUnmirroredOnceTheCardIsTurned)
@@ -140,11 +142,11 @@ TEST_F(FrontForm, PortraitFrontReadsUprightAndUnmirroredOnceTheCardIsTurned)
     const QString file = dir.filePath(QStringLiteral("portrait.bmp"));
     ASSERT_TRUE(photo.save(file, "BMP"));
     openFrontPicture(file);
-    ASSERT_TRUE(form->FrontPictureTurned);
+    ASSERT_TRUE(form->state().FrontPictureTurned);
 
     // The printed card turned a quarter turn clockwise, as the reader holds it for the upward
     // text: 800 x 1200, the photo filling it (2:3 like the card) in its own arrangement.
-    const QImage held = form->FrontSheetImage.transformed(QTransform().rotate(90));
+    const QImage held = form->state().FrontSheetImage.transformed(QTransform().rotate(90));
     ASSERT_EQ(held.size(), QSize(800, 1200));
     for (int qy = 0; qy < 2; ++qy)
         for (int qx = 0; qx < 2; ++qx)
@@ -156,7 +158,7 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
 {
     const QString good = picture(1600, 1200);
     openFrontPicture(good);
-    const QImage sheet = form->FrontSheetImage;
+    const QImage sheet = form->state().FrontSheetImage;
     const QImage shown = preview();
 
     QFile broken(dir.filePath(QStringLiteral("broken.bmp")));
@@ -166,13 +168,13 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     openFrontPicture(broken.fileName());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("Bitmap image is not valid"));
-    EXPECT_EQ(form->FrontPictureFile, good);
-    EXPECT_EQ(form->FrontPicture.size(), QSize(1600, 1200));
-    EXPECT_EQ(form->FrontSheetImage, sheet);
+    EXPECT_EQ(form->state().FrontPictureFile, good);
+    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->state().FrontSheetImage, sheet);
 
     // Later refreshes still compose the former picture.
     findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
-    EXPECT_EQ(form->FrontSheetImage.size(), QSize(1100, 850));
+    EXPECT_EQ(form->state().FrontSheetImage.size(), QSize(1100, 850));
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 
@@ -180,9 +182,9 @@ TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
 {
     openFrontPicture(dir.filePath(QStringLiteral("missing.bmp")));
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
     form->FrontImageRefresh(form.get()); // nothing to fit: no division, no picture
-    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     // The next click on the preview offers the dialog again.
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(10, 10));
@@ -193,24 +195,20 @@ TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
 {
     const QString wide = picture(1600, 1200);
     openFrontPicture(wide);
-    const QImage sheet = form->FrontSheetImage;
+    const QImage sheet = form->state().FrontSheetImage;
 
-    // A work folder below a plain file cannot be written, whoever runs the test.
-    QFile plain(dir.filePath(QStringLiteral("plain")));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    form->WorkFolder = dir.filePath(QStringLiteral("plain/Talmiro Inc"));
+    const BlockedFolder blocked(form->state().WorkFolder);
     openFrontPicture(picture(800, 1200));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(
         QStringLiteral("Cannot create file \"%1\". ").arg(workFile(QStringLiteral("~~a.bmp")))))
         << dialogs.errors[0].toStdString();
-    EXPECT_EQ(form->FrontPictureFile, wide);
-    EXPECT_FALSE(form->FrontPictureTurned);
-    EXPECT_EQ(form->FrontPicture.size(), QSize(1600, 1200));
-    EXPECT_EQ(form->FrontSheetImage, sheet);
+    EXPECT_EQ(form->state().FrontPictureFile, wide);
+    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->state().FrontSheetImage, sheet);
     form->FrontImageRefresh(form.get());
-    EXPECT_EQ(form->FrontSheetImage, sheet);
+    EXPECT_EQ(form->state().FrontSheetImage, sheet);
 }
 
 TEST_F(FrontForm, CancelledDialogsChangeNothing)
@@ -218,15 +216,15 @@ TEST_F(FrontForm, CancelledDialogsChangeNothing)
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 1u);
-    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
     openFrontPicture(picture(1600, 1200));
-    const QImage sheet = form->FrontSheetImage;
-    const QFont font = form->FrontFont;
+    const QImage sheet = form->state().FrontSheetImage;
+    const QFont font = form->state().FrontFont;
     findControl<QPushButton>(*form, "SelectFontButton")->click();
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
-    EXPECT_EQ(form->FrontFont, font);
-    EXPECT_EQ(form->FrontTextColour, TColors::Black);
-    EXPECT_EQ(form->FrontSheetImage.cacheKey(), sheet.cacheKey()); // no refresh ran
+    EXPECT_EQ(form->state().FrontFont, font);
+    EXPECT_EQ(form->state().FrontTextColour, TColors::Black);
+    EXPECT_EQ(form->state().FrontSheetImage.cacheKey(), sheet.cacheKey()); // no refresh ran
 }
 
 TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
@@ -241,16 +239,16 @@ TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
     ASSERT_EQ(dialogs.fontShown.size(), 1u);
     EXPECT_EQ(dialogs.fontShown[0].pixelSize(), 64);
     EXPECT_FALSE(dialogs.fontScalableOnly[0]);
-    EXPECT_EQ(form->FrontFont, small);
+    EXPECT_EQ(form->state().FrontFont, small);
 
     dialogs.colorAnswers.push_back(QColor(0, 255, 0));
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     EXPECT_EQ(dialogs.colorShown[0], QColor(0, 0, 0));
-    EXPECT_EQ(form->FrontTextColour, 0x0000FF00u);
+    EXPECT_EQ(form->state().FrontTextColour, 0x0000FF00u);
     int green = 0;
     for (int y = 400; y < 440; ++y)
         for (int x = 67; x < 400; ++x)
-            green += form->FrontSheetImage.pixel(x, y) == qRgb(0, 255, 0);
+            green += form->state().FrontSheetImage.pixel(x, y) == qRgb(0, 255, 0);
     EXPECT_GT(green, 20);
 }
 
@@ -260,37 +258,37 @@ TEST_F(FrontForm, PickerModes)
     // Mode 0: a click changes nothing.
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(50, 100));
-    EXPECT_EQ(form->FrontTextX, 20);
-    EXPECT_EQ(form->FrontTextY, 400);
+    EXPECT_EQ(form->state().FrontTextX, 20);
+    EXPECT_EQ(form->state().FrontTextY, 400);
 
     findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Position);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(50, 100));
-    EXPECT_EQ(form->FrontTextX, 200);
-    EXPECT_EQ(form->FrontTextY, 400);
+    EXPECT_EQ(form->state().FrontTextX, 200);
+    EXPECT_EQ(form->state().FrontTextY, 400);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::MiddleButton, {},
                       QPoint(60, 10));
-    EXPECT_EQ(form->FrontTextX, 240);
-    EXPECT_EQ(form->FrontTextY, 40);
+    EXPECT_EQ(form->state().FrontTextX, 240);
+    EXPECT_EQ(form->state().FrontTextY, 40);
 
     // Mode 2 takes the colour the preview shows and opens the colour dialog with it.
     findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Colour);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(150, 100));
-    EXPECT_EQ(form->FrontTextColour, 0x000000FFu); // red
+    EXPECT_EQ(form->state().FrontTextColour, 0x000000FFu); // red
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     ASSERT_EQ(dialogs.colorShown.size(), 1u);
     EXPECT_EQ(dialogs.colorShown[0], QColor(255, 0, 0));
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(5, 100));
-    EXPECT_EQ(form->FrontTextColour, TColors::White);
+    EXPECT_EQ(form->state().FrontTextColour, TColors::White);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
 {
     openFrontPicture(picture(1600, 1200));
-    QTimer& timer = form->FrontImageTimer;
+    const QTimer& timer = form->state().FrontImageTimer;
     QSignalSpy fired(&timer, &QTimer::timeout);
     const std::function<void()> clicks[] = {
         [&] { findControl<UpDown>(*form, "ImageSizeUpDown")->click(true); },
@@ -306,12 +304,13 @@ TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
             ASSERT_TRUE(QTest::qWaitFor([&] { return timer.remainingTime() <= 300; }, 5000));
         }
         const qsizetype refreshes = fired.count();
-        const qint64 shown = form->FrontSheetImage.cacheKey();
+        const qint64 shown = form->state().FrontSheetImage.cacheKey();
         clicks[i]();
         EXPECT_TRUE(timer.isActive());
         EXPECT_GT(timer.remainingTime(), 300);
         EXPECT_EQ(fired.count(), refreshes);
-        EXPECT_EQ(form->FrontSheetImage.cacheKey(), shown); // nothing until the pause is over
+        EXPECT_EQ(form->state().FrontSheetImage.cacheKey(),
+                  shown); // nothing until the pause is over
     }
     EXPECT_TRUE(timer.isSingleShot());
     EXPECT_EQ(timer.interval(), 500);
@@ -320,8 +319,8 @@ TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
     EXPECT_EQ(fired.count(), refreshes + 1);
     EXPECT_FALSE(timer.isActive()); // so no second refresh follows
     // Size 103 at offsets 49: 1097 x 824 from (51 - 12, -12 - 8).
-    EXPECT_EQ(form->FrontSheetImage.pixel(38, 400), White);
-    EXPECT_EQ(form->FrontSheetImage.pixel(39, 400), Red);
+    EXPECT_EQ(form->state().FrontSheetImage.pixel(38, 400), White);
+    EXPECT_EQ(form->state().FrontSheetImage.pixel(39, 400), Red);
 }
 
 TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
@@ -329,7 +328,7 @@ TEST_F(FrontForm, FourOnSheetComposesInsideThePrinterFrame)
     // The recording printer's margins are 150 pixels at 600 dpi: a 50-pixel frame.
     openFrontPicture(picture(1600, 1200));
     findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::FourOnSheet);
-    const QImage& sheet = form->FrontSheetImage;
+    const QImage& sheet = form->state().FrontSheetImage;
     ASSERT_EQ(sheet.size(), QSize(1100, 850));
     EXPECT_EQ(sheet.pixel(49, 400), White);
     EXPECT_EQ(sheet.pixel(50, 400), Red);
@@ -343,10 +342,10 @@ TEST_F(FrontForm, ChoosingTheFrontPageRefreshes)
     pressContinue();
     openFrontPicture(picture(1600, 1200));
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Typed later"));
-    const qint64 before = form->FrontSheetImage.cacheKey();
+    const qint64 before = form->state().FrontSheetImage.cacheKey();
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "FrontTabSheet"));
-    EXPECT_NE(form->FrontSheetImage.cacheKey(), before);
+    EXPECT_NE(form->state().FrontSheetImage.cacheKey(), before);
 }
 
 TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
@@ -354,12 +353,12 @@ TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Kept"));
     findControl<UpDown>(*form, "ImageSizeUpDown")->setPosition(120);
     openFrontPicture(picture(800, 1200));
-    ASSERT_FALSE(form->FrontSheetImage.isNull());
+    ASSERT_FALSE(form->state().FrontSheetImage.isNull());
     findControl<QAction>(*form, "DeletePopup")->trigger();
-    EXPECT_TRUE(form->FrontPictureFile.isEmpty());
-    EXPECT_TRUE(form->FrontPicture.isNull());
-    EXPECT_FALSE(form->FrontPictureTurned);
-    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->state().FrontPicture.isNull());
+    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     EXPECT_TRUE(inkIn(preview()).isNull());
     EXPECT_EQ(findControl<QTextEdit>(*form, "FrontMemo")->toPlainText(), QStringLiteral("Kept"));
     EXPECT_EQ(findControl<UpDown>(*form, "ImageSizeUpDown")->position(), 120);
@@ -368,7 +367,7 @@ TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
     // preview offers the dialog again.
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "FrontTabSheet"));
-    EXPECT_TRUE(form->FrontSheetImage.isNull());
+    EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     EXPECT_EQ(printFromTab(true), 0);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("There is no picture")));
@@ -390,7 +389,7 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
         dialogs.fontAnswers.push_back(
             QFontDatabase::font(QStringLiteral("DejaVu Sans"), style, 30));
         findControl<QPushButton>(*form, "SelectFontButton")->click();
-        const QImage& sheet = form->FrontSheetImage;
+        const QImage& sheet = form->state().FrontSheetImage;
         int dark = 0;
         for (int y = 0; y < sheet.height(); ++y)
             for (int x = 0; x < sheet.width(); ++x)
@@ -398,14 +397,17 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
         return Ink{inkIn(sheet).width(), dark};
     };
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("WWWWWWWW"));
-    openFrontPicture(picture(1600, 1200));
-    form->FrontPicture.fill(White); // ink of the text only
+    QImage white(1600, 1200, QImage::Format_RGB32);
+    white.fill(White); // ink of the text only
+    openFrontPicture(savedPicture(white, dir.filePath(QStringLiteral("white.png"))));
     const Ink book = inkOf(QStringLiteral("Book"));
     const Ink condensed = inkOf(QStringLiteral("Condensed"));
-    EXPECT_EQ(QFontInfo(frontSheetFont(form->FrontFont)).styleName(), QStringLiteral("Condensed"));
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->state().FrontFont)).styleName(),
+              QStringLiteral("Condensed"));
     EXPECT_LT(condensed.width, book.width * 95 / 100);
     const Ink light = inkOf(QStringLiteral("ExtraLight"));
-    EXPECT_EQ(QFontInfo(frontSheetFont(form->FrontFont)).styleName(), QStringLiteral("ExtraLight"));
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->state().FrontFont)).styleName(),
+              QStringLiteral("ExtraLight"));
     EXPECT_LT(light.dark, book.dark * 3 / 4);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -31,16 +31,6 @@ protected:
         dialogs.openShown.clear();
         dialogs.log.clear();
     }
-    // A back no renderer draws: if a save rendered again, the file would not show it.
-    QImage markedBack(int w, int h)
-    {
-        QImage back(w, h, QImage::Format_RGB32);
-        back.fill(Qt::white);
-        for (int y = 0; y < h; y += 7)
-            for (int x = (y / 7) % 5; x < w; x += 5)
-                back.setPixel(x, y, qRgb(x % 256, 40, y % 256));
-        return back;
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -50,7 +40,7 @@ protected:
 
 TEST_F(SaveForm, EachCommandSetsTitleFilterAndExtensionAndCancelWritesNothing)
 {
-    const FileDialogSettings initial = form->BitMapSavePictureDialog;
+    const FileDialogSettings initial = form->state().BitMapSavePictureDialog;
     EXPECT_EQ(initial.title, QStringLiteral("Save PostCard Back as BitMap"));
     EXPECT_EQ(initial.defaultExt, QStringLiteral(".bmp"));
 
@@ -72,7 +62,7 @@ TEST_F(SaveForm, EachCommandSetsTitleFilterAndExtensionAndCancelWritesNothing)
     for (const FileDialogSettings& shown : dialogs.saveShown)
         EXPECT_EQ(shown.initialDir, QStringLiteral("."));
     // The dialog keeps the last command's settings.
-    EXPECT_EQ(form->BitMapSavePictureDialog.filter, QStringLiteral("Jpg (*.jpg)|*.jpg"));
+    EXPECT_EQ(form->state().BitMapSavePictureDialog.filter, QStringLiteral("Jpg (*.jpg)|*.jpg"));
 
     // Each Cancel: the message once, nothing else.
     EXPECT_EQ(dialogs.log,
@@ -84,8 +74,15 @@ TEST_F(SaveForm, EachCommandSetsTitleFilterAndExtensionAndCancelWritesNothing)
 
 TEST_F(SaveForm, WritesTheBackAsTheLastRenderLeftIt)
 {
-    for (const QSize size : {QSize(1200, 800), QSize(1100, 850)}) {
-        form->BackSheetImage = markedBack(size.width(), size.height());
+    for (const Layout layout : {Layout::LandscapeLandscape, Layout::FourOnSheet}) {
+        const QSize size = sheetLayoutAt(layout)->card;
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
+        QTextEdit* title = findControl<QTextEdit>(*form, "TitleMemo");
+        title->setPlainText(QStringLiteral("As drawn"));
+        form->DrawPostCardBack(form.get(), 1, 0, 0);
+        const QImage drawn = form->state().BackSheetImage.copy();
+        // A change not drawn yet: a save that drew the back again would show it.
+        title->setPlainText(QStringLiteral("Typed since, WWWWWWWW"));
         const QString bmp = path(QStringLiteral("card.bmp"));
         const QString jpg = path(QStringLiteral("card.jpg"));
         dialogs.saveAnswers = {bmp, jpg};
@@ -96,11 +93,14 @@ TEST_F(SaveForm, WritesTheBackAsTheLastRenderLeftIt)
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         const QImage savedBmp = readBack(bmp, "bmp");
         ASSERT_EQ(savedBmp.size(), size);
-        EXPECT_EQ(savedBmp.convertToFormat(QImage::Format_RGB32), form->BackSheetImage);
+        EXPECT_EQ(savedBmp.convertToFormat(QImage::Format_RGB32),
+                  drawn.convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(readBack(jpg, "jpeg").size(),
                   QSize(size.width() * 75 / 200, size.height() * 75 / 200));
         // The next dialog does not offer the name just used: a JPEG named "card.bmp" is a trap.
         EXPECT_TRUE(dialogs.saveShown.back().fileName.isEmpty());
+        form->DrawPostCardBack(form.get(), 1, 0, 0);
+        EXPECT_NE(form->state().BackSheetImage, drawn) << "the change typed since never shows";
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -134,12 +134,12 @@ TEST_F(SaveForm, FourOnSheetSavesAtTheNewSizeOnlyOnceTheBackIsRenderedAgain)
     EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(450, 300));
 
     form->DrawPostCardBack(form.get(), 1, 0, 0);
-    ASSERT_EQ(form->BackSheetImage.size(), QSize(1100, 850));
+    ASSERT_EQ(form->state().BackSheetImage.size(), QSize(1100, 850));
     saveBoth();
     const QImage savedBmp = readBack(bmp, "bmp");
     EXPECT_EQ(savedBmp.size(), QSize(1100, 850));
     EXPECT_EQ(savedBmp.convertToFormat(QImage::Format_RGB32),
-              form->BackSheetImage.convertToFormat(QImage::Format_RGB32));
+              form->state().BackSheetImage.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(readBack(jpg, "jpeg").size(), QSize(412, 318));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
 }

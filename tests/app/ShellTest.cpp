@@ -11,6 +11,12 @@
 namespace
 {
 
+// Whether the page has its tab in the row.
+bool tabShown(const QTabWidget* tabs, QWidget* page)
+{
+    return tabs->isTabVisible(tabs->indexOf(page));
+}
+
 QStringList shownTabs(QTabWidget* tabs)
 {
     QStringList titles;
@@ -35,12 +41,12 @@ TEST_F(Shell, StartsWelcomingOnTheAboutPage)
     EXPECT_TRUE(findControl<QTabWidget>(*form, "PageControl2")->isHidden());
     EXPECT_FALSE(findControl<QMenu>(*form, "FilesMenu")->menuAction()->isEnabled());
     EXPECT_TRUE(findControl<QPushButton>(*form, "ContinueButton")->isEnabled());
-    EXPECT_EQ(form->SheetWidth, 1200);
-    EXPECT_EQ(form->SheetHeight, 800);
-    EXPECT_EQ(form->FrontTextX, 20);
-    EXPECT_EQ(form->FrontTextY, 400);
-    EXPECT_TRUE(QDir(form->WorkFolder).exists());
-    EXPECT_TRUE(form->WorkFolder.endsWith(QStringLiteral("/Talmiro Inc")));
+    EXPECT_EQ(form->state().SheetWidth, 1200);
+    EXPECT_EQ(form->state().SheetHeight, 800);
+    EXPECT_EQ(form->state().FrontTextX, 20);
+    EXPECT_EQ(form->state().FrontTextY, 400);
+    EXPECT_TRUE(QDir(form->state().WorkFolder).exists());
+    EXPECT_TRUE(form->state().WorkFolder.endsWith(QStringLiteral("/Talmiro Inc")));
     EXPECT_EQ(findControl<ImageBox>(*form, "FrontImage")->size(), QSize(300, 200));
     EXPECT_GE(findControl<ImageBox>(*form, "FrontImage")->canvas().width(), 400);
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -80,15 +86,15 @@ TEST_F(Shell, FrontModeHidesTheBackTabsUntilPostcardBackIsChosen)
     // Text/Image page prints backs, and its hint says so.
     EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->currentWidget(),
               findControl<QWidget>(*form, "TextTabSheet"));
-    EXPECT_FALSE(form->tabShown(findControl<QTabWidget>(*form, "PageControl2"),
-                                findControl<QWidget>(*form, "TextSetupTabSheet")));
+    EXPECT_FALSE(tabShown(findControl<QTabWidget>(*form, "PageControl2"),
+                          findControl<QWidget>(*form, "TextSetupTabSheet")));
     EXPECT_EQ(findControl<QPushButton>(*form, "PrintButton")->property("hint").toString(),
               QStringLiteral("Will print the page of postcard backs to selected printer."));
 
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "FrontTabSheet"));
-    EXPECT_FALSE(form->tabShown(findControl<QTabWidget>(*form, "PageControl1"),
-                                findControl<QWidget>(*form, "TextTabSheet")));
+    EXPECT_FALSE(tabShown(findControl<QTabWidget>(*form, "PageControl1"),
+                          findControl<QWidget>(*form, "TextTabSheet")));
     EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl2")->currentWidget(),
               findControl<QWidget>(*form, "PrintControlTabSheet"));
     EXPECT_EQ(findControl<QPushButton>(*form, "PrintButton")->property("hint").toString(),
@@ -96,21 +102,21 @@ TEST_F(Shell, FrontModeHidesTheBackTabsUntilPostcardBackIsChosen)
 
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "AboutTabSheet")); // the tabs stay as they are
-    EXPECT_FALSE(form->tabShown(findControl<QTabWidget>(*form, "PageControl1"),
-                                findControl<QWidget>(*form, "TextTabSheet")));
+    EXPECT_FALSE(tabShown(findControl<QTabWidget>(*form, "PageControl1"),
+                          findControl<QWidget>(*form, "TextTabSheet")));
     EXPECT_EQ(findControl<QPushButton>(*form, "PrintButton")->property("hint").toString(),
               QStringLiteral("Will print the page of postcard backs to selected printer."));
 
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "StandardTabSheet"));
-    EXPECT_TRUE(form->tabShown(findControl<QTabWidget>(*form, "PageControl1"),
-                               findControl<QWidget>(*form, "TextTabSheet")));
-    EXPECT_TRUE(form->tabShown(findControl<QTabWidget>(*form, "PageControl2"),
-                               findControl<QWidget>(*form, "TextSetupTabSheet")));
+    EXPECT_TRUE(tabShown(findControl<QTabWidget>(*form, "PageControl1"),
+                         findControl<QWidget>(*form, "TextTabSheet")));
+    EXPECT_TRUE(tabShown(findControl<QTabWidget>(*form, "PageControl2"),
+                         findControl<QWidget>(*form, "TextSetupTabSheet")));
     EXPECT_EQ(findControl<QPushButton>(*form, "PrintButton")->property("hint").toString(),
               QStringLiteral("Will print the page of postcard backs to selected printer."));
-    EXPECT_FALSE(form->tabShown(findControl<QTabWidget>(*form, "PageControl1"),
-                                findControl<QWidget>(*form, "HiddenImagesTabSheet")));
+    EXPECT_FALSE(tabShown(findControl<QTabWidget>(*form, "PageControl1"),
+                          findControl<QWidget>(*form, "HiddenImagesTabSheet")));
 }
 
 TEST_F(Shell, PrintingBacksFromTheAboutPageAfterTheFrontEndsOnAPageWithItsTab)
@@ -129,11 +135,11 @@ TEST_F(Shell, PrintingBacksFromTheAboutPageAfterTheFrontEndsOnAPageWithItsTab)
     // Back mode again: the page shown has its tab selected, and both back tabs are reachable.
     QWidget* shown = findControl<QTabWidget>(*form, "PageControl1")->currentWidget();
     EXPECT_EQ(shown, findControl<QWidget>(*form, "TextTabSheet"));
-    EXPECT_TRUE(form->tabShown(findControl<QTabWidget>(*form, "PageControl1"), shown));
+    EXPECT_TRUE(tabShown(findControl<QTabWidget>(*form, "PageControl1"), shown));
     EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->tabBar()->currentIndex(),
               findControl<QTabWidget>(*form, "PageControl1")->indexOf(shown));
-    EXPECT_TRUE(form->tabShown(findControl<QTabWidget>(*form, "PageControl2"),
-                               findControl<QWidget>(*form, "TextSetupTabSheet")));
+    EXPECT_TRUE(tabShown(findControl<QTabWidget>(*form, "PageControl2"),
+                         findControl<QWidget>(*form, "TextSetupTabSheet")));
     EXPECT_EQ(findControl<QPushButton>(*form, "PrintButton")->property("hint").toString(),
               QStringLiteral("Will print the page of postcard backs to selected printer."));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
@@ -236,9 +242,9 @@ TEST(ShellStartup, WorkFolderThatCannotBeMadeIsReportedOnceAndTheWindowStillWork
         ASSERT_EQ(dialogs.errors.size(), 1);
         EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Talmiro Inc")));
         EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("resolution")));
-        EXPECT_FALSE(form.BackSheetImage.isNull());
-        EXPECT_FALSE(form.PrintPageImage.isNull());
-        EXPECT_GT(form.Metrics.DpiX, 0);
+        EXPECT_FALSE(form.state().BackSheetImage.isNull());
+        EXPECT_FALSE(form.state().PrintPageImage.isNull());
+        EXPECT_GT(form.state().Metrics.DpiX, 0);
     }
     qputenv("XDG_CACHE_HOME", saved);
 }
@@ -261,7 +267,7 @@ protected:
     {
         return findControl<QPushButton>(*form, "PrintButton")->property("hint").toString();
     }
-    QLabel* notice() const { return form->StatusBar1Panel1; }
+    QLabel* notice() const { return findControl<QLabel>(*form, "StatusBar1Panel1"); }
 
     const QString Folder = QStringLiteral("/home/jo/Documents");
 };

@@ -46,7 +46,7 @@ using TextStyles = FormFixture;
 TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
 {
     activate();
-    const AreaStyleArray before = form->AreaStyleTable;
+    const AreaStyleArray before = form->state().AreaStyleTable;
     QFont chosen(QStringLiteral("Arial"));
     chosen.setPointSize(14);
     dialogs.fontAnswers = {chosen};
@@ -57,9 +57,9 @@ TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
     EXPECT_TRUE(dialogs.fontShown[0].bold());
     EXPECT_TRUE(dialogs.fontScalableOnly[0]);
     for (std::size_t i = 0; i < std::size_t(AreaCount); ++i)
-        EXPECT_EQ(form->AreaStyleTable[i], before[i]) << i;
-    EXPECT_EQ(form->AreaStyleTable[Area::Spare].size, 14);
-    EXPECT_EQ(form->AreaStyleTable[Area::Spare].name, QStringLiteral("Arial"));
+        EXPECT_EQ(form->state().AreaStyleTable[i], before[i]) << i;
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].size, 14);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].name, QStringLiteral("Arial"));
 }
 
 TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
@@ -67,9 +67,9 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     activate();
     findControl<QCheckBox>(*form, "PostCardCheckBox")->setChecked(true);
     findControl<QCheckBox>(*form, "AddressLinesCheckBox")->setChecked(true);
-    const AreaStyleArray before = form->AreaStyleTable;
+    const AreaStyleArray before = form->state().AreaStyleTable;
     findControl<QPushButton>(*form, "FontButton")->click(); // cancelled
-    EXPECT_EQ(form->AreaStyleTable, before);
+    EXPECT_EQ(form->state().AreaStyleTable, before);
     // Seeded from the first ticked area, the "PostCard" caption.
     EXPECT_EQ(dialogs.fontShown.back().family(), QStringLiteral("Coronet"));
     EXPECT_EQ(dialogs.fontShown.back().pointSize(), 30);
@@ -80,13 +80,13 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     dialogs.fontAnswers = {chosen};
     findControl<QPushButton>(*form, "FontButton")->click();
     for (Area a : {Area::PostCard, Area::Address, Area::Spare}) {
-        EXPECT_EQ(form->AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
-        EXPECT_EQ(form->AreaStyleTable[a].size, 20);
-        EXPECT_EQ(form->AreaStyleTable[a].style, FontStyles(FontStyle::Italic));
+        EXPECT_EQ(form->state().AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
+        EXPECT_EQ(form->state().AreaStyleTable[a].size, 20);
+        EXPECT_EQ(form->state().AreaStyleTable[a].style, FontStyles(FontStyle::Italic));
     }
-    EXPECT_EQ(form->AreaStyleTable[Area::PostCard].colour, TColors::Blue);
-    EXPECT_EQ(form->AreaStyleTable[Area::Address].colour, TColors::Grey);
-    EXPECT_EQ(form->AreaStyleTable[Area::Title], before[Area::Title]);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::PostCard].colour, TColors::Blue);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Address].colour, TColors::Grey);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Title], before[Area::Title]);
 }
 
 TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
@@ -94,37 +94,37 @@ TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
     activate();
     findControl<QCheckBox>(*form, "TitleCheckBox")->setChecked(true);
     findControl<QCheckBox>(*form, "StampBorderTextCheckBox")->setChecked(true);
-    const AreaStyleArray before = form->AreaStyleTable;
+    const AreaStyleArray before = form->state().AreaStyleTable;
     dialogs.colorAnswers = {QColor(0, 128, 0)};
     findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.colorShown.front(), QColor(Qt::black));
     EXPECT_EQ(dialogs.messages, (QStringList{"0", "4", "8"}));
     const TColor green = 0x00008000;
-    EXPECT_EQ(form->AreaStyleTable[Area::Title].colour, green);
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].colour, green);
-    EXPECT_EQ(form->AreaStyleTable[Area::Spare].colour, green);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].colour, green);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].colour, green);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].colour, green);
     // The stamp takes the title's face, size and style too.
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].size, before[Area::Title].size);
-    EXPECT_EQ(form->AreaStyleTable[Area::Stamp].style, before[Area::Title].style);
-    EXPECT_EQ(form->AreaStyleTable[Area::Descriptive], before[Area::Descriptive]);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].size, before[Area::Title].size);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].style, before[Area::Title].style);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Descriptive], before[Area::Descriptive]);
 }
 
 TEST_F(TextStyles, SelectColorWithOnlyTheBarCodeTickedStopsThere)
 {
     activate();
-    const fc spare = form->AreaStyleTable[Area::Spare];
+    const fc spare = form->state().AreaStyleTable[Area::Spare];
     findControl<QCheckBox>(*form, "PostalBarCodeCheckBox")->setChecked(true);
     dialogs.colorAnswers = {QColor(255, 0, 0)};
     findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.messages, QStringList{"7"});
-    EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
-    EXPECT_EQ(form->AreaStyleTable[Area::Spare], spare);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare], spare);
 
     dialogs.messages.clear();
     findControl<QPushButton>(*form, "ColorButton")
         ->click(); // cancelled: no message, nothing changes
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(form->AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->state().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
 }
 
 TEST_F(TextStyles, UnSelectAllLeavesThePostCardBoxAlone)
@@ -267,7 +267,7 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     // What the card can show, at the default styles on the 1200 x 800 card: the sheet's
     // height in lines, its width for the vertical text, and above its foot for the lower-left.
     CardBackInput in;
-    std::copy_n(form->AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    std::copy_n(form->state().AreaStyleTable.begin(), AreaCount, in.styles.begin());
     for (const Area area : {Area::Title, Area::Descriptive, Area::Stamp, Area::Address}) {
         const int height = QFontMetrics(sheetFont(in.styles[area])).height();
         EXPECT_EQ(visibleLineLimit(in, area), 800 / height + 1) << area;
@@ -283,7 +283,7 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     findControl<QTextEdit>(*form, "TitleMemo")->clear();
     findControl<QTextEdit>(*form, "DescMemo")->clear();
     form->DrawPostCardBack(form.get(), 1, 0, 0);
-    const QImage& back = form->BackSheetImage;
+    const QImage& back = form->state().BackSheetImage;
     int firstInk = back.height();
     for (int y = 0; y < back.height() && firstInk == back.height(); ++y)
         for (int x = 30; x < 300; ++x)

@@ -236,9 +236,11 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
 {
     continueWithACornerPicture(); // the corner box's page is shown, the box enabled
     form->show();
-    ASSERT_EQ(form->ImagePopupMenu->actions().size(), 2);
-    EXPECT_EQ(form->ImagePopupMenu->actions()[0]->text(), QStringLiteral("Open Image..."));
-    EXPECT_EQ(form->ImagePopupMenu->actions()[1]->text(), QStringLiteral("Delete Image"));
+    ASSERT_EQ(findControl<QMenu>(*form, "ImagePopupMenu")->actions().size(), 2);
+    EXPECT_EQ(findControl<QMenu>(*form, "ImagePopupMenu")->actions()[0]->text(),
+              QStringLiteral("Open Image..."));
+    EXPECT_EQ(findControl<QMenu>(*form, "ImagePopupMenu")->actions()[1]->text(),
+              QStringLiteral("Delete Image"));
     // A right click as the window system delivers it, on each of the two.
     for (QWidget* w : {static_cast<QWidget*>(findControl<QStatusBar>(*form, "StatusBar1")),
                        static_cast<QWidget*>(findControl<ImageBox>(*form, "PostCardBackImage"))}) {
@@ -246,12 +248,15 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
         QWidget* under = form->childAt(at);
         ASSERT_TRUE(under == w || w->isAncestorOf(under)) << w->objectName().toStdString();
         QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, at);
-        EXPECT_TRUE(form->ImagePopupMenu->isVisible()) << w->objectName().toStdString();
-        EXPECT_FALSE(form->PopupMenu1->isVisible());
-        form->ImagePopupMenu->hide();
+        EXPECT_TRUE(findControl<QMenu>(*form, "ImagePopupMenu")->isVisible())
+            << w->objectName().toStdString();
+        EXPECT_FALSE(findControl<QMenu>(*form, "PopupMenu1")->isVisible());
+        findControl<QMenu>(*form, "ImagePopupMenu")->hide();
     }
-    EXPECT_EQ(form->PopupMenu1->actions()[0]->text(), QStringLiteral("Open..."));
-    EXPECT_EQ(form->PopupMenu1->actions()[1]->text(), QStringLiteral("Delete"));
+    EXPECT_EQ(findControl<QMenu>(*form, "PopupMenu1")->actions()[0]->text(),
+              QStringLiteral("Open..."));
+    EXPECT_EQ(findControl<QMenu>(*form, "PopupMenu1")->actions()[1]->text(),
+              QStringLiteral("Delete"));
     // The picture and exit entries close the Files menu, below the design entries.
     const QList<QAction*> files =
         findControl<QMenu>(*form, "FilesMenu")

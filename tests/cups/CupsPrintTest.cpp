@@ -14,6 +14,7 @@
 #include "support/PdfRaster.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TurnSimulation.h"
+#include "support/UserPictures.h"
 #include "support/WindowControls.h"
 
 #include <QDeadlineTimer>
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <cups/cups.h>
@@ -109,28 +111,6 @@ void expectWithinOnePixel(const QRect& found, const Span& expected, const std::s
     EXPECT_NEAR(found.top(), expected.top, 1) << what;
     EXPECT_NEAR(found.right() + 1, expected.right, 1) << what;
     EXPECT_NEAR(found.bottom() + 1, expected.bottom, 1) << what;
-}
-
-// The window's cards carry the turn's markers: the back as its lower-left corner picture, drawn
-// at half size at (M, H - M - 150); the front where that corner comes to lie behind it.
-void markTheCards(TForm1& form)
-{
-    const QImage markers = turnTestCard(QSize(600, 300), BackCardGround);
-    form.CornerImage = markers;
-    form.CornerImageSize = markers.size();
-    form.CornerImageFile = QStringLiteral("markers.bmp");
-    findControl<RadioGroup>(form, "LowerLeftCornerRadioGroup")
-        ->setChoice(LowerLeftCorner::Image); // "None" after Cancel
-    const Layout layout = findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->choice<Layout>();
-    const QSize card = sheetLayoutAt(layout)->card;
-    const int margin = backMargin(layout, form.Metrics);
-    QImage front(card, QImage::Format_RGB32);
-    front.fill(Qt::white);
-    QPainter p(&front);
-    p.drawImage(QRect(card.width() - margin - 300, card.height() - margin - 150, 300, 150),
-                turnTestCard(QSize(600, 300), FrontCardGround));
-    p.end();
-    form.FrontSheetImage = front;
 }
 
 // A page of the queue's PDF as the landscape layouts print it, at the device's resolution: the
@@ -402,14 +382,15 @@ TEST_F(CupsPrint, FromTheWindowEveryBackLandsBehindItsFront)
         ->click(); // the corner picture dialog is cancelled
     ASSERT_EQ(findControl<RadioGroup>(form, "TypeOfDeckRadioGroup")->choice<Layout>(),
               Layout::LandscapeLandscape);
-    markTheCards(form);
+    const QTemporaryDir pictures;
+    markTurnCards(form, dialogs, pictures.path());
 
-    form.selectPage(findControl<QTabWidget>(form, "PageControl1"),
-                    findControl<QWidget>(form, "FrontTabSheet"));
+    findControl<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(findControl<QWidget>(form, "FrontTabSheet"));
     const QString fronts =
         printAndCollect([&] { findControl<QPushButton>(form, "PrintButton")->click(); });
-    form.selectPage(findControl<QTabWidget>(form, "PageControl1"),
-                    findControl<QWidget>(form, "TextTabSheet"));
+    findControl<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(findControl<QWidget>(form, "TextTabSheet"));
     const QString backs =
         printAndCollect([&] { findControl<QPushButton>(form, "PrintButton")->click(); });
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
@@ -433,7 +414,8 @@ TEST_F(CupsPrint, FromTheWindowPrintBothSidesIsOneTwoSidedJobWithEachBackBehindI
     form.guard([&] { form.FormActivate(); });
     findControl<QPushButton>(form, "ContinueButton")->click();
     ASSERT_TRUE(findControl<QAction>(form, "PrintBothSidesItem")->isEnabled());
-    markTheCards(form);
+    const QTemporaryDir pictures;
+    markTurnCards(form, dialogs, pictures.path());
     const QString pdf =
         printAndCollect([&] { findControl<QAction>(form, "PrintBothSidesItem")->trigger(); });
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
@@ -465,7 +447,7 @@ TEST_F(CupsPrint, FromTheWindowTheAlignmentTestPagesReadTheShiftOfTheSecondPass)
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("wall calendar")));
 
     // The second pass 3 sheet pixels right and 4 up: the scales read -3 across and 4 down.
-    const PrinterMetrics& m = form.Metrics;
+    const PrinterMetrics& m = form.state().Metrics;
     const QRect printable(m.OffsetX, m.OffsetY, m.PageWidth, m.PageHeight);
     const HeldSheet held{landscapePage(pdfs[0]).copy(printable),
                          landscapePage(pdfs[1]).copy(printable), m, SheetTurn::Calendar,

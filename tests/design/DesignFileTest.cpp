@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include <functional>
 #include <sys/stat.h>
@@ -210,7 +211,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.2"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.3"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(),
               std::get<QString>(design.controls.at(QStringLiteral("back.title"))));
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
@@ -306,7 +307,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.2"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.3"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})
@@ -336,6 +337,30 @@ TEST(DesignFile, ADesignSavedByVersionOnePointZeroStillOpens)
         if (DesignVersion{1, 0} < s.since) {
             EXPECT_TRUE(d.controls.at(s.key()) == defaultsForOlderFiles().controls.at(s.key()));
         }
+    }
+}
+
+TEST(DesignFile, WhetherTheFrontTextsPlaceWasPickedIsKeptAndForOlderFilesInferred)
+{
+    // Kept both ways: a turned front draws its text at the picked place or at its own start.
+    for (const bool picked : {true, false}) {
+        CardDesign design = sampleDesign();
+        design.frontTextPicked = picked;
+        EXPECT_EQ(readDesign(writeDesign(design), defaultsForOlderFiles(), Name).frontTextPicked,
+                  picked);
+    }
+    // A 1.2 file does not say: a place other than the start-up one was picked.
+    CardDesign startUp = defaultsForOlderFiles();
+    for (const auto& [x, y, picked] : {std::tuple{804, -12, false}, std::tuple{20, 400, true}}) {
+        startUp.frontTextX = x;
+        startUp.frontTextY = y;
+        const QByteArray older = edited([](QJsonObject& settings) {
+            settings[QStringLiteral("version")] = QStringLiteral("1.2");
+            QJsonObject front = settings[QStringLiteral("front")].toObject();
+            front.remove(QStringLiteral("textPicked"));
+            settings[QStringLiteral("front")] = front;
+        });
+        EXPECT_EQ(readDesign(older, startUp, Name).frontTextPicked, picked) << x << "," << y;
     }
 }
 

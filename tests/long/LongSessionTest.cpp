@@ -92,7 +92,7 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     findControl<QPushButton>(form, "ContinueButton")->click();
     dialogs.openAnswers = {photo};
     findControl<QAction>(form, "OpenPopup")->trigger();
-    ASSERT_EQ(form.FrontPictureSize, QSize(4000, 3000));
+    ASSERT_EQ(form.state().FrontPictureSize, QSize(4000, 3000));
 
     int renders = 0, refreshes = 0, prints = 0, saves = 0;
     QStringList errors;
@@ -149,12 +149,12 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     dialogs.openAnswers = {tall};
     findControl<QAction>(form, "OpenPopup")->trigger();
     const double turnedPeak = peakResidentMiB() - idle;
-    EXPECT_TRUE(form.FrontPictureTurned);
-    EXPECT_EQ(form.FrontPictureSize, TallPhoto.transposed());
-    EXPECT_EQ(form.FrontSheetImage.size(), QSize(1200, 800));
+    EXPECT_TRUE(form.state().FrontPictureTurned);
+    EXPECT_EQ(form.state().FrontPictureSize, TallPhoto.transposed());
+    EXPECT_EQ(form.state().FrontSheetImage.size(), QSize(1200, 800));
     errors << dialogs.errors;
-    const QString turnedFile = form.workFile(TForm1::TurnedWorkFile);
-    const QString pageFile = form.workFile(TForm1::PageWorkFile);
+    const QString turnedFile = QDir(form.state().WorkFolder).filePath(QStringLiteral("~~a.bmp"));
+    const QString pageFile = QDir(form.state().WorkFolder).filePath(QStringLiteral("~~page.bmp"));
     EXPECT_TRUE(QFile::exists(turnedFile));
     window.reset();
     EXPECT_FALSE(QFile::exists(turnedFile));

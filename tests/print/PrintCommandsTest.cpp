@@ -2,12 +2,14 @@
 #include "back/CardBack.h"
 #include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
+#include "support/ScratchDisk.h"
 #include "support/WindowChecks.h"
 #include "support/WindowControls.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -37,6 +39,20 @@ protected:
         findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
     }
     void print() { findControl<QPushButton>(*form, "PrintButton")->click(); }
+    // A front picture in one colour, opened as the user does; the front tab shown.
+    void openFront(QColor colour)
+    {
+        QImage picture(1200, 800, QImage::Format_RGB32);
+        picture.fill(colour);
+        openFrontPicture(savedPicture(picture, pictures.filePath(QStringLiteral("front.png"))));
+        userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                    findControl<QWidget>(*form, "FrontTabSheet"));
+    }
+    void showBacks()
+    {
+        userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                    findControl<QWidget>(*form, "TextTabSheet"));
+    }
 
     bool allEnabled() const
     {
@@ -52,14 +68,16 @@ protected:
                 return false;
         return true;
     }
+
+    QTemporaryDir pictures;
 };
 
 TEST_F(PrintCommands, FirstActivationAppliesTheDefaultLayout)
 {
     EXPECT_FALSE(findControl<QFrame>(*form, "Panel1")->isHidden());
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
-    EXPECT_EQ(form->SheetWidth, 1200);
-    EXPECT_EQ(form->SheetHeight, 800);
+    EXPECT_EQ(form->state().SheetWidth, 1200);
+    EXPECT_EQ(form->state().SheetHeight, 800);
     EXPECT_EQ(findControl<ImageBox>(*form, "LayoutImage")->canvas().copy(0, 0, 88, 88),
               findControl<ImageBox>(*form, "llImage")
                   ->canvas()
@@ -71,15 +89,15 @@ TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
     const QImage& surface = findControl<ImageBox>(*form, "LayoutImage")->canvas();
     const QColor outside = surface.pixelColor(100, 100);
     chooseLayout(Layout::FourOnSheet);
-    EXPECT_EQ(form->SheetWidth, 1100);
-    EXPECT_EQ(form->SheetHeight, 850);
+    EXPECT_EQ(form->state().SheetWidth, 1100);
+    EXPECT_EQ(form->state().SheetHeight, 850);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     EXPECT_EQ(
         surface.copy(0, 0, 88, 88),
         findControl<ImageBox>(*form, "FourupImage")->canvas().convertToFormat(surface.format()));
     chooseLayout(Layout::SingleOn4x6);
-    EXPECT_EQ(form->SheetWidth, 1200);
-    EXPECT_EQ(form->SheetHeight, 800);
+    EXPECT_EQ(form->state().SheetWidth, 1200);
+    EXPECT_EQ(form->state().SheetHeight, 800);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     chooseLayout(Layout::PortraitPortrait);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Portrait);
@@ -103,10 +121,10 @@ TEST_F(PrintCommands, FourOnSheetPrintsTheTiledPageAtThePapersCorner)
     EXPECT_EQ(printer.lines.size(), 8u); // corner marks, no centre marks
     EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
     // The page is white again afterwards and keeps its size.
-    EXPECT_EQ(form->PrintPageImage.size(), QSize(2200, 1700));
-    QImage white(form->PrintPageImage.size(), form->PrintPageImage.format());
+    EXPECT_EQ(form->state().PrintPageImage.size(), QSize(2200, 1700));
+    QImage white(form->state().PrintPageImage.size(), form->state().PrintPageImage.format());
     white.fill(Qt::white);
-    EXPECT_EQ(form->PrintPageImage, white);
+    EXPECT_EQ(form->state().PrintPageImage, white);
     // Back on the text page, with no message for a successful print.
     EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->currentWidget(),
               findControl<QWidget>(*form, "TextTabSheet"));
@@ -157,14 +175,10 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
         EXPECT_EQ(firstBand(0, 25) - still, QPoint(0, 37)) << layout;
         EXPECT_EQ(firstBand(0, -50) - still, QPoint(0, -75)) << layout;
         // The fronts stay where they are.
-        form->FrontSheetImage = QImage(sheetLayoutAt(layout)->card, QImage::Format_RGB32);
-        form->FrontSheetImage.fill(Qt::red);
-        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                         findControl<QWidget>(*form, "FrontTabSheet"));
+        openFront(Qt::red);
         const QPoint front = firstBand(0, 0);
         EXPECT_EQ(firstBand(50, 50), front) << layout;
-        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                         findControl<QWidget>(*form, "TextTabSheet"));
+        showBacks();
     }
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
 }
@@ -181,7 +195,7 @@ TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
               "cards is cut. Print anyway?");
     EXPECT_EQ(printer.documentsBegun, 0);
     EXPECT_TRUE(allEnabled());
-    EXPECT_EQ(form->PrintPageImage.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(form->state().PrintPageImage.pixelColor(0, 0), QColor(Qt::white));
 
     dialogs.questionAnswers = {true};
     print();
@@ -189,9 +203,7 @@ TEST_F(PrintCommands, PaperTooSmallForTheLayoutAsksFirstAndNoPrintsNothing)
     EXPECT_EQ(printer.documentsEnded, 1);
 
     // The fronts ask too; on letter nothing is asked.
-    form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
-    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                     findControl<QWidget>(*form, "FrontTabSheet"));
+    openFront(Qt::red);
     dialogs.questionAnswers = {false};
     print();
     EXPECT_EQ(dialogs.questions.size(), 3);
@@ -270,10 +282,7 @@ TEST_F(PrintCommands, APrinterWithResolutionZeroGetsAClearMessage)
 
 TEST_F(PrintCommands, AnUnwritableWorkFolderStopsThePrintBeforeTheDocument)
 {
-    QFile blocker(workFile("not-a-folder"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    form->WorkFolder = blocker.fileName();
+    const BlockedFolder blocked(form->state().WorkFolder);
     print();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file"))
@@ -291,8 +300,8 @@ TEST_F(PrintCommands, TheDevicesNoteIsShownAfterTheDocument)
 
 TEST_F(PrintCommands, FrontsWithoutAPictureAreNotPrinted)
 {
-    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                     findControl<QWidget>(*form, "FrontTabSheet"));
+    userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                findControl<QWidget>(*form, "FrontTabSheet"));
     print();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains("no picture for the postcard front"));
@@ -303,10 +312,7 @@ TEST_F(PrintCommands, FrontsWithoutAPictureAreNotPrinted)
 TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
 {
     chooseLayout(Layout::FourOnSheet);
-    form->FrontSheetImage = QImage(1100, 850, QImage::Format_RGB32);
-    form->FrontSheetImage.fill(QColor(200, 30, 30));
-    form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                     findControl<QWidget>(*form, "FrontTabSheet"));
+    openFront(QColor(200, 30, 30));
     // Figures as they stand when printing, not as they were first read.
     printer.setFigures(600, 6600 - 90 - 60, 5100 - 120 - 30, 90, 120, 60, 30);
     print();
@@ -315,14 +321,14 @@ TEST_F(PrintCommands, FrontsAreTiledAndPrintedWithoutMarks)
     EXPECT_TRUE(printer.lines.empty());
     ASSERT_EQ(printer.bands.size(), 34u);
     EXPECT_EQ(printer.bands.front().device, QRect(-90, -120, 6600, 150));
-    EXPECT_EQ(printer.bands.front().image.pixelColor(0, 0), QColor(200, 30, 30));
+    // The first card's middle, (550, 425) on the sheet, is 3 device pixels to the sheet pixel
+    // from the paper's corner.
+    EXPECT_EQ(printer.paintPaper().pixelColor(550 * 3 - 90, 425 * 3 - 120), QColor(200, 30, 30));
     EXPECT_EQ(bmpSize(workFile("~~page.bmp")), QSize(2200, 1700));
     EXPECT_EQ(findControl<QTabWidget>(*form, "PageControl1")->currentWidget(),
               findControl<QWidget>(*form, "FrontTabSheet"));
 
     chooseLayout(Layout::LandscapeLandscape);
-    form->FrontSheetImage = QImage(1200, 800, QImage::Format_RGB32);
-    form->FrontSheetImage.fill(QColor(200, 30, 30));
     print();
     // 1200 x 1600 centred across: (6600 - 3600) / 2 from the paper's edge, less its 90 pixels.
     EXPECT_EQ(printer.bands.back().device, QRect(1410, 31 * 150, 3600, 150));
@@ -334,27 +340,27 @@ TEST_F(PrintCommands, PrinterSetupRebuildsThePageForTheNewPrinter)
     findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(10);
     findControl<QPushButton>(*form, "PrinterSetupButton")->click();
     EXPECT_EQ(dialogs.printerSetups, 1);
-    EXPECT_EQ(form->Metrics.DpiX, 300);
-    EXPECT_EQ(form->Metrics.PageWidth, 3000);
+    EXPECT_EQ(form->state().Metrics.DpiX, 300);
+    EXPECT_EQ(form->state().Metrics.PageWidth, 3000);
     // SpareWidth = (3150 - 150 - 2250) x 200 / 300 = 500.
-    EXPECT_EQ(form->PrintPageImage.size(), QSize(10 + 500 + 1500, 2100));
+    EXPECT_EQ(form->state().PrintPageImage.size(), QSize(10 + 500 + 1500, 2100));
 }
 
 TEST_F(PrintCommands, BacksPrintedRightAfterEditingAreTheEditedCard)
 {
     // Typed and chosen on the text page, the back's tab never shown: the print renders first.
-    const QImage shownBefore = form->BackSheetImage.copy();
+    const QImage shownBefore = form->state().BackSheetImage.copy();
     findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("Harbour lights"));
     findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::NoLines);
     findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::ThickBox);
     print();
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
-    const QImage printedCard = form->BackSheetImage.copy();
+    const QImage printedCard = form->state().BackSheetImage.copy();
     EXPECT_NE(printedCard, shownBefore);
     // The card printed is the one the back's tab now shows, at every place on the page sent.
     userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                 findControl<QWidget>(*form, "StandardTabSheet"));
-    EXPECT_EQ(form->BackSheetImage, printedCard);
+    EXPECT_EQ(form->state().BackSheetImage, printedCard);
     QImageReader reader(workFile("~~page.bmp"), "bmp");
     const QImage page = reader.read().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(page,

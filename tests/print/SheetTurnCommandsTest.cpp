@@ -14,6 +14,7 @@
 
 #include <QMenu>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -52,43 +53,27 @@ protected:
                      UnequalMargins);
         findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
         findControl<RadioGroup>(*form, "SheetTurnRadioGroup")->setChoice(turn);
-        form->refreshPrintPage();
+        findControl<QPushButton>(*form, "PrinterSetupButton")->click(); // the figures read again
     }
 
-    // The turn's markers on each card: the back's lower-left corner picture (drawn at half
-    // size), and on the front where that corner lies once the card is turned (its lower right).
-    void markCards(Layout layout)
-    {
-        const QImage markers(turnTestCard(QSize(600, 300), BackCardGround));
-        form->CornerImage = markers;
-        form->CornerImageSize = markers.size();
-        form->CornerImageFile = QStringLiteral("markers.bmp");
-        findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
-            ->setChoice(LowerLeftCorner::Image);
-        const QSize card = sheetLayoutAt(layout)->card;
-        const int margin = backMargin(layout, form->Metrics);
-        QImage front(card, QImage::Format_RGB32);
-        front.fill(Qt::white);
-        QPainter p(&front);
-        p.drawImage(QRect(card.width() - margin - 300, card.height() - margin - 150, 300, 150),
-                    turnTestCard(QSize(600, 300), FrontCardGround));
-        p.end();
-        form->FrontSheetImage = front;
-    }
+    // The turn's markers on each card, through picture files the user opens.
+    void markCards() { markTurnCards(*form, dialogs, pictures.path()); }
 
     // Print with the page of fronts or the Text/Image page shown; the paper as printed.
     QImage printPage(bool fronts)
     {
         printer.bands.clear();
         printer.lines.clear();
-        form->selectPage(findControl<QTabWidget>(*form, "PageControl1"),
-                         fronts ? findControl<QWidget>(*form, "FrontTabSheet")
-                                : findControl<QWidget>(*form, "TextTabSheet"));
+        userSelects(findControl<QTabWidget>(*form, "PageControl1"),
+                    fronts ? findControl<QWidget>(*form, "FrontTabSheet")
+                           : findControl<QWidget>(*form, "TextTabSheet"));
         const int before = printer.documentsBegun;
         findControl<QPushButton>(*form, "PrintButton")->click();
         EXPECT_EQ(printer.documentsBegun, before + 1);
         return printer.paintPaper();
     }
+
+    QTemporaryDir pictures;
 
     static int cardsOf(Layout layout) { return int(frontPageTiling(layout).at.size()); }
 };
@@ -100,7 +85,7 @@ TEST_F(SheetTurnCommands, EitherTurnPutsEveryBackHeadToHeadBehindItsFront)
             const std::string where =
                 "layout " + std::to_string(int(layout)) + ", " + turnName(turn);
             choose(layout, turn);
-            markCards(layout);
+            markCards();
             const QImage fronts = printPage(true);
             const QImage backs = printPage(false);
             EXPECT_EQ(turnFaults(backsBehindFronts(fronts, backs, turnOnPage(turn, layout)),
@@ -162,7 +147,7 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
         findControl<QPushButton>(*form, "PrinterSetupButton")->click();
         ASSERT_TRUE(findControl<QAction>(*form, "PrintBothSidesItem")->isEnabled()) << where;
         choose(c.layout, c.chosen);
-        markCards(c.layout);
+        markCards();
         printer.bands.clear();
         printer.lines.clear();
         const int before = printer.documentsBegun;
@@ -274,9 +259,10 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
             EXPECT_EQ(printer.copies, 1) << where;
             EXPECT_EQ(printer.docSides.back(), PrintSides::OneSided) << where;
 
-            const AlignmentSheet sheet = alignmentSheetFor(layout, form->Metrics, turn, {7, -4});
-            const HeldSheet held{fronts, printer.paint(), form->Metrics, turnOnPage(turn, layout),
-                                 error};
+            const AlignmentSheet sheet =
+                alignmentSheetFor(layout, form->state().Metrics, turn, {7, -4});
+            const HeldSheet held{fronts, printer.paint(), form->state().Metrics,
+                                 turnOnPage(turn, layout), error};
             ASSERT_EQ(int(sheet.cards.size()), cardsOf(layout)) << where;
             for (int i = 0; i < int(sheet.cards.size()); ++i) {
                 const Reading r = readScales(held, sheet, i);

@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
+#include "UserPictures.h"
 #include "app/TForm1.h"
 #include "support/WindowControls.h"
 
@@ -27,13 +28,12 @@ protected:
     // Selects a tab as the user does (runs the tab-change handler).
     void userSelects(QTabWidget* tabs, QWidget* page) { tabs->setCurrentWidget(page); }
     // The path of a page or picture file in the window's work folder.
-    QString workFile(const QString& name) const { return QDir(form->WorkFolder).filePath(name); }
-    // "Open..." on the front preview's menu, answered with `file`.
-    void openFrontPicture(const QString& file)
+    QString workFile(const QString& name) const
     {
-        dialogs.openAnswers.push_back(file);
-        findControl<QAction>(*form, "OpenPopup")->trigger();
+        return QDir(form->state().WorkFolder).filePath(name);
     }
+    // "Open..." on the front preview's menu, answered with `file`.
+    void openFrontPicture(const QString& file) { ::openFrontPicture(*form, dialogs, file); }
     // Presses Print with the backs' page or the front page shown; returns the number of
     // documents the print began.
     int printFromTab(bool fronts)

@@ -1,6 +1,8 @@
 #pragma once
-// A disk that fills up or turns read-only, for the tests of writes that fail.
+// A disk that fills up or turns read-only, and a folder that cannot be written, for the tests of
+// writes that fail.
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -49,6 +51,29 @@ private:
     QString path_;
     bool mounted_ = false;
     QString why_;
+};
+
+// A folder taken away and a plain file put in its place: nothing can be written there, whoever
+// runs the test. The folder comes back, empty, when this goes.
+class BlockedFolder
+{
+public:
+    explicit BlockedFolder(const QString& folder) : folder_(folder)
+    {
+        QDir(folder_).removeRecursively();
+        QFile plain(folder_);
+        EXPECT_TRUE(plain.open(QIODevice::WriteOnly)) << folder_.toStdString();
+    }
+    ~BlockedFolder()
+    {
+        QFile::remove(folder_);
+        QDir().mkpath(folder_);
+    }
+    BlockedFolder(const BlockedFolder&) = delete;
+    BlockedFolder& operator=(const BlockedFolder&) = delete;
+
+private:
+    QString folder_;
 };
 
 #define REQUIRE_MOUNTED(disk)                                                                      \

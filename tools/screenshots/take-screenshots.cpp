@@ -3,6 +3,7 @@
 //   take-screenshots OUTPUT_FOLDER
 #include "app/Dialogs.h"
 #include "app/TForm1.h"
+#include "front/FrontComposer.h"
 #include "gfx/JpegCodec.h"
 #include "gfx/SheetText.h"
 #include "qtprinter/QtPrinterDevice.h"
@@ -155,9 +156,13 @@ int main(int argc, char* argv[])
     findControl<QTextEdit>(form, "FrontMemo")->setPlainText(QStringLiteral("Lake Talmiro"));
     dialogs.pictures.push_back(photo);
     form.guard([&] { form.OpenPopupClick(findControl<QAction>(form, "OpenPopup")); });
-    form.FrontTextX = 60;
-    form.FrontTextY = 60;
-    form.guard([&] { form.FrontImageRefresh(&form); });
+    // The text's place picked on the preview (at a quarter of the card's scale), the picker
+    // then back on its start-up choice.
+    RadioGroup* picker = findControl<RadioGroup>(form, "FrontTextAtRadioGroup");
+    const int pickerChoice = picker->itemIndex();
+    picker->setChoice(FrontTextPicker::Position);
+    form.guard([&] { form.FrontImageMouseDown(&form, Qt::LeftButton, Qt::NoModifier, 15, 15); });
+    picker->setItemIndex(pickerChoice);
     shoot(&form, out.filePath(QStringLiteral("card-front.png")));
 
     findControl<QTabWidget>(form, "PageControl1")
