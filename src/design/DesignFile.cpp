@@ -33,13 +33,13 @@ constexpr qint64 MaxDesignFileBytes = 2 * MaxPictureBytes + MaxSettingsBytes + M
 // Limits of the values that are not controls: the front text's place on the card and the sizes
 // of fonts, far beyond what the dialogs offer, so that no value can overflow the drawing.
 constexpr int MaxTextPlace = 100'000;
-
-// The first version that says whether the front text's place was picked.
-constexpr DesignVersion TextPickedSince{1, 3};
 constexpr int MaxFontPoints = 1000;
 constexpr int MaxFontPixels = 2000;
 constexpr int MaxFontWeight = 1000;
 constexpr int MaxFontStretch = 4000;
+
+// The first version that says whether the front text's place was picked.
+constexpr DesignVersion TextPickedSince{1, 3};
 
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
                                  "stampBorder", "postCard",    "addressLines",  "postalBarCode",

@@ -92,8 +92,8 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
     openFrontPicture(picture(800, 1200));
     EXPECT_TRUE(form->state().FrontPictureTurned);
     ASSERT_EQ(form->state().FrontPicture.size(), QSize(1200, 800));
-    EXPECT_EQ(form->state().FrontPicture.pixel(0, 0),
-              qRgb(0, 0, 255)); // its top edge now on the left
+    // Its top edge now on the left.
+    EXPECT_EQ(form->state().FrontPicture.pixel(0, 0), qRgb(0, 0, 255));
     const QImage written(workFile(QStringLiteral("~~a.bmp")), "BMP");
     EXPECT_EQ(written.size(), QSize(1200, 800));
     EXPECT_EQ(written.pixel(0, 0), qRgb(0, 0, 255));
@@ -309,8 +309,8 @@ TEST_F(FrontForm, QuickSpinnerClicksGiveOneRefreshAfterThePause)
         EXPECT_TRUE(timer.isActive());
         EXPECT_GT(timer.remainingTime(), 300);
         EXPECT_EQ(fired.count(), refreshes);
-        EXPECT_EQ(form->state().FrontSheetImage.cacheKey(),
-                  shown); // nothing until the pause is over
+        // Nothing until the pause is over.
+        EXPECT_EQ(form->state().FrontSheetImage.cacheKey(), shown);
     }
     EXPECT_TRUE(timer.isSingleShot());
     EXPECT_EQ(timer.interval(), 500);
