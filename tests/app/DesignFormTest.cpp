@@ -473,6 +473,50 @@ TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQue
     EXPECT_TRUE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
 }
 
+TEST_F(DesignForm, CancelWhileADesignOpensLeavesTheCardAsItWas)
+{
+    // A design whose two pictures take long to decode (each near the decoder's work bound):
+    // opening it outlasts the half second after which the wait box offers Cancel.
+    const QString heavy = path(QStringLiteral("heavy.jpg"));
+    writeFile(heavy, makeScanHeavyJpeg(2048, 2048, 560));
+    dialogs.openAnswers.push_back(heavy);
+    findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Image);
+    openFrontPicture(heavy);
+    findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("the heavy card"));
+    const QString file = path(QStringLiteral("heavy.postcard"));
+    saveAs(file);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+
+    FreshWindow other;
+    other.form.guard([&] { other.form.FormActivate(); });
+    findControl<QPushButton>(other.form, "ContinueButton")->click();
+    findControl<QTextEdit>(other.form, "TitleMemo")->setPlainText(QStringLiteral("my own card"));
+    const CardDesign before = other.form.currentDesign();
+    const QImage backBefore = other.form.state().BackSheetImage.copy();
+    other.dialogs.yesNoCancelAnswers = {DialogAnswer::No}; // my card need not be saved
+    other.dialogs.openFileAnswers = {file};
+    other.dialogs.waitCancels = {true};
+    findControl<QAction>(other.form, "OpenDesignItem")->trigger();
+    if (other.dialogs.waitsShown.isEmpty())
+        GTEST_SKIP() << "the design opened within half a second on this machine";
+
+    EXPECT_TRUE(other.dialogs.errors.isEmpty()) << other.dialogs.errors.join('\n').toStdString();
+    EXPECT_TRUE(other.form.currentDesign() == before);
+    EXPECT_EQ(other.form.state().BackSheetImage, backBefore);
+    EXPECT_TRUE(other.form.state().FrontPictureFile.isEmpty());
+    EXPECT_TRUE(other.form.state().DesignFile.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The same design opens when the user waits for it.
+    other.dialogs.yesNoCancelAnswers = {DialogAnswer::No};
+    other.dialogs.openFileAnswers = {file};
+    findControl<QAction>(other.form, "OpenDesignItem")->trigger();
+    EXPECT_TRUE(other.dialogs.errors.isEmpty()) << other.dialogs.errors.join('\n').toStdString();
+    EXPECT_EQ(findControl<QTextEdit>(other.form, "TitleMemo")->toPlainText(),
+              QStringLiteral("the heavy card"));
+    EXPECT_EQ(other.form.state().DesignFile, file);
+}
+
 TEST_F(DesignForm, TheCommandLineOpensOneDesign)
 {
     FreshWindow two;
