@@ -307,7 +307,7 @@ QString QtPrinterDevice::pdfFolder() const
 
 QString QtPrinterDevice::newPdfFileName() const
 {
-    const QDir folder(pdfFolder_.isEmpty() ? documentsFolder() : pdfFolder_);
+    const QDir folder(pdfFolder()); // only asked for while it saves PDF files
     const QString stem =
         QStringLiteral("Talmiro Postcards %1")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
