@@ -5,6 +5,7 @@
 #include "back/CardBack.h"
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 #include "gfx/JpegCodec.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/BenchMain.h"

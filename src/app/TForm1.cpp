@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,18 +43,11 @@ constexpr int MakersNoticeWidth = 400;
 // The status bar's place and height under the pages, in the central area's coordinates.
 constexpr int StatusBarTop = 481;
 constexpr int StatusBarHeight = 21;
-// The face that stands in for the window's "MS Sans Serif" is a little wider than it: at 95 per
-// cent of its width every caption fits the room the window's table gives it.
-constexpr int WindowFontStretch = 95;
-
 // Fonts the window table gives in pixels: the layout description speaks only points.
-void setPixelFont(QWidget* w, const QString& face, int pixels, bool bold = false,
-                  int stretch = QFont::Unstretched)
+void setPixelFont(QWidget* w, const QString& face, int pixels)
 {
     QFont f(face);
     f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setStretch(stretch);
     w->setFont(f);
 }
 
@@ -134,9 +128,6 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     BitMapSavePictureDialog = {QStringLiteral("Save PostCard Back as BitMap"),
                                QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
                                QStringLiteral("."), QString()};
-    FrontFont = QFont(QStringLiteral("Times New Roman"));
-    FrontFont.setPixelSize(64);
-    FrontFont.setBold(true);
     FrontImageTimer.setInterval(500);
     FrontImageTimer.setSingleShot(true);
 
@@ -165,9 +156,9 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
 
     connectHandlers();
     FormCreate();
-    // What designs of older versions lack, and what counts as no change before a first save.
-    defaultDesign_ = currentDesign();
-    savedDesign_ = defaultDesign_;
+    // The controls show the new card; before a first save it counts as no change.
+    showCard();
+    savedDesign_ = document();
 }
 
 TForm1::~TForm1()
@@ -187,14 +178,14 @@ void TForm1::removeWorkFiles() const
 
 void TForm1::applyControlFonts()
 {
-    const QString arial = QStringLiteral("Arial");
+    setFont(windowFont());
+    // The memos whose lines the card draws show them in the fonts the card wraps them in.
+    ui.TitleMemo->setFont(cardTextBox(CardText::Title).font);
+    ui.DescMemo->setFont(cardTextBox(CardText::Description).font);
+    ui.CreatedByMemo->setFont(cardTextBox(CardText::VerticalText).font);
+    ui.StampMemo->setFont(cardTextBox(CardText::Stamp).font);
+    setPixelFont(ui.PostalBarCodeEdit, QStringLiteral("Arial"), 8);
     const QString times = QStringLiteral("Times New Roman");
-    setPixelFont(this, QStringLiteral("MS Sans Serif"), 11, false, WindowFontStretch);
-    setPixelFont(ui.TitleMemo, arial, 12, true);
-    setPixelFont(ui.DescMemo, arial, 11);
-    setPixelFont(ui.CreatedByMemo, arial, 11);
-    setPixelFont(ui.StampMemo, times, 13);
-    setPixelFont(ui.PostalBarCodeEdit, arial, 8);
     setPixelFont(ui.Memo3, times, 13);
     setPixelFont(ui.Memo2, QStringLiteral("MS Sans Serif"), 11);
 }
@@ -240,6 +231,9 @@ void TForm1::connectHandlers()
     on(ui.ExitButton, &QPushButton::clicked, &TForm1::ExitButtonClick);
     on(ui.ExitAboutButton, &QPushButton::clicked, &TForm1::ExitAboutButtonClick);
     on(ui.ExitItem, &QAction::triggered, &TForm1::ExitItemClick);
+    // The card's controls first: each handler of theirs then sees the card as it now is.
+    connectCardControls();
+    createEditMenu();
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this] {
         // Print prints fronts exactly when the front page shows, whoever selected the page.
         showPrintHint();
@@ -325,22 +319,15 @@ void TForm1::FormCreate()
                                           "cannot be printed until it can.")
                                .arg(QDir::toNativeSeparators(WorkFolder));
 
-    // 3.
-    SheetWidth = 1200;
-    SheetHeight = 800;
     // 4.
     ui.PageControl2->hide();
     setFilesMenuEnabled(false);
-    // 5.
-    FontDialogFont = loadDefaultAreaStyles(AreaStyleTable);
-    // 6. and 7.
-    FrontPicture = QImage();
+    // 3., 5. to 7.: the card's size, styles, front text and place are the new card's.
+    AreaStyleArray defaultStyles;
+    FontDialogFont = loadDefaultAreaStyles(defaultStyles);
     FrontSheetImage = QImage();
-    FrontTextX = 20;
-    FrontTextY = 400;
-    FrontTextPicked = false;
     // 8.
-    BackSheetImage = QImage(SheetWidth, SheetHeight, QImage::Format_RGB32);
+    BackSheetImage = QImage(cardSizeOf(document().layout), QImage::Format_RGB32);
     BackSheetImage.fill(Qt::white);
     // 9. Without the printer's figures the program still starts; printing then says why not.
     try {
@@ -348,7 +335,7 @@ void TForm1::FormCreate()
     } catch (const AppError& e) {
         StartupProblems << e.text();
         Metrics = nominalMetrics();
-        PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
+        PrintPageImage = CreatePrintPage(Metrics, document().imageAdjust);
     }
     showPrintHint();
     showBothSidesCommand();
@@ -403,9 +390,11 @@ void TForm1::ContinueButtonClick(QObject*)
     const bool unchanged = !designChanged();
     LowerLeftCornerRadioGroupClick(ui.ContinueButton);
     // Cancelling the corner question sets the choice to "None": that is no change of the user's
-    // to be asked about at exit. A picture chosen there is.
-    if (unchanged && CornerImageFile.isEmpty())
-        savedDesign_ = currentDesign();
+    // to be asked about at exit, nor one to undo. A picture chosen there is.
+    if (unchanged && !document().cornerChosen()) {
+        savedDesign_ = document();
+        history_.reset(document());
+    }
 }
 
 void TForm1::enterWorkingState()
@@ -424,6 +413,7 @@ void TForm1::setFilesMenuEnabled(bool enabled)
 {
     // The menus of the working state: Files, and Print.
     ui.FilesMenu->menuAction()->setEnabled(enabled);
+    EditMenu->menuAction()->setEnabled(enabled);
     ui.PrintMenu->menuAction()->setEnabled(enabled);
     // Shortcuts reach an action whatever its menu's state: they follow the menu by hand.
     for (QAction* withShortcut : {ui.OpenDesignItem, ui.SaveDesignItem})
@@ -531,11 +521,6 @@ void TForm1::setTabShown(QTabWidget* tabs, QWidget* page, bool shown)
     programmaticPage_ = was;
 }
 
-bool TForm1::tabShown(QTabWidget* tabs, QWidget* page) const
-{
-    return tabs->isTabVisible(tabs->indexOf(page));
-}
-
 QString TForm1::hintFor(const QWidget* widget)
 {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
@@ -575,6 +560,15 @@ void TForm1::updateHintUnderCursor()
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // A memo or an edit would take Undo and Redo for its own: the card's undo takes them.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* item : {UndoItem, RedoItem})
+            if (item && item->shortcuts().contains(pressed))
+                return true;
+        break;
+    }
     case QEvent::Enter:
     case QEvent::Leave:
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)

@@ -5,6 +5,8 @@
 #include "Dialogs.h"
 #include "back/AreaStyles.h"
 #include "design/DesignFile.h"
+#include "document/CardHistory.h"
+#include "document/CardRender.h"
 #include "geometry/PrinterMetrics.h"
 
 #include <QByteArray>
@@ -38,27 +40,12 @@ class QTextEdit;
 // The window's long-lived state, kept by its handlers. Outside the window it is read-only
 // (TForm1::state()): tests, benchmarks and tools change it as the user does, through the
 // handlers and the controls.
+// The card itself is not here: it is the document (TForm1::document()), which the controls show.
 struct TForm1State {
-    int SheetWidth = 1200;
-    int SheetHeight = 800;
-    AreaStyleArray AreaStyleTable;
     QImage BackSheetImage;
     QImage PrintPageImage;
     PrinterMetrics Metrics = nominalMetrics();
-    QImage CornerImage;
-    QSize CornerImageSize; // the corner picture's own size, whatever size CornerImage arrived at
-    QString CornerImageFile;
-    QByteArray CornerImageBytes; // the bytes of CornerImageFile as read, which a design keeps
-    QImage FrontPicture;
-    QSize FrontPictureSize; // its own size as it lies on the card, whatever its pixels' size
-    QString FrontPictureFile;
-    QByteArray FrontPictureBytes; // the bytes of FrontPictureFile as read
-    bool FrontPictureTurned = false;
     QImage FrontSheetImage;
-    int FrontTextX = 20;
-    int FrontTextY = 400;
-    QFont FrontFont;                         // FrontFontDialog's font
-    TColor FrontTextColour = TColors::Black; // and FrontColorDialog's colour
     QTimer FrontImageTimer;
     QString WorkFolder;
 
@@ -87,13 +74,13 @@ public:
     // The command line's arguments after the program's name: one design, opened once the
     // window is first shown.
     void openDesignAtStart(const QStringList& arguments) { StartupDesigns = arguments; }
-    // The state a design keeps, as the window holds it now.
-    CardDesign currentDesign() const;
+    // The card as the user has designed it so far: what a design keeps and what Print prints.
+    const CardDocument& document() const { return history_.card(); }
     // Whether the design differs from what was last saved or opened (or from the start-up
     // defaults before either).
     bool designChanged() const;
-    // Each key of designControls() with the control that holds it.
-    std::vector<std::pair<QString, QWidget*>> designBindings() const;
+    // The control that shows a setting of the card (cardSettings()).
+    QWidget* controlOf(const CardSetting& setting) const;
 
     // --- Handlers, under the names of the events they answer --------------------------------
     // Application shell (TForm1.cpp)
@@ -153,6 +140,10 @@ public:
     // Saving the back (TForm1Save.cpp)
     void SaveSheetImageBestItemClick(QObject* Sender);
 
+    // Undo and redo (TForm1Design.cpp)
+    void UndoItemClick(QObject* Sender);
+    void RedoItemClick(QObject* Sender);
+
     // Design files (TForm1Design.cpp)
     void OpenDesignItemClick(QObject* Sender);
     void SaveDesignItemClick(QObject* Sender);
@@ -171,7 +162,6 @@ private:
     // Selects a page from code: the tab-change handlers run only on the user's selections.
     void selectPage(QTabWidget* tabs, QWidget* page);
     void setTabShown(QTabWidget* tabs, QWidget* page, bool shown);
-    bool tabShown(QTabWidget* tabs, QWidget* page) const;
     // Back mode: the Text/Image and Text Setup tabs shown.
     void showBackTabs();
     // The Print button's hint names what Print would print from the page now shown, and where:
@@ -187,14 +177,9 @@ private:
     // Reads a picture for a use that draws it into `drawBox` at most, off the user-interface
     // thread (the window repaints, and offers Cancel when it takes long), and runs `prepare` on
     // it there too; empty when the user cancelled.
-    struct LoadedPicture {
-        QImage image;        // upright, reduced to what the use needs
-        QSize size;          // the picture's own size, for every fitting
-        bool turned = false; // laid on its side by `prepare`
-    };
-    std::optional<LoadedPicture>
+    std::optional<CardPicture>
     loadPictureInBackground(const QString& fileName, QSize drawBox,
-                            std::function<void(LoadedPicture&)> prepare = {});
+                            std::function<void(CardPicture&)> prepare = {});
 
     // Card back texts, styles and renderer
     std::array<bool, AreaCount> tickedAreas() const;
@@ -208,19 +193,21 @@ private:
     // A front picture as the front uses it: turned when taller than wide, its turned copy
     // written to the work folder. Raises AppError; changes nothing of the window. Safe off the
     // user-interface thread.
-    static void turnTallFront(LoadedPicture& loaded, const QString& turnedFile);
+    static void turnTallFront(CardPicture& picture, const QString& turnedFile);
     void prepareFrontPreview();
+    void showFrontPreview();
 
     // Layouts and printing
     void refreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
     void Page1(QObject* Sender);
-    void PrintPostCardBacks();
+    void PrintPostCardBacks(const PreparedPrint& print);
     void FrontPagePrint();
+    // Asks what a print must ask before it goes (the paper cut) and sends it; returns the
+    // device's note, empty when the user chose not to print.
+    QString sendPreparedPrint(const PreparedPrint& print);
     // Print Both Sides is offered, with a hint that says why or why not, by what the printer
     // can do.
     void showBothSidesCommand();
-    // Whether the cards fit the paper, or the user, told what is cut, chose to print anyway.
-    bool paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn);
 
     // Design files
     // Reads the whole design, pictures included, before it changes anything: a file that fails
@@ -245,13 +232,12 @@ private:
     fc FontDialogFont;                         // the Text Setup font dialog's font and colour
     TColor ColorDialogColor = TColors::Black;  // the Text Setup colour dialog's colour
     TColor CornerPreviewFill = TColors::White; // fill of PostCardBackImage when cleared
-    bool FrontTextPicked = false;              // the user picked the text's place on the preview
     // Problems met while starting (no WorkFolder, no printer figures), shown once, together.
     QStringList StartupProblems;
     FileDialogSettings DesignDialog;
     QStringList StartupDesigns;
 
-    // Everything one render of the back reads, from the controls and the window's state.
+    // Everything one render of the back reads: the card, and the About page's state.
     CardBackInput cardBackInput() const;
     // The printer's figures read afresh and the layout chosen, for a print of backs or both
     // sides; raises AppError when no layout is chosen.
@@ -264,8 +250,17 @@ private:
     void showDesignName();
     // Asks whether to save unsaved changes first; false when the user would rather stay.
     bool offerToSaveChanges(const QString& title, const QString& text);
-    void applyDesign(const CardDesign& design, const LoadedPicture& corner,
-                     const LoadedPicture& front);
+    // Makes `card` the document as one undo step called `what`, and shows it.
+    void commit(const CardDocument& card, const QString& what);
+    // Puts the card into the controls and the picture boxes; the changes this makes are no
+    // steps of the user's.
+    void showCard();
+    // After an undo or a redo: the card shown, the back and the front drawn again.
+    void cardRestored();
+    // A bound control changed: the card takes its value.
+    void controlChanged(const CardSetting& setting);
+    void connectCardControls();
+    void createEditMenu();
     void applyControlFonts();
     void loadBuiltInPictures();
     void updateHintUnderCursor();
@@ -278,17 +273,17 @@ private:
     Dialogs& dialogs_;
     PrinterDevice& printer_;
     bool activated_ = false;
-    bool openingDesign_ = false;
-    CardDesign defaultDesign_; // the window's start-up state: what older design files lack
-    CardDesign savedDesign_;
+    bool showingCard_ = false; // the controls are being set from the card
+    CardHistory history_;      // the card, and its undo steps
+    CardDocument savedDesign_; // as last saved or opened, or as the program started
+    // Typing a pause long ends its undo step.
+    QTimer typingPause_;
+    QMenu* EditMenu = nullptr;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
     bool programmaticPage_ = false;
     QString currentHint_;
 };
-
-// Lines of a memo as it displays them: explicit breaks and its own word wrap both start a new
-// line; an empty last line is not counted. Works while the memo sits on a hidden page. Only the
-// first `maxLines` are laid out, in time that grows with their length, whatever the memo holds.
-QStringList displayedLines(QTextEdit* memo, int maxLines = std::numeric_limits<int>::max());
 
 // "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.
 QString defaultWorkFolder();

@@ -6,43 +6,11 @@
 #include "back/AboutSample.h"
 #include "back/CardBack.h"
 
-#include <algorithm>
-
 CardBackInput TForm1::cardBackInput() const
 {
-    CardBackInput in;
-    in.postalBarCodeText = ui.PostalBarCodeEdit->text();
-    in.postCardText = ui.PostCardEdit->text();
-
-    in.addressLinesChoice = ui.AddressLinesRadioGroup->choice<AddressLines>();
-    in.separatorChoice = ui.AddressSeperatorRadioGroup->choice<AddressSeparator>();
-    in.stampBorderChoice = ui.StampBorderRadioGroup->choice<StampBorder>();
-    in.postalBarCodeBoxChoice = ui.PostalBarCodeBoxRadioGroup->choice<PostalBarCodeBox>();
-    in.lowerLeftCornerChoice = ui.LowerLeftCornerRadioGroup->choice<LowerLeftCorner>();
-    in.postCardChoice = ui.PostCardRadioGroup->choice<PostCardCaption>();
-
-    std::copy_n(AreaStyleTable.begin(), AreaCount, in.styles.begin());
-    in.cornerImage = CornerImage;
-    in.cornerImageSize = CornerImageSize;
-    in.cornerChosen = !CornerImageFile.isEmpty();
+    CardBackInput in = ::cardBackInput(document(), Metrics);
     in.welcome = ui.ContinueButton->isEnabled();
     in.samplePicture = ui.Image1->canvas();
-
-    in.sheetWidth = SheetWidth;
-    in.sheetHeight = SheetHeight;
-    in.layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
-    in.metrics = Metrics;
-
-    // Only as many lines as the card can show: a memo may hold a whole book.
-    const auto lines = [&in](QTextEdit* memo, Area area) {
-        return displayedLines(memo, visibleLineLimit(in, area));
-    };
-    in.titleLines = lines(ui.TitleMemo, Area::Title);
-    in.descLines = lines(ui.DescMemo, Area::Descriptive);
-    in.lowerLeftLines = lines(ui.LowerLeftTextMemo, Area::LowerLeftText);
-    in.createdByLines = lines(ui.CreatedByMemo, Area::Separator);
-    in.stampLines = lines(ui.StampMemo, Area::Stamp);
-    in.addressLines = lines(ui.AddressMemo, Area::Address);
     return in;
 }
 
@@ -65,8 +33,9 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
 
 void TForm1::drawAboutSample()
 {
-    const AboutSampleInput input{ui.PostalBarCodeEdit->text(), AreaStyleTable[Area::PostalBarCode],
-                                 AreaStyleTable[Area::Separator],
+    const CardDocument& card = document();
+    const AboutSampleInput input{card.postalBarCodeText, card.AreaStyleTable[Area::PostalBarCode],
+                                 card.AreaStyleTable[Area::Separator],
                                  palette().color(QPalette::WindowText)};
     ui.AboutSampleImage->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     drawAboutSampleOverlay(ui.AboutSampleImage->canvas(), input);

@@ -5,18 +5,16 @@
 #include "BackgroundWork.h"
 #include "back/CardBack.h"
 #include "back/CornerImage.h"
-#include "back/PictureFile.h"
 #include "design/DesignPictures.h"
 
-std::optional<TForm1::LoadedPicture>
+std::optional<CardPicture>
 TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
-                                std::function<void(LoadedPicture&)> prepare)
+                                std::function<void(CardPicture&)> prepare)
 {
-    const QString text = QStringLiteral("Opening the picture \"%1\"...").arg(fileName);
+    const QString text = tr("Opening the picture \"%1\"...").arg(fileName);
     return runInBackground(
         dialogs(), text, [fileName, drawBox, prepare = std::move(prepare)](BackgroundJob& job) {
-            Picture read = readPicture(PictureRequest(fileName, drawBox, &job.progress));
-            LoadedPicture loaded{std::move(read.image), read.trueSize};
+            CardPicture loaded = loadCardPicture(fileName, drawBox, &job.progress);
             if (prepare)
                 prepare(loaded);
             return loaded;
@@ -25,10 +23,10 @@ TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
 
 void TForm1::createCornerImage()
 {
-    CornerImage = newCornerImage();
-    CornerImageSize = CornerImage.size();
-    drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
-                      CornerPreviewFill);
+    const CardDocument& card = document();
+    const QImage image = card.corner ? card.corner->image : newCornerImage();
+    const QSize size = card.corner ? card.corner->size : image.size();
+    drawCornerPreview(ui.PostCardBackImage->canvas(), image, size, CornerPreviewFill);
     ui.PostCardBackImage->update();
 }
 
@@ -43,19 +41,14 @@ void TForm1::PostCardBackImageClick(QObject*)
     // The dialog opens on the file chosen last, loaded or not.
     OpenPictureDialog1.fileName = *chosen;
     // Read no larger than the corner box of the back needs; the preview box is smaller still.
-    std::optional<LoadedPicture> loaded =
+    std::optional<CardPicture> loaded =
         loadPictureInBackground(*chosen, QSize(CornerBoxSide, CornerBoxSide));
     if (!loaded)
-        return;                                      // cancelled: the corner keeps its picture
-    DesignPicture kept = readDesignPicture(*chosen); // the bytes a design keeps
+        return; // cancelled: the corner keeps its picture
     // Named only once loaded: a file that failed must not count as the chosen picture.
-    CornerImage = std::move(loaded->image);
-    CornerImageSize = loaded->size;
-    CornerImageFile = *chosen;
-    CornerImageBytes = std::move(kept.bytes);
-    drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
-                      CornerPreviewFill);
-    ui.PostCardBackImage->update();
+    CardDocument card = document();
+    card.corner = SharedPicture(std::move(*loaded));
+    commit(card, tr("Corner Picture"));
 }
 
 void TForm1::OpenImage1Click(QObject* Sender)
@@ -66,10 +59,12 @@ void TForm1::OpenImage1Click(QObject* Sender)
 void TForm1::DeleteImageClick(QObject*)
 {
     CornerPreviewFill = TColors::Cream;
+    OpenPictureDialog1.fileName.clear();
+    // The picture and the choice go in one step.
+    CardDocument card = document();
+    card.corner = {};
+    card.lowerLeftCorner = LowerLeftCorner::None;
+    commit(card, tr("Delete Corner Picture"));
     clearCornerPreview(ui.PostCardBackImage->canvas(), CornerPreviewFill);
     ui.PostCardBackImage->update();
-    CornerImageFile.clear();
-    CornerImageBytes.clear();
-    OpenPictureDialog1.fileName.clear();
-    ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
 }

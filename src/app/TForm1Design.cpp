@@ -4,17 +4,18 @@
 
 #include "BackgroundWork.h"
 #include "WaitCursor.h"
-#include "back/CornerImage.h"
 #include "design/DesignPictures.h"
 #include "design/RecentDesigns.h"
 #include "front/FrontComposer.h"
 #include "gfx/AppError.h"
+#include "gfx/BmpFile.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/UpDown.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -28,8 +29,6 @@ const QString SaveAsTitle = QStringLiteral("Save Design As");
 const QString UnsavedBeforeOpenText =
     QStringLiteral("The design has changes that are not saved. Save them before another design "
                    "is opened?");
-const QString CornerRole = QStringLiteral("the lower left corner");
-const QString FrontRole = QStringLiteral("the postcard front");
 
 SettingValue controlValue(const QWidget* w)
 {
@@ -76,66 +75,138 @@ void setControl(QWidget* w, const SettingValue& value)
 
 } // namespace
 
-std::vector<std::pair<QString, QWidget*>> TForm1::designBindings() const
+QWidget* TForm1::controlOf(const CardSetting& setting) const
 {
-    return {
-        {QStringLiteral("back.title"), ui.TitleMemo},
-        {QStringLiteral("back.description"), ui.DescMemo},
-        {QStringLiteral("back.verticalText"), ui.CreatedByMemo},
-        {QStringLiteral("back.stamp"), ui.StampMemo},
-        {QStringLiteral("back.lowerLeftText"), ui.LowerLeftTextMemo},
-        {QStringLiteral("back.address"), ui.AddressMemo},
-        {QStringLiteral("back.postalBarCodeText"), ui.PostalBarCodeEdit},
-        {QStringLiteral("back.postCardText"), ui.PostCardEdit},
-        {QStringLiteral("back.addressLines"), ui.AddressLinesRadioGroup},
-        {QStringLiteral("back.addressSeparator"), ui.AddressSeperatorRadioGroup},
-        {QStringLiteral("back.stampBorder"), ui.StampBorderRadioGroup},
-        {QStringLiteral("back.postalBarCodeBox"), ui.PostalBarCodeBoxRadioGroup},
-        {QStringLiteral("back.lowerLeftCorner"), ui.LowerLeftCornerRadioGroup},
-        {QStringLiteral("back.postCard"), ui.PostCardRadioGroup},
-        {QStringLiteral("textSetup.title"), ui.TitleCheckBox},
-        {QStringLiteral("textSetup.descriptive"), ui.DescriptiveCheckBox},
-        {QStringLiteral("textSetup.lowerLeftText"), ui.LowerLeftTextCheckBox},
-        {QStringLiteral("textSetup.addressSeparator"), ui.AddressVerticalTextCheckBox},
-        {QStringLiteral("textSetup.stampBorder"), ui.StampBorderTextCheckBox},
-        {QStringLiteral("textSetup.postCard"), ui.PostCardCheckBox},
-        {QStringLiteral("textSetup.addressLines"), ui.AddressLinesCheckBox},
-        {QStringLiteral("textSetup.postalBarCode"), ui.PostalBarCodeCheckBox},
-        {QStringLiteral("front.text"), ui.FrontMemo},
-        {QStringLiteral("front.size"), ui.ImageSizeUpDown},
-        {QStringLiteral("front.horizontalOffset"), ui.ImageHOffsetUpDown},
-        {QStringLiteral("front.verticalOffset"), ui.ImageVOffsetUpDown},
-        {QStringLiteral("front.picker"), ui.FrontTextAtRadioGroup},
-        {QStringLiteral("print.layout"), ui.TypeOfDeckRadioGroup},
-        {QStringLiteral("print.copies"), ui.CopiesUpDown},
-        {QStringLiteral("print.imageAdjust"), ui.PrintImageAdjustUpDown},
-        {QStringLiteral("print.imageAdjustDown"), ui.PrintImageVAdjustUpDown},
-        {QStringLiteral("print.turn"), ui.SheetTurnRadioGroup},
-    };
-}
-
-CardDesign TForm1::currentDesign() const
-{
-    CardDesign design;
-    for (const auto& [key, control] : designBindings())
-        design.controls[key] = controlValue(control);
-    design.styles = AreaStyleTable;
-    // A picture is kept with the bytes it was read from; one without them was never chosen.
-    if (!CornerImageFile.isEmpty() && !CornerImageBytes.isEmpty())
-        design.corner = DesignPicture{CornerImageBytes, CornerImageFile};
-    if (!FrontPictureFile.isEmpty() && !FrontPictureBytes.isEmpty() && !FrontPicture.isNull())
-        design.front = DesignPicture{FrontPictureBytes, FrontPictureFile};
-    design.frontFont = FrontFont;
-    design.frontTextColour = FrontTextColour;
-    design.frontTextX = FrontTextX;
-    design.frontTextY = FrontTextY;
-    design.frontTextPicked = FrontTextPicked;
-    return design;
+    return findChild<QWidget*>(setting.control);
 }
 
 bool TForm1::designChanged() const
 {
-    return currentDesign() != savedDesign_;
+    return document() != savedDesign_;
+}
+
+void TForm1::connectCardControls()
+{
+    // Each control of the card's settings writes its value into the card as the user changes
+    // it; these run before the control's own handler, which then sees the card as it now is.
+    for (const CardSetting& setting : cardSettings()) {
+        QWidget* w = controlOf(setting);
+        if (!w)
+            throw AppError(QStringLiteral("The window has no control \"%1\" for the setting "
+                                          "\"%2\".")
+                               .arg(setting.control, setting.key()));
+        const auto changed = [this, &setting] { guard([&] { controlChanged(setting); }); };
+        if (auto* memo = qobject_cast<QTextEdit*>(w)) {
+            connect(memo, &QTextEdit::textChanged, this, changed);
+            // The card's undo, not the memo's own, takes back typing.
+            memo->setUndoRedoEnabled(false);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            connect(edit, &QLineEdit::textChanged, this, changed);
+        } else if (auto* group = qobject_cast<RadioGroup*>(w)) {
+            connect(group, &RadioGroup::changed, this, changed);
+        } else if (auto* upDown = qobject_cast<UpDown*>(w)) {
+            connect(upDown, &UpDown::positionChanged, this, changed);
+        } else if (auto* box = qobject_cast<QAbstractButton*>(w)) {
+            connect(box, &QAbstractButton::toggled, this, changed);
+        }
+    }
+}
+
+void TForm1::controlChanged(const CardSetting& setting)
+{
+    if (showingCard_)
+        return;
+    CardDocument card = document();
+    setting.set(card, controlValue(controlOf(setting)));
+    const QString name = QCoreApplication::translate("CardSettings", setting.label);
+    if (setting.kind == SettingKind::Text) {
+        // Typing in one field is one step until it pauses or another field is changed.
+        const auto index = int(&setting - cardSettings().data());
+        history_.change(card, tr("Typing in %1").arg(name), index);
+        typingPause_.start();
+        // The front follows typing after a short pause, as it follows the spinners.
+        if (setting.control == QLatin1String("FrontMemo"))
+            FrontImageTimer.start();
+    } else {
+        history_.change(card, name);
+        if (setting.kind == SettingKind::Number && setting.section == QLatin1String("front"))
+            FrontImageTimer.start();
+    }
+}
+
+void TForm1::commit(const CardDocument& card, const QString& what)
+{
+    history_.change(card, what);
+    showCard();
+}
+
+void TForm1::showCard()
+{
+    const bool was = showingCard_;
+    showingCard_ = true;
+    const auto done = qScopeGuard([this, was] { showingCard_ = was; });
+    const CardDocument card = document();
+    // The pictures are in place before the controls change, so that the handlers the changes
+    // run (the layout refreshes the front) see the card's own.
+    createCornerImage();
+    OpenPictureDialog1.fileName = card.corner ? card.corner->fileName : QString();
+    FrontOpenPictureDialog.fileName = card.front ? card.front->fileName : QString();
+    for (const CardSetting& setting : cardSettings())
+        if (QWidget* w = controlOf(setting); controlValue(w) != setting.get(card))
+            setControl(w, setting.get(card));
+}
+
+void TForm1::cardRestored()
+{
+    typingPause_.stop();
+    showCard();
+    if (!document().hasFrontPicture()) {
+        FrontSheetImage = QImage();
+        showFrontPreview();
+    }
+    FrontImageRefresh(this);
+    DrawPostCardBack(this, 1, 0, 0);
+}
+
+void TForm1::createEditMenu()
+{
+    EditMenu = new QMenu(tr("&Edit"), this);
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    menuBar()->insertMenu(ui.PrintMenu->menuAction(), EditMenu);
+    UndoItem = history_.stack().createUndoAction(this, tr("Undo"));
+    UndoItem->setObjectName(QStringLiteral("UndoItem"));
+    UndoItem->setShortcuts(QKeySequence::Undo);
+    UndoItem->setProperty("hint", tr("Takes back the last change of the card."));
+    RedoItem = history_.stack().createRedoAction(this, tr("Redo"));
+    RedoItem->setObjectName(QStringLiteral("RedoItem"));
+    RedoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    RedoItem->setProperty("hint", tr("Makes again the change last taken back."));
+    EditMenu->addAction(UndoItem);
+    EditMenu->addAction(RedoItem);
+    // The stack's own actions undo at once; ours run inside the guard, as every handler does.
+    for (QAction* item : {UndoItem, RedoItem})
+        disconnect(item, &QAction::triggered, nullptr, nullptr);
+    connect(UndoItem, &QAction::triggered, this,
+            [this] { guard([this] { UndoItemClick(UndoItem); }); });
+    connect(RedoItem, &QAction::triggered, this,
+            [this] { guard([this] { RedoItemClick(RedoItem); }); });
+    connect(&history_, &CardHistory::restored, this, [this] { guard([this] { cardRestored(); }); });
+    connect(EditMenu, &QMenu::hovered, this,
+            [this](QAction* action) { onHint(action->property("hint").toString()); });
+    typingPause_.setInterval(1000);
+    typingPause_.setSingleShot(true);
+    connect(&typingPause_, &QTimer::timeout, this, [this] { history_.closeStep(); });
+}
+
+void TForm1::UndoItemClick(QObject*)
+{
+    history_.undo();
+}
+
+void TForm1::RedoItemClick(QObject*)
+{
+    history_.redo();
 }
 
 void TForm1::OpenDesignItemClick(QObject*)
@@ -201,7 +272,7 @@ bool TForm1::saveDesign(bool askName)
         fileName = *chosen;
         DesignDialog.fileName = fileName;
     }
-    const CardDesign design = currentDesign();
+    const CardDocument design = document();
     {
         const WaitCursor wait;
         saveDesignFile(design, fileName);
@@ -215,100 +286,40 @@ bool TForm1::saveDesign(bool askName)
 
 void TForm1::openDesignFile(const QString& fileName)
 {
-    struct OpenedDesign {
-        CardDesign design;
-        LoadedPicture corner;
-        LoadedPicture front;
-    };
     // Read and decoded off the window's thread, as a picture file is: a large photo inside
     // keeps the window painting and, after half a second, offers Cancel, which changes nothing.
-    const QString text = QStringLiteral("Opening the design \"%1\"...").arg(fileName);
-    std::optional<OpenedDesign> opened = runInBackground(
-        dialogs(), text,
-        [fileName, defaults = defaultDesign_,
-         turnedFile = workFile(TurnedWorkFile)](BackgroundJob& job) {
-            OpenedDesign o{loadDesignFile(fileName, defaults), {}, {}};
-            // Each picture read at the size its use needs, as when it is opened from its file.
-            if (o.design.corner) {
-                Picture read =
-                    decodeDesignPicture(*o.design.corner, fileName, CornerRole,
-                                        QSize(CornerBoxSide, CornerBoxSide), &job.progress);
-                o.corner = {std::move(read.image), read.trueSize, false};
-            }
-            if (o.design.front) {
-                Picture read = decodeDesignPicture(*o.design.front, fileName, FrontRole,
-                                                   FrontPictureBox, &job.progress);
-                o.front = {std::move(read.image), read.trueSize, false};
-                turnTallFront(o.front, turnedFile);
-            }
-            return o;
-        });
+    const QString text = tr("Opening the design \"%1\"...").arg(fileName);
+    std::optional<CardDocument> opened =
+        runInBackground(dialogs(), text,
+                        [fileName, defaults = defaultCardDocument(),
+                         turnedFile = workFile(TurnedWorkFile)](BackgroundJob& job) {
+                            CardDocument card = loadDesignFile(fileName, defaults);
+                            decodeDesignPictures(card, fileName, &job.progress);
+                            if (card.front && card.front->turned)
+                                writeBmpFile(card.front->image, turnedFile);
+                            return card;
+                        });
     if (!opened)
         return;
-    const CardDesign& design = opened->design;
 
-    // Everything is read: from here on nothing fails.
-    applyDesign(design, opened->corner, opened->front);
-    DesignFile = fileName;
-    DesignDialog.fileName = fileName;
-    savedDesign_ = currentDesign();
-    rememberRecentDesign(recentDesignsFile(), fileName);
-    showDesignName();
-}
-
-void TForm1::applyDesign(const CardDesign& design, const LoadedPicture& corner,
-                         const LoadedPicture& front)
-{
-    openingDesign_ = true;
-    const auto done = qScopeGuard([this] { openingDesign_ = false; });
+    // Everything is read: from here on nothing fails. A design opened begins a new history.
     if (ui.ContinueButton->isEnabled())
         enterWorkingState();
-
-    AreaStyleTable = design.styles;
-    if (design.corner) {
-        CornerImage = corner.image;
-        CornerImageSize = corner.size;
-        CornerImageFile = design.corner->fileName;
-        CornerImageBytes = design.corner->bytes;
-        drawCornerPreview(ui.PostCardBackImage->canvas(), CornerImage, CornerImageSize,
-                          CornerPreviewFill);
-        ui.PostCardBackImage->update();
-    } else {
-        CornerImageFile.clear();
-        CornerImageBytes.clear();
-        createCornerImage();
-    }
-    OpenPictureDialog1.fileName = CornerImageFile;
-
-    if (design.front) {
-        FrontPictureFile = design.front->fileName;
-        FrontPictureBytes = design.front->bytes;
-        FrontPicture = front.image;
-        FrontPictureSize = front.size;
-        FrontPictureTurned = front.turned;
-    } else {
-        FrontPictureFile.clear();
-        FrontPictureBytes.clear();
-        FrontPicture = QImage();
-        FrontPictureSize = QSize();
-        FrontPictureTurned = false;
+    history_.reset(*opened);
+    if (!opened->front)
         FrontSheetImage = QImage();
+    showCard();
+    if (!opened->front) {
         prepareFrontPreview();
+        showFrontPreview();
     }
-    FrontOpenPictureDialog.fileName = FrontPictureFile;
-    FrontFont = design.frontFont;
-    FrontTextColour = design.frontTextColour;
-    FrontTextX = design.frontTextX;
-    FrontTextY = design.frontTextY;
-    FrontTextPicked = design.frontTextPicked;
-
-    // The pictures are in place before the controls change, so that the handlers the changes
-    // run (the layout refreshes the front) see the design's own.
-    for (const auto& [key, control] : designBindings())
-        setControl(control, design.controls.at(key));
-
     FrontImageRefresh(this);
     DrawPostCardBack(this, 1, 0, 0);
+    DesignFile = fileName;
+    DesignDialog.fileName = fileName;
+    savedDesign_ = document();
+    rememberRecentDesign(recentDesignsFile(), fileName);
+    showDesignName();
 }
 
 void TForm1::showDesignName()

@@ -3,13 +3,8 @@
 #include "ui_TForm1.h"
 
 #include "WaitCursor.h"
-#include "design/DesignPictures.h"
 #include "front/FrontComposer.h"
 #include "gfx/BmpFile.h"
-#include "gfx/QuarterTurn.h"
-#include "gfx/SheetText.h"
-
-#include <algorithm>
 
 namespace
 {
@@ -30,7 +25,8 @@ void TForm1::prepareFrontPreview()
 void TForm1::FrontImageRefresh(QObject*)
 {
     WaitCursor wait;
-    const FrontCard card = frontCardForLayout(ui.TypeOfDeckRadioGroup->choice<Layout>(), Metrics);
+    FrontImageTimer.stop();
+    const FrontCard card = frontCardForLayout(document().layout, Metrics);
     const QSize preview(card.width / FrontPreviewScale, card.height / FrontPreviewScale);
     const QSize box = preview + FrontGroupBoxFrame;
     if (ui.FrontGroupBox->width() != box.width()) {
@@ -40,32 +36,19 @@ void TForm1::FrontImageRefresh(QObject*)
     }
     // A picture is only ever taken with its file name, but a front is never fitted to a
     // picture without pixels.
-    if (FrontPictureFile.isEmpty() || FrontPicture.isNull())
+    if (!document().hasFrontPicture())
         return;
+    FrontSheetImage = renderFront(document(), Metrics);
+    showFrontPreview();
+}
 
-    FrontComposition front;
-    front.picture = FrontPicture;
-    front.pictureSize = FrontPictureSize;
-    front.pictureTurned = FrontPictureTurned;
-    front.size = ui.ImageSizeUpDown->position();
-    front.hOffset = ui.ImageHOffsetUpDown->position();
-    front.vOffset = ui.ImageVOffsetUpDown->position();
-    if (!ui.FrontMemo->document()->isEmpty())
-        front.lines = displayedLines(ui.FrontMemo, linesWithin(frontSheetFont(FrontFont),
-                                                               std::max(card.width, card.height)));
-    front.font = FrontFont;
-    front.colour = FrontTextColour;
-    front.card = card;
-    // Upward text from the horizontal text's start would run off the top of the card at once.
-    const QPoint start = FrontPictureTurned && !FrontTextPicked ? turnedFrontTextStart(card)
-                                                                : QPoint(FrontTextX, FrontTextY);
-    front.textX = start.x();
-    front.textY = start.y();
-
-    const QImage composed = composeFront(front);
-    drawFrontPreview(ui.FrontImage->canvas(), composed);
+void TForm1::showFrontPreview()
+{
+    if (FrontSheetImage.isNull())
+        ui.FrontImage->canvas().fill(Qt::white);
+    else
+        drawFrontPreview(ui.FrontImage->canvas(), FrontSheetImage);
     ui.FrontImage->update();
-    FrontSheetImage = composed;
 }
 
 void TForm1::OpenPopupClick(QObject* Sender)
@@ -79,38 +62,28 @@ void TForm1::OpenPopupClick(QObject* Sender)
     // written: a failure anywhere, or Cancel, leaves the former picture, its file name and its
     // text direction together.
     const QString turnedFile = workFile(TurnedWorkFile);
-    std::optional<LoadedPicture> loaded =
-        loadPictureInBackground(*chosen, FrontPictureBox, [turnedFile](LoadedPicture& picture) {
+    std::optional<CardPicture> loaded =
+        loadPictureInBackground(*chosen, FrontPictureBox, [turnedFile](CardPicture& picture) {
             turnTallFront(picture, turnedFile);
         });
     if (!loaded)
         return;
-    DesignPicture kept = readDesignPicture(*chosen); // the bytes a design keeps
-    FrontPictureFile = *chosen;
-    FrontPictureBytes = std::move(kept.bytes);
-    FrontPicture = std::move(loaded->image);
-    FrontPictureSize = loaded->size;
-    FrontPictureTurned = loaded->turned;
+    CardDocument card = document();
+    card.front = SharedPicture(std::move(*loaded));
+    commit(card, tr("Front Picture"));
     FrontImageRefresh(Sender);
 }
 
-void TForm1::turnTallFront(LoadedPicture& loaded, const QString& turnedFile)
+void TForm1::turnTallFront(CardPicture& picture, const QString& turnedFile)
 {
-    if (loaded.size.width() >= loaded.size.height())
-        return;
-    // The picture goes as soon as its turned copy is made: never both and the copy's file in
-    // memory at once. Turned counter-clockwise: the card turned clockwise to read the upward text
-    // shows it upright, never mirrored.
-    loaded.image =
-        turnedQuarter(std::exchange(loaded.image, QImage()), QuarterTurn::CounterClockwise);
-    loaded.size.transpose();
-    loaded.turned = true;
-    writeBmpFile(loaded.image, turnedFile);
+    layTallFrontOnItsSide(picture);
+    if (picture.turned)
+        writeBmpFile(picture.image, turnedFile);
 }
 
 void TForm1::FrontImageClick(QObject* Sender)
 {
-    if (FrontPictureFile.isEmpty())
+    if (!document().front)
         OpenPopupClick(Sender);
 }
 
@@ -119,15 +92,12 @@ void TForm1::DeletePopupClick(QObject*)
     // The front as it was before its first picture: a white preview, nothing to print, and a
     // click on the preview opens a picture again. Text, font, colour, size and offsets stay.
     FrontImageTimer.stop();
-    FrontPictureFile.clear();
-    FrontPictureBytes.clear();
     FrontOpenPictureDialog.fileName.clear();
-    FrontPicture = QImage();
-    FrontPictureSize = QSize();
-    FrontPictureTurned = false;
+    CardDocument card = document();
+    card.front = {};
+    commit(card, tr("Delete Front Picture"));
     FrontSheetImage = QImage();
-    ui.FrontImage->canvas().fill(Qt::white);
-    ui.FrontImage->update();
+    showFrontPreview();
 }
 
 void TForm1::ImageSizeUpDownClick(QObject*, bool)
@@ -155,37 +125,45 @@ void TForm1::FrontImageTimerTimer(QObject* Sender)
 
 void TForm1::SelectFontButtonClick(QObject* Sender)
 {
-    const std::optional<QFont> font = dialogs().chooseFont(FrontFont, false);
+    const std::optional<QFont> font = dialogs().chooseFont(document().FrontFont, false);
     if (!font)
         return;
-    FrontFont = *font;
+    CardDocument card = document();
+    card.FrontFont = *font;
+    commit(card, tr("Front Font"));
     FrontImageRefresh(Sender);
 }
 
 void TForm1::FrontSelectColorButtonClick(QObject* Sender)
 {
-    const std::optional<QColor> colour = dialogs().chooseColor(fromTColor(FrontTextColour));
+    const std::optional<QColor> colour =
+        dialogs().chooseColor(fromTColor(document().FrontTextColour));
     if (!colour)
         return;
-    FrontTextColour = toTColor(*colour);
+    CardDocument card = document();
+    card.FrontTextColour = toTColor(*colour);
+    commit(card, tr("Front Text Color"));
     FrontImageRefresh(Sender);
 }
 
 void TForm1::FrontImageMouseDown(QObject* Sender, Qt::MouseButton, Qt::KeyboardModifiers, int x,
                                  int y)
 {
-    switch (ui.FrontTextAtRadioGroup->choice<FrontTextPicker>()) {
+    CardDocument card = document();
+    switch (card.picker) {
     case FrontTextPicker::Position:
-        FrontTextX = FrontPreviewScale * x;
-        FrontTextY = FrontPreviewScale * y;
-        FrontTextPicked = true;
+        card.FrontTextX = FrontPreviewScale * x;
+        card.FrontTextY = FrontPreviewScale * y;
+        card.FrontTextPicked = true;
+        commit(card, tr("Front Text Place"));
         FrontImageRefresh(Sender);
         break;
     case FrontTextPicker::Colour: {
         const QImage& surface = ui.FrontImage->canvas();
         if (!surface.valid(x, y))
             return;
-        FrontTextColour = toTColor(surface.pixelColor(x, y));
+        card.FrontTextColour = toTColor(surface.pixelColor(x, y));
+        commit(card, tr("Front Text Color"));
         FrontImageRefresh(Sender);
         break;
     }

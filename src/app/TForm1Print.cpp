@@ -22,9 +22,6 @@
 namespace
 {
 
-const QString NoFrontPictureText =
-    QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
-                   "Click the front preview to open a picture, then print again.");
 const QString PaperCutTitle = QStringLiteral("Cards Cut Off");
 const QString AlignmentTestTitle = QStringLiteral("Alignment Test");
 const QString BothSidesHint =
@@ -38,10 +35,6 @@ const QString OneSidedPrinterHint =
 const QString NoPrinterBothSidesHint =
     QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
                    "the backs each as a PDF file of its own.");
-const QString NoLayoutText =
-    QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
-                   "print again.");
-
 // Disables the print controls, in order, for its lifetime and gives each its state again, in
 // the same order, however the print ends: errors included. A command that was disabled before
 // (Print Both Sides on a one-sided printer) stays so.
@@ -85,45 +78,28 @@ ControlsDisabled printControlsDisabled(const Ui::TForm1& ui)
                             {ui.PrintBothSidesItem, ui.AlignmentTestItem});
 }
 
-// The nudges: sheet pixels right and down that the backs move.
-QPoint nudgeOf(const Ui::TForm1& ui)
-{
-    return {ui.PrintImageAdjustUpDown->position(), ui.PrintImageVAdjustUpDown->position()};
-}
-
-// How the user turns the sheet between the page of fronts and the page of backs.
-SheetTurn turnOf(const Ui::TForm1& ui)
-{
-    return ui.SheetTurnRadioGroup->choice<SheetTurn>() == SheetTurn::Calendar ? SheetTurn::Calendar
-                                                                              : SheetTurn::Book;
-}
-
 } // namespace
 
 void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
 {
     ui.Panel1->show();
-    SheetWidth = 1200;
-    SheetHeight = 800;
-    if (const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>())) {
+    const Layout chosen = document().layout;
+    if (const auto layout = sheetLayoutAt(chosen)) {
         const ImageBox* diagrams[] = {ui.ppImage, ui.llImage, ui.slImage, ui.FourupImage};
         {
             QPainter p(&ui.LayoutImage->canvas());
             p.drawImage(QPoint(0, 0), diagrams[std::size_t(layout->kind)]->canvas());
         }
         ui.LayoutImage->update();
-        printer().setOrientation(layout->orientation);
-        printer().setLayoutPaper(layout->paper);
-        SheetWidth = layout->card.width();
-        SheetHeight = layout->card.height();
     }
+    applyLayoutToPrinter(printer(), chosen);
     FrontImageRefresh(Sender);
 }
 
 void TForm1::refreshPrintPage()
 {
     Metrics = ReadPrinterMetrics(printer());
-    PrintPageImage = CreatePrintPage(Metrics, ui.PrintImageAdjustUpDown->position());
+    PrintPageImage = CreatePrintPage(Metrics, document().imageAdjust);
 }
 
 void TForm1::PrintButtonClick(QObject* Sender)
@@ -143,52 +119,50 @@ void TForm1::PrintButtonClick(QObject* Sender)
 
 void TForm1::Page1(QObject* Sender)
 {
+    // The back is drawn first, as the tab shows it; then the page made of the card as it is now.
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
-    const SheetLayout layout = layoutForPrint();
-    PrintPageImage = composeBackPage(layout.kind, BackSheetImage, turnOf(ui));
-    if (layout.kind == Layout::PortraitPortrait)
+    const PreparedPrint print =
+        preparePrint(printer(), document(), PrintSide::Backs, document().sheetTurn());
+    Metrics = print.metrics;
+    PrintPageImage = print.backPage;
+    if (print.layout == Layout::PortraitPortrait)
         writeBmpFile(PrintPageImage, workFile(TurnedWorkFile));
-    PrintPostCardBacks();
+    PrintPostCardBacks(print);
 }
 
-void TForm1::PrintPostCardBacks()
+void TForm1::PrintPostCardBacks(const PreparedPrint& print)
 {
-    const Layout layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
     writeBmpFile(PrintPageImage, workFile(PageWorkFile));
-    if (layout == Layout::SingleOn4x6)
-        dialogs().message(pageSizeMessage(Metrics));
-    const SheetTurn turn = turnOf(ui);
-    const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
-    QString note;
-    if (paperHoldsCards(layout, placement, turn))
-        note = printPage(printer(), Metrics, PrintPageImage, placement.backs,
-                         ui.CopiesUpDown->position(), backPageMarks(layout));
+    if (print.layout == Layout::SingleOn4x6)
+        dialogs().message(pageSizeMessage(print.metrics));
+    const QString note = sendPreparedPrint(print);
     PrintPageImage.fill(fromTColor(TColors::White));
     if (!note.isEmpty())
         dialogs().message(note);
 }
 
+QString TForm1::sendPreparedPrint(const PreparedPrint& print)
+{
+    if (!print.cutQuestion.isEmpty() && !dialogs().question(PaperCutTitle, print.cutQuestion))
+        return {};
+    return sendPrint(printer(), print);
+}
+
 void TForm1::FrontPagePrint()
 {
     // Before the first front picture there is no front: printing a blank page would waste paper.
-    if (FrontSheetImage.isNull()) {
-        dialogs().message(NoFrontPictureText);
+    if (!document().hasFrontPicture()) {
+        dialogs().message(noFrontPictureText());
         return;
     }
     const WaitCursor wait;
-    // Read afresh, as for backs: figures read before the layout turned the printer would put
-    // the fronts off the backs by the difference of the margins.
-    Metrics = ReadPrinterMetrics(printer());
-    const Layout layout = ui.TypeOfDeckRadioGroup->choice<Layout>();
-    const QImage page = composeFrontPage(layout, FrontSheetImage);
-    writeBmpFile(page, workFile(PageWorkFile));
-    const SheetTurn turn = turnOf(ui);
-    const PagePlacement placement = placePages(layout, Metrics, turn, nudgeOf(ui));
-    if (!paperHoldsCards(layout, placement, turn))
-        return;
-    const QString note = printPage(printer(), Metrics, page, placement.fronts,
-                                   ui.CopiesUpDown->position(), PageMarks::None);
+    // The card as it is now: text typed a moment ago is printed even before the preview shows it.
+    const PreparedPrint print =
+        preparePrint(printer(), document(), PrintSide::Fronts, document().sheetTurn());
+    Metrics = print.metrics;
+    writeBmpFile(print.frontPage, workFile(PageWorkFile));
+    const QString note = sendPreparedPrint(print);
     if (!note.isEmpty())
         dialogs().message(note);
 }
@@ -196,26 +170,19 @@ void TForm1::FrontPagePrint()
 void TForm1::PrintBothSidesItemClick(QObject* Sender)
 {
     const ControlsDisabled disabled = printControlsDisabled(ui);
-    if (FrontSheetImage.isNull()) {
-        dialogs().message(NoFrontPictureText);
+    if (!document().hasFrontPicture()) {
+        dialogs().message(noFrontPictureText());
         return;
     }
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
-    const SheetLayout layout = layoutForPrint();
     // The printer turns the sheet itself, the way its set-up says.
     const PrintSides sides = twoSidedSetting(printer().sidesSetting());
-    const SheetTurn turn = sheetTurnOf(sides);
-    const PagePlacement placement = placePages(layout.kind, Metrics, turn, nudgeOf(ui));
-    if (!paperHoldsCards(layout.kind, placement, turn))
-        return;
-    const QImage fronts = composeFrontPage(layout.kind, FrontSheetImage);
-    const QImage backs = composeBackPage(layout.kind, BackSheetImage, turn);
-    writeBmpFile(backs, workFile(PageWorkFile));
-    const QString note = printPages(printer(), Metrics,
-                                    {{fronts, placement.fronts, PageMarks::None},
-                                     {backs, placement.backs, backPageMarks(layout.kind)}},
-                                    ui.CopiesUpDown->position(), sides);
+    const PreparedPrint print =
+        preparePrint(printer(), document(), PrintSide::Both, sheetTurnOf(sides), sides);
+    Metrics = print.metrics;
+    writeBmpFile(print.backPage, workFile(PageWorkFile));
+    const QString note = sendPreparedPrint(print);
     if (!note.isEmpty())
         dialogs().message(note);
 }
@@ -224,8 +191,8 @@ void TForm1::AlignmentTestItemClick(QObject*)
 {
     const ControlsDisabled disabled = printControlsDisabled(ui);
     const WaitCursor wait;
-    const SheetLayout layout = layoutForPrint();
-    AlignmentSheet sheet = alignmentSheetFor(layout.kind, Metrics, turnOf(ui), nudgeOf(ui));
+    layoutForPrint();
+    AlignmentSheet sheet = alignmentSheetFor(document(), Metrics);
     sheet.acrossNudge = ui.Label3->text();
     sheet.downNudge = ui.PrintImageVAdjustLabel->text();
     const QString frontNote = printAlignmentPage(printer(), alignmentFrontPatches(sheet));
@@ -240,19 +207,10 @@ SheetLayout TForm1::layoutForPrint()
 {
     // Read afresh: the layout may have turned the printer since the figures were last read.
     Metrics = ReadPrinterMetrics(printer());
-    const auto layout = sheetLayoutAt(ui.TypeOfDeckRadioGroup->choice<Layout>());
+    const auto layout = sheetLayoutAt(document().layout);
     if (!layout)
-        throw AppError(NoLayoutText);
+        throw AppError(noLayoutText());
     return *layout;
-}
-
-bool TForm1::paperHoldsCards(Layout layout, const PagePlacement& placement, SheetTurn turn)
-{
-    const QMargins cut =
-        contentCut(placement, Metrics, turnOnPage(turn, layout),
-                   frontCardForLayout(layout, Metrics).frame, backMargin(layout, Metrics));
-    const QString question = paperCutQuestion(layout, Metrics, cut);
-    return question.isEmpty() || dialogs().question(PaperCutTitle, question);
 }
 
 void TForm1::PrinterSetupButtonClick(QObject*)

@@ -46,8 +46,8 @@ struct CardBackInput {
     bool welcome = false;      // the About page is still active
     QImage samplePicture;      // the built-in corner picture shown while welcome
 
-    int sheetWidth = 1200;
-    int sheetHeight = 800;
+    int sheetWidth = CardSize.width();
+    int sheetHeight = CardSize.height();
     Layout layout = Layout::LandscapeLandscape; // -1 when none is selected
     PrinterMetrics metrics;
 };

@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 #include "gfx/JpegCodec.h"
 
 #include <QBuffer>

@@ -2,6 +2,7 @@
 
 #include "ZipArchive.h"
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -109,14 +110,14 @@ QJsonObject fontJson(const QFont& font)
 }
 
 // The picture's entry keeps the suffix of its file, so that an unpacked design shows it.
-QString pictureEntry(const QString& base, const DesignPicture& picture)
+QString pictureEntry(const QString& base, const CardPicture& picture)
 {
     static const QRegularExpression plainSuffix(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
     const QString suffix = QFileInfo(picture.fileName).suffix().toLower();
     return plainSuffix.match(suffix).hasMatch() ? base + QLatin1Char('.') + suffix : base;
 }
 
-QJsonValue pictureJson(const std::optional<DesignPicture>& picture, const QString& entry)
+QJsonValue pictureJson(const SharedPicture& picture, const QString& entry)
 {
     if (!picture)
         return QJsonValue::Null;
@@ -254,13 +255,12 @@ QFont readFont(const Fields& f)
     return font;
 }
 
-std::optional<DesignPicture> readPicture(const Fields& section, const QString& name,
-                                         const ZipReader& zip)
+SharedPicture readPicture(const Fields& section, const QString& name, const ZipReader& zip)
 {
     if (section.value(name).isNull())
-        return std::nullopt;
+        return {};
     const Fields p = section.object(name);
-    DesignPicture picture;
+    CardPicture picture;
     picture.fileName = p.text(QStringLiteral("fileName"));
     if (picture.fileName.isEmpty())
         throw Damaged{QStringLiteral("the setting \"%1\" names no file")
@@ -271,10 +271,10 @@ std::optional<DesignPicture> readPicture(const Fields& section, const QString& n
     } catch (const ZipError& e) {
         throw Damaged{e.reason()};
     }
-    return picture;
+    return SharedPicture(std::move(picture));
 }
 
-SettingValue readControl(const Fields& section, const ControlSetting& setting)
+SettingValue readControl(const Fields& section, const CardSetting& setting)
 {
     switch (setting.kind) {
     case SettingKind::Text:
@@ -316,7 +316,7 @@ bool beginsAsDesign(const QByteArray& bytes)
     return true;
 }
 
-CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
+CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
 {
     const QByteArray json = zip.read(SettingsEntry, MaxSettingsBytes, MaxSettingsBytes);
     QJsonParseError error;
@@ -330,28 +330,25 @@ CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
     if (version.major < DesignFormat.major)
         throw Damaged{QStringLiteral("its version %1 is unknown").arg(version.text())};
 
-    CardDesign design;
-    for (const ControlSetting& setting : designControls()) {
-        if (version < setting.since) {
-            design.controls[setting.key()] = defaults.controls.at(setting.key());
-            continue;
-        }
-        design.controls[setting.key()] = readControl(root.object(setting.section), setting);
-    }
+    // What a file of an older version lacks keeps the default card's value.
+    CardDocument design = defaults;
+    for (const CardSetting& setting : cardSettings())
+        if (setting.since <= version)
+            setting.set(design, readControl(root.object(setting.section), setting));
     const Fields back = root.object(QStringLiteral("back"));
-    design.styles = readStyles(back);
+    design.AreaStyleTable = readStyles(back);
     design.corner = readPicture(back, QStringLiteral("cornerPicture"), zip);
     const Fields front = root.object(QStringLiteral("front"));
     design.front = readPicture(front, QStringLiteral("picture"), zip);
-    design.frontFont = readFont(front.object(QStringLiteral("font")));
-    design.frontTextColour = front.colour(QStringLiteral("textColour"));
-    design.frontTextX = front.whole(QStringLiteral("textX"), -MaxTextPlace, MaxTextPlace);
-    design.frontTextY = front.whole(QStringLiteral("textY"), -MaxTextPlace, MaxTextPlace);
+    design.FrontFont = readFont(front.object(QStringLiteral("font")));
+    design.FrontTextColour = front.colour(QStringLiteral("textColour"));
+    design.FrontTextX = front.whole(QStringLiteral("textX"), -MaxTextPlace, MaxTextPlace);
+    design.FrontTextY = front.whole(QStringLiteral("textY"), -MaxTextPlace, MaxTextPlace);
     // Files before 1.3 did not say whether the place was picked: a place other than the
     // start-up one can only have been.
-    design.frontTextPicked = version < TextPickedSince
-                                 ? QPoint(design.frontTextX, design.frontTextY) !=
-                                       QPoint(defaults.frontTextX, defaults.frontTextY)
+    design.FrontTextPicked = version < TextPickedSince
+                                 ? QPoint(design.FrontTextX, design.FrontTextY) !=
+                                       QPoint(defaults.FrontTextX, defaults.FrontTextY)
                                  : front.flag(QStringLiteral("textPicked"));
     return design;
 }
@@ -365,31 +362,25 @@ CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
 
 } // namespace
 
-QByteArray writeDesign(const CardDesign& design)
+QByteArray writeDesign(const CardDocument& design)
 {
     std::map<QString, QJsonObject> sections;
-    for (const ControlSetting& setting : designControls()) {
-        const auto it = design.controls.find(setting.key());
-        if (it == design.controls.end())
-            throw AppError(QStringLiteral("The design could not be saved: the setting \"%1\" has "
-                                          "no value.")
-                               .arg(setting.key()));
-        sections[setting.section].insert(setting.name, settingJson(it->second));
-    }
+    for (const CardSetting& setting : cardSettings())
+        sections[setting.section].insert(setting.name, settingJson(setting.get(design)));
     const QString cornerEntry =
         design.corner ? pictureEntry(CornerEntry, *design.corner) : QString();
     const QString frontEntry = design.front ? pictureEntry(FrontEntry, *design.front) : QString();
 
     QJsonObject& back = sections[QStringLiteral("back")];
-    back.insert(QStringLiteral("styles"), stylesJson(design.styles));
+    back.insert(QStringLiteral("styles"), stylesJson(design.AreaStyleTable));
     back.insert(QStringLiteral("cornerPicture"), pictureJson(design.corner, cornerEntry));
     QJsonObject& front = sections[QStringLiteral("front")];
     front.insert(QStringLiteral("picture"), pictureJson(design.front, frontEntry));
-    front.insert(QStringLiteral("font"), fontJson(design.frontFont));
-    front.insert(QStringLiteral("textColour"), colourText(design.frontTextColour));
-    front.insert(QStringLiteral("textX"), design.frontTextX);
-    front.insert(QStringLiteral("textY"), design.frontTextY);
-    front.insert(QStringLiteral("textPicked"), design.frontTextPicked);
+    front.insert(QStringLiteral("font"), fontJson(design.FrontFont));
+    front.insert(QStringLiteral("textColour"), colourText(design.FrontTextColour));
+    front.insert(QStringLiteral("textX"), design.FrontTextX);
+    front.insert(QStringLiteral("textY"), design.FrontTextY);
+    front.insert(QStringLiteral("textPicked"), design.FrontTextPicked);
 
     QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
     for (const auto& [name, section] : sections)
@@ -411,7 +402,8 @@ QByteArray writeDesign(const CardDesign& design)
     }
 }
 
-CardDesign readDesign(const QByteArray& bytes, const CardDesign& defaults, const QString& fileName)
+CardDocument readDesign(const QByteArray& bytes, const CardDocument& defaults,
+                        const QString& fileName)
 {
     const bool ours = beginsAsDesign(bytes);
     try {
@@ -438,28 +430,12 @@ CardDesign readDesign(const QByteArray& bytes, const CardDesign& defaults, const
     }
 }
 
-void saveDesignFile(const CardDesign& design, const QString& fileName)
+void saveDesignFile(const CardDocument& design, const QString& fileName)
 {
     writeWholeFile(fileName, writeDesign(design));
 }
 
-QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString& tooLarge)
-{
-    const QFileInfo info(fileName);
-    // A pipe or a device would block the window or never end: only regular files are read.
-    if (info.exists() && !info.isDir() && !info.isFile())
-        raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
-    QFile file(fileName);
-    openForReading(file);
-    if (file.size() > limit)
-        throw AppError(tooLarge.arg(fileName).arg(file.size() / MiB));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        raiseCannotOpen(fileName, file.errorString());
-    return bytes;
-}
-
-CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
+CardDocument loadDesignFile(const QString& fileName, const CardDocument& defaults)
 {
     const QByteArray bytes = readRegularFile(
         fileName, MaxDesignFileBytes,

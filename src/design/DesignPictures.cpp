@@ -1,19 +1,34 @@
 #include "DesignPictures.h"
 
+#include "back/CornerImage.h"
 #include "back/PictureFile.h"
+#include "front/FrontComposer.h"
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
-DesignPicture readDesignPicture(const QString& fileName)
+QByteArray readDesignPictureBytes(const QString& fileName)
 {
-    return {readRegularFile(fileName, MaxDesignPictureBytes,
-                            QStringLiteral("The picture \"%1\" is too large to be kept in a "
-                                           "design: %2 MB.")),
-            fileName};
+    return readRegularFile(fileName, MaxDesignPictureBytes,
+                           QCoreApplication::translate("DesignPictures",
+                                                       "The picture \"%1\" is too large to be "
+                                                       "kept in a design: %2 MB."));
 }
 
-Picture decodeDesignPicture(const DesignPicture& picture, const QString& designFile,
+CardPicture loadCardPicture(const QString& fileName, QSize drawBox, PictureProgress* progress)
+{
+    Picture read = readPicture(PictureRequest(fileName, drawBox, progress));
+    CardPicture picture;
+    picture.image = std::move(read.image);
+    picture.size = read.trueSize;
+    picture.fileName = fileName;
+    picture.bytes = readDesignPictureBytes(fileName);
+    return picture;
+}
+
+Picture decodeDesignPicture(const CardPicture& picture, const QString& designFile,
                             const QString& role, QSize drawBox, PictureProgress* progress)
 {
     // The reader takes files, and reads them by their content: a private copy it is.
@@ -24,13 +39,43 @@ Picture decodeDesignPicture(const DesignPicture& picture, const QString& designF
             raiseCannotCreate(copy, dir.errorString());
         writeWholeFile(copy, picture.bytes);
         return readPicture(PictureRequest(copy, drawBox, progress));
+    } catch (const PictureCancelled&) {
+        throw;
     } catch (const AppError& e) {
         QString reason = e.text();
         reason.replace(copy, picture.fileName);
         if (!reason.endsWith(QLatin1Char('.')))
             reason += QLatin1Char('.');
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: its picture for %2 "
-                                      "cannot be used. %3 Nothing was changed.")
+        throw AppError(QCoreApplication::translate("DesignPictures",
+                                                   "The design \"%1\" cannot be opened: its "
+                                                   "picture for %2 cannot be used. %3 Nothing "
+                                                   "was changed.")
                            .arg(designFile, role, reason));
     }
+}
+
+void decodeDesignPictures(CardDocument& card, const QString& designFile, PictureProgress* progress)
+{
+    const auto decoded = [&](const SharedPicture& kept, const char* role, QSize box) {
+        CardPicture picture = *kept;
+        Picture read =
+            decodeDesignPicture(picture, designFile,
+                                QCoreApplication::translate("DesignPictures", role), box, progress);
+        picture.image = std::move(read.image);
+        picture.size = read.trueSize;
+        picture.turned = false;
+        return picture;
+    };
+    SharedPicture corner;
+    SharedPicture front;
+    if (card.corner)
+        corner = SharedPicture(
+            decoded(card.corner, "the lower left corner", QSize(CornerBoxSide, CornerBoxSide)));
+    if (card.front) {
+        CardPicture picture = decoded(card.front, "the postcard front", FrontPictureBox);
+        layTallFrontOnItsSide(picture);
+        front = SharedPicture(std::move(picture));
+    }
+    card.corner = corner;
+    card.front = front;
 }

@@ -1,6 +1,7 @@
 #include "RecentDesigns.h"
 
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

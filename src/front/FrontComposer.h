@@ -15,8 +15,8 @@ struct PrinterMetrics;
 
 // One card in sheet pixels and the white frame the printer needs around it.
 struct FrontCard {
-    int width = 1200;
-    int height = 800;
+    int width = CardSize.width();
+    int height = CardSize.height();
     int frame = 0; // m
 };
 

@@ -7,7 +7,6 @@
 
 namespace
 {
-constexpr QSize CardSize(1200, 800);       // 6 x 4 inches
 constexpr QSize FourUpCardSize(1100, 850); // a quarter of an 11 x 8.5 inch sheet
 
 QPageSize letterPaper()
@@ -44,6 +43,12 @@ std::optional<SheetLayout> sheetLayoutAt(Layout layout)
     default:
         return std::nullopt;
     }
+}
+
+QSize cardSizeOf(Layout layout)
+{
+    const auto sheet = sheetLayoutAt(layout);
+    return sheet ? sheet->card : CardSize;
 }
 
 PageTiling backPageTiling(Layout layout, QSize card)

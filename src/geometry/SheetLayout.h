@@ -20,6 +20,9 @@ enum class Layout : int {
 constexpr Layout Layouts[] = {Layout::PortraitPortrait, Layout::LandscapeLandscape,
                               Layout::SingleOn4x6, Layout::FourOnSheet};
 
+// One card of 6 x 4 inches: the card of three layouts, and of the window before any layout.
+constexpr QSize CardSize(1200, 800);
+
 struct SheetLayout {
     Layout kind;
     QPageLayout::Orientation orientation; // of the printer
@@ -30,6 +33,8 @@ struct SheetLayout {
 // The layout's figures; none for a choice that names no layout (no item selected).
 std::optional<SheetLayout> sheetLayoutAt(Layout layout);
 
+// The card's size in a layout; CardSize for a choice that names none.
+QSize cardSizeOf(Layout layout);
 // A page of copies of one card: the page size and where each copy's top-left corner goes.
 struct PageTiling {
     QSize page;

@@ -4,9 +4,6 @@
 #include <QString>
 #include <stdexcept>
 
-class QByteArrayView;
-class QFile;
-
 class AppError : public std::runtime_error
 {
 public:
@@ -20,13 +17,3 @@ private:
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void raiseCannotOpen(const QString& fileName, const QString& reason);
 [[noreturn]] void raiseCannotCreate(const QString& fileName, const QString& reason);
-
-// Writes `bytes` to a temporary file that replaces any file of that name only once every byte
-// is written; otherwise raises "Cannot create file "%s". %s" with the system's reason and leaves
-// the file of that name as it was. Where the folder takes no temporary file but the file of that
-// name is writable, the file is overwritten in place, and put back as it was on a failure.
-void writeWholeFile(const QString& fileName, QByteArrayView bytes);
-
-// Opens `file` for reading, or raises "Cannot open file "%s". %s". Only a regular file is
-// opened: a folder, a pipe or a device is refused at once, never waited on.
-void openForReading(QFile& file);

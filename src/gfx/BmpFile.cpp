@@ -1,6 +1,7 @@
 #include "BmpFile.h"
 
 #include "AppError.h"
+#include "WholeFile.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,6 +1,7 @@
 #include "JpegCodec.h"
 
 #include "AppError.h"
+#include "WholeFile.h"
 #include "Picture.h"
 
 #include <QFile>

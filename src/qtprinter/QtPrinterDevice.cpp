@@ -1,6 +1,7 @@
 #include "QtPrinterDevice.h"
 
 #include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
 
 #include <QBuffer>
 #include <QDateTime>

@@ -36,8 +36,11 @@ void UpDown::setMaximum(int v)
 
 void UpDown::setPosition(int v)
 {
+    const int was = position_;
     position_ = qBound(min_, v, qMax(min_, max_));
     writeAssociate();
+    if (position_ != was)
+        emit positionChanged(position_);
 }
 
 void UpDown::setAssociate(QLineEdit* edit)
@@ -48,6 +51,17 @@ void UpDown::setAssociate(QLineEdit* edit)
     if (edit_) {
         edit_->installEventFilter(this);
         writeAssociate();
+        // A number typed into the edit is the position at once, kept within the range; the
+        // edit keeps what is typed until an arrow writes the position back.
+        connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+            bool typed = false;
+            const int value = text.trimmed().toInt(&typed);
+            const int was = position_;
+            if (typed)
+                position_ = qBound(min_, value, qMax(min_, max_));
+            if (position_ != was)
+                emit positionChanged(position_);
+        });
     }
 }
 

@@ -30,6 +30,8 @@ public:
 
 signals:
     void clicked(bool up);
+    // The position changed: by an arrow, by setPosition, or by a number typed into the edit.
+    void positionChanged(int position);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

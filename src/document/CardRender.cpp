@@ -1,0 +1,208 @@
+#include "CardRender.h"
+
+#include "back/CornerImage.h"
+#include "gfx/AppError.h"
+#include "gfx/SheetText.h"
+#include "print/PrinterDevice.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace
+{
+
+QFont pixelFont(const char* face, int pixels, bool bold = false, int stretch = QFont::Unstretched)
+{
+    QFont f{QString::fromLatin1(face)};
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setStretch(stretch);
+    return f;
+}
+
+// The widths the memos' lines take: each memo's width on the form less its frame of 1 pixel and
+// its document's margin of 4 at either side.
+constexpr qreal MemoChrome = 2 * (1 + 4);
+constexpr qreal TitleTextWidth = 273 - MemoChrome;
+constexpr qreal DescTextWidth = 273 - MemoChrome;
+constexpr qreal VerticalTextWidth = 258 - MemoChrome;
+constexpr qreal StampTextWidth = 73 - MemoChrome;
+constexpr qreal LowerLeftTextWidth = 185 - MemoChrome;
+constexpr qreal AddressTextWidth = 217 - MemoChrome;
+constexpr qreal FrontTextWidth = 257 - MemoChrome;
+
+} // namespace
+
+QFont windowFont()
+{
+    // The face that stands in for "MS Sans Serif" is a little wider than it: at 95 per cent of
+    // its width every caption fits the room the window's table gives it.
+    return pixelFont("MS Sans Serif", 11, false, 95);
+}
+
+QString noLayoutText()
+{
+    return QCoreApplication::translate("CardRender",
+                                       "No Post Card Back Layout is chosen, so nothing was "
+                                       "printed. Choose one and print again.");
+}
+
+QString noFrontPictureText()
+{
+    return QCoreApplication::translate("CardRender",
+                                       "There is no picture for the postcard front yet, so "
+                                       "nothing was printed. Click the front preview to open a "
+                                       "picture, then print again.");
+}
+
+const TextBox& cardTextBox(CardText text)
+{
+    // The memos' fonts and the widths of their text areas on the window, whose form gives the
+    // memos' sizes at 96 pixels per inch; the face "MS Sans Serif" is the window's own.
+    static const TextBox boxes[] = {
+        {pixelFont("Arial", 12, true), TitleTextWidth, Qt::AlignHCenter},
+        {pixelFont("Arial", 11), DescTextWidth, Qt::AlignLeft},
+        {pixelFont("Arial", 11), VerticalTextWidth, Qt::AlignHCenter},
+        {pixelFont("Times New Roman", 13), StampTextWidth, Qt::AlignHCenter},
+        {windowFont(), LowerLeftTextWidth, Qt::AlignLeft},
+        {windowFont(), AddressTextWidth, Qt::AlignLeft},
+        {windowFont(), FrontTextWidth, Qt::AlignLeft},
+    };
+    return boxes[int(text)];
+}
+
+CardBackInput cardBackInput(const CardDocument& card, const PrinterMetrics& metrics)
+{
+    CardBackInput in;
+    in.postalBarCodeText = card.postalBarCodeText;
+    in.postCardText = card.postCardText;
+    in.addressLinesChoice = card.addressLines;
+    in.separatorChoice = card.addressSeparator;
+    in.stampBorderChoice = card.stampBorder;
+    in.postalBarCodeBoxChoice = card.postalBarCodeBox;
+    in.lowerLeftCornerChoice = card.lowerLeftCorner;
+    in.postCardChoice = card.postCard;
+    std::copy_n(card.AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    if (card.corner) {
+        in.cornerImage = card.corner->image;
+        in.cornerImageSize = card.corner->size;
+    } else {
+        in.cornerImage = newCornerImage();
+        in.cornerImageSize = in.cornerImage.size();
+    }
+    in.cornerChosen = card.cornerChosen();
+    const QSize sheet = cardSizeOf(card.layout);
+    in.sheetWidth = sheet.width();
+    in.sheetHeight = sheet.height();
+    in.layout = card.layout;
+    in.metrics = metrics;
+
+    // Only as many lines as the card can show: a text may hold a whole book.
+    const auto lines = [&in](const QString& text, CardText box, Area area) {
+        return displayedLines(text, cardTextBox(box), visibleLineLimit(in, area));
+    };
+    in.titleLines = lines(card.title, CardText::Title, Area::Title);
+    in.descLines = lines(card.description, CardText::Description, Area::Descriptive);
+    in.lowerLeftLines = lines(card.lowerLeftText, CardText::LowerLeftText, Area::LowerLeftText);
+    in.createdByLines = lines(card.verticalText, CardText::VerticalText, Area::Separator);
+    in.stampLines = lines(card.stamp, CardText::Stamp, Area::Stamp);
+    in.addressLines = lines(card.address, CardText::Address, Area::Address);
+    return in;
+}
+
+QImage renderBack(const CardDocument& card, const PrinterMetrics& metrics)
+{
+    QImage sheet;
+    renderCardBack(sheet, cardBackInput(card, metrics));
+    return sheet;
+}
+
+FrontComposition frontComposition(const CardDocument& card, const PrinterMetrics& metrics)
+{
+    FrontComposition front;
+    front.card = frontCardForLayout(card.layout, metrics);
+    if (card.hasFrontPicture()) {
+        front.picture = card.front->image;
+        front.pictureSize = card.front->size;
+        front.pictureTurned = card.front->turned;
+    }
+    front.size = card.imageSize;
+    front.hOffset = card.imageHOffset;
+    front.vOffset = card.imageVOffset;
+    front.lines = displayedLines(
+        card.frontText, cardTextBox(CardText::Front),
+        linesWithin(frontSheetFont(card.FrontFont), std::max(front.card.width, front.card.height)));
+    front.font = card.FrontFont;
+    front.colour = card.FrontTextColour;
+    // Upward text from the horizontal text's start would run off the top of the card at once.
+    const QPoint start = front.pictureTurned && !card.FrontTextPicked
+                             ? turnedFrontTextStart(front.card)
+                             : QPoint(card.FrontTextX, card.FrontTextY);
+    front.textX = start.x();
+    front.textY = start.y();
+    return front;
+}
+
+QImage renderFront(const CardDocument& card, const PrinterMetrics& metrics)
+{
+    // A front is never fitted to a picture without pixels.
+    if (!card.hasFrontPicture())
+        return {};
+    return composeFront(frontComposition(card, metrics));
+}
+
+void applyLayoutToPrinter(PrinterDevice& printer, Layout layout)
+{
+    if (const auto sheet = sheetLayoutAt(layout)) {
+        printer.setOrientation(sheet->orientation);
+        printer.setLayoutPaper(sheet->paper);
+    }
+}
+
+PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
+                           SheetTurn turn, PrintSides sides)
+{
+    PreparedPrint p;
+    p.side = side;
+    p.sides = sides;
+    p.copies = card.copies;
+    // Read afresh: figures read before the layout turned the printer would put the fronts off
+    // the backs by the difference of the margins.
+    p.metrics = ReadPrinterMetrics(printer);
+    const auto layout = sheetLayoutAt(card.layout);
+    if (!layout)
+        throw AppError(noLayoutText());
+    p.layout = layout->kind;
+    if (side != PrintSide::Backs) {
+        // Before the first front picture there is no front: a blank page would waste paper.
+        const QImage front = renderFront(card, p.metrics);
+        if (front.isNull())
+            throw AppError(noFrontPictureText());
+        p.frontPage = composeFrontPage(p.layout, front);
+    }
+    if (side != PrintSide::Fronts) {
+        p.back = renderBack(card, p.metrics);
+        p.backPage = composeBackPage(p.layout, p.back, turn);
+    }
+    p.placement = placePages(p.layout, p.metrics, turn, card.nudge());
+    const QMargins cut =
+        contentCut(p.placement, p.metrics, turnOnPage(turn, p.layout),
+                   frontCardForLayout(p.layout, p.metrics).frame, backMargin(p.layout, p.metrics));
+    p.cutQuestion = paperCutQuestion(p.layout, p.metrics, cut);
+    return p;
+}
+
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print)
+{
+    std::vector<PlacedPage> pages;
+    if (print.side != PrintSide::Backs)
+        pages.push_back({print.frontPage, print.placement.fronts, PageMarks::None});
+    if (print.side != PrintSide::Fronts)
+        pages.push_back({print.backPage, print.placement.backs, backPageMarks(print.layout)});
+    return printPages(printer, print.metrics, pages, print.copies, print.sides);
+}
+
+AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics)
+{
+    return alignmentSheetFor(card.layout, metrics, card.sheetTurn(), card.nudge());
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The card drawn and printed from its document, without any widget: the back, the front, the
+// pages of a print command and the alignment test's cards. The window and the command line
+// both go through these, so that they print the same pixels.
+#include "CardDocument.h"
+#include "geometry/PrinterMetrics.h"
+#include "gfx/TextLines.h"
+#include "print/AlignmentTest.h"
+#include "print/PagePrint.h"
+
+#include <QImage>
+
+class PrinterDevice;
+
+// The window's own font ("MS Sans Serif" as the window's table gives it), which its plain
+// memos show their text in.
+QFont windowFont();
+// The texts of the two refusals of a print command.
+QString noLayoutText();
+QString noFrontPictureText();
+
+// The card's texts, each wrapped as its memo on the window shows it.
+enum class CardText { Title, Description, VerticalText, Stamp, LowerLeftText, Address, Front };
+// The memo's font, the width its lines take and their alignment. The window gives its memos
+// these fonts; a test holds their widths to the window's.
+const TextBox& cardTextBox(CardText text);
+
+// Everything one render of the back reads, from the document and the printer's figures; the
+// About page's state (welcome, sample picture) is the window's to add.
+CardBackInput cardBackInput(const CardDocument& card, const PrinterMetrics& metrics);
+// The back at sheet scale.
+QImage renderBack(const CardDocument& card, const PrinterMetrics& metrics);
+
+// Everything a front is composed from; its picture is null while the card has none.
+FrontComposition frontComposition(const CardDocument& card, const PrinterMetrics& metrics);
+// The composed front at sheet scale; null while the card has no front picture.
+QImage renderFront(const CardDocument& card, const PrinterMetrics& metrics);
+
+// Turns the printer to the layout's orientation and gives it the layout's paper, as choosing
+// the layout does. A layout that names none leaves the printer as it is.
+void applyLayoutToPrinter(PrinterDevice& printer, Layout layout);
+
+// What a print command prints.
+enum class PrintSide { Fronts, Backs, Both };
+
+// One print command, made ready: the pages composed, placed and checked against the paper,
+// nothing sent yet.
+struct PreparedPrint {
+    PrintSide side = PrintSide::Backs;
+    Layout layout = Layout::LandscapeLandscape;
+    PrinterMetrics metrics;
+    QImage back;      // the card back drawn for it (backs and both)
+    QImage backPage;  // the page of backs as it goes to the printer
+    QImage frontPage; // the page of fronts (fronts and both)
+    PagePlacement placement;
+    PrintSides sides = PrintSides::OneSided;
+    int copies = 1;
+    // The question to ask before printing, when the paper or the printer cuts the cards; empty
+    // when nothing worth asking is cut.
+    QString cutQuestion;
+};
+
+// Reads the printer's figures afresh and composes the pages of `side` for the card, placed for
+// `turn` (how the sheet is turned between its sides) and sent on `sides`. Raises AppError when
+// no layout is chosen, or fronts are asked for and the card has no front picture.
+PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
+                           SheetTurn turn, PrintSides sides = PrintSides::OneSided);
+// Sends the prepared pages as one document; returns the device's note for the user.
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print);
+
+// The alignment test's cards for the card's layout, turn and nudges.
+AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics);
