@@ -11,17 +11,17 @@
 #include "gfx/AppError.h"
 
 // What the window gives a design of an older version: each control at its kind's plainest.
-inline const CardDesign& fuzzDesignDefaults()
+inline const CardDocument& fuzzDesignDefaults()
 {
-    static const CardDesign defaults = [] {
-        CardDesign d;
-        for (const ControlSetting& s : designControls()) {
+    static const CardDocument defaults = [] {
+        CardDocument d;
+        for (const CardSetting& s : cardSettings()) {
             if (s.kind == SettingKind::Text)
-                d.controls[s.key()] = QString();
+                s.set(d, QString());
             else if (s.kind == SettingKind::Flag)
-                d.controls[s.key()] = false;
+                s.set(d, false);
             else
-                d.controls[s.key()] = s.minimum;
+                s.set(d, s.minimum);
         }
         return d;
     }();
@@ -48,7 +48,7 @@ inline void readAndDecodeDesign(const QByteArray& input)
     const QString name = QStringLiteral("fuzz.postcard");
     try {
         const QByteArray bytes = input.startsWith('{') ? designOfSettings(input) : input;
-        const CardDesign design = readDesign(bytes, fuzzDesignDefaults(), name);
+        const CardDocument design = readDesign(bytes, fuzzDesignDefaults(), name);
         for (const auto& picture : {design.corner, design.front}) {
             if (!picture)
                 continue;

@@ -1,5 +1,7 @@
 #include "CardDocument.h"
 
+#include "back/CornerImage.h"
+
 #include <QCoreApplication>
 
 CardDocument defaultCardDocument()
@@ -21,4 +23,9 @@ CardDocument defaultCardDocument()
     card.FrontFont.setPixelSize(64);
     card.FrontFont.setBold(true);
     return card;
+}
+
+QImage CardDocument::cornerImage() const
+{
+    return corner ? corner->image : newCornerImage();
 }

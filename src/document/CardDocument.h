@@ -63,6 +63,16 @@ struct CardDocument {
     // The corner picture counts as chosen while it has a file.
     bool cornerChosen() const { return corner && !corner->fileName.isEmpty(); }
     bool hasFrontPicture() const { return front && !front->image.isNull(); }
+    // The pictures' files and images, empty while there are none; the corner's image is the
+    // cream square of a corner with none chosen.
+    QString cornerFile() const { return corner ? corner->fileName : QString(); }
+    QImage cornerImage() const;
+    QString frontFile() const { return front ? front->fileName : QString(); }
+    QImage frontImage() const { return front ? front->image : QImage(); }
+    QSize frontSize() const { return front ? front->size : QSize(); }
+    bool frontTurned() const { return front && front->turned; }
+    // The card's size in sheet pixels, as the layout makes it.
+    QSize sheetSize() const { return cardSizeOf(layout); }
     QPoint nudge() const { return {imageAdjust, imageAdjustDown}; }
     // How the user turns the sheet between the two pages: Book or Calendar.
     SheetTurn sheetTurn() const

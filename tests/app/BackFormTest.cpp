@@ -83,7 +83,7 @@ TEST_F(BackForm, AboutSampleOverlaysTitleBarCodeTextAndTagline)
     EXPECT_GT(tagline.height(), 5 * tagline.width());
 
     // The bar-code text redrawn at the record's own size from x = 425, standing on y = 349.
-    QFont barFont = sheetFont(form->state().AreaStyleTable[Area::PostalBarCode]);
+    QFont barFont = sheetFont(form->document().AreaStyleTable[Area::PostalBarCode]);
     barFont.setPixelSize(8); // 6 points
     const QFontMetrics fm(barFont);
     const int h = fm.height();
@@ -118,7 +118,7 @@ TEST_F(BackForm, AfterContinueTheAboutSampleStaysAndTheCornerIsEmpty)
     EXPECT_EQ(inkIn(sheet(), QRect(0, 400, 440, 400)), QRect());
     EXPECT_FALSE(QApplication::overrideCursor());
     // Two title lines: the descriptive text starts two line heights under y = 30.
-    const QFontMetrics title(sheetFont(form->state().AreaStyleTable[Area::Title]));
+    const QFontMetrics title(sheetFont(form->document().AreaStyleTable[Area::Title]));
     EXPECT_NE(inkIn(sheet(), QRect(0, 30 + 2 * title.height(), 300, 20)), QRect());
     EXPECT_NE(inkIn(sheet(), QRect(0, 30 + title.height(), 590, title.height())), QRect());
 }
@@ -139,7 +139,7 @@ TEST_F(BackForm, OptionsAndStylesAreReadAtEachRender)
     findControl<QCheckBox>(*form, "AddressVerticalTextCheckBox")->setChecked(true);
     dialogs.colorAnswers.push_back(QColor(255, 0, 0));
     findControl<QPushButton>(*form, "ColorButton")->click();
-    ASSERT_EQ(form->state().AreaStyleTable[Area::Separator].colour, TColor(0x000000FF));
+    ASSERT_EQ(form->document().AreaStyleTable[Area::Separator].colour, TColor(0x000000FF));
     showBack();
     EXPECT_EQ(sheet().pixel(600, 400), qRgb(255, 0, 0));
     EXPECT_NE(sheet().pixel(600, 740), White);                     // no strip: down to H - 50

@@ -52,9 +52,9 @@ protected:
 
 TEST_F(CornerForm, StartsWithACreamSquareAndNoPicture)
 {
-    EXPECT_EQ(form->state().CornerImage.size(), QSize(300, 300));
-    EXPECT_EQ(form->state().CornerImage.pixelColor(150, 150), Cream);
-    EXPECT_TRUE(form->state().CornerImageFile.isEmpty());
+    EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 300));
+    EXPECT_EQ(form->document().cornerImage().pixelColor(150, 150), Cream);
+    EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(preview(0, 0), Cream);
     EXPECT_EQ(preview(115, 115), Cream);
     EXPECT_EQ(choice(), LowerLeftCorner::Image);
@@ -74,7 +74,7 @@ TEST_F(CornerForm, ContinueAsksAtOnceAndCancelChoosesNone)
     EXPECT_TRUE(shown.fileName.isEmpty());
     EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_FALSE(findControl<ImageBox>(*form, "PostCardBackImage")->isEnabled());
-    EXPECT_TRUE(form->state().CornerImageFile.isEmpty());
+    EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -83,8 +83,8 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     const QString wide = bmp(QStringLiteral("wide.bmp"), 300, 150);
     dialogs.openAnswers.push_back(wide);
     pressContinue();
-    EXPECT_EQ(form->state().CornerImageFile, wide);
-    EXPECT_EQ(form->state().CornerImage.size(), QSize(300, 150));
+    EXPECT_EQ(form->document().cornerFile(), wide);
+    EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 150));
     EXPECT_EQ(choice(), LowerLeftCorner::Image);
     // 116 x 58 at the top left; the rest of the box white.
     EXPECT_NE(preview(0, 0), White);
@@ -93,17 +93,17 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     EXPECT_EQ(preview(115, 115), White);
 
     findControl<QAction>(*form, "DeleteImage")->trigger();
-    EXPECT_TRUE(form->state().CornerImageFile.isEmpty());
+    EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_EQ(preview(0, 0), Cream);
     // The old pixels stay; nothing draws them while no file is named.
-    EXPECT_EQ(form->state().CornerImage.size(), QSize(300, 150));
+    EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 150));
 
     // Choosing "Image" again asks at once; a tall picture now sits on cream.
     const QString tall = bmp(QStringLiteral("tall.bmp"), 150, 300);
     dialogs.openAnswers.push_back(tall);
     findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->setChoice(LowerLeftCorner::Image);
-    EXPECT_EQ(form->state().CornerImageFile, tall);
+    EXPECT_EQ(form->document().cornerFile(), tall);
     EXPECT_NE(preview(57, 115), Cream);
     EXPECT_EQ(preview(58, 0), Cream);
 }
@@ -116,7 +116,7 @@ TEST_F(CornerForm, DeletedPictureStaysOffWhenImageIsCancelled)
     findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
         ->setChoice(LowerLeftCorner::Image); // dialog cancelled
     EXPECT_EQ(choice(), LowerLeftCorner::None);
-    EXPECT_TRUE(form->state().CornerImageFile.isEmpty());
+    EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(dialogs.openShown.size(), 2u);
     EXPECT_TRUE(dialogs.openShown[1].fileName.isEmpty());
 }
@@ -130,7 +130,7 @@ TEST_F(CornerForm, DialogReopensOnTheLastFile)
     ASSERT_EQ(dialogs.openShown.size(), 2u);
     EXPECT_EQ(dialogs.openShown[1].fileName, first);
     // Cancel through the menu keeps the picture but sets the choice to "None".
-    EXPECT_EQ(form->state().CornerImageFile, first);
+    EXPECT_EQ(form->document().cornerFile(), first);
     EXPECT_EQ(choice(), LowerLeftCorner::None);
 }
 
@@ -139,7 +139,7 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
     const QString good = bmp(QStringLiteral("good.bmp"), 300, 150);
     dialogs.openAnswers.push_back(good);
     pressContinue();
-    const QImage pictureBefore = form->state().CornerImage.copy();
+    const QImage pictureBefore = form->document().cornerImage().copy();
     const QImage previewBefore = findControl<ImageBox>(*form, "PostCardBackImage")->canvas().copy();
 
     const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
@@ -153,8 +153,8 @@ TEST_F(CornerForm, FailedLoadLeavesEverythingAsItWas)
         dialogs.errors.clear();
         openImage(bad);
         ASSERT_EQ(dialogs.errors.size(), 1);
-        EXPECT_EQ(form->state().CornerImageFile, good);
-        EXPECT_EQ(form->state().CornerImage, pictureBefore);
+        EXPECT_EQ(form->document().cornerFile(), good);
+        EXPECT_EQ(form->document().cornerImage(), pictureBefore);
         EXPECT_EQ(findControl<ImageBox>(*form, "PostCardBackImage")->canvas(), previewBefore);
         EXPECT_EQ(choice(), LowerLeftCorner::Image);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -172,8 +172,8 @@ TEST_F(CornerForm, FailedFirstLoadLeavesNoPictureChosen)
     dialogs.openAnswers.push_back(cut);
     pressContinue();
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("JPEG error #120")});
-    EXPECT_TRUE(form->state().CornerImageFile.isEmpty());
-    EXPECT_EQ(form->state().CornerImage.size(), QSize(300, 300));
+    EXPECT_TRUE(form->document().cornerFile().isEmpty());
+    EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 300));
     EXPECT_EQ(preview(60, 60), Cream);
 }
 

@@ -60,8 +60,8 @@ protected:
         writeFile(corner, makeBmp(90, 60, 24));
         const QString front = path(QStringLiteral("front.jpg"));
         writeFile(front, makeJpeg(blockPicture(240, 320), JpegKind::Colour));
-        for (const auto& [key, control] : form->designBindings())
-            moveOffStart(key, control);
+        for (const CardSetting& setting : cardSettings())
+            moveOffStart(setting.key(), form->controlOf(setting));
         // What draws the most on the back.
         findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::Text);
         findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
@@ -74,9 +74,9 @@ protected:
         dialogs.openAnswers.push_back(corner);
         findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")
             ->setChoice(LowerLeftCorner::Image);
-        ASSERT_EQ(form->state().CornerImageFile, corner);
+        ASSERT_EQ(form->document().cornerFile(), corner);
         openFrontPicture(front);
-        ASSERT_TRUE(form->state().FrontPictureTurned);
+        ASSERT_TRUE(form->document().frontTurned());
         // Each area's font and colour of its own, chosen on the Text Setup page one area at a
         // time.
         const char* const areaBoxes[] = {"TitleCheckBox",           "DescriptiveCheckBox",
@@ -106,9 +106,9 @@ protected:
         dialogs.colorAnswers.push_back(QColor(0xC0, 0, 0));
         findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
         placeFrontText(120, 640);
-        ASSERT_EQ(form->state().FrontTextColour, TColor(0x000000C0));
-        ASSERT_EQ(form->state().FrontTextX, 120);
-        ASSERT_EQ(form->state().FrontTextY, 640);
+        ASSERT_EQ(form->document().FrontTextColour, TColor(0x000000C0));
+        ASSERT_EQ(form->document().FrontTextX, 120);
+        ASSERT_EQ(form->document().FrontTextY, 640);
         ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     }
 
@@ -176,7 +176,7 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
 {
     setUpEverything();
     const Renders before = render(*form);
-    const CardDesign design = form->currentDesign();
+    const CardDocument design = form->document();
     const QString file = path(QStringLiteral("lighthouse.postcard"));
     saveAs(file);
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
@@ -197,10 +197,10 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
     EXPECT_TRUE(findControl<QMenu>(fresh.form, "FilesMenu")->menuAction()->isEnabled());
     EXPECT_EQ(findControl<QTabWidget>(fresh.form, "PageControl1")->currentWidget(),
               findControl<QWidget>(fresh.form, "TextTabSheet"));
-    EXPECT_TRUE(fresh.form.currentDesign() == design);
+    EXPECT_TRUE(fresh.form.document() == design);
     EXPECT_FALSE(fresh.form.designChanged());
-    EXPECT_TRUE(fresh.form.state().FrontPictureTurned);
-    EXPECT_EQ(fresh.form.state().SheetWidth, 1100);
+    EXPECT_TRUE(fresh.form.document().frontTurned());
+    EXPECT_EQ(fresh.form.document().sheetSize().width(), 1100);
 
     const Renders after = render(fresh.form);
     EXPECT_EQ(after.back, before.back);
@@ -213,7 +213,7 @@ TEST_F(DesignForm, AFreshStartOpensTheSavedDesignToTheSamePixels)
     dialogs.yesNoCancelAnswers.push_back(DialogAnswer::No);
     openFromMenu(file);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
-    EXPECT_TRUE(form->currentDesign() == design);
+    EXPECT_TRUE(form->document() == design);
     const Renders again = render(*form);
     EXPECT_EQ(again.back, before.back);
     EXPECT_EQ(again.front, before.front);
@@ -228,8 +228,8 @@ TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
     for (UpDown* upDown : form->findChildren<UpDown*>())
         notDesign.insert(upDown->associate());
     std::map<QWidget*, QString> bound;
-    for (const auto& [key, control] : form->designBindings())
-        bound[control] = key;
+    for (const CardSetting& setting : cardSettings())
+        bound[form->controlOf(setting)] = setting.key();
 
     const auto insideAControl = [](QWidget* w) {
         for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
@@ -248,12 +248,12 @@ TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
         if (input && !notDesign.contains(w) && !insideAControl(w) && !bound.count(w))
             unkept << w->objectName();
     }
-    EXPECT_TRUE(unkept.isEmpty()) << "add to designControls() and designBindings(): "
+    EXPECT_TRUE(unkept.isEmpty()) << "add to cardSettings(): "
                                   << unkept.join(QStringLiteral(", ")).toStdString();
 
     // Each setting is bound once, to a control of its kind and range.
-    ASSERT_EQ(form->designBindings().size(), designControls().size());
-    for (const ControlSetting& s : designControls()) {
+    ASSERT_EQ(bound.size(), cardSettings().size());
+    for (const CardSetting& s : cardSettings()) {
         const auto it = std::find_if(bound.begin(), bound.end(),
                                      [&](const auto& b) { return b.second == s.key(); });
         ASSERT_NE(it, bound.end()) << s.key().toStdString();
@@ -397,9 +397,9 @@ TEST_F(DesignForm, EachNumberOfTheFileOpensInTheSpinnerItsKeyNames)
         {"print.imageAdjust", "PrintImageAdjustUpDown", 5},
         {"print.imageAdjustDown", "PrintImageVAdjustUpDown", -9},
     };
-    CardDesign design = form->currentDesign();
+    CardDocument design = form->document();
     for (const auto& n : numbers)
-        design.controls[QLatin1String(n.key)] = n.value;
+        cardSetting(QLatin1String(n.key))->set(design, n.value);
     const QString file = path(QStringLiteral("numbers.postcard"));
     saveDesignFile(design, file);
     openFromMenu(file);
@@ -415,12 +415,14 @@ TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
     saveAs(good);
     const QByteArray bytes = readFile(good);
     findControl<QTextEdit>(*form, "TitleMemo")->setPlainText(QStringLiteral("unsaved title"));
-    const CardDesign before = form->currentDesign();
+    const CardDocument before = form->document();
     const Renders rendered = render(*form);
 
     // Cut short, not a design, a damaged picture inside, a newer major version.
-    CardDesign spoiltFront = before;
-    spoiltFront.front->bytes = spoiltFront.front->bytes.left(500);
+    CardDocument spoiltFront = before;
+    CardPicture cutFront = *spoiltFront.front;
+    cutFront.bytes = cutFront.bytes.left(500);
+    spoiltFront.front = SharedPicture(cutFront);
     QByteArray newer = bytes;
     const QString cut = path(QStringLiteral("cut.postcard"));
     writeFile(cut, bytes.left(bytes.size() / 2));
@@ -440,7 +442,7 @@ TEST_F(DesignForm, ABadFileChangesNothingAndSaysWhy)
         openFromMenu(file);
         ASSERT_EQ(dialogs.errors.size(), 1) << file.toStdString();
         EXPECT_TRUE(dialogs.errors.first().contains(why)) << dialogs.errors.first().toStdString();
-        EXPECT_TRUE(form->currentDesign() == before) << file.toStdString();
+        EXPECT_TRUE(form->document() == before) << file.toStdString();
         EXPECT_EQ(form->state().DesignFile, good);
         const Renders now = render(*form);
         EXPECT_EQ(now.back, rendered.back);
@@ -458,7 +460,7 @@ TEST_F(DesignForm, ADesignWithTheImageChoiceButNoPictureOpensWithoutTheCornerQue
     ASSERT_EQ(
         findControl<RadioGroup>(*form, "LowerLeftCornerRadioGroup")->choice<LowerLeftCorner>(),
         LowerLeftCorner::Image);
-    ASSERT_TRUE(form->state().CornerImageFile.isEmpty());
+    ASSERT_TRUE(form->document().cornerFile().isEmpty());
     const QString file = path(QStringLiteral("image-but-none.postcard"));
     saveAs(file);
 
@@ -491,7 +493,7 @@ TEST_F(DesignForm, CancelWhileADesignOpensLeavesTheCardAsItWas)
     other.form.guard([&] { other.form.FormActivate(); });
     findControl<QPushButton>(other.form, "ContinueButton")->click();
     findControl<QTextEdit>(other.form, "TitleMemo")->setPlainText(QStringLiteral("my own card"));
-    const CardDesign before = other.form.currentDesign();
+    const CardDocument before = other.form.document();
     const QImage backBefore = other.form.state().BackSheetImage.copy();
     other.dialogs.yesNoCancelAnswers = {DialogAnswer::No}; // my card need not be saved
     other.dialogs.openFileAnswers = {file};
@@ -501,9 +503,9 @@ TEST_F(DesignForm, CancelWhileADesignOpensLeavesTheCardAsItWas)
         GTEST_SKIP() << "the design opened within half a second on this machine";
 
     EXPECT_TRUE(other.dialogs.errors.isEmpty()) << other.dialogs.errors.join('\n').toStdString();
-    EXPECT_TRUE(other.form.currentDesign() == before);
+    EXPECT_TRUE(other.form.document() == before);
     EXPECT_EQ(other.form.state().BackSheetImage, backBefore);
-    EXPECT_TRUE(other.form.state().FrontPictureFile.isEmpty());
+    EXPECT_TRUE(other.form.document().frontFile().isEmpty());
     EXPECT_TRUE(other.form.state().DesignFile.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

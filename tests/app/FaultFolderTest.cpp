@@ -100,21 +100,21 @@ TEST_F(FaultFolder, WorkFolderTurnedReadOnlyStopsEachWriteWithItsReason)
     // A tall front picture: its turned copy cannot be written, and the front stays as it was.
     openFrontPicture(tall);
     expectOneError(workFile(QStringLiteral("~~a.bmp")), QStringLiteral("is not writable"));
-    EXPECT_EQ(form->state().FrontPictureFile, wide);
-    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_EQ(form->document().frontFile(), wide);
+    EXPECT_FALSE(form->document().frontTurned());
     EXPECT_EQ(form->state().FrontSheetImage.size(), QSize(1100, 850)); // still the 4-on-sheet front
     expectUsable();
 
     disk.setReadOnly(false);
     openFrontPicture(tall);
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(form->state().FrontPictureTurned);
+    EXPECT_TRUE(form->document().frontTurned());
 }
 
 TEST_F(FaultFolder, WorkFolderDeletedWhileRunningIsMadeAgain)
 {
     openFrontPicture(picture(400, 600));
-    ASSERT_TRUE(form->state().FrontPictureTurned);
+    ASSERT_TRUE(form->document().frontTurned());
     for (const bool fronts : {false, true}) {
         ASSERT_TRUE(QDir(form->state().WorkFolder).removeRecursively());
         ASSERT_FALSE(QFileInfo::exists(form->state().WorkFolder));

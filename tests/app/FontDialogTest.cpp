@@ -64,7 +64,7 @@ protected:
         });
         poll.start(10);
         findControl<QAction>(*form, "OpenPopup")->trigger();
-        ASSERT_EQ(form->state().FrontPictureFile, file);
+        ASSERT_EQ(form->document().frontFile(), file);
     }
 
     // Presses `button`; once the font dialog is open, notes what it shows and runs `answer`
@@ -171,7 +171,7 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
     for (int area = 0; area <= AreaCount; ++area) {
         SCOPED_TRACE("area " + std::to_string(area));
         tickOnly(area);
-        const AreaStyleArray before = form->state().AreaStyleTable;
+        const AreaStyleArray before = form->document().AreaStyleTable;
         const QImage cardBefore = form->state().BackSheetImage.copy();
         const fc& seed = before[std::size_t(area)];
 
@@ -187,9 +187,9 @@ TEST_F(FontDialogTest, TextSetupOpensOnTheRealFamilyAndOkWithoutAChangeChangesNo
         EXPECT_EQ(shown.visibleCheckBoxes, 0);
         EXPECT_GE(shown.sampleHeight, shown.sampleFontHeight);
 
-        expectSameRecords(before, form->state().AreaStyleTable);
+        expectSameRecords(before, form->document().AreaStyleTable);
         if (area != int(Area::PostalBarCode)) {
-            const fc& spare = form->state().AreaStyleTable[Area::Spare];
+            const fc& spare = form->document().AreaStyleTable[Area::Spare];
             EXPECT_EQ(spare.name, seed.name);
             EXPECT_EQ(spare.size, seed.size);
             EXPECT_EQ(spare.style, seed.style);
@@ -205,9 +205,9 @@ TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFron
     form->FrontImageRefresh(form.get());
     const QImage frontBefore = form->state().FrontSheetImage.copy();
     // The band the text's lines stand in.
-    const QRect textArea(form->state().FrontTextX, form->state().FrontTextY,
+    const QRect textArea(form->document().FrontTextX, form->document().FrontTextY,
                          form->state().FrontSheetImage.width(), 200);
-    const QFont fontBefore = form->state().FrontFont;
+    const QFont fontBefore = form->document().FrontFont;
 
     const Shown shown = pressAndAnswer(findControl<QPushButton>(*form, "SelectFontButton"),
                                        [](QFontDialog& dialog) { dialog.accept(); });
@@ -218,7 +218,7 @@ TEST_F(FontDialogTest, FrontOpensOnItsFontAndOkWithoutAChangeComposesTheSameFron
     EXPECT_EQ(shown.visibleCheckBoxes, 0);
     EXPECT_GE(shown.sampleHeight, shown.sampleFontHeight);
 
-    EXPECT_EQ(form->state().FrontFont, fontBefore);
+    EXPECT_EQ(form->document().FrontFont, fontBefore);
     // As on the card, the font's antialiasing may shift a shade after the dialog drew it at
     // another size: the text's band aside, the front is the same pixel for pixel.
     expectSameOutside(form->state().FrontSheetImage, frontBefore, textArea);
@@ -233,9 +233,9 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
             QFontDatabase::font(QStringLiteral("DejaVu Serif"), QStringLiteral("Book"), 14));
         dialog.accept();
     });
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].name, QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].size, 14);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].style, FontStyles(FontStyle::None));
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Title].name, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Title].size, 14);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Title].style, FontStyles(FontStyle::None));
 
     // Only the style, on the stamp's "Arial": the face keeps its name and the size stays.
     tickOnly(int(Area::Stamp));
@@ -244,15 +244,15 @@ TEST_F(FontDialogTest, WhatTheUserPicksIsKeptUnderThePickedNameTheRestAsItWas)
             QFontDatabase::font(QStringLiteral("Liberation Sans"), QStringLiteral("Italic"), 8));
         dialog.accept();
     });
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].name, QStringLiteral("Arial"));
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].size, 8);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].style, FontStyles(FontStyle::Italic));
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].name, QStringLiteral("Arial"));
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].size, 8);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].style, FontStyles(FontStyle::Italic));
 
     // Cancel leaves everything.
-    const AreaStyleArray before = form->state().AreaStyleTable;
+    const AreaStyleArray before = form->document().AreaStyleTable;
     pressAndAnswer(findControl<QPushButton>(*form, "FontButton"), [](QFontDialog& dialog) {
         dialog.setCurrentFont(QFont(QStringLiteral("DejaVu Sans"), 20));
         dialog.reject();
     });
-    expectSameRecords(before, form->state().AreaStyleTable);
+    expectSameRecords(before, form->document().AreaStyleTable);
 }

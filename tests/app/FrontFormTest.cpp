@@ -72,7 +72,7 @@ TEST_F(FrontForm, ClickOnTheEmptyPreviewOpensTheDialogAndComposes)
                       QPoint(10, 10));
     ASSERT_EQ(dialogs.openShown.size(), 1u);
     EXPECT_EQ(dialogs.openShown[0].title, QStringLiteral("Open an image for Front of PostCard"));
-    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_FALSE(form->document().frontTurned());
     ASSERT_EQ(form->state().FrontSheetImage.size(), QSize(1200, 800));
     EXPECT_EQ(form->state().FrontSheetImage.pixel(66, 400), White);
     EXPECT_EQ(form->state().FrontSheetImage.pixel(67, 400), Red);
@@ -90,10 +90,10 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 {
     findControl<QTextEdit>(*form, "FrontMemo")->setPlainText(QStringLiteral("Hi"));
     openFrontPicture(picture(800, 1200));
-    EXPECT_TRUE(form->state().FrontPictureTurned);
-    ASSERT_EQ(form->state().FrontPicture.size(), QSize(1200, 800));
+    EXPECT_TRUE(form->document().frontTurned());
+    ASSERT_EQ(form->document().frontImage().size(), QSize(1200, 800));
     // Its top edge now on the left.
-    EXPECT_EQ(form->state().FrontPicture.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(form->document().frontImage().pixel(0, 0), qRgb(0, 0, 255));
     const QImage written(workFile(QStringLiteral("~~a.bmp")), "BMP");
     EXPECT_EQ(written.size(), QSize(1200, 800));
     EXPECT_EQ(written.pixel(0, 0), qRgb(0, 0, 255));
@@ -127,8 +127,8 @@ TEST_F(FrontForm, TallPictureIsTurnedWrittenAndLetteredUpFromTheLowerLeft)
 
     // A square picture is not turned.
     openFrontPicture(picture(1000, 1000));
-    EXPECT_FALSE(form->state().FrontPictureTurned);
-    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1000, 1000));
+    EXPECT_FALSE(form->document().frontTurned());
+    EXPECT_EQ(form->document().frontImage().size(), QSize(1000, 1000));
 }
 
 TEST_F(FrontForm, PortraitFrontReadsUprightAndUnmirroredOnceTheCardIsTurned)
@@ -142,7 +142,7 @@ TEST_F(FrontForm, PortraitFrontReadsUprightAndUnmirroredOnceTheCardIsTurned)
     const QString file = dir.filePath(QStringLiteral("portrait.bmp"));
     ASSERT_TRUE(photo.save(file, "BMP"));
     openFrontPicture(file);
-    ASSERT_TRUE(form->state().FrontPictureTurned);
+    ASSERT_TRUE(form->document().frontTurned());
 
     // The printed card turned a quarter turn clockwise, as the reader holds it for the upward
     // text: 800 x 1200, the photo filling it (2:3 like the card) in its own arrangement.
@@ -168,8 +168,8 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     openFrontPicture(broken.fileName());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("Bitmap image is not valid"));
-    EXPECT_EQ(form->state().FrontPictureFile, good);
-    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->document().frontFile(), good);
+    EXPECT_EQ(form->document().frontImage().size(), QSize(1600, 1200));
     EXPECT_EQ(form->state().FrontSheetImage, sheet);
 
     // Later refreshes still compose the former picture.
@@ -182,7 +182,7 @@ TEST_F(FrontForm, FailedFirstOpenKeepsThePreviewEmpty)
 {
     openFrontPicture(dir.filePath(QStringLiteral("missing.bmp")));
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->document().frontFile().isEmpty());
     form->FrontImageRefresh(form.get()); // nothing to fit: no division, no picture
     EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     // The next click on the preview offers the dialog again.
@@ -203,9 +203,9 @@ TEST_F(FrontForm, UnwritableTurnedCopyReportsAndNeverShowsTheTurnedPictureFlat)
     EXPECT_TRUE(dialogs.errors[0].startsWith(
         QStringLiteral("Cannot create file \"%1\". ").arg(workFile(QStringLiteral("~~a.bmp")))))
         << dialogs.errors[0].toStdString();
-    EXPECT_EQ(form->state().FrontPictureFile, wide);
-    EXPECT_FALSE(form->state().FrontPictureTurned);
-    EXPECT_EQ(form->state().FrontPicture.size(), QSize(1600, 1200));
+    EXPECT_EQ(form->document().frontFile(), wide);
+    EXPECT_FALSE(form->document().frontTurned());
+    EXPECT_EQ(form->document().frontImage().size(), QSize(1600, 1200));
     EXPECT_EQ(form->state().FrontSheetImage, sheet);
     form->FrontImageRefresh(form.get());
     EXPECT_EQ(form->state().FrontSheetImage, sheet);
@@ -216,14 +216,14 @@ TEST_F(FrontForm, CancelledDialogsChangeNothing)
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(10, 10));
     EXPECT_EQ(dialogs.openShown.size(), 1u);
-    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
+    EXPECT_TRUE(form->document().frontFile().isEmpty());
     openFrontPicture(picture(1600, 1200));
     const QImage sheet = form->state().FrontSheetImage;
-    const QFont font = form->state().FrontFont;
+    const QFont font = form->document().FrontFont;
     findControl<QPushButton>(*form, "SelectFontButton")->click();
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
-    EXPECT_EQ(form->state().FrontFont, font);
-    EXPECT_EQ(form->state().FrontTextColour, TColors::Black);
+    EXPECT_EQ(form->document().FrontFont, font);
+    EXPECT_EQ(form->document().FrontTextColour, TColors::Black);
     EXPECT_EQ(form->state().FrontSheetImage.cacheKey(), sheet.cacheKey()); // no refresh ran
 }
 
@@ -239,12 +239,12 @@ TEST_F(FrontForm, ChosenFontAndColourRecomposeTheFront)
     ASSERT_EQ(dialogs.fontShown.size(), 1u);
     EXPECT_EQ(dialogs.fontShown[0].pixelSize(), 64);
     EXPECT_FALSE(dialogs.fontScalableOnly[0]);
-    EXPECT_EQ(form->state().FrontFont, small);
+    EXPECT_EQ(form->document().FrontFont, small);
 
     dialogs.colorAnswers.push_back(QColor(0, 255, 0));
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     EXPECT_EQ(dialogs.colorShown[0], QColor(0, 0, 0));
-    EXPECT_EQ(form->state().FrontTextColour, 0x0000FF00u);
+    EXPECT_EQ(form->document().FrontTextColour, 0x0000FF00u);
     int green = 0;
     for (int y = 400; y < 440; ++y)
         for (int x = 67; x < 400; ++x)
@@ -258,30 +258,30 @@ TEST_F(FrontForm, PickerModes)
     // Mode 0: a click changes nothing.
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(50, 100));
-    EXPECT_EQ(form->state().FrontTextX, 20);
-    EXPECT_EQ(form->state().FrontTextY, 400);
+    EXPECT_EQ(form->document().FrontTextX, 20);
+    EXPECT_EQ(form->document().FrontTextY, 400);
 
     findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Position);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(50, 100));
-    EXPECT_EQ(form->state().FrontTextX, 200);
-    EXPECT_EQ(form->state().FrontTextY, 400);
+    EXPECT_EQ(form->document().FrontTextX, 200);
+    EXPECT_EQ(form->document().FrontTextY, 400);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::MiddleButton, {},
                       QPoint(60, 10));
-    EXPECT_EQ(form->state().FrontTextX, 240);
-    EXPECT_EQ(form->state().FrontTextY, 40);
+    EXPECT_EQ(form->document().FrontTextX, 240);
+    EXPECT_EQ(form->document().FrontTextY, 40);
 
     // Mode 2 takes the colour the preview shows and opens the colour dialog with it.
     findControl<RadioGroup>(*form, "FrontTextAtRadioGroup")->setChoice(FrontTextPicker::Colour);
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(150, 100));
-    EXPECT_EQ(form->state().FrontTextColour, 0x000000FFu); // red
+    EXPECT_EQ(form->document().FrontTextColour, 0x000000FFu); // red
     findControl<QPushButton>(*form, "FrontSelectColorButton")->click();
     ASSERT_EQ(dialogs.colorShown.size(), 1u);
     EXPECT_EQ(dialogs.colorShown[0], QColor(255, 0, 0));
     QTest::mouseClick(findControl<ImageBox>(*form, "FrontImage"), Qt::LeftButton, {},
                       QPoint(5, 100));
-    EXPECT_EQ(form->state().FrontTextColour, TColors::White);
+    EXPECT_EQ(form->document().FrontTextColour, TColors::White);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -355,9 +355,9 @@ TEST_F(FrontForm, DeleteRemovesTheFrontPictureAsBeforeTheFirstOne)
     openFrontPicture(picture(800, 1200));
     ASSERT_FALSE(form->state().FrontSheetImage.isNull());
     findControl<QAction>(*form, "DeletePopup")->trigger();
-    EXPECT_TRUE(form->state().FrontPictureFile.isEmpty());
-    EXPECT_TRUE(form->state().FrontPicture.isNull());
-    EXPECT_FALSE(form->state().FrontPictureTurned);
+    EXPECT_TRUE(form->document().frontFile().isEmpty());
+    EXPECT_TRUE(form->document().frontImage().isNull());
+    EXPECT_FALSE(form->document().frontTurned());
     EXPECT_TRUE(form->state().FrontSheetImage.isNull());
     EXPECT_TRUE(inkIn(preview()).isNull());
     EXPECT_EQ(findControl<QTextEdit>(*form, "FrontMemo")->toPlainText(), QStringLiteral("Kept"));
@@ -402,11 +402,11 @@ TEST_F(FrontForm, EveryStyleOfTheFontDialogIsDrawn)
     openFrontPicture(savedPicture(white, dir.filePath(QStringLiteral("white.png"))));
     const Ink book = inkOf(QStringLiteral("Book"));
     const Ink condensed = inkOf(QStringLiteral("Condensed"));
-    EXPECT_EQ(QFontInfo(frontSheetFont(form->state().FrontFont)).styleName(),
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->document().FrontFont)).styleName(),
               QStringLiteral("Condensed"));
     EXPECT_LT(condensed.width, book.width * 95 / 100);
     const Ink light = inkOf(QStringLiteral("ExtraLight"));
-    EXPECT_EQ(QFontInfo(frontSheetFont(form->state().FrontFont)).styleName(),
+    EXPECT_EQ(QFontInfo(frontSheetFont(form->document().FrontFont)).styleName(),
               QStringLiteral("ExtraLight"));
     EXPECT_LT(light.dark, book.dark * 3 / 4);
     EXPECT_TRUE(dialogs.errors.isEmpty());

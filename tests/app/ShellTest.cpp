@@ -41,10 +41,10 @@ TEST_F(Shell, StartsWelcomingOnTheAboutPage)
     EXPECT_TRUE(findControl<QTabWidget>(*form, "PageControl2")->isHidden());
     EXPECT_FALSE(findControl<QMenu>(*form, "FilesMenu")->menuAction()->isEnabled());
     EXPECT_TRUE(findControl<QPushButton>(*form, "ContinueButton")->isEnabled());
-    EXPECT_EQ(form->state().SheetWidth, 1200);
-    EXPECT_EQ(form->state().SheetHeight, 800);
-    EXPECT_EQ(form->state().FrontTextX, 20);
-    EXPECT_EQ(form->state().FrontTextY, 400);
+    EXPECT_EQ(form->document().sheetSize().width(), 1200);
+    EXPECT_EQ(form->document().sheetSize().height(), 800);
+    EXPECT_EQ(form->document().FrontTextX, 20);
+    EXPECT_EQ(form->document().FrontTextY, 400);
     EXPECT_TRUE(QDir(form->state().WorkFolder).exists());
     EXPECT_TRUE(form->state().WorkFolder.endsWith(QStringLiteral("/Talmiro Inc")));
     EXPECT_EQ(findControl<ImageBox>(*form, "FrontImage")->size(), QSize(300, 200));

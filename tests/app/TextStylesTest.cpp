@@ -3,6 +3,7 @@
 #include "support/WindowControls.h"
 
 #include "back/CardBack.h"
+#include "document/CardRender.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QResizeEvent>
@@ -39,6 +40,28 @@ QStringList layoutLines(QTextEdit* memo)
     return lines;
 }
 
+// The lines the card draws of the text a memo holds: the card's text of that memo, wrapped as
+// the card wraps it, without the memo.
+QStringList displayedLines(QTextEdit* memo, int maxLines = std::numeric_limits<int>::max())
+{
+    static const std::map<QString, CardText> boxes{
+        {QStringLiteral("TitleMemo"), CardText::Title},
+        {QStringLiteral("DescMemo"), CardText::Description},
+        {QStringLiteral("CreatedByMemo"), CardText::VerticalText},
+        {QStringLiteral("StampMemo"), CardText::Stamp},
+        {QStringLiteral("LowerLeftTextMemo"), CardText::LowerLeftText},
+        {QStringLiteral("AddressMemo"), CardText::Address},
+        {QStringLiteral("FrontMemo"), CardText::Front},
+    };
+    const auto* form = qobject_cast<const TForm1*>(memo->window());
+    for (const CardSetting& s : cardSettings())
+        if (s.control == memo->objectName())
+            return displayedLines(std::get<QString>(s.get(form->document())),
+                                  cardTextBox(boxes.at(memo->objectName())), maxLines);
+    ADD_FAILURE() << memo->objectName().toStdString() << " holds no text of the card";
+    return {};
+}
+
 } // namespace
 
 using TextStyles = FormFixture;
@@ -46,7 +69,7 @@ using TextStyles = FormFixture;
 TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
 {
     activate();
-    const AreaStyleArray before = form->state().AreaStyleTable;
+    const AreaStyleArray before = form->document().AreaStyleTable;
     QFont chosen(QStringLiteral("Arial"));
     chosen.setPointSize(14);
     dialogs.fontAnswers = {chosen};
@@ -57,9 +80,9 @@ TEST_F(TextStyles, SelectFontWithNothingTickedSeedsFromTheSpareAndChangesNoArea)
     EXPECT_TRUE(dialogs.fontShown[0].bold());
     EXPECT_TRUE(dialogs.fontScalableOnly[0]);
     for (std::size_t i = 0; i < std::size_t(AreaCount); ++i)
-        EXPECT_EQ(form->state().AreaStyleTable[i], before[i]) << i;
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].size, 14);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].name, QStringLiteral("Arial"));
+        EXPECT_EQ(form->document().AreaStyleTable[i], before[i]) << i;
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Spare].size, 14);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Spare].name, QStringLiteral("Arial"));
 }
 
 TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
@@ -67,9 +90,9 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     activate();
     findControl<QCheckBox>(*form, "PostCardCheckBox")->setChecked(true);
     findControl<QCheckBox>(*form, "AddressLinesCheckBox")->setChecked(true);
-    const AreaStyleArray before = form->state().AreaStyleTable;
+    const AreaStyleArray before = form->document().AreaStyleTable;
     findControl<QPushButton>(*form, "FontButton")->click(); // cancelled
-    EXPECT_EQ(form->state().AreaStyleTable, before);
+    EXPECT_EQ(form->document().AreaStyleTable, before);
     // Seeded from the first ticked area, the "PostCard" caption.
     EXPECT_EQ(dialogs.fontShown.back().family(), QStringLiteral("Coronet"));
     EXPECT_EQ(dialogs.fontShown.back().pointSize(), 30);
@@ -80,13 +103,13 @@ TEST_F(TextStyles, SelectFontKeepsEachAreasColourAndCancelChangesNothing)
     dialogs.fontAnswers = {chosen};
     findControl<QPushButton>(*form, "FontButton")->click();
     for (Area a : {Area::PostCard, Area::Address, Area::Spare}) {
-        EXPECT_EQ(form->state().AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
-        EXPECT_EQ(form->state().AreaStyleTable[a].size, 20);
-        EXPECT_EQ(form->state().AreaStyleTable[a].style, FontStyles(FontStyle::Italic));
+        EXPECT_EQ(form->document().AreaStyleTable[a].name, QStringLiteral("Times New Roman")) << a;
+        EXPECT_EQ(form->document().AreaStyleTable[a].size, 20);
+        EXPECT_EQ(form->document().AreaStyleTable[a].style, FontStyles(FontStyle::Italic));
     }
-    EXPECT_EQ(form->state().AreaStyleTable[Area::PostCard].colour, TColors::Blue);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Address].colour, TColors::Grey);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Title], before[Area::Title]);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::PostCard].colour, TColors::Blue);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Address].colour, TColors::Grey);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Title], before[Area::Title]);
 }
 
 TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
@@ -94,37 +117,37 @@ TEST_F(TextStyles, SelectColorWalksTheTickedAreasAndTheSpare)
     activate();
     findControl<QCheckBox>(*form, "TitleCheckBox")->setChecked(true);
     findControl<QCheckBox>(*form, "StampBorderTextCheckBox")->setChecked(true);
-    const AreaStyleArray before = form->state().AreaStyleTable;
+    const AreaStyleArray before = form->document().AreaStyleTable;
     dialogs.colorAnswers = {QColor(0, 128, 0)};
     findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.colorShown.front(), QColor(Qt::black));
     EXPECT_EQ(dialogs.messages, (QStringList{"0", "4", "8"}));
     const TColor green = 0x00008000;
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Title].colour, green);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].colour, green);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare].colour, green);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Title].colour, green);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].colour, green);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Spare].colour, green);
     // The stamp takes the title's face, size and style too.
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].size, before[Area::Title].size);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Stamp].style, before[Area::Title].style);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Descriptive], before[Area::Descriptive]);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].size, before[Area::Title].size);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Stamp].style, before[Area::Title].style);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Descriptive], before[Area::Descriptive]);
 }
 
 TEST_F(TextStyles, SelectColorWithOnlyTheBarCodeTickedStopsThere)
 {
     activate();
-    const fc spare = form->state().AreaStyleTable[Area::Spare];
+    const fc spare = form->document().AreaStyleTable[Area::Spare];
     findControl<QCheckBox>(*form, "PostalBarCodeCheckBox")->setChecked(true);
     dialogs.colorAnswers = {QColor(255, 0, 0)};
     findControl<QPushButton>(*form, "ColorButton")->click();
     EXPECT_EQ(dialogs.messages, QStringList{"7"});
-    EXPECT_EQ(form->state().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
-    EXPECT_EQ(form->state().AreaStyleTable[Area::Spare], spare);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::Spare], spare);
 
     dialogs.messages.clear();
     findControl<QPushButton>(*form, "ColorButton")
         ->click(); // cancelled: no message, nothing changes
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(form->state().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
+    EXPECT_EQ(form->document().AreaStyleTable[Area::PostalBarCode].colour, 0x000000FFu);
 }
 
 TEST_F(TextStyles, UnSelectAllLeavesThePostCardBoxAlone)
@@ -239,11 +262,12 @@ TEST_F(TextStyles, LinesBreakWhereTheMemosOwnLayoutBreaksThem)
                             word + QLatin1Char(' ') + prose,
                             QStringLiteral("short\n") + narrow + QStringLiteral("\n\n") + prose,
                             QStringLiteral("x ") + word + word + QStringLiteral("\n")};
-    // Centred and left-aligned memos of different widths and fonts, on a hidden page.
-    for (QTextEdit* memo :
-         {findControl<QTextEdit>(*form, "TitleMemo"), findControl<QTextEdit>(*form, "DescMemo"),
-          findControl<QTextEdit>(*form, "StampMemo"),
-          findControl<QTextEdit>(*form, "AddressMemo")}) {
+    // Every memo whose text the card draws, centred and left-aligned, of different widths and
+    // fonts, on a hidden page.
+    for (QTextEdit* memo : form->findChildren<QTextEdit*>()) {
+        if (memo->objectName() == QLatin1String("Memo2") ||
+            memo->objectName() == QLatin1String("Memo3"))
+            continue;
         for (const QString& text : texts) {
             memo->setPlainText(text);
             const QStringList lines = displayedLines(memo);
@@ -267,7 +291,7 @@ TEST_F(TextStyles, AMemoOfAHundredThousandLettersGivesOnlyTheLinesTheCardCanShow
     // What the card can show, at the default styles on the 1200 x 800 card: the sheet's
     // height in lines, its width for the vertical text, and above its foot for the lower-left.
     CardBackInput in;
-    std::copy_n(form->state().AreaStyleTable.begin(), AreaCount, in.styles.begin());
+    std::copy_n(form->document().AreaStyleTable.begin(), AreaCount, in.styles.begin());
     for (const Area area : {Area::Title, Area::Descriptive, Area::Stamp, Area::Address}) {
         const int height = QFontMetrics(sheetFont(in.styles[area])).height();
         EXPECT_EQ(visibleLineLimit(in, area), 800 / height + 1) << area;

@@ -24,55 +24,62 @@ namespace
 const QString Name = QStringLiteral("/home/someone/holiday.postcard");
 
 // A design in which every value differs from the window's start-up one.
-CardDesign sampleDesign()
+SharedPicture keptPicture(QByteArray bytes, const QString& fileName)
 {
-    CardDesign d;
+    CardPicture picture;
+    picture.bytes = std::move(bytes);
+    picture.fileName = fileName;
+    return SharedPicture(std::move(picture));
+}
+
+CardDocument sampleDesign()
+{
+    CardDocument d;
     int n = 0;
-    for (const ControlSetting& s : designControls()) {
+    for (const CardSetting& s : cardSettings()) {
         ++n;
         switch (s.kind) {
         case SettingKind::Text:
-            d.controls[s.key()] =
-                QStringLiteral("Line %1 of \"%2\"\nzweite Zeile \u00e9\u00e8 \u2603")
-                    .arg(n)
-                    .arg(s.key());
+            s.set(d, QStringLiteral("Line %1 of \"%2\"\nzweite Zeile \u00e9\u00e8 \u2603")
+                         .arg(n)
+                         .arg(s.key()));
             break;
         case SettingKind::Flag:
-            d.controls[s.key()] = true;
+            s.set(d, true);
             break;
         case SettingKind::Choice:
         case SettingKind::Number:
-            d.controls[s.key()] = n % 2 ? s.maximum : s.minimum;
+            s.set(d, n % 2 ? s.maximum : s.minimum);
             break;
         }
     }
-    loadDefaultAreaStyles(d.styles);
-    for (std::size_t i = 0; i < d.styles.size(); ++i) {
-        d.styles[i].colour = TColor(0x00102030 + 0x00010101 * i);
-        d.styles[i].size = int(7 + i);
-        d.styles[i].name = i % 2 ? QStringLiteral("DejaVu Serif") : QStringLiteral("Arial");
-        d.styles[i].style = FontStyles::fromInt(unsigned(i % 16));
+    loadDefaultAreaStyles(d.AreaStyleTable);
+    for (std::size_t i = 0; i < d.AreaStyleTable.size(); ++i) {
+        d.AreaStyleTable[i].colour = TColor(0x00102030 + 0x00010101 * i);
+        d.AreaStyleTable[i].size = int(7 + i);
+        d.AreaStyleTable[i].name = i % 2 ? QStringLiteral("DejaVu Serif") : QStringLiteral("Arial");
+        d.AreaStyleTable[i].style = FontStyles::fromInt(unsigned(i % 16));
     }
-    d.corner = DesignPicture{makeBmp(30, 20, 24), QStringLiteral("/pictures/corner.bmp")};
-    d.front = DesignPicture{makeJpeg(blockPicture(64, 48), JpegKind::Colour),
-                            QStringLiteral("/pictures/Beach Day.JPEG")};
-    d.frontFont = QFont(QStringLiteral("DejaVu Sans"));
-    d.frontFont.setPointSizeF(27.5);
-    d.frontFont.setWeight(QFont::DemiBold);
-    d.frontFont.setItalic(true);
-    d.frontFont.setStretch(QFont::Condensed);
-    d.frontFont.setStyleName(QStringLiteral("Condensed Bold Oblique"));
-    d.frontTextColour = 0x00336699;
-    d.frontTextX = 804;
-    d.frontTextY = -12;
+    d.corner = keptPicture(makeBmp(30, 20, 24), QStringLiteral("/pictures/corner.bmp"));
+    d.front = keptPicture(makeJpeg(blockPicture(64, 48), JpegKind::Colour),
+                          QStringLiteral("/pictures/Beach Day.JPEG"));
+    d.FrontFont = QFont(QStringLiteral("DejaVu Sans"));
+    d.FrontFont.setPointSizeF(27.5);
+    d.FrontFont.setWeight(QFont::DemiBold);
+    d.FrontFont.setItalic(true);
+    d.FrontFont.setStretch(QFont::Condensed);
+    d.FrontFont.setStyleName(QStringLiteral("Condensed Bold Oblique"));
+    d.FrontTextColour = 0x00336699;
+    d.FrontTextX = 804;
+    d.FrontTextY = -12;
     return d;
 }
 
-CardDesign defaultsForOlderFiles()
+CardDocument defaultsForOlderFiles()
 {
-    CardDesign d = sampleDesign();
-    for (auto& [key, value] : d.controls)
-        value = std::visit([](auto v) -> SettingValue { return decltype(v)(); }, value);
+    CardDocument d = sampleDesign();
+    for (const CardSetting& s : cardSettings())
+        s.set(d, std::visit([](auto v) -> SettingValue { return decltype(v)(); }, s.get(d)));
     return d;
 }
 
@@ -178,33 +185,32 @@ QString shown(const Path& path)
 
 TEST(DesignFile, EverySettingAndPictureComesBackAsItWentIn)
 {
-    const CardDesign design = sampleDesign();
-    const CardDesign back = readDesign(writeDesign(design), defaultsForOlderFiles(), Name);
+    const CardDocument design = sampleDesign();
+    const CardDocument back = readDesign(writeDesign(design), defaultsForOlderFiles(), Name);
     EXPECT_TRUE(back == design);
-    for (const ControlSetting& s : designControls())
-        EXPECT_TRUE(back.controls.at(s.key()) == design.controls.at(s.key()))
-            << s.key().toStdString();
-    EXPECT_EQ(back.styles, design.styles);
+    for (const CardSetting& s : cardSettings())
+        EXPECT_TRUE(s.get(back) == s.get(design)) << s.key().toStdString();
+    EXPECT_EQ(back.AreaStyleTable, design.AreaStyleTable);
     EXPECT_EQ(back.corner->bytes, design.corner->bytes);
     EXPECT_EQ(back.front->fileName, design.front->fileName);
-    EXPECT_EQ(back.frontFont, design.frontFont);
-    EXPECT_EQ(back.frontFont.styleName(), design.frontFont.styleName());
+    EXPECT_EQ(back.FrontFont, design.FrontFont);
+    EXPECT_EQ(back.FrontFont.styleName(), design.FrontFont.styleName());
 
     // The start-up font is sized in pixels, and a design may have no pictures at all.
-    CardDesign plain = design;
-    plain.corner.reset();
-    plain.front.reset();
-    plain.frontFont = QFont(QStringLiteral("Times New Roman"));
-    plain.frontFont.setPixelSize(64);
-    plain.frontFont.setBold(true);
-    const CardDesign plainBack = readDesign(writeDesign(plain), defaultsForOlderFiles(), Name);
+    CardDocument plain = design;
+    plain.corner = {};
+    plain.front = {};
+    plain.FrontFont = QFont(QStringLiteral("Times New Roman"));
+    plain.FrontFont.setPixelSize(64);
+    plain.FrontFont.setBold(true);
+    const CardDocument plainBack = readDesign(writeDesign(plain), defaultsForOlderFiles(), Name);
     EXPECT_TRUE(plainBack == plain);
-    EXPECT_EQ(plainBack.frontFont.pixelSize(), 64);
+    EXPECT_EQ(plainBack.FrontFont.pixelSize(), 64);
 }
 
 TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
 {
-    const CardDesign design = sampleDesign();
+    const CardDocument design = sampleDesign();
     const QByteArray bytes = writeDesign(design);
     // What the MIME type's magic looks for: the stored "mimetype" entry first.
     EXPECT_TRUE(bytes.startsWith("PK\x03\x04"));
@@ -212,8 +218,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
 
     const Archive a = unpack(bytes);
     EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.3"));
-    EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(),
-              std::get<QString>(design.controls.at(QStringLiteral("back.title"))));
+    EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(), design.title);
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
               QStringLiteral("#996633"));
     EXPECT_EQ(
@@ -301,7 +306,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
         o["print"] = replaced(o["print"], {"duplex"}, 0, "long edge");
         o["sticker"] = QJsonObject{{"shape", "star"}};
     });
-    CardDesign opened;
+    CardDocument opened;
     EXPECT_NO_THROW(opened = readDesign(newerMinor, defaultsForOlderFiles(), Name));
     EXPECT_TRUE(opened == sampleDesign());
 
@@ -323,19 +328,18 @@ TEST(DesignFile, ADesignSavedByVersionOnePointZeroStillOpens)
     const QByteArray bytes =
         readFile(QStringLiteral(QT_TESTCASE_SOURCEDIR "/design/data/version-1.0.postcard"));
     ASSERT_FALSE(bytes.isEmpty());
-    const CardDesign d = readDesign(bytes, defaultsForOlderFiles(), Name);
-    EXPECT_EQ(std::get<QString>(d.controls.at(QStringLiteral("back.title"))),
-              QStringLiteral("Greetings from the lighthouse"));
-    EXPECT_EQ(std::get<int>(d.controls.at(QStringLiteral("print.layout"))), 3);
-    EXPECT_EQ(std::get<int>(d.controls.at(QStringLiteral("print.copies"))), 2);
-    ASSERT_TRUE(d.corner.has_value());
-    ASSERT_TRUE(d.front.has_value());
+    const CardDocument d = readDesign(bytes, defaultsForOlderFiles(), Name);
+    EXPECT_EQ(d.title, QStringLiteral("Greetings from the lighthouse"));
+    EXPECT_EQ(d.layout, Layout::FourOnSheet);
+    EXPECT_EQ(d.copies, 2);
+    ASSERT_TRUE(d.corner);
+    ASSERT_TRUE(d.front);
     EXPECT_FALSE(decodeDesignPicture(*d.front, Name, QStringLiteral("the front")).image.isNull());
     EXPECT_FALSE(decodeDesignPicture(*d.corner, Name, QStringLiteral("the corner")).image.isNull());
     // What a later version added takes the window's default.
-    for (const ControlSetting& s : designControls()) {
+    for (const CardSetting& s : cardSettings()) {
         if (DesignVersion{1, 0} < s.since) {
-            EXPECT_TRUE(d.controls.at(s.key()) == defaultsForOlderFiles().controls.at(s.key()));
+            EXPECT_TRUE(s.get(d) == s.get(defaultsForOlderFiles()));
         }
     }
 }
@@ -344,23 +348,23 @@ TEST(DesignFile, WhetherTheFrontTextsPlaceWasPickedIsKeptAndForOlderFilesInferre
 {
     // Kept both ways: a turned front draws its text at the picked place or at its own start.
     for (const bool picked : {true, false}) {
-        CardDesign design = sampleDesign();
-        design.frontTextPicked = picked;
-        EXPECT_EQ(readDesign(writeDesign(design), defaultsForOlderFiles(), Name).frontTextPicked,
+        CardDocument design = sampleDesign();
+        design.FrontTextPicked = picked;
+        EXPECT_EQ(readDesign(writeDesign(design), defaultsForOlderFiles(), Name).FrontTextPicked,
                   picked);
     }
     // A 1.2 file does not say: a place other than the start-up one was picked.
-    CardDesign startUp = defaultsForOlderFiles();
+    CardDocument startUp = defaultsForOlderFiles();
     for (const auto& [x, y, picked] : {std::tuple{804, -12, false}, std::tuple{20, 400, true}}) {
-        startUp.frontTextX = x;
-        startUp.frontTextY = y;
+        startUp.FrontTextX = x;
+        startUp.FrontTextY = y;
         const QByteArray older = edited([](QJsonObject& settings) {
             settings[QStringLiteral("version")] = QStringLiteral("1.2");
             QJsonObject front = settings[QStringLiteral("front")].toObject();
             front.remove(QStringLiteral("textPicked"));
             settings[QStringLiteral("front")] = front;
         });
-        EXPECT_EQ(readDesign(older, startUp, Name).frontTextPicked, picked) << x << "," << y;
+        EXPECT_EQ(readDesign(older, startUp, Name).FrontTextPicked, picked) << x << "," << y;
     }
 }
 
@@ -382,7 +386,7 @@ TEST(DesignFile, CutShortAtAnyPointIsRefusedAsDamaged)
 
 TEST(DesignFile, DamageInsideAnEntryIsFoundByItsChecksum)
 {
-    const CardDesign design = sampleDesign();
+    const CardDocument design = sampleDesign();
     const QByteArray bytes = writeDesign(design);
     const qsizetype front = bytes.indexOf(design.front->bytes);
     ASSERT_GT(front, 0);
@@ -457,16 +461,16 @@ TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
 
 TEST(DesignPictures, ADamagedPictureInsideIsRefusedNamingTheDesignAndThePicture)
 {
-    const DesignPicture cut{makeJpeg(blockPicture(64, 48), JpegKind::Colour).left(300),
-                            QStringLiteral("/pictures/beach.jpg")};
-    const DesignPicture huge{
-        withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 60000, 60000),
-        QStringLiteral("/pictures/huge.jpg")};
-    const DesignPicture notBmp{QByteArray("BM not really a bitmap"), QStringLiteral("/p/x.bmp")};
-    for (const DesignPicture& p : {cut, huge, notBmp}) {
+    const SharedPicture cut = keptPicture(
+        makeJpeg(blockPicture(64, 48), JpegKind::Colour).left(300), "/pictures/beach.jpg");
+    const SharedPicture huge =
+        keptPicture(withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 60000, 60000),
+                    QStringLiteral("/pictures/huge.jpg"));
+    const SharedPicture notBmp = keptPicture("BM not really a bitmap", "/p/x.bmp");
+    for (const SharedPicture& p : {cut, huge, notBmp}) {
         try {
-            decodeDesignPicture(p, Name, QStringLiteral("the postcard front"));
-            ADD_FAILURE() << p.fileName.toStdString() << " was decoded";
+            decodeDesignPicture(*p, Name, QStringLiteral("the postcard front"));
+            ADD_FAILURE() << p->fileName.toStdString() << " was decoded";
         } catch (const AppError& e) {
             EXPECT_TRUE(
                 e.text().startsWith(QStringLiteral("The design \"%1\" cannot be opened: its "
@@ -491,7 +495,7 @@ TEST(DesignFile, OnlyRegularFilesAreRead)
             EXPECT_TRUE(e.text().startsWith(QStringLiteral("Cannot open file \"%1\"").arg(name)))
                 << e.text().toStdString();
         }
-        EXPECT_THROW(readDesignPicture(name), AppError);
+        EXPECT_THROW(readDesignPictureBytes(name), AppError);
     }
 }
 
@@ -499,15 +503,11 @@ TEST(DesignFile, ASaveThatFailsLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("card.postcard"));
-    const CardDesign design = sampleDesign();
+    const CardDocument design = sampleDesign();
     saveDesignFile(design, file);
     const QByteArray before = readFile(file);
 
-    // A design that cannot be written, and a name that cannot be replaced (a folder).
-    CardDesign incomplete = design;
-    incomplete.controls.erase(QStringLiteral("print.copies"));
-    EXPECT_THROW(saveDesignFile(incomplete, file), AppError);
-    EXPECT_EQ(readFile(file), before);
+    // A name that cannot be replaced (a folder).
     EXPECT_TRUE(loadDesignFile(file, defaultsForOlderFiles()) == design);
     EXPECT_THROW(saveDesignFile(design, dir.path()), AppError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.postcard"});
@@ -517,12 +517,12 @@ TEST(DesignFile, ASaveThatFailsLeavesTheOldFileWhole)
     REQUIRE_MOUNTED(disk);
     const QString onDisk = disk.file(QStringLiteral("card.postcard"));
     saveDesignFile(design, onDisk);
-    CardDesign larger = design;
+    CardDocument larger = design;
     QImage noise(800, 600, QImage::Format_RGB32);
     for (int y = 0; y < noise.height(); ++y)
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, (x * 2654435761U) ^ (y * 40503U) ^ (x * y * 97U));
-    larger.front->bytes = makeJpeg(noise, JpegKind::Colour, 100);
+    larger.front = keptPicture(makeJpeg(noise, JpegKind::Colour, 100), larger.front->fileName);
     ASSERT_GT(larger.front->bytes.size(), 300 * 1024);
     try {
         saveDesignFile(larger, onDisk);

@@ -32,8 +32,8 @@ TEST(FuzzDesignCorpus, SeedsAreDesignsThatOpen)
             continue; // an input the fuzzer found
         const QByteArray input = readFile(info.filePath());
         const bool settingsOnly = input.startsWith('{');
-        const CardDesign design = readDesign(settingsOnly ? designOfSettings(input) : input,
-                                             fuzzDesignDefaults(), info.fileName());
+        const CardDocument design = readDesign(settingsOnly ? designOfSettings(input) : input,
+                                               fuzzDesignDefaults(), info.fileName());
         // The settings alone come with stand-in pictures; whole designs bring their own.
         for (const auto& picture : {design.corner, design.front}) {
             if (picture && !settingsOnly) {

@@ -92,7 +92,7 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     findControl<QPushButton>(form, "ContinueButton")->click();
     dialogs.openAnswers = {photo};
     findControl<QAction>(form, "OpenPopup")->trigger();
-    ASSERT_EQ(form.state().FrontPictureSize, QSize(4000, 3000));
+    ASSERT_EQ(form.document().frontSize(), QSize(4000, 3000));
 
     int renders = 0, refreshes = 0, prints = 0, saves = 0;
     QStringList errors;
@@ -149,8 +149,8 @@ TEST(LongSession, ResidentMemoryStaysFlat)
     dialogs.openAnswers = {tall};
     findControl<QAction>(form, "OpenPopup")->trigger();
     const double turnedPeak = peakResidentMiB() - idle;
-    EXPECT_TRUE(form.state().FrontPictureTurned);
-    EXPECT_EQ(form.state().FrontPictureSize, TallPhoto.transposed());
+    EXPECT_TRUE(form.document().frontTurned());
+    EXPECT_EQ(form.document().frontSize(), TallPhoto.transposed());
     EXPECT_EQ(form.state().FrontSheetImage.size(), QSize(1200, 800));
     errors << dialogs.errors;
     const QString turnedFile = QDir(form.state().WorkFolder).filePath(QStringLiteral("~~a.bmp"));

@@ -76,8 +76,8 @@ TEST_F(PrintCommands, FirstActivationAppliesTheDefaultLayout)
 {
     EXPECT_FALSE(findControl<QFrame>(*form, "Panel1")->isHidden());
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
-    EXPECT_EQ(form->state().SheetWidth, 1200);
-    EXPECT_EQ(form->state().SheetHeight, 800);
+    EXPECT_EQ(form->document().sheetSize().width(), 1200);
+    EXPECT_EQ(form->document().sheetSize().height(), 800);
     EXPECT_EQ(findControl<ImageBox>(*form, "LayoutImage")->canvas().copy(0, 0, 88, 88),
               findControl<ImageBox>(*form, "llImage")
                   ->canvas()
@@ -89,15 +89,15 @@ TEST_F(PrintCommands, LayoutsSetCardSizeOrientationAndDiagram)
     const QImage& surface = findControl<ImageBox>(*form, "LayoutImage")->canvas();
     const QColor outside = surface.pixelColor(100, 100);
     chooseLayout(Layout::FourOnSheet);
-    EXPECT_EQ(form->state().SheetWidth, 1100);
-    EXPECT_EQ(form->state().SheetHeight, 850);
+    EXPECT_EQ(form->document().sheetSize().width(), 1100);
+    EXPECT_EQ(form->document().sheetSize().height(), 850);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     EXPECT_EQ(
         surface.copy(0, 0, 88, 88),
         findControl<ImageBox>(*form, "FourupImage")->canvas().convertToFormat(surface.format()));
     chooseLayout(Layout::SingleOn4x6);
-    EXPECT_EQ(form->state().SheetWidth, 1200);
-    EXPECT_EQ(form->state().SheetHeight, 800);
+    EXPECT_EQ(form->document().sheetSize().width(), 1200);
+    EXPECT_EQ(form->document().sheetSize().height(), 800);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Landscape);
     chooseLayout(Layout::PortraitPortrait);
     EXPECT_EQ(printer.currentOrientation, QPageLayout::Portrait);

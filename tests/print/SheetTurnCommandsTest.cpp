@@ -95,7 +95,7 @@ TEST_F(SheetTurnCommands, EitherTurnPutsEveryBackHeadToHeadBehindItsFront)
             EXPECT_TRUE(dialogs.errors.isEmpty()) << where;
         }
     // The turn goes into designs with the rest of the print settings.
-    EXPECT_EQ(std::get<int>(form->currentDesign().controls.at(QStringLiteral("print.turn"))), 1);
+    EXPECT_EQ(form->document().turn, SheetTurn::Calendar);
 }
 
 TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBehind)
