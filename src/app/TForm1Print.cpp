@@ -12,7 +12,7 @@
 #include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
 
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 
 #include <QAction>
 #include <QPainter>

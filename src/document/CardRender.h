@@ -5,7 +5,7 @@
 #include "CardDocument.h"
 #include "geometry/PrinterMetrics.h"
 #include "gfx/TextLines.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 #include "print/PagePrint.h"
 
 #include <QImage>

@@ -96,8 +96,8 @@ TEST_F(CornerForm, ChosenPictureIsFittedOnWhiteUntilTheFirstDelete)
     EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(choice(), LowerLeftCorner::None);
     EXPECT_EQ(preview(0, 0), Cream);
-    // The old pixels stay; nothing draws them while no file is named.
-    EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 150));
+    // The picture goes with its file: nothing of it is left to draw.
+    EXPECT_FALSE(form->document().corner);
 
     // Choosing "Image" again asks at once; a tall picture now sits on cream.
     const QString tall = bmp(QStringLiteral("tall.bmp"), 150, 300);

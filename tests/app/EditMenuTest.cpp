@@ -96,6 +96,8 @@ TEST_F(EditMenu, EveryKindOfChangeIsOneStepTakenBackAndMadeAgain)
 TEST_F(EditMenu, CtrlZInAMemoUndoesTheCardAndUndoingToTheSavedCardIsNoChange)
 {
     form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     auto* desc = findControl<QTextEdit>(*form, "DescMemo");
     const QString saved = dir.filePath(QStringLiteral("card.postcard"));
     dialogs.saveFileAnswers.push_back(saved);
@@ -103,6 +105,7 @@ TEST_F(EditMenu, CtrlZInAMemoUndoesTheCardAndUndoingToTheSavedCardIsNoChange)
     ASSERT_FALSE(form->designChanged());
 
     desc->setFocus();
+    desc->moveCursor(QTextCursor::End);
     QTest::keyClicks(desc, QStringLiteral("xyz"));
     EXPECT_TRUE(form->designChanged());
     QTest::keySequence(desc, QKeySequence::Undo);

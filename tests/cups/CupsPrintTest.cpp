@@ -6,7 +6,7 @@
 #include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 #include "print/BandPrinter.h"
 #include "print/PagePrint.h"
 #include "qtprinter/QtPrinterDevice.h"

@@ -5,7 +5,7 @@
 #include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 #include "print/PrinterDevice.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/AlignmentReading.h"

@@ -4,7 +4,7 @@
 #include "back/CardBack.h"
 #include "geometry/PagePlacement.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 #include "print/PagePrint.h"
 #include "support/AlignmentReading.h"
 #include "support/FormFixture.h"

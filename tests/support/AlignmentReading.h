@@ -4,7 +4,7 @@
 // scale under its pointer.
 #include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 
 #include <QImage>
 #include <QPoint>

@@ -10,7 +10,7 @@
 //   QT_QPA_PLATFORM=offscreen /tmp/make-alignment-pictures docs/screenshots
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 
 #include <QDir>
 #include <QGuiApplication>

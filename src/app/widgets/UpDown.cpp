@@ -51,17 +51,6 @@ void UpDown::setAssociate(QLineEdit* edit)
     if (edit_) {
         edit_->installEventFilter(this);
         writeAssociate();
-        // A number typed into the edit is the position at once, kept within the range; the
-        // edit keeps what is typed until an arrow writes the position back.
-        connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-            bool typed = false;
-            const int value = text.trimmed().toInt(&typed);
-            const int was = position_;
-            if (typed)
-                position_ = qBound(min_, value, qMax(min_, max_));
-            if (position_ != was)
-                emit positionChanged(position_);
-        });
     }
 }
 

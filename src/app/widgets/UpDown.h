@@ -30,7 +30,7 @@ public:
 
 signals:
     void clicked(bool up);
-    // The position changed: by an arrow, by setPosition, or by a number typed into the edit.
+    // The position changed: by an arrow or by setPosition.
     void positionChanged(int position);
 
 protected:

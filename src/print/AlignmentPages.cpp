@@ -1,4 +1,4 @@
-#include "AlignmentTest.h"
+#include "AlignmentPages.h"
 
 #include "BandPrinter.h"
 #include "PrinterDevice.h"
