@@ -224,6 +224,11 @@ int runCommandLine(int argc, char** argv, const QString& version)
         say(stdout, QStringLiteral("Talmiro Postcard Print %1").arg(version));
         return 0;
     }
+    // Standard error is the user's: Qt's remarks (a runtime folder it would like) stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            say(stderr, text);
+    });
     // No display is needed: the pages are drawn in memory, with the fonts the window uses.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
