@@ -1,6 +1,7 @@
 #include "app/ProgramVersion.h"
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
+#include "cli/CommandLine.h"
 #include "gfx/SheetText.h"
 #include "qtprinter/QtPrinterDevice.h"
 
@@ -9,11 +10,12 @@
 
 int main(int argc, char* argv[])
 {
+    // An option asks for the command line, which needs no window and no display.
+    if (wantsCommandLine(argc, argv))
+        return runCommandLine(argc, argv, QString::fromLatin1(ProgramVersion));
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Talmiro Postcard Print"));
-    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
-    QApplication::setOrganizationName(QStringLiteral("Talmiro Inc"));
-    QApplication::setDesktopFileName(QStringLiteral("talmiro-postcard-print"));
+    nameApplication(QString::fromLatin1(ProgramVersion));
     installFontSubstitutions();
 
     QtPrinterDevice printer;

@@ -28,10 +28,6 @@ const QString BothSidesHint =
     QStringLiteral("Prints the fronts and, on the back of the same sheet, the backs in one go; the "
                    "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
                    "Copies counts sheets.");
-const QString OneSidedPrinterHint =
-    QStringLiteral("This printer cannot print both sides of a sheet, so this is not available: "
-                   "print the fronts, turn the sheet over and print the backs, or choose a "
-                   "printer that prints both sides with Printer Setup.");
 const QString NoPrinterBothSidesHint =
     QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
                    "the backs each as a PDF file of its own.");
@@ -225,7 +221,7 @@ void TForm1::PrinterSetupButtonClick(QObject*)
 void TForm1::showBothSidesCommand()
 {
     const bool both = printer().canPrintBothSides();
-    QString hint = printer().pdfFolder().isEmpty() ? OneSidedPrinterHint : NoPrinterBothSidesHint;
+    QString hint = printer().pdfFolder().isEmpty() ? oneSidedPrinterText() : NoPrinterBothSidesHint;
     if (both)
         hint = BothSidesHint.arg(twoSidedSetting(printer().sidesSetting()) == PrintSides::ShortEdge
                                      ? QStringLiteral("short edge")

@@ -55,6 +55,14 @@ QString noFrontPictureText()
                                        "picture, then print again.");
 }
 
+QString oneSidedPrinterText()
+{
+    return QCoreApplication::translate(
+        "CardRender", "This printer cannot print both sides of a sheet, so this is not "
+                      "available: print the fronts, turn the sheet over and print the backs, or "
+                      "choose a printer that prints both sides with Printer Setup.");
+}
+
 const TextBox& cardTextBox(CardText text)
 {
     // The memos' fonts and the widths of their text areas on the window, whose form gives the

@@ -18,6 +18,8 @@ QFont windowFont();
 // The texts of the two refusals of a print command.
 QString noLayoutText();
 QString noFrontPictureText();
+// Why both sides cannot be printed in one go on a printer that prints one side only.
+QString oneSidedPrinterText();
 
 // The card's texts, each wrapped as its memo on the window shows it.
 enum class CardText { Title, Description, VerticalText, Stamp, LowerLeftText, Address, Front };

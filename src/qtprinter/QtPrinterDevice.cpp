@@ -4,6 +4,7 @@
 #include "gfx/WholeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -83,6 +84,19 @@ void requireJobTaken(const QString& queue)
                            .arg(queue, QString::fromUtf8(cupsLastErrorString())));
 }
 
+// The named queue, the default one when the name is empty, or the first one when none is made
+// the default; null when there is none.
+QPrinterInfo findQueue(const QString& name)
+{
+    if (!name.isEmpty())
+        return QPrinterInfo::printerInfo(name);
+    const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
+    if (!queue.isNull())
+        return queue;
+    const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+    return all.isEmpty() ? QPrinterInfo() : all.constFirst();
+}
+
 QString nativePath(const QString& file)
 {
     return QDir::toNativeSeparators(file);
@@ -152,21 +166,37 @@ std::unique_ptr<QtPrinterDevice> QtPrinterDevice::pdfFiles(const QString& pdfFol
     return std::unique_ptr<QtPrinterDevice>(new QtPrinterDevice(QString(), pdfFolder, false));
 }
 
+std::unique_ptr<QtPrinterDevice> QtPrinterDevice::pdfFile(const QString& fileName)
+{
+    const QFileInfo file(fileName);
+    std::unique_ptr<QtPrinterDevice> device(
+        new QtPrinterDevice(QString(), file.absolutePath(), false));
+    device->namedPdfFile_ = file.absoluteFilePath();
+    device->pdfFileName_ = device->namedPdfFile_;
+    device->printer_->setOutputFileName(device->pdfFileName_);
+    return device;
+}
+
+std::unique_ptr<QtPrinterDevice> QtPrinterDevice::installedQueue(const QString& printerName)
+{
+    // Asked first: a device without a queue would quietly save PDF files instead.
+    if (findQueue(printerName).isNull())
+        throw AppError(printerName.isEmpty()
+                           ? QCoreApplication::translate("QtPrinterDevice",
+                                                         "No printer is installed, so nothing "
+                                                         "was printed.")
+                           : QCoreApplication::translate("QtPrinterDevice",
+                                                         "The printer \"%1\" is not installed, "
+                                                         "so nothing was printed.")
+                                 .arg(printerName));
+    return std::make_unique<QtPrinterDevice>(printerName);
+}
+
 QtPrinterDevice::QtPrinterDevice(const QString& printerName, const QString& pdfFolder,
                                  bool usePrinters)
     : pdfFolder_(pdfFolder)
 {
-    QPrinterInfo queue;
-    if (usePrinters) {
-        queue = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                      : QPrinterInfo::printerInfo(printerName);
-        if (queue.isNull() && printerName.isEmpty()) {
-            // Queues, but none made the default: the first one serves.
-            const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-            if (!all.isEmpty())
-                queue = all.constFirst();
-        }
-    }
+    const QPrinterInfo queue = usePrinters ? findQueue(printerName) : QPrinterInfo();
     if (queue.isNull()) {
         // Without a queue a QPrinter quietly turns to PDF output and then cannot begin a page
         // without a file name, and stays unusable: this one is made for PDF files from the
@@ -308,6 +338,8 @@ QString QtPrinterDevice::pdfFolder() const
 
 QString QtPrinterDevice::newPdfFileName() const
 {
+    if (!namedPdfFile_.isEmpty())
+        return namedPdfFile_;
     const QDir folder(pdfFolder()); // only asked for while it saves PDF files
     const QString stem =
         QStringLiteral("Talmiro Postcards %1")
@@ -411,7 +443,7 @@ QString QtPrinterDevice::endDoc()
     }
     lastPdfFile_ = pdfFileName_;
     QString note =
-        savesPdfFiles_
+        savesPdfFiles_ && namedPdfFile_.isEmpty()
             ? QStringLiteral("No printer is installed, so the page was saved as the PDF file "
                              "\"%1\".")
             : QStringLiteral("The page was saved as the PDF file \"%1\".");
@@ -427,7 +459,7 @@ void QtPrinterDevice::savePdf()
     pdfWriter_.reset();
     pdfBytes_.reset();
     const QString shown = nativePath(pdfFileName_);
-    const QString nothingPrinted = savesPdfFiles_
+    const QString nothingPrinted = savesPdfFiles_ && namedPdfFile_.isEmpty()
                                        ? QStringLiteral("No printer is installed and the page "
                                                         "could not be saved, so nothing was "
                                                         "printed. ")

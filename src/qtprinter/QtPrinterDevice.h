@@ -47,6 +47,12 @@ public:
 
     // A device that saves PDF files in `pdfFolder` whatever queues are installed.
     static std::unique_ptr<QtPrinterDevice> pdfFiles(const QString& pdfFolder);
+    // A device that saves each document as the PDF file `fileName`, whole or not at all, with
+    // the paper and margins of the PDF files saved without a printer.
+    static std::unique_ptr<QtPrinterDevice> pdfFile(const QString& fileName);
+    // The named queue, or the default one when the name is empty; raises AppError when there is
+    // no such queue instead of turning to PDF files.
+    static std::unique_ptr<QtPrinterDevice> installedQueue(const QString& printerName);
 
     int pageWidth() override;
     int pageHeight() override;
@@ -105,7 +111,8 @@ private:
     PrintSides sidesSetting_ = PrintSides::OneSided; // the set-up's, not the last document's
     bool savesPdfFiles_ = false;
     QString pdfFolder_;
-    QString pdfFileName_; // the file the current PDF document goes to
+    QString pdfFileName_;  // the file the current PDF document goes to
+    QString namedPdfFile_; // the one file every PDF document goes to (pdfFile())
     QString lastPdfFile_;
     QPen pen_;
     QPoint current_;

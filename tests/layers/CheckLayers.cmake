@@ -12,7 +12,9 @@ set(allowed_front gfx geometry back front)
 set(allowed_print gfx geometry print)
 set(allowed_document gfx geometry back front print document)
 set(allowed_design gfx geometry back front print document design)
-set(cores gfx geometry back front print document design)
+# The command line prints through the adapter but, like the cores, shows no widget.
+set(allowed_cli gfx geometry back front print document design qtprinter cli)
+set(cores gfx geometry back front print document design cli)
 
 set(forbidden_names QtWidgets QtPrintSupport)
 foreach(module QtWidgets QtPrintSupport)

@@ -1,0 +1,71 @@
+#include "CardOutput.h"
+
+#include "gfx/AppError.h"
+#include "gfx/WholeFile.h"
+#include "print/PagePrint.h"
+#include "print/SheetImageSave.h"
+#include "qtprinter/QtPrinterDevice.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+
+namespace
+{
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CardOutput", text);
+}
+
+} // namespace
+
+void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName)
+{
+    const auto device = QtPrinterDevice::pdfFile(fileName);
+    applyLayoutToPrinter(*device, card.layout);
+    // One-sided: each side is a page of its own, the backs placed for the user's turn.
+    const PreparedPrint print = preparePrint(*device, card, side, card.sheetTurn());
+    sendPrint(*device, print);
+}
+
+void exportPng(const CardDocument& card, CardFace face, const QString& fileName)
+{
+    // Only the figures are read: the device never begins a document.
+    const auto device = QtPrinterDevice::pdfFiles(QFileInfo(fileName).absolutePath());
+    applyLayoutToPrinter(*device, card.layout);
+    const PrinterMetrics metrics = ReadPrinterMetrics(*device);
+    const QImage image =
+        face == CardFace::Back ? renderBack(card, metrics) : renderFront(card, metrics);
+    if (image.isNull())
+        throw AppError(noFrontPictureText());
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QImageWriter writer(&bytes, "png");
+    // The file says its 200 pixels per inch, as the bitmap does.
+    if (!writer.write(sheetImageCopy(image, SheetImageFormat::Bitmap)))
+        throw AppError(tr("The picture could not be made for \"%1\" (%2), so nothing was saved.")
+                           .arg(fileName, writer.errorString()));
+    writeWholeFile(fileName, bytes.data());
+}
+
+QString printOnQueue(const CardDocument& card, PrintSide side, const QueuePrint& how)
+{
+    const auto printer = QtPrinterDevice::installedQueue(how.printer);
+    applyLayoutToPrinter(*printer, card.layout);
+    SheetTurn turn = card.sheetTurn();
+    PrintSides sides = PrintSides::OneSided;
+    if (side == PrintSide::Both) {
+        if (!printer->canPrintBothSides())
+            throw AppError(oneSidedPrinterText());
+        // The printer turns the sheet itself, the way its set-up says.
+        sides = twoSidedSetting(printer->sidesSetting());
+        turn = sheetTurnOf(sides);
+    }
+    const PreparedPrint print = preparePrint(*printer, card, side, turn, sides);
+    if (!print.cutQuestion.isEmpty() && !how.cutAllowed)
+        throw AppError(print.cutQuestion + QLatin1Char(' ') +
+                       tr("Nothing was printed; --yes prints anyway."));
+    return sendPrint(*printer, print);
+}
