@@ -5,7 +5,9 @@
 
 #include "gfx/Picture.h"
 
-// The bytes of a picture file, as a design keeps them. Raises AppError.
+// The bytes of a picture file, as a design keeps them: through the picture's end where its
+// format tells it (JPEG, PNG, GIF, WebP, HEIF, AVIF), the whole file otherwise; at most
+// MaxDesignPictureBytes. Raises AppError.
 DesignPicture readDesignPicture(const QString& fileName);
 
 // Decodes a design's picture with readPicture, for a use that draws it into `drawBox` (empty:

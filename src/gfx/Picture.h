@@ -67,6 +67,25 @@ public:
                                        qint64 limitBytes);
 [[noreturn]] void raisePictureTooSlow(const QString& fileName, QSize size);
 
+// The other refusals every reader gives, in the same words whatever the format; `details` (a
+// decoder's code) goes to AppError::details(), never into the sentence.
+// "The file "%s" ends before its picture does; it may have been cut short while copying."
+[[noreturn]] void raisePictureCutShort(const QString& fileName, const QString& details = {});
+// "The picture "%s" is damaged and cannot be read." (its headers or structure)
+[[noreturn]] void raisePictureDamaged(const QString& fileName, const QString& details = {});
+// "The picture "%s" is damaged in the middle: part of it cannot be decoded."
+[[noreturn]] void raisePictureDamagedInside(const QString& fileName, const QString& details = {});
+// "The picture "%s" is a kind of `format` file this program cannot read (`kind`)."
+[[noreturn]] void raisePictureUnsupported(const QString& fileName, const QString& format,
+                                          const QString& kind, const QString& details = {});
+// "The picture "%s" is damaged: its file holds far more data than its W x H pixels can need."
+// (without the size when it is not known): reading stopped at the bound of what the picture can
+// need, before the end of a file padded with junk.
+[[noreturn]] void raisePictureTooMuchData(const QString& fileName, QSize size,
+                                          const QString& details = {});
+// "Not enough memory to read the W x H picture "%s"."
+[[noreturn]] void raiseNoMemoryFor(const QString& fileName, QSize size);
+
 // The size a picture of `size` needs to arrive at to be drawn into `box` with its proportions
 // kept: `size` itself when the box is empty or the picture fits it already.
 QSize sizeNeededFor(QSize size, QSize box);
