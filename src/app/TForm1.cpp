@@ -164,6 +164,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     ui.ImageVOffsetUpDown->setAssociate(ui.ImageVOffsetEdit);
 
     connectHandlers();
+    connectPictureDrops();
     FormCreate();
     // What designs of older versions lack, and what counts as no change before a first save.
     defaultDesign_ = currentDesign();

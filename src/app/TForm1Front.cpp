@@ -68,11 +68,17 @@ void TForm1::FrontImageRefresh(QObject*)
     FrontSheetImage = composed;
 }
 
-void TForm1::OpenPopupClick(QObject* Sender)
+void TForm1::OpenPopupClick(QObject*)
 {
     const std::optional<QString> chosen = dialogs().openPicture(FrontOpenPictureDialog);
     if (!chosen)
         return;
+    openFrontPicture(*chosen);
+}
+
+void TForm1::openFrontPicture(const QString& fileName)
+{
+    const std::optional<QString> chosen = fileName;
     FrontOpenPictureDialog.fileName = *chosen;
 
     // Nothing of the front changes until the picture is loaded, turned and its turned copy
@@ -91,7 +97,7 @@ void TForm1::OpenPopupClick(QObject* Sender)
     FrontPicture = std::move(loaded->image);
     FrontPictureSize = loaded->size;
     FrontPictureTurned = loaded->turned;
-    FrontImageRefresh(Sender);
+    FrontImageRefresh(nullptr);
 }
 
 void TForm1::turnTallFront(LoadedPicture& loaded, const QString& turnedFile)
