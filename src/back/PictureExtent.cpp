@@ -187,6 +187,8 @@ public:
     }
     void feed(int byte)
     {
+        if (!valid_ || ended_)
+            return; // the rest of the data gives no pixel
         bits_ |= quint32(byte) << bitCount_;
         bitCount_ += 8;
         while (valid_ && !ended_ && bitCount_ >= codeSize_) {
