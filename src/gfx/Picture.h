@@ -36,9 +36,10 @@ struct PictureRequest {
 
 // A picture as read: upright (its EXIF orientation applied) and possibly reduced.
 struct Picture {
-    // The pixels: RGB888 or Grayscale8 for JPEG; BMP keeps its stored depth where Qt has it
-    // (24-bit as RGB888) unless reduced; other formats as Qt reads them, with alpha only where
-    // the file has some.
+    // The pixels, in sRGB (a colour profile the file had is applied): RGB888 or Grayscale8 for
+    // JPEG; RGB32, or ARGB32 where the file has alpha, for HEIF, AVIF and WebP; BMP keeps its
+    // stored depth where Qt has it (24-bit as RGB888) unless reduced; other formats as Qt reads
+    // them, with alpha only where the file has some.
     QImage image;
     // The picture's own width and height, upright: what every fitting calculation uses, whatever
     // size `image` arrived at.
