@@ -35,11 +35,15 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER
     "Talmiro Postcard Print maintainers <maintainers@users.noreply.c-seed-dd006c61.example>")
-# The libraries the program links are found by dpkg-shlibdeps. What it cannot see is listed
-# here: the metric-compatible faces the card layouts are measured in ("Arial" and "Times New
-# Roman" resolve to Liberation, the window's own faces to DejaVu), and, recommended, the cursive
-# face "Coronet" falls back to and the spooler that reaches the printers.
+# The libraries the program links are found by dpkg-shlibdeps (libheif, libwebp, Little CMS among
+# them). What it cannot see is listed here: the metric-compatible faces the card layouts are
+# measured in ("Arial" and "Times New Roman" resolve to Liberation, the window's own faces to
+# DejaVu); Qt's plugin that reads TIFF; libheif's decoders for HEIC (libde265) and AVIF (dav1d),
+# which Debian 12's libheif1 links itself and later releases package as plugins; and,
+# recommended, the cursive face "Coronet" falls back to and the spooler that reaches the
+# printers.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-image-formats-plugins, \
+libheif-plugin-libde265 | libheif1 (<< 1.16), libheif-plugin-dav1d | libheif1 (<< 1.16)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, cups")
 include(CPack)

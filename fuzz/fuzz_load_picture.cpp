@@ -1,8 +1,8 @@
 // libFuzzer target: the picture reader on arbitrary bytes (the file's content decides its
-// format: JPEG, BMP, PNG, GIF...), at full size and reduced for a small box, and a picture that
-// loads drawn into the corner preview as the program does. Any failure must be an AppError;
-// crashes, leaks, hangs, greedy inputs and sanitizer reports are findings. Run with
-// -timeout=2 -rss_limit_mb=1024 so that slow and greedy inputs count.
+// format: JPEG, HEIC, AVIF, WebP, TIFF, BMP, PNG, GIF), at full size and reduced for a small
+// box, and a picture that loads drawn into the corner preview as the program does. Any failure
+// must be an AppError; crashes, leaks, hangs, greedy inputs and sanitizer reports are findings.
+// Run with -timeout=2 -rss_limit_mb=1024 so that slow and greedy inputs count.
 // tests/back/FuzzCorpusTest.cpp replays fuzz/corpus in every test run.
 #include "LoadPictureInput.h"
 

@@ -113,10 +113,14 @@ public:
     void PostCardBackImageClick(QObject* Sender);
     void OpenImage1Click(QObject* Sender);
     void DeleteImageClick(QObject* Sender);
+    // Opens the picture file as the Open command does once the dialog has chosen it.
+    void openCornerPicture(const QString& fileName);
 
     // Card front (TForm1Front.cpp)
     void FrontImageRefresh(QObject* Sender);
     void OpenPopupClick(QObject* Sender);
+    // Opens the picture file as the Open command does once the dialog has chosen it.
+    void openFrontPicture(const QString& fileName);
     void FrontImageClick(QObject* Sender);
     void DeletePopupClick(QObject* Sender);
     void ImageSizeUpDownClick(QObject* Sender, bool up);
@@ -243,6 +247,8 @@ private:
     // sides; raises AppError when no layout is chosen.
     SheetLayout layoutForPrint();
     void connectHandlers();
+    // Pictures dropped on the corner's picture box and the front's preview (TForm1Drop.cpp).
+    void connectPictureDrops();
     void enterWorkingState();
     void setFilesMenuEnabled(bool enabled);
     void showCornerChoice();

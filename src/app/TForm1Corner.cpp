@@ -38,6 +38,12 @@ void TForm1::PostCardBackImageClick(QObject*)
         ui.LowerLeftCornerRadioGroup->setChoice(LowerLeftCorner::None);
         return;
     }
+    openCornerPicture(*chosen);
+}
+
+void TForm1::openCornerPicture(const QString& fileName)
+{
+    const std::optional<QString> chosen = fileName;
     // The dialog opens on the file chosen last, loaded or not.
     OpenPictureDialog1.fileName = *chosen;
     // Read no larger than the corner box of the back needs; the preview box is smaller still.

@@ -51,11 +51,17 @@ void TForm1::showFrontPreview()
     ui.FrontImage->update();
 }
 
-void TForm1::OpenPopupClick(QObject* Sender)
+void TForm1::OpenPopupClick(QObject*)
 {
     const std::optional<QString> chosen = dialogs().openPicture(FrontOpenPictureDialog);
     if (!chosen)
         return;
+    openFrontPicture(*chosen);
+}
+
+void TForm1::openFrontPicture(const QString& fileName)
+{
+    const std::optional<QString> chosen = fileName;
     FrontOpenPictureDialog.fileName = *chosen;
 
     // Nothing of the front changes until the picture is loaded, turned and its turned copy
@@ -71,7 +77,7 @@ void TForm1::OpenPopupClick(QObject* Sender)
     CardDocument card = document();
     card.front = SharedPicture(std::move(*loaded));
     commit(card, tr("Front Picture"));
-    FrontImageRefresh(Sender);
+    FrontImageRefresh(nullptr);
 }
 
 void TForm1::turnTallFront(CardPicture& picture, const QString& turnedFile)

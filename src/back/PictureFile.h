@@ -1,10 +1,10 @@
 #pragma once
 // Reading the pictures the user chooses, for the corner, the front and the dialogs' previews.
-// A file is read by what it holds, not by its name: JPEG through libjpeg-turbo, BMP and the
-// other formats of readablePictureFormats() through Qt's image readers. Every reader keeps to
-// the same limits: a memory budget for one picture, judged from its header before any large
-// allocation, and a bound on the decoder's work. Safe to call from a worker thread: nothing here
-// touches the user interface.
+// A file is read by what it holds, not by its name: JPEG through libjpeg-turbo, HEIC and AVIF
+// through libheif, WebP through libwebp, BMP, PNG, GIF and TIFF through Qt's image readers. Every
+// reader keeps to the same limits: a memory budget for one picture, judged from its header before
+// any large allocation, and a bound on the decoder's work. Safe to call from a worker thread:
+// nothing here touches the user interface.
 #include "gfx/Picture.h"
 
 #include <QList>
@@ -33,7 +33,8 @@ struct PictureFormat {
 };
 QList<PictureFormat> readablePictureFormats();
 // The same as a dialog filter: "All pictures (*.jpg;*.jpeg;...)|*.jpg;*.jpeg;...|JPEG (*.jpg;
-// *.jpeg...)|*.jpg;*.jpeg..." with one entry a format after the first one for all of them.
+// *.jpeg...)|*.jpg;*.jpeg...|...|All files (*)|*" with one entry a format after the first one
+// for all of them, and a last one for every file.
 QString readablePictureFilter();
 
 // Reads a picture file at its full size into `target` (readPicture with an empty draw box): on

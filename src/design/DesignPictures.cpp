@@ -1,20 +1,37 @@
 #include "DesignPictures.h"
 
 #include "back/CornerImage.h"
+#include "back/PictureExtent.h"
 #include "back/PictureFile.h"
 #include "front/FrontComposer.h"
 #include "gfx/AppError.h"
 #include "gfx/WholeFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
+
+static_assert(MaxDesignPictureBytes == qint64(512) * 1024 * 1024, "the message says 512 MB");
 
 QByteArray readDesignPictureBytes(const QString& fileName)
 {
-    return readRegularFile(fileName, MaxDesignPictureBytes,
-                           QCoreApplication::translate("DesignPictures",
-                                                       "The picture \"%1\" is too large to be "
-                                                       "kept in a design: %2 MB."));
+    QFile file(fileName);
+    openForReading(file);
+    // Only the picture: bytes after its end (a file padded with zeros) are neither read nor kept.
+    const PictureExtent extent = pictureExtent(file, MaxDesignPictureBytes);
+    const qint64 length = extent.kind == PictureExtent::Whole ? extent.end : file.size();
+    if (length > MaxDesignPictureBytes)
+        throw AppError(QCoreApplication::translate("DesignPictures",
+                                                   "The picture file \"%1\" is too large: it has "
+                                                   "%2 MB, and a picture file may have at most "
+                                                   "512 MB.")
+                           .arg(fileName)
+                           .arg(length / (1024 * 1024)));
+    file.seek(0);
+    QByteArray bytes = file.read(length);
+    if (bytes.size() != length)
+        raiseCannotOpen(fileName, file.errorString());
+    return bytes;
 }
 
 CardPicture loadCardPicture(const QString& fileName, QSize drawBox, PictureProgress* progress)
@@ -50,7 +67,8 @@ Picture decodeDesignPicture(const CardPicture& picture, const QString& designFil
                                                    "The design \"%1\" cannot be opened: its "
                                                    "picture for %2 cannot be used. %3 Nothing "
                                                    "was changed.")
-                           .arg(designFile, role, reason));
+                           .arg(designFile, role, reason),
+                       e.details());
     }
 }
 

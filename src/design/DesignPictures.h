@@ -5,7 +5,9 @@
 #include "DesignFile.h"
 #include "gfx/Picture.h"
 
-// The bytes of a picture file, as a design keeps them. Raises AppError.
+// The bytes of a picture file, as a design keeps them: through the picture's end where its
+// format tells it (JPEG, PNG, GIF, WebP, HEIF, AVIF), the whole file otherwise; at most
+// MaxDesignPictureBytes. Raises AppError.
 QByteArray readDesignPictureBytes(const QString& fileName);
 
 // The picture file `fileName` for a use that draws it into `drawBox`: decoded, and its bytes

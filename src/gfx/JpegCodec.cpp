@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "WholeFile.h"
+#include "ColourProfile.h"
 #include "Picture.h"
 
 #include <QFile>
@@ -26,9 +27,17 @@ namespace
 {
 
 constexpr std::size_t InputBufferSize = 64 * 1024;
-// Set as the failure code when the work bound stops the decoder, or a cancel.
+// Set as the failure code when the work bound stops the decoder, a cancel, or the bound on the
+// bytes read.
 constexpr int TooMuchWork = -1;
 constexpr int Cancelled = -2;
+constexpr int TooMuchData = -3;
+// What is read before the frame header tells the picture's size: markers of at most 64 KB each,
+// a colour profile of up to 255 of them. A file with no frame within that is no picture.
+constexpr qint64 MaxHeaderBytes = 64 * 1024 * 1024;
+// The most entropy-coded data a block can need here, in bytes: far above what any encoder
+// writes for a real picture (a quality-100 picture of noise takes about a third of it).
+constexpr qint64 MaxBytesPerBlock = 256;
 // What starting a scan costs, in blocks: reading its header and tables, setting up its pass.
 // Thousands of scans over a tiny picture are work too.
 constexpr qint64 ScanWork = 256;
@@ -37,6 +46,7 @@ constexpr qint64 ScanWork = 256;
 constexpr qint64 RowBufferBytes = 4 * 4;
 constexpr int BlockBytes = sizeof(JBLOCK);
 constexpr int App1Marker = JPEG_APP0 + 1;
+constexpr int IccMarker = JPEG_APP0 + 2;
 constexpr int MaxMarkerLength = 0xFFFF;
 // Pictures from this size up get their pixel memory in huge pages.
 constexpr std::size_t HugePageSize = 2 * 1024 * 1024;
@@ -104,6 +114,10 @@ struct FileSource {
     jpeg_source_mgr pub; // first, as above
     QFile* file;
     bool startOfFile;
+    // What was read, and how much may be (0: no bound); checked at each block, as is a cancel.
+    qint64 bytesRead = 0;
+    qint64 byteLimit = 0;
+    const std::atomic<bool>* cancel = nullptr;
     JOCTET buffer[InputBufferSize];
 };
 
@@ -115,7 +129,16 @@ void initSource(j_decompress_ptr cinfo)
 boolean fillInputBuffer(j_decompress_ptr cinfo)
 {
     auto* src = reinterpret_cast<FileSource*>(cinfo->src);
-    const qint64 n = src->file->read(reinterpret_cast<char*>(src->buffer), InputBufferSize);
+    const auto common = reinterpret_cast<j_common_ptr>(cinfo);
+    if (src->cancel && src->cancel->load(std::memory_order_relaxed))
+        failWithCode(common, Cancelled);
+    qint64 want = qint64(InputBufferSize);
+    if (src->byteLimit > 0) {
+        if (src->bytesRead >= src->byteLimit && !src->file->atEnd())
+            failWithCode(common, TooMuchData);
+        want = qMax<qint64>(1, qMin(want, src->byteLimit - src->bytesRead));
+    }
+    const qint64 n = src->file->read(reinterpret_cast<char*>(src->buffer), want);
     if (n < 0)
         ERREXIT(cinfo, JERR_FILE_READ);
     if (n == 0) {
@@ -127,6 +150,7 @@ boolean fillInputBuffer(j_decompress_ptr cinfo)
     }
     src->pub.next_input_byte = src->buffer;
     src->pub.bytes_in_buffer = std::size_t(n);
+    src->bytesRead += n;
     src->startOfFile = false;
     return TRUE;
 }
@@ -261,6 +285,8 @@ int openDecoder(Decoder& d, QFile* file)
     d.source.pub.term_source = termSource;
     d.cinfo.src = &d.source.pub;
     jpeg_set_marker_processor(&d.cinfo, App1Marker, readApp1);
+    // The colour profile, kept whole: up to 255 markers, within the header's byte bound.
+    jpeg_save_markers(&d.cinfo, IccMarker, MaxMarkerLength);
     return 0;
 }
 
@@ -293,6 +319,20 @@ int prepareOutput(Decoder& d, int scaleEighths)
     d.cinfo.scale_denom = 8;
     jpeg_calc_output_dimensions(&d.cinfo);
     return 0;
+}
+
+// The ICC profile the APP2 markers carry, empty when there is none or it is incomplete.
+QByteArray iccProfile(Decoder& d)
+{
+    if (setjmp(d.err.jump))
+        return {};
+    JOCTET* data = nullptr;
+    unsigned int length = 0;
+    if (!jpeg_read_icc_profile(&d.cinfo, &data, &length) || !data)
+        return {};
+    QByteArray icc(reinterpret_cast<const char*>(data), qsizetype(length));
+    std::free(data);
+    return icc;
 }
 
 int startDecoding(Decoder& d)
@@ -392,15 +432,62 @@ QSize headerSize(const Decoder& d)
     return QSize(int(d.cinfo.image_width), int(d.cinfo.image_height));
 }
 
-[[noreturn]] void raiseJpegError(int code)
+QString jpegDetails(int code)
 {
-    throw AppError(QStringLiteral("JPEG error #%1").arg(code));
+    return QStringLiteral("JPEG error #%1").arg(code);
 }
 
-[[noreturn]] void raiseReadError(const Decoder& d, int code, const QString& fileName, QSize upright)
+// The refusal for libjpeg's code `code`, in words; the code goes to the details. `inPixels`: the
+// headers were read whole, the failure came in the picture's data.
+[[noreturn]] void raiseJpegError(const Decoder& d, int code, const QString& fileName, bool inPixels)
+{
+    const QString details = jpegDetails(code);
+    switch (code) {
+    case JWRN_JPEG_EOF:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY:
+        raisePictureCutShort(fileName, details);
+    case JERR_FILE_READ:
+        throw AppError(QStringLiteral("The file \"%1\" could not be read to its end: %2")
+                           .arg(fileName, d.source.file->errorString()),
+                       details);
+    case JERR_OUT_OF_MEMORY:
+        raiseNoMemoryFor(fileName, headerSize(d));
+    case JERR_BAD_PRECISION:
+        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
+                                QStringLiteral("%1 bits a sample").arg(d.cinfo.data_precision),
+                                details);
+    case JERR_SOF_UNSUPPORTED:
+    case JERR_NOT_COMPILED:
+    case JERR_NOTIMPL:
+        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
+                                QStringLiteral("a lossless or hierarchical one"), details);
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_CCIR601_NOTIMPL:
+    case JERR_BAD_J_COLORSPACE:
+        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
+                                QStringLiteral("its colours are stored in an unknown way"),
+                                details);
+    default:
+        break;
+    }
+    if (inPixels)
+        raisePictureDamagedInside(fileName, details);
+    raisePictureDamaged(fileName, details);
+}
+
+[[noreturn]] void raiseReadError(const Decoder& d, int code, const QString& fileName, QSize upright,
+                                 bool inPixels)
 {
     if (code == Cancelled)
         throw PictureCancelled(fileName);
+    if (code == TooMuchData && upright.isEmpty())
+        raisePictureDamaged(fileName, QStringLiteral("no JPEG frame within the first %1 MB")
+                                          .arg(MaxHeaderBytes / (1024 * 1024)));
+    if (code == TooMuchData)
+        raisePictureTooMuchData(
+            fileName, upright,
+            QStringLiteral("stopped after %1 MB").arg(d.source.bytesRead / (1024 * 1024)));
     if (code == TooMuchWork)
         throw AppError(QStringLiteral("The JPEG file \"%1\" is not read: decoding its %2 x %3 "
                                       "pixels takes too long (it was stopped in scan %4).")
@@ -408,7 +495,7 @@ QSize headerSize(const Decoder& d)
                            .arg(upright.width())
                            .arg(upright.height())
                            .arg(d.cinfo.input_scan_number));
-    raiseJpegError(code);
+    raiseJpegError(d, code, fileName, inPixels);
 }
 
 // The blocks of all components: what one pass over the picture decodes.
@@ -464,15 +551,19 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
     d.shared = request.progress;
     d.workLimit = limits.work;
     if (const int code = openDecoder(d, &file))
-        raiseJpegError(code);
+        raiseJpegError(d, code, fileName, false);
+    d.source.cancel = request.progress ? &request.progress->cancel : nullptr;
+    d.source.byteLimit = MaxHeaderBytes;
     if (const int code = readHeader(d)) {
         // libjpeg refuses a frame of width or height 0 once it has read it: let the caller
         // say so plainly.
         if (code == JERR_EMPTY_IMAGE && checkSize)
             checkSize(headerSize(d));
-        raiseReadError(d, code, fileName, headerSize(d));
+        raiseReadError(d, code, fileName, headerSize(d), false);
     }
-    // The markers before the first scan are read: the EXIF data is known.
+    // The markers before the first scan are read: the EXIF data and the colour profile are known
+    // (the profile's markers go with the decoder's memory once it has finished).
+    const QByteArray icc = iccProfile(d);
     const int orientation =
         d.exifLength > 0 ? exifOrientation(QByteArrayView(d.exif, d.exifLength)) : 1;
     const QSize stored = headerSize(d);
@@ -486,16 +577,19 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
     const bool multiScan = jpeg_has_multiple_scans(&d.cinfo);
     const qint64 blocks = blocksOf(d.cinfo, d.cinfo.num_components);
     if (!d.cinfo.arith_code && file.size() * 8 < (multiScan ? blocksOf(d.cinfo, 1) : blocks))
-        raiseJpegError(JWRN_JPEG_EOF);
+        raisePictureCutShort(fileName, jpegDetails(JWRN_JPEG_EOF));
     // The output pass goes over every block once, as does the one scan of a sequential file.
     if (limits.work > 0 && blocks > limits.work)
         raisePictureTooSlow(fileName, upright);
     d.work = blocks;
     publishWork(d);
+    // The rest of the file is read no further than the picture's blocks can need, with room
+    // for the markers between its scans: a file padded with gigabytes is refused early.
+    d.source.byteLimit = d.source.bytesRead + blocks * MaxBytesPerBlock + MaxHeaderBytes;
 
     const QSize needed = sizeNeededFor(stored, orientedSize(request.drawBox, orientation));
     if (const int code = prepareOutput(d, scaleFor(stored, needed)))
-        raiseReadError(d, code, fileName, upright);
+        raiseReadError(d, code, fileName, upright, false);
     const bool grey = d.cinfo.out_color_space == JCS_GRAYSCALE;
     const qint64 pixelBytes =
         (qint64(d.cinfo.output_width) * (grey ? 1 : 3) + 3) / 4 * 4 * d.cinfo.output_height;
@@ -511,23 +605,23 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
     if (const int code = startDecoding(d)) {
         if (code == JERR_NO_BACKING_STORE)
             raisePictureTooLarge(fileName, upright, memory, limits.memoryBytes);
-        raiseReadError(d, code, fileName, upright);
+        raiseReadError(d, code, fileName, upright, true);
     }
 
     QImage image = newPicture(int(d.cinfo.output_width), int(d.cinfo.output_height),
                               grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (image.isNull())
-        throw AppError(QStringLiteral("Not enough memory to read the %1 x %2 picture \"%3\".")
-                           .arg(d.cinfo.output_width)
-                           .arg(d.cinfo.output_height)
-                           .arg(fileName));
+        raiseNoMemoryFor(fileName, QSize(int(d.cinfo.output_width), int(d.cinfo.output_height)));
     std::vector<JSAMPLE> cmykRow;
     if (d.cinfo.out_color_space == JCS_CMYK)
         cmykRow.resize(std::size_t(d.cinfo.output_width) * 4);
     if (const int code = readRows(d, image.bits(), image.bytesPerLine(),
                                   cmykRow.empty() ? nullptr : cmykRow.data()))
-        raiseReadError(d, code, fileName, upright);
+        raiseReadError(d, code, fileName, upright, true);
     publishWork(d);
+    // CMYK pixels were made RGB without their profile: it describes inks, not these.
+    if (d.cinfo.out_color_space != JCS_CMYK)
+        convertToSrgb(image, icc);
     if (orientation != 1)
         image = orientedImage(image, orientation);
     return Picture{image, upright, orientation};
@@ -538,7 +632,10 @@ void writeJpegFile(const QImage& image, const QString& fileName, int quality)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Encoder e;
     if (const int code = encode(e, rgb, quality))
-        raiseJpegError(code);
+        throw AppError(QStringLiteral("Cannot create file \"%1\". The picture could not be encoded "
+                                      "as JPEG.")
+                           .arg(fileName),
+                       jpegDetails(code));
     writeWholeFile(
         fileName, QByteArrayView(reinterpret_cast<const char*>(e.output), qsizetype(e.outputSize)));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // JPEG through libjpeg-turbo called directly. Decoder errors, and the decoder warnings that mean
-// pixels were lost (such as "Premature end of JPEG file"), raise "JPEG error #N" with libjpeg's
-// message code.
+// pixels were lost (such as "Premature end of JPEG file"), raise the refusals of Picture.h in
+// words ("ends before its picture does", "is damaged in the middle"), libjpeg's message code
+// only in the error's details ("JPEG error #120").
 #include "Picture.h"
 
 #include <QImage>
@@ -27,5 +28,6 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits 
 // Encodes `image` as a colour, baseline JPEG of the given quality, its resolution declared in
 // dots per inch, and writes it, replacing an
 // existing file only once the whole file is written. Raises "Cannot create file "%s". %s" or
-// the encoder's "JPEG error #N".
+// "Cannot create file "%s". The picture could not be encoded as JPEG." (the encoder's code in the
+// details).
 void writeJpegFile(const QImage& image, const QString& fileName, int quality);

@@ -47,6 +47,56 @@ void raisePictureTooSlow(const QString& fileName, QSize size)
                        .arg(size.height()));
 }
 
+void raisePictureCutShort(const QString& fileName, const QString& details)
+{
+    throw AppError(QStringLiteral("The file \"%1\" ends before its picture does; it may have been "
+                                  "cut short while copying.")
+                       .arg(fileName),
+                   details);
+}
+
+void raisePictureDamaged(const QString& fileName, const QString& details)
+{
+    throw AppError(
+        QStringLiteral("The picture \"%1\" is damaged and cannot be read.").arg(fileName), details);
+}
+
+void raisePictureDamagedInside(const QString& fileName, const QString& details)
+{
+    throw AppError(QStringLiteral("The picture \"%1\" is damaged in the middle: part of it cannot "
+                                  "be decoded.")
+                       .arg(fileName),
+                   details);
+}
+
+void raisePictureUnsupported(const QString& fileName, const QString& format, const QString& kind,
+                             const QString& details)
+{
+    throw AppError(QStringLiteral("The picture \"%1\" is a kind of %2 file this program cannot "
+                                  "read (%3).")
+                       .arg(fileName, format, kind),
+                   details);
+}
+
+void raisePictureTooMuchData(const QString& fileName, QSize size, const QString& details)
+{
+    const QString pixels =
+        size.isEmpty() ? QStringLiteral("pixels")
+                       : QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+    throw AppError(QStringLiteral("The picture \"%1\" is damaged: its file holds far more data "
+                                  "than its %2 can need.")
+                       .arg(fileName, pixels),
+                   details);
+}
+
+void raiseNoMemoryFor(const QString& fileName, QSize size)
+{
+    throw AppError(QStringLiteral("Not enough memory to read the %1 x %2 picture \"%3\".")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(fileName));
+}
+
 QSize sizeNeededFor(QSize size, QSize box)
 {
     const qint64 w = size.width();

@@ -36,9 +36,10 @@ struct PictureRequest {
 
 // A picture as read: upright (its EXIF orientation applied) and possibly reduced.
 struct Picture {
-    // The pixels: RGB888 or Grayscale8 for JPEG; BMP keeps its stored depth where Qt has it
-    // (24-bit as RGB888) unless reduced; other formats as Qt reads them, with alpha only where
-    // the file has some.
+    // The pixels, in sRGB (a colour profile the file had is applied): RGB888 or Grayscale8 for
+    // JPEG; RGB32, or ARGB32 where the file has alpha, for HEIF, AVIF and WebP; BMP keeps its
+    // stored depth where Qt has it (24-bit as RGB888) unless reduced; other formats as Qt reads
+    // them, with alpha only where the file has some.
     QImage image;
     // The picture's own width and height, upright: what every fitting calculation uses, whatever
     // size `image` arrived at.
@@ -66,6 +67,25 @@ public:
 [[noreturn]] void raisePictureTooLarge(const QString& fileName, QSize size, qint64 bytes,
                                        qint64 limitBytes);
 [[noreturn]] void raisePictureTooSlow(const QString& fileName, QSize size);
+
+// The other refusals every reader gives, in the same words whatever the format; `details` (a
+// decoder's code) goes to AppError::details(), never into the sentence.
+// "The file "%s" ends before its picture does; it may have been cut short while copying."
+[[noreturn]] void raisePictureCutShort(const QString& fileName, const QString& details = {});
+// "The picture "%s" is damaged and cannot be read." (its headers or structure)
+[[noreturn]] void raisePictureDamaged(const QString& fileName, const QString& details = {});
+// "The picture "%s" is damaged in the middle: part of it cannot be decoded."
+[[noreturn]] void raisePictureDamagedInside(const QString& fileName, const QString& details = {});
+// "The picture "%s" is a kind of `format` file this program cannot read (`kind`)."
+[[noreturn]] void raisePictureUnsupported(const QString& fileName, const QString& format,
+                                          const QString& kind, const QString& details = {});
+// "The picture "%s" is damaged: its file holds far more data than its W x H pixels can need."
+// (without the size when it is not known): reading stopped at the bound of what the picture can
+// need, before the end of a file padded with junk.
+[[noreturn]] void raisePictureTooMuchData(const QString& fileName, QSize size,
+                                          const QString& details = {});
+// "Not enough memory to read the W x H picture "%s"."
+[[noreturn]] void raiseNoMemoryFor(const QString& fileName, QSize size);
 
 // The size a picture of `size` needs to arrive at to be drawn into `box` with its proportions
 // kept: `size` itself when the box is empty or the picture fits it already.

@@ -171,7 +171,10 @@ TEST_F(CornerForm, FailedFirstLoadLeavesNoPictureChosen)
     writeFile(cut, jpeg.left(jpeg.size() / 2));
     dialogs.openAnswers.push_back(cut);
     pressContinue();
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("JPEG error #120")});
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("The file \"%1\" ends before its picture "
+                                                         "does; it may have been cut short while "
+                                                         "copying.")
+                                              .arg(cut)});
     EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 300));
     EXPECT_EQ(preview(60, 60), Cream);

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 namespace
@@ -23,8 +24,9 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        for (const char* name : {"corner.bmp", "sea.jpg", "hills.jpeg", "IMG_0042.JPG", "scan.BMP",
-                                 "drawing.png", "notes.txt"})
+        for (const char* name :
+             {"corner.bmp", "sea.jpg", "hills.jpeg", "IMG_0042.JPG", "scan.BMP", "drawing.png",
+              "notes.txt", "IMG_1234.HEIC", "web.webp", "scan.tif", "banner.avif"})
             writeEmpty(QString::fromLatin1(name));
         QDir(folder.path()).mkdir(QStringLiteral("holiday"));
         device = QtPrinterDevice::pdfFiles(folder.path());
@@ -51,6 +53,7 @@ protected:
             if (!dialog || seen)
                 return;
             seen = true;
+            filters = dialog->nameFilters();
             if (auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"))) {
                 (void)QTest::qWaitFor([&] { return filesIn(*view).size() >= expected.size(); },
                                       10000);
@@ -78,6 +81,7 @@ protected:
         return names;
     }
 
+    QStringList filters; // the last dialog's
     QTemporaryDir folder;
     std::unique_ptr<QtPrinterDevice> device;
     std::unique_ptr<QtDialogs> real;
@@ -88,13 +92,22 @@ const auto saveDialog = [](QtDialogs& d, FileDialogSettings s) { d.savePicture(s
 
 } // namespace
 
-TEST_F(FileDialogFilter, PictureDialogsListBitmapsAndJpegsInEitherCase)
+TEST_F(FileDialogFilter, PictureDialogsListEveryPictureInEitherCase)
 {
-    // Every picture the program reads (PNG too), not the notes.
-    const QStringList pictures{"IMG_0042.JPG", "corner.bmp", "drawing.png",
-                               "hills.jpeg",   "scan.BMP",   "sea.jpg"};
+    // Every picture the program reads (PNG, HEIC, WebP, TIFF, AVIF too), not the notes.
+    const QStringList pictures{"IMG_0042.JPG", "IMG_1234.HEIC", "banner.avif", "corner.bmp",
+                               "drawing.png",  "hills.jpeg",    "scan.BMP",    "scan.tif",
+                               "sea.jpg",      "web.webp"};
     EXPECT_EQ(listed(openDialog, form->state().OpenPictureDialog1, pictures), pictures);
     EXPECT_EQ(listed(openDialog, form->state().FrontOpenPictureDialog, pictures), pictures);
+    // A picture named otherwise can still be chosen: the last entry lists every file.
+    ASSERT_FALSE(filters.isEmpty());
+    EXPECT_TRUE(filters.constFirst().startsWith(QStringLiteral("All pictures (")));
+    EXPECT_EQ(filters.constLast(), QStringLiteral("All files (*)"));
+    for (const char* name : {"HEIC (", "AVIF (", "WebP (", "TIFF (", "JPEG (", "PNG ("})
+        EXPECT_TRUE(std::any_of(filters.begin(), filters.end(), [&](const QString& f) {
+            return f.startsWith(QLatin1String(name));
+        })) << name;
 }
 
 TEST_F(FileDialogFilter, SaveDialogsListTheFilesOfTheirOwnFormat)

@@ -167,7 +167,9 @@ TEST_F(FrontForm, FailedOpenLeavesTheFrontAsItWas)
     broken.close();
     openFrontPicture(broken.fileName());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_EQ(dialogs.errors[0], QStringLiteral("Bitmap image is not valid"));
+    EXPECT_EQ(
+        dialogs.errors[0],
+        QStringLiteral("The picture \"%1\" is damaged and cannot be read.").arg(broken.fileName()));
     EXPECT_EQ(form->document().frontFile(), good);
     EXPECT_EQ(form->document().frontImage().size(), QSize(1600, 1200));
     EXPECT_EQ(form->state().FrontSheetImage, sheet);

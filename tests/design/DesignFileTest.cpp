@@ -467,16 +467,23 @@ TEST(DesignPictures, ADamagedPictureInsideIsRefusedNamingTheDesignAndThePicture)
         keptPicture(withJpegSize(makeJpeg(blockPicture(16, 16), JpegKind::Colour), 60000, 60000),
                     QStringLiteral("/pictures/huge.jpg"));
     const SharedPicture notBmp = keptPicture("BM not really a bitmap", "/p/x.bmp");
-    for (const SharedPicture& p : {cut, huge, notBmp}) {
+    // The same words as for the picture file itself, naming that file, and no decoder's code.
+    const std::pair<SharedPicture, QString> pictures[] = {
+        {cut, QStringLiteral("The file \"/pictures/beach.jpg\" ends before its picture does; it "
+                             "may have been cut short while copying.")},
+        {huge, QStringLiteral("The file \"/pictures/huge.jpg\" ends before its picture does; it "
+                              "may have been cut short while copying.")},
+        {notBmp, QStringLiteral("The picture \"/p/x.bmp\" is damaged and cannot be read.")},
+    };
+    for (const auto& [p, reason] : pictures) {
         try {
             decodeDesignPicture(*p, Name, QStringLiteral("the postcard front"));
             ADD_FAILURE() << p->fileName.toStdString() << " was decoded";
         } catch (const AppError& e) {
-            EXPECT_TRUE(
-                e.text().startsWith(QStringLiteral("The design \"%1\" cannot be opened: its "
-                                                   "picture for the postcard front")
-                                        .arg(Name)))
-                << e.text().toStdString();
+            EXPECT_EQ(e.text(), QStringLiteral("The design \"%1\" cannot be opened: its picture "
+                                               "for the postcard front cannot be used. %2 Nothing "
+                                               "was changed.")
+                                    .arg(Name, reason));
             EXPECT_FALSE(e.text().contains(QDir::tempPath())) << e.text().toStdString();
         }
     }

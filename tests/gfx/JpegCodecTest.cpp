@@ -29,9 +29,39 @@ QString errorOf(const std::function<void()>& action)
     return QStringLiteral("(no error)");
 }
 
+// The error's text and its details.
+std::pair<QString, QString> failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const AppError& e) {
+        return {e.text(), e.details()};
+    }
+    return {QStringLiteral("(no error)"), QString()};
+}
+
 QString jpegError(int code)
 {
     return QStringLiteral("JPEG error #%1").arg(code);
+}
+
+enum class Refusal { CutShort, Damaged, DamagedInside };
+
+QString refusal(Refusal kind, const QString& file)
+{
+    switch (kind) {
+    case Refusal::CutShort:
+        return QStringLiteral("The file \"%1\" ends before its picture does; it may have been "
+                              "cut short while copying.")
+            .arg(file);
+    case Refusal::Damaged:
+        return QStringLiteral("The picture \"%1\" is damaged and cannot be read.").arg(file);
+    case Refusal::DamagedInside:
+        break;
+    }
+    return QStringLiteral("The picture \"%1\" is damaged in the middle: part of it cannot be "
+                          "decoded.")
+        .arg(file);
 }
 
 class JpegCodec : public ::testing::Test
@@ -106,26 +136,43 @@ TEST_F(JpegCodec, CmykPictureArrivesAsRgb)
             << picture.pixelColor(at).name().toStdString();
 }
 
-TEST_F(JpegCodec, BrokenFilesRaiseTheDecodersCode)
+TEST_F(JpegCodec, BrokenFilesAreRefusedInWordsWithTheCodeInTheDetails)
 {
     const QByteArray good = makeJpeg(blockPicture(64, 64), JpegKind::Colour);
-    const QString cut = path(QStringLiteral("cut.jpg"));
-    writeFile(cut, good.left(good.size() / 2));
-    EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(cut)).image; }), jpegError(JWRN_JPEG_EOF));
-
-    const QString text = path(QStringLiteral("text.jpg"));
-    writeFile(text, "not a picture at all");
-    EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(text)).image; }), jpegError(JERR_NO_SOI));
-
-    const QString empty = path(QStringLiteral("empty.jpg"));
-    writeFile(empty, QByteArray());
-    EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(empty)).image; }),
-              jpegError(JERR_INPUT_EMPTY));
-
-    // Only the first bytes: a header that ends in the middle.
-    const QString stub = path(QStringLiteral("stub.jpg"));
-    writeFile(stub, good.left(30));
-    EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(stub)).image; }), jpegError(JWRN_JPEG_EOF));
+    QByteArray badSof = good;
+    const int sof = int(good.indexOf(QByteArray("\xFF\xC0", 2)));
+    badSof[sof + 4] = 3; // a frame of 3-bit samples
+    QByteArray lossless = good;
+    lossless[sof + 1] = char(0xC3);
+    const std::tuple<const char*, QByteArray, Refusal, int> files[] = {
+        {"cut in half", good.left(good.size() / 2), Refusal::CutShort, JWRN_JPEG_EOF},
+        {"not a JPEG", "not a picture at all", Refusal::Damaged, JERR_NO_SOI},
+        {"empty", QByteArray(), Refusal::CutShort, JERR_INPUT_EMPTY},
+        // Only the first bytes: a header that ends in the middle.
+        {"header cut", good.left(30), Refusal::CutShort, JWRN_JPEG_EOF},
+        {"odd precision", badSof, Refusal::Damaged, JERR_BAD_PRECISION},
+    };
+    for (const auto& [what, bytes, kind, code] : files) {
+        SCOPED_TRACE(what);
+        const QString file = path(QStringLiteral("broken.jpg"));
+        writeFile(file, bytes);
+        const auto [text, details] = failureOf([&] { readJpegFile(PictureRequest(file)); });
+        if (code == JERR_BAD_PRECISION) {
+            EXPECT_EQ(text, QStringLiteral("The picture \"%1\" is a kind of JPEG file this program "
+                                           "cannot read (3 bits a sample).")
+                                .arg(file));
+        } else {
+            EXPECT_EQ(text, refusal(kind, file));
+        }
+        EXPECT_EQ(details, jpegError(code));
+        EXPECT_FALSE(text.contains(QLatin1Char('#')));
+    }
+    const QString file = path(QStringLiteral("lossless.jpg"));
+    writeFile(file, lossless);
+    EXPECT_TRUE(failureOf([&] { readJpegFile(PictureRequest(file)); })
+                    .first.startsWith(QStringLiteral("The picture \"%1\" is a kind of JPEG file "
+                                                     "this program cannot read")
+                                          .arg(file)));
 }
 
 TEST_F(JpegCodec, MissingFileAndFolderCannotBeOpened)
@@ -159,8 +206,8 @@ TEST_F(JpegCodec, SizeCheckSeesTheHeaderBeforeDecoding)
     seen = QSize();
     errorOf([&] { readJpegFile(PictureRequest(file), {}, [&](QSize s) { seen = s; }); });
     EXPECT_EQ(seen, QSize(16, 0));
-    EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(file)).image; }),
-              jpegError(JERR_EMPTY_IMAGE));
+    EXPECT_EQ(failureOf([&] { readJpegFile(PictureRequest(file)); }),
+              std::pair(refusal(Refusal::Damaged, file), jpegError(JERR_EMPTY_IMAGE)));
 }
 
 TEST_F(JpegCodec, ManyScansOverATinyPictureStillDecode)
@@ -244,7 +291,6 @@ TEST_F(JpegCodec, WarningsWhereTheDecoderInventedPixelsRefuse)
     const int third = int(scans.indexOf(QByteArray("\xFF\xDA", 2), second + 2));
     const QByteArray bogus = scans.left(second) + scans.mid(third);
     const std::tuple<const char*, QByteArray, int> files[] = {
-        {"cut short", good.left(good.size() - 300), JWRN_JPEG_EOF},
         {"segment ends early", hitMarker, JWRN_HIT_MARKER},
         {"bad Huffman code", badCode, JWRN_HUFF_BAD_CODE},
         {"restart marker out of turn", resync, JWRN_MUST_RESYNC},
@@ -257,7 +303,8 @@ TEST_F(JpegCodec, WarningsWhereTheDecoderInventedPixelsRefuse)
         ASSERT_EQ(warnings.first(), warning);
         const QString file = path(QStringLiteral("d.jpg"));
         writeFile(file, jpeg);
-        EXPECT_EQ(errorOf([&] { readJpegFile(PictureRequest(file)); }), jpegError(warning));
+        EXPECT_EQ(failureOf([&] { readJpegFile(PictureRequest(file)); }),
+                  std::pair(refusal(Refusal::DamagedInside, file), jpegError(warning)));
     }
 }
 
@@ -391,9 +438,11 @@ TEST_F(JpegCodec, FailedWriteKeepsTheExistingFile)
     const QString file = path(QStringLiteral("keep.jpg"));
     writeFile(file, "old contents");
     // An empty picture makes the encoder fail after the file was opened.
-    EXPECT_TRUE(errorOf([&] {
-                    writeJpegFile(QImage(), file, 100);
-                }).startsWith(QStringLiteral("JPEG error #")));
+    const auto [text, details] = failureOf([&] { writeJpegFile(QImage(), file, 100); });
+    EXPECT_EQ(text, QStringLiteral("Cannot create file \"%1\". The picture could not be encoded as "
+                                   "JPEG.")
+                        .arg(file));
+    EXPECT_TRUE(details.startsWith(QStringLiteral("JPEG error #")));
     EXPECT_EQ(readFile(file), QByteArray("old contents"));
 
     const QString nowhere = path(QStringLiteral("no/such/folder/x.jpg"));

@@ -57,8 +57,13 @@ echo "Built $(basename "$deb")"
 # them, since the program was built and linked here.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo libcups2; do
+for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo libcups2 \
+    libheif1 libwebp7 libwebpdemux2 liblcms2-2; do
   [[ $depends =~ (^|, )$library\ \(\>= ]] || fail "the computed dependencies lack $library"
+done
+# What the photo formats need beyond the libraries linked: Qt's TIFF reader, libheif's decoders.
+for needed in qt6-image-formats-plugins "libheif-plugin-libde265 | libheif1 (<< 1.16)"; do
+  [[ $depends == *"$needed"* ]] || fail "the dependencies lack $needed"
 done
 dpkg-checkbuilddeps -d "$depends" /dev/null || fail "dependencies not met on this machine"
 

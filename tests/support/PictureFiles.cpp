@@ -480,3 +480,86 @@ bool near(QColor a, QColor b, int tolerance)
            std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
+
+namespace
+{
+
+// Writes GIF LZW codes, least significant bit first, in sub-blocks of up to 255 bytes.
+class GifCodeWriter
+{
+public:
+    void put(int code, int size)
+    {
+        bits_ |= quint32(code) << count_;
+        count_ += size;
+        while (count_ >= 8) {
+            bytes_ += char(bits_ & 0xFF);
+            bits_ >>= 8;
+            count_ -= 8;
+        }
+    }
+    QByteArray finish()
+    {
+        if (count_ > 0)
+            bytes_ += char(bits_ & 0xFF);
+        QByteArray blocks;
+        for (qsizetype at = 0; at < bytes_.size(); at += 255) {
+            const QByteArray part = bytes_.mid(at, 255);
+            blocks += char(part.size());
+            blocks += part;
+        }
+        return blocks + '\0';
+    }
+
+private:
+    QByteArray bytes_;
+    quint32 bits_ = 0;
+    int count_ = 0;
+};
+
+} // namespace
+
+QColor gifPixel(int x, int y)
+{
+    return paletteColour((x + 3 * y) % 256);
+}
+
+QByteArray makeGif(int width, int height, qint64 pixelsCoded)
+{
+    QByteArray gif("GIF89a");
+    QByteArray screen(7, '\0');
+    qToLittleEndian(quint16(width), screen.data());
+    qToLittleEndian(quint16(height), screen.data() + 2);
+    screen[4] = char(0xF7); // a global palette of 256 colours
+    gif += screen;
+    for (int i = 0; i < 256; ++i) {
+        const QColor c = paletteColour(i);
+        gif += char(c.red());
+        gif += char(c.green());
+        gif += char(c.blue());
+    }
+    QByteArray image(10, '\0');
+    image[0] = ',';
+    qToLittleEndian(quint16(width), image.data() + 5);
+    qToLittleEndian(quint16(height), image.data() + 7);
+    gif += image;
+    gif += char(8); // LZW minimum code size
+    // Every pixel as a code of its own, a clear code before the table would need a wider code:
+    // valid LZW that any decoder reads, with no compression.
+    constexpr int Clear = 256;
+    constexpr int End = 257;
+    constexpr int CodeSize = 9;
+    constexpr int CodesPerClear = 254;
+    const qint64 coded = pixelsCoded < 0 ? qint64(width) * height : pixelsCoded;
+    GifCodeWriter codes;
+    for (qint64 i = 0; i < coded; ++i) {
+        if (i % CodesPerClear == 0)
+            codes.put(Clear, CodeSize);
+        const int x = int(i % width);
+        const int y = int(i / width);
+        codes.put((x + 3 * y) % 256, CodeSize);
+    }
+    codes.put(End, CodeSize);
+    gif += codes.finish();
+    return gif + ';';
+}

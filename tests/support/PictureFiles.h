@@ -17,6 +17,12 @@ QColor bmpPixel(int x, int y, int bitsPerPixel);
 // The BMP's header with the width and height fields replaced (no pixel data follows).
 QByteArray bmpHeaderDeclaring(int width, int height);
 
+// A GIF of one image whose pixel (x, y) is gifPixel(x, y), coded by an LZW encoder that sends
+// each pixel as a code of its own. `pixelsCoded` >= 0 codes only that many pixels before the
+// end code: a file whose blocks are all there but whose image lacks pixels.
+QByteArray makeGif(int width, int height, qint64 pixelsCoded = -1);
+QColor gifPixel(int x, int y);
+
 enum class JpegKind { Colour, Grey, AdobeCmyk };
 // Encodes `image` with libjpeg: Colour from its RGB, Grey from its grey levels, AdobeCmyk as
 // inverted CMYK with an Adobe marker and the black in its own channel, as print software

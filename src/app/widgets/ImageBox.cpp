@@ -1,7 +1,28 @@
 #include "ImageBox.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
+
+namespace
+{
+
+// The local files a drag carries; empty when it carries none (text, a web address).
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent)
 {
@@ -53,4 +74,30 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
             emit clicked();
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void ImageBox::acceptFileDrops(bool accept)
+{
+    setAcceptDrops(accept);
+}
+
+void ImageBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageBox::dropEvent(QDropEvent* event)
+{
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }

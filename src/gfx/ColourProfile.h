@@ -1,0 +1,31 @@
+#pragma once
+// Colour profiles: a picture's pixels converted once, when it is read, from the colours its
+// profile says they are (Display P3 for most phone photos, Adobe RGB for some cameras) to sRGB,
+// which the screen, the saved back and the printed page take them as. Little CMS does the
+// conversion, perceptual, black point compensated. A picture without a profile is sRGB as it
+// stands.
+#include <QByteArrayView>
+#include <QImage>
+
+struct ColourPoint {
+    double x = 0;
+    double y = 0;
+};
+// A colour space's primaries and white point, as CIE xy chromaticities.
+struct ColourPrimaries {
+    ColourPoint red, green, blue, white;
+};
+
+// Converts `image` in place from the colours the ICC profile `icc` describes to sRGB: RGB888,
+// RGB32 and ARGB32 pixels (alpha kept), the colour table of an indexed picture, grey pixels of a
+// grey profile; other formats are widened to 32 bits first. Returns false, leaving the image as
+// it was, for an empty or damaged profile, one of another colour model than the pixels (a CMYK
+// profile on RGB pixels), or one Little CMS cannot use.
+bool convertToSrgb(QImage& image, QByteArrayView icc);
+// The same for pixels in the space of `primaries` with the sRGB transfer curve (an nclx colour
+// box of a HEIF file).
+bool convertToSrgb(QImage& image, const ColourPrimaries& primaries);
+
+// The Display P3 space (DCI-P3 primaries, D65 white, the sRGB curve) as an ICC profile: what
+// phones write into their photos, for the tests and the benchmark to make such photos.
+QByteArray displayP3Profile();
