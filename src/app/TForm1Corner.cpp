@@ -43,12 +43,11 @@ void TForm1::PostCardBackImageClick(QObject*)
 
 void TForm1::openCornerPicture(const QString& fileName)
 {
-    const std::optional<QString> chosen = fileName;
     // The dialog opens on the file chosen last, loaded or not.
-    OpenPictureDialog1.fileName = *chosen;
+    OpenPictureDialog1.fileName = fileName;
     // Read no larger than the corner box of the back needs; the preview box is smaller still.
     std::optional<CardPicture> loaded =
-        loadPictureInBackground(*chosen, QSize(CornerBoxSide, CornerBoxSide));
+        loadPictureInBackground(fileName, QSize(CornerBoxSide, CornerBoxSide));
     if (!loaded)
         return; // cancelled: the corner keeps its picture
     // Named only once loaded: a file that failed must not count as the chosen picture.

@@ -61,15 +61,14 @@ void TForm1::OpenPopupClick(QObject*)
 
 void TForm1::openFrontPicture(const QString& fileName)
 {
-    const std::optional<QString> chosen = fileName;
-    FrontOpenPictureDialog.fileName = *chosen;
+    FrontOpenPictureDialog.fileName = fileName;
 
     // Nothing of the front changes until the picture is loaded, turned and its turned copy
     // written: a failure anywhere, or Cancel, leaves the former picture, its file name and its
     // text direction together.
     const QString turnedFile = workFile(TurnedWorkFile);
     std::optional<CardPicture> loaded =
-        loadPictureInBackground(*chosen, FrontPictureBox, [turnedFile](CardPicture& picture) {
+        loadPictureInBackground(fileName, FrontPictureBox, [turnedFile](CardPicture& picture) {
             turnTallFront(picture, turnedFile);
         });
     if (!loaded)
