@@ -179,8 +179,9 @@ PictureExtent pngExtent(Walker& w)
 class LzwCounter
 {
 public:
+    // A minimum code size is 1 to 11 bits (a byte of the file: anything else is damage).
     explicit LzwCounter(int minCodeSize)
-        : minCodeSize_(minCodeSize), clear_(1 << minCodeSize),
+        : minCodeSize_(qBound(1, minCodeSize, 11)), clear_(1 << minCodeSize_),
           valid_(minCodeSize >= 1 && minCodeSize <= 11)
     {
         restart();
