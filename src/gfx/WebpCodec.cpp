@@ -1,6 +1,7 @@
 #include "WebpCodec.h"
 
 #include "AppError.h"
+#include "WholeFile.h"
 #include "ColourProfile.h"
 
 #include <QByteArray>
