@@ -77,8 +77,9 @@ TEST_F(PictureDrop, APictureDroppedOpensWhereItFalls)
         EXPECT_TRUE(drop(c.box, c.urls));
         const bool isFront = c.box == front;
         EXPECT_EQ(isFront ? form->document().frontFile() : form->document().cornerFile(), c.file);
-        EXPECT_EQ(isFront ? form->state().FrontPictureBytes : form->state().CornerImageBytes,
-                  readFile(c.file));
+        const SharedPicture& picture = isFront ? form->document().front : form->document().corner;
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->bytes, readFile(c.file));
     }
     // No dialog was asked: the drop is the choice.
     EXPECT_TRUE(dialogs.openShown.empty());
