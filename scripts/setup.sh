@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool imagemagick poppler-utils ghostscript
   cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils libcups2-dev
   at-spi2-core
-  file dpkg-dev desktop-file-utils appstream shared-mime-info
+  file dpkg-dev desktop-file-utils appstream shared-mime-info lintian man-db librsvg2-bin
 )
 
 missing=()
