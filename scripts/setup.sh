@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build clang ccache pkgconf
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils ghostscript

@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/ProgramVersion.h"
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Talmiro Inc"));
     QApplication::setDesktopFileName(QStringLiteral("talmiro-postcard-print"));
     installFontSubstitutions();
+    // The system's language where the program has it (LANGUAGE, LANG, ...), English otherwise.
+    installLanguage(app, systemLanguage());
 
     QtPrinterDevice printer;
     QtDialogs dialogs(printer);

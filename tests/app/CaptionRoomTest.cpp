@@ -1,7 +1,9 @@
 // Every caption, item and edit of the window is whole at the window's fonts and style: each text
 // fits the room its control gives it, no control covers another, and a group box keeps its
 // controls inside its frame and clear of its caption. The walk takes whatever controls the
-// window has, so controls added later are held to the same.
+// window has, so controls added later are held to the same; and it walks the window in every
+// language the program speaks, since a translation may need more room than the English text.
+#include "app/Language.h"
 #include "support/FormFixture.h"
 #include "support/WindowControls.h"
 
@@ -234,9 +236,23 @@ void checkPlaces(QStringList& problems, QWidget* parent, const QWidget* window)
 
 } // namespace
 
-using CaptionRoom = FormFixture;
+// The window made in English and in each translation.
+class CaptionRoom : public FormFixture, public ::testing::WithParamInterface<QString>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(installLanguage(*qApp, GetParam()));
+        FormFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        FormFixture::TearDown();
+        installLanguage(*qApp, QString());
+    }
+};
 
-TEST_F(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
+TEST_P(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
 {
     activate();
     pressContinue(); // the print controls and the left panel are shown from here on
@@ -260,7 +276,7 @@ TEST_F(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
+TEST_P(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
 {
     activate();
     form->show();
@@ -270,3 +286,9 @@ TEST_F(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
     EXPECT_EQ(bar->size(), QSize(776, 21));
     EXPECT_EQ(bar->geometry().bottom(), form->height() - 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionRoom,
+                         ::testing::Values(QStringLiteral("en"), QStringLiteral("de"),
+                                           QStringLiteral("es"), QStringLiteral("fr"),
+                                           QStringLiteral("it")),
+                         [](const auto& info) { return info.param.toStdString(); });

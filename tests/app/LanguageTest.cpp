@@ -1,0 +1,270 @@
+// The program's languages: chosen from the environment as gettext chooses, built into the
+// program, complete and current, and spoken by the window.
+#include "app/Language.h"
+#include "support/FormFixture.h"
+#include "support/WindowControls.h"
+
+#include <QApplication>
+#include <QDomDocument>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <map>
+#include <set>
+
+namespace
+{
+
+const QStringList Translated = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                                QStringLiteral("it")};
+
+QString choose(const std::map<std::string, QString>& environment)
+{
+    return chooseLanguage(
+        [&](const char* name) {
+            const auto found = environment.find(name);
+            return found == environment.end() ? QString() : found->second;
+        },
+        Translated);
+}
+
+// One message of a translation file.
+struct Message {
+    QString context, source, translation;
+    bool finished = false;
+};
+
+QList<Message> readTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return {};
+    QList<Message> messages;
+    for (QDomElement context = document.documentElement().firstChildElement(QStringLiteral("context"));
+         !context.isNull(); context = context.nextSiblingElement(QStringLiteral("context"))) {
+        const QString name = context.firstChildElement(QStringLiteral("name")).text();
+        for (QDomElement m = context.firstChildElement(QStringLiteral("message")); !m.isNull();
+             m = m.nextSiblingElement(QStringLiteral("message"))) {
+            const QDomElement t = m.firstChildElement(QStringLiteral("translation"));
+            messages.append({name, m.firstChildElement(QStringLiteral("source")).text(), t.text(),
+                             !t.hasAttribute(QStringLiteral("type"))});
+        }
+    }
+    return messages;
+}
+
+QString tsFile(const QString& language)
+{
+    return QStringLiteral(TALMIRO_SOURCE_DIR "/translations/talmiro_%1.ts").arg(language);
+}
+
+// The place markers (%1, %2, ...) of a text, sorted.
+QStringList markers(const QString& text)
+{
+    QStringList found;
+    static const QRegularExpression marker(QStringLiteral("%L?\\d"));
+    for (const auto& match : marker.globalMatch(text))
+        found << match.captured().remove(QLatin1Char('L'));
+    found.sort();
+    return found;
+}
+
+// Every text a person reads in the window: captions, items, tabs, menus, hints, tooltips, the
+// names screen readers say, and the default texts of the card's edits.
+QStringList windowTexts(const QWidget& window)
+{
+    QStringList texts;
+    const auto add = [&](const QString& text) {
+        if (!text.trimmed().isEmpty())
+            texts << text;
+    };
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        add(w->toolTip());
+        add(w->accessibleName());
+        add(w->property("hint").toString());
+        if (auto* label = qobject_cast<const QLabel*>(w))
+            add(label->text());
+        else if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            add(button->text());
+        else if (auto* box = qobject_cast<const QGroupBox*>(w))
+            add(box->title());
+        else if (auto* edit = qobject_cast<const QTextEdit*>(w))
+            add(edit->toPlainText());
+        else if (auto* group = qobject_cast<const RadioGroup*>(w))
+            for (const QString& item : group->items())
+                add(item);
+        else if (auto* tabs = qobject_cast<const QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->objectName() != QLatin1String("HiddenImagesTabSheet"))
+                    add(tabs->tabText(i));
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        add(action->text());
+        add(action->property("hint").toString());
+    }
+    add(window.windowTitle());
+    return texts;
+}
+
+// Texts that are the same word in a language as in English, or names.
+bool sameInEveryLanguage(const QString& text)
+{
+    static const QSet<QString> same = {QStringLiteral("Talmiro Postcard Print"),
+                                       QStringLiteral("Talmiro Inc. - postcards from your own printer")};
+    static const QRegularExpression numbers(QStringLiteral("^[-\\d\\s%().,:/]*$"));
+    return same.contains(text) || numbers.match(text).hasMatch() ||
+           text.startsWith(QLatin1String("Version "));
+}
+
+} // namespace
+
+TEST(Language, ChosenFromTheLocaleAsGettextChoosesIt)
+{
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("de_DE.UTF-8")}}), QStringLiteral("de"));
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("fr_CA")}}), QStringLiteral("fr"));
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("es_ES.UTF-8@euro")}}), QStringLiteral("es"));
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("it")}}), QStringLiteral("it"));
+    // LC_ALL before LC_MESSAGES before LANG.
+    EXPECT_EQ(choose({{"LC_ALL", QStringLiteral("it_IT.UTF-8")},
+                      {"LC_MESSAGES", QStringLiteral("fr_FR")},
+                      {"LANG", QStringLiteral("de_DE")}}),
+              QStringLiteral("it"));
+    EXPECT_EQ(choose({{"LC_MESSAGES", QStringLiteral("fr_FR")}, {"LANG", QStringLiteral("de_DE")}}),
+              QStringLiteral("fr"));
+    // LANGUAGE's list first, in its order, skipping languages the program lacks.
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("pt_BR:es:de")}, {"LANG", QStringLiteral("de_DE")}}),
+              QStringLiteral("es"));
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("pt_BR:pt")}, {"LANG", QStringLiteral("fr_FR")}}),
+              QStringLiteral("fr"));
+    // English where asked for, where nothing fits, and under the C locale.
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("en_GB:de")}, {"LANG", QStringLiteral("de_DE")}}),
+              QString());
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("pt_BR.UTF-8")}}), QString());
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("de")}, {"LANG", QStringLiteral("C")}}), QString());
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("de")}, {"LC_ALL", QStringLiteral("C.UTF-8")}}),
+              QString());
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("POSIX")}}), QString());
+    EXPECT_EQ(choose({}), QString());
+    EXPECT_EQ(choose({{"LANG", QStringLiteral("d")}}), QString());
+}
+
+TEST(Language, TheFourTranslationsAreBuiltIn)
+{
+    EXPECT_EQ(builtInLanguages(), Translated);
+}
+
+TEST(Language, InstallingOneSpeaksItAndEnglishComesBack)
+{
+    const QString continueText = QStringLiteral("Continue");
+    QStringList spoken;
+    for (const QString& language : Translated) {
+        ASSERT_TRUE(installLanguage(*qApp, language)) << language.toStdString();
+        spoken << QCoreApplication::translate("TForm1", "Continue");
+        EXPECT_NE(spoken.last(), continueText) << language.toStdString();
+    }
+    EXPECT_EQ(QSet<QString>(spoken.begin(), spoken.end()).size(), spoken.size());
+    EXPECT_TRUE(installLanguage(*qApp, QString()));
+    EXPECT_EQ(QCoreApplication::translate("TForm1", "Continue"), continueText);
+    // A language the program lacks: English, and said so.
+    EXPECT_FALSE(installLanguage(*qApp, QStringLiteral("pt")));
+    EXPECT_EQ(QCoreApplication::translate("TForm1", "Continue"), continueText);
+}
+
+TEST(Language, EveryTranslationIsCompleteAndKeepsThePlaceMarkers)
+{
+    for (const QString& language : Translated) {
+        const QList<Message> messages = readTs(tsFile(language));
+        ASSERT_GT(messages.size(), 100) << language.toStdString();
+        for (const Message& m : messages) {
+            const std::string where = QStringLiteral("%1, %2: \"%3\"")
+                                          .arg(language, m.context, m.source)
+                                          .toStdString();
+            EXPECT_TRUE(m.finished) << where << " is unfinished";
+            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where << " is not translated";
+            EXPECT_EQ(markers(m.translation), markers(m.source)) << where;
+            // A text that ends in a space or a line break ends so in every language.
+            EXPECT_EQ(m.translation.endsWith(QLatin1Char(' ')), m.source.endsWith(QLatin1Char(' ')))
+                << where;
+            EXPECT_EQ(m.translation.endsWith(QLatin1Char('\n')), m.source.endsWith(QLatin1Char('\n')))
+                << where;
+        }
+    }
+}
+
+TEST(Language, TheTranslationsHoldEveryTextMarkedInTheSources)
+{
+    // The texts lupdate finds now in the sources and the window's form, as the
+    // update_translations target gathers them.
+    QTemporaryDir scratch;
+    const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(TALMIRO_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral(TALMIRO_SOURCE_DIR "/src"),
+                   QStringLiteral(TALMIRO_SOURCE_DIR "/resources/TForm1.ui"), QStringLiteral("-ts"),
+                   fresh});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+    std::set<std::pair<QString, QString>> marked;
+    for (const Message& m : readTs(fresh))
+        marked.insert({m.context, m.source});
+    ASSERT_GT(marked.size(), 100u);
+    for (const QString& language : Translated) {
+        std::set<std::pair<QString, QString>> held;
+        for (const Message& m : readTs(tsFile(language)))
+            held.insert({m.context, m.source});
+        for (const auto& [context, source] : marked)
+            EXPECT_TRUE(held.count({context, source}))
+                << language.toStdString() << " lacks " << context.toStdString() << ": \""
+                << source.toStdString() << "\" (cmake --build build --target update_translations)";
+        for (const auto& [context, source] : held)
+            EXPECT_TRUE(marked.count({context, source}))
+                << language.toStdString() << " holds a text no source has: "
+                << context.toStdString() << ": \"" << source.toStdString() << "\"";
+    }
+}
+
+// The window made in each language shows no text of the English window, but for names and
+// numbers.
+class WindowLanguage : public FormFixture, public ::testing::WithParamInterface<QString>
+{
+protected:
+    void SetUp() override
+    {
+        english = windowTexts(*std::make_unique<TForm1>(dialogs, printer));
+        ASSERT_TRUE(installLanguage(*qApp, GetParam()));
+        FormFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        FormFixture::TearDown();
+        installLanguage(*qApp, QString());
+    }
+    QStringList english;
+};
+
+TEST_P(WindowLanguage, EveryTextOfTheWindowIsTranslated)
+{
+    activate();
+    pressContinue();
+    const QStringList shown = windowTexts(*form);
+    EXPECT_GT(shown.size(), 150);
+    const QSet<QString> englishTexts(english.begin(), english.end());
+    QStringList untranslated;
+    for (const QString& text : shown)
+        if (englishTexts.contains(text) && !sameInEveryLanguage(text))
+            untranslated << text;
+    EXPECT_TRUE(untranslated.isEmpty())
+        << "In English still: \"" << untranslated.join(QStringLiteral("\", \"")).toStdString()
+        << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Translated, WindowLanguage, ::testing::ValuesIn(Translated),
+                         [](const auto& info) { return info.param.toStdString(); });
