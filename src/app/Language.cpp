@@ -18,9 +18,9 @@ QString languageOf(const QString& entry)
 {
     QString code = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     code = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
-    const bool letters = code.size() >= 2 && code.size() <= 3 &&
-                         std::all_of(code.begin(), code.end(),
-                                     [](QChar c) { return c >= u'a' && c <= u'z'; });
+    const bool letters =
+        code.size() >= 2 && code.size() <= 3 &&
+        std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
     return letters ? code : QString();
 }
 
@@ -43,9 +43,9 @@ QStringList builtInLanguages()
 {
     Q_INIT_RESOURCE(talmiro_app_translations);
     QStringList languages;
-    const QStringList files = QDir(TranslationFolder)
-                                  .entryList({ProgramPrefix + QStringLiteral("*.qm")}, QDir::Files,
-                                             QDir::Name);
+    const QStringList files =
+        QDir(TranslationFolder)
+            .entryList({ProgramPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
         languages << file.mid(ProgramPrefix.size()).chopped(3);
     return languages;

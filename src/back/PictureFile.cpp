@@ -4,6 +4,7 @@
 #include "gfx/JpegCodec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -105,14 +106,15 @@ qint64 requiredLength(const BmpHeader& b)
 
 [[noreturn]] void raiseNotValidBitmap()
 {
-    throw AppError(QStringLiteral("Bitmap image is not valid"));
+    throw AppError(QCoreApplication::translate("PictureFile", "Bitmap image is not valid"));
 }
 
 void checkNotEmpty(const QString& fileName, QSize size)
 {
     if (size.width() <= 0 || size.height() <= 0)
         throw AppError(
-            QStringLiteral("The picture \"%1\" has a width or height of 0 and cannot be used.")
+            QCoreApplication::translate(
+                "PictureFile", "The picture \"%1\" has a width or height of 0 and cannot be used.")
                 .arg(fileName));
 }
 
@@ -239,7 +241,8 @@ Picture readQtFile(const PictureRequest& request, const QtFormat& format)
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid())
-        throw AppError(QStringLiteral("The %1 picture \"%2\" is damaged and cannot be read.")
+        throw AppError(QCoreApplication::translate(
+                           "PictureFile", "The %1 picture \"%2\" is damaged and cannot be read.")
                            .arg(QLatin1String(format.name), fileName));
     const int orientation = orientationOf(reader.transformation());
     const QSize upright = orientedSize(stored, orientation);
@@ -249,7 +252,8 @@ Picture readQtFile(const PictureRequest& request, const QtFormat& format)
     checkCancel(request);
     const QImage image = reader.read();
     if (image.isNull())
-        throw AppError(QStringLiteral("The %1 picture \"%2\" is damaged and cannot be read.")
+        throw AppError(QCoreApplication::translate(
+                           "PictureFile", "The %1 picture \"%2\" is damaged and cannot be read.")
                            .arg(QLatin1String(format.name), fileName));
     checkCancel(request);
     // What Qt read, turned upright, is the picture, should it differ from what its header said.
@@ -290,7 +294,8 @@ Picture readPicture(const PictureRequest& request)
         start = file.read(SignatureBytes);
     }
     if (start.isEmpty())
-        throw AppError(QStringLiteral("The file \"%1\" is empty.").arg(fileName));
+        throw AppError(
+            QCoreApplication::translate("PictureFile", "The file \"%1\" is empty.").arg(fileName));
     if (start.startsWith("\xFF\xD8"))
         return readJpegFile(request, pictureLimits(),
                             [&](QSize size) { checkNotEmpty(fileName, size); });
@@ -298,8 +303,9 @@ Picture readPicture(const PictureRequest& request)
         return readBmpFile(request);
     if (const QtFormat* format = qtFormatOf(start))
         return readQtFile(request, *format);
-    throw AppError(QStringLiteral("The file \"%1\" is not a picture that can be read. "
-                                  "Pictures can be %2.")
+    throw AppError(QCoreApplication::translate("PictureFile",
+                                               "The file \"%1\" is not a picture that can be read. "
+                                               "Pictures can be %2.")
                        .arg(fileName, formatNames().join(QStringLiteral(", "))));
 }
 
@@ -327,7 +333,8 @@ QString readablePictureFilter()
         entries << QStringLiteral("%1 (%2)|%2").arg(f.name, patterns);
         all << patterns;
     }
-    entries.prepend(QStringLiteral("All pictures (%1)|%1").arg(all.join(QLatin1Char(';'))));
+    entries.prepend(QCoreApplication::translate("PictureFile", "All pictures (%1)|%1")
+                        .arg(all.join(QLatin1Char(';'))));
     return entries.join(QLatin1Char('|'));
 }
 

@@ -3,6 +3,7 @@
 #include "ZipArchive.h"
 #include "gfx/AppError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -138,7 +139,8 @@ public:
     {
         const auto it = object_.constFind(name);
         if (it == object_.constEnd())
-            throw Damaged{QStringLiteral("the setting \"%1\" is missing").arg(pathOf(name))};
+            throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" is missing")
+                              .arg(pathOf(name))};
         return *it;
     }
     QString text(const QString& name) const
@@ -152,7 +154,7 @@ public:
     {
         const QJsonValue v = value(name);
         if (!v.isBool())
-            wrong(name, QStringLiteral("true or false"));
+            wrong(name, QCoreApplication::translate("DesignFile", "true or false"));
         return v.toBool();
     }
     int whole(const QString& name, int minimum, int maximum) const
@@ -160,7 +162,9 @@ public:
         const QJsonValue v = value(name);
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d) || d < minimum || d > maximum)
-            wrong(name, QStringLiteral("a whole number from %1 to %2").arg(minimum).arg(maximum));
+            wrong(name, QCoreApplication::translate("DesignFile", "a whole number from %1 to %2")
+                            .arg(minimum)
+                            .arg(maximum));
         return int(d);
     }
     double real(const QString& name, double above, double maximum) const
@@ -168,7 +172,9 @@ public:
         const QJsonValue v = value(name);
         const double d = v.toDouble();
         if (!v.isDouble() || !(d > above) || d > maximum)
-            wrong(name, QStringLiteral("a number above %1 and up to %2").arg(above).arg(maximum));
+            wrong(name, QCoreApplication::translate("DesignFile", "a number above %1 and up to %2")
+                            .arg(above)
+                            .arg(maximum));
         return d;
     }
     TColor colour(const QString& name) const
@@ -176,21 +182,21 @@ public:
         static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QJsonValue v = value(name);
         if (!v.isString() || !hex.match(v.toString()).hasMatch())
-            wrong(name, QStringLiteral("a colour written #RRGGBB"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a colour written #RRGGBB"));
         return toTColor(QColor(v.toString()));
     }
     Fields object(const QString& name) const
     {
         const QJsonValue v = value(name);
         if (!v.isObject())
-            wrong(name, QStringLiteral("a group of settings"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a group of settings"));
         return Fields(v.toObject(), pathOf(name));
     }
     QJsonArray array(const QString& name) const
     {
         const QJsonValue v = value(name);
         if (!v.isArray())
-            wrong(name, QStringLiteral("a list"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a list"));
         return v.toArray();
     }
     QString pathOf(const QString& name) const
@@ -201,7 +207,8 @@ public:
 private:
     [[noreturn]] void wrong(const QString& name, const QString& what) const
     {
-        throw Damaged{QStringLiteral("the setting \"%1\" must be %2").arg(pathOf(name), what)};
+        throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" must be %2")
+                          .arg(pathOf(name), what)};
     }
 
     QJsonObject object_;
@@ -213,15 +220,17 @@ AreaStyleArray readStyles(const Fields& back)
     const QJsonArray list = back.array(QStringLiteral("styles"));
     AreaStyleArray styles;
     if (list.size() != qsizetype(styles.size()))
-        throw Damaged{QStringLiteral("the setting \"%1\" must hold %2 styles")
-                          .arg(back.pathOf(QStringLiteral("styles")))
-                          .arg(styles.size())};
+        throw Damaged{
+            QCoreApplication::translate("DesignFile", "the setting \"%1\" must hold %2 styles")
+                .arg(back.pathOf(QStringLiteral("styles")))
+                .arg(styles.size())};
     for (std::size_t i = 0; i < styles.size(); ++i) {
         const QString path =
             QStringLiteral("%1[%2]").arg(back.pathOf(QStringLiteral("styles"))).arg(i);
         if (!list[qsizetype(i)].isObject())
-            throw Damaged{
-                QStringLiteral("the setting \"%1\" must be a group of settings").arg(path)};
+            throw Damaged{QCoreApplication::translate(
+                              "DesignFile", "the setting \"%1\" must be a group of settings")
+                              .arg(path)};
         const Fields s(list[qsizetype(i)].toObject(), path);
         fc& record = styles[i];
         record.name = s.text(QStringLiteral("face"));
@@ -263,7 +272,7 @@ std::optional<DesignPicture> readPicture(const Fields& section, const QString& n
     DesignPicture picture;
     picture.fileName = p.text(QStringLiteral("fileName"));
     if (picture.fileName.isEmpty())
-        throw Damaged{QStringLiteral("the setting \"%1\" names no file")
+        throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" names no file")
                           .arg(p.pathOf(QStringLiteral("fileName")))};
     const QString entry = p.text(QStringLiteral("entry"));
     try {
@@ -293,7 +302,8 @@ DesignVersion readVersion(const Fields& root)
     static const QRegularExpression form(QStringLiteral("^(\\d{1,4})\\.(\\d{1,4})$"));
     const QRegularExpressionMatch m = form.match(root.text(QStringLiteral("version")));
     if (!m.hasMatch())
-        throw Damaged{QStringLiteral("its version is not written as major.minor")};
+        throw Damaged{
+            QCoreApplication::translate("DesignFile", "its version is not written as major.minor")};
     return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
@@ -322,13 +332,15 @@ CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isNull() || !document.isObject())
-        throw Damaged{QStringLiteral("its settings cannot be read (%1)").arg(error.errorString())};
+        throw Damaged{QCoreApplication::translate("DesignFile", "its settings cannot be read (%1)")
+                          .arg(error.errorString())};
     const Fields root(document.object(), QString());
     const DesignVersion version = readVersion(root);
     if (version.major > DesignFormat.major)
         throw NewerFormat{version};
     if (version.major < DesignFormat.major)
-        throw Damaged{QStringLiteral("its version %1 is unknown").arg(version.text())};
+        throw Damaged{QCoreApplication::translate("DesignFile", "its version %1 is unknown")
+                          .arg(version.text())};
 
     CardDesign design;
     for (const ControlSetting& setting : designControls()) {
@@ -358,8 +370,9 @@ CardDesign readSettings(const ZipReader& zip, const CardDesign& defaults)
 
 [[noreturn]] void raiseNotADesign(const QString& fileName)
 {
-    throw AppError(QStringLiteral("The file \"%1\" is not a postcard design of Talmiro Postcard "
-                                  "Print, so it cannot be opened as one.")
+    throw AppError(QCoreApplication::translate(
+                       "DesignFile", "The file \"%1\" is not a postcard design of Talmiro Postcard "
+                                     "Print, so it cannot be opened as one.")
                        .arg(fileName));
 }
 
@@ -371,9 +384,11 @@ QByteArray writeDesign(const CardDesign& design)
     for (const ControlSetting& setting : designControls()) {
         const auto it = design.controls.find(setting.key());
         if (it == design.controls.end())
-            throw AppError(QStringLiteral("The design could not be saved: the setting \"%1\" has "
-                                          "no value.")
-                               .arg(setting.key()));
+            throw AppError(
+                QCoreApplication::translate("DesignFile",
+                                            "The design could not be saved: the setting \"%1\" has "
+                                            "no value.")
+                    .arg(setting.key()));
         sections[setting.section].insert(setting.name, settingJson(it->second));
     }
     const QString cornerEntry =
@@ -407,7 +422,9 @@ QByteArray writeDesign(const CardDesign& design)
             zip.add(frontEntry, design.front->bytes, ZipMethod::Store);
         return zip.finish();
     } catch (const ZipError& e) {
-        throw AppError(QStringLiteral("The design could not be saved: %1.").arg(e.reason()));
+        throw AppError(
+            QCoreApplication::translate("DesignFile", "The design could not be saved: %1.")
+                .arg(e.reason()));
     }
 }
 
@@ -423,17 +440,23 @@ CardDesign readDesign(const QByteArray& bytes, const CardDesign& defaults, const
     } catch (const ZipError& e) {
         if (!ours && e.notAnArchive())
             raiseNotADesign(fileName);
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
-                                      "or cut short; nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" cannot be opened: %2. The file is damaged "
+                           "or cut short; nothing was changed.")
                            .arg(fileName, e.reason()));
     } catch (const Damaged& e) {
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
-                                      "or cut short; nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" cannot be opened: %2. The file is damaged "
+                           "or cut short; nothing was changed.")
                            .arg(fileName, e.reason));
     } catch (const NewerFormat& e) {
-        throw AppError(QStringLiteral("The design \"%1\" was saved in design format %2 by a newer "
-                                      "version of Talmiro Postcard Print; this version reads "
-                                      "design format %3. Nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" was saved in design format %2 by a newer "
+                           "version of Talmiro Postcard Print; this version reads "
+                           "design format %3. Nothing was changed.")
                            .arg(fileName, e.version.text(), DesignFormat.text()));
     }
 }
@@ -448,7 +471,8 @@ QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString&
     const QFileInfo info(fileName);
     // A pipe or a device would block the window or never end: only regular files are read.
     if (info.exists() && !info.isDir() && !info.isFile())
-        raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
+        raiseCannotOpen(fileName,
+                        QCoreApplication::translate("DesignFile", "It is not a regular file."));
     QFile file(fileName);
     openForReading(file);
     if (file.size() > limit)
@@ -463,6 +487,7 @@ CardDesign loadDesignFile(const QString& fileName, const CardDesign& defaults)
 {
     const QByteArray bytes = readRegularFile(
         fileName, MaxDesignFileBytes,
-        QStringLiteral("The file \"%1\" is too large to be a postcard design: %2 MB."));
+        QCoreApplication::translate(
+            "DesignFile", "The file \"%1\" is too large to be a postcard design: %2 MB."));
     return readDesign(bytes, defaults, fileName);
 }

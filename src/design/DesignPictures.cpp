@@ -3,13 +3,15 @@
 #include "back/PictureFile.h"
 #include "gfx/AppError.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 DesignPicture readDesignPicture(const QString& fileName)
 {
     return {readRegularFile(fileName, MaxDesignPictureBytes,
-                            QStringLiteral("The picture \"%1\" is too large to be kept in a "
-                                           "design: %2 MB.")),
+                            QCoreApplication::translate(
+                                "DesignFile", "The picture \"%1\" is too large to be kept in a "
+                                              "design: %2 MB.")),
             fileName};
 }
 
@@ -29,8 +31,9 @@ Picture decodeDesignPicture(const DesignPicture& picture, const QString& designF
         reason.replace(copy, picture.fileName);
         if (!reason.endsWith(QLatin1Char('.')))
             reason += QLatin1Char('.');
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: its picture for %2 "
-                                      "cannot be used. %3 Nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile", "The design \"%1\" cannot be opened: its picture for %2 "
+                                         "cannot be used. %3 Nothing was changed.")
                            .arg(designFile, role, reason));
     }
 }

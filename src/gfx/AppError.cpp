@@ -1,5 +1,6 @@
 #include "AppError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,12 +13,14 @@
 
 void raiseCannotOpen(const QString& fileName, const QString& reason)
 {
-    throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, reason));
+    throw AppError(QCoreApplication::translate("AppError", "Cannot open file \"%1\". %2")
+                       .arg(fileName, reason));
 }
 
 void raiseCannotCreate(const QString& fileName, const QString& reason)
 {
-    throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+    throw AppError(QCoreApplication::translate("AppError", "Cannot create file \"%1\". %2")
+                       .arg(fileName, reason));
 }
 
 namespace
@@ -92,8 +95,10 @@ void openForReading(QFile& file)
         const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
         // Qt's own reason for a folder reads "file to open is a directory".
-        raiseCannotOpen(name, folder ? QStringLiteral("It is a folder, not a file.")
-                                     : QStringLiteral("It is not a file but a device or a pipe."));
+        raiseCannotOpen(
+            name, folder ? QCoreApplication::translate("AppError", "It is a folder, not a file.")
+                         : QCoreApplication::translate("AppError",
+                                                       "It is not a file but a device or a pipe."));
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "Picture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <csetjmp>
@@ -393,7 +394,7 @@ QSize headerSize(const Decoder& d)
 
 [[noreturn]] void raiseJpegError(int code)
 {
-    throw AppError(QStringLiteral("JPEG error #%1").arg(code));
+    throw AppError(QCoreApplication::translate("JpegCodec", "JPEG error #%1").arg(code));
 }
 
 [[noreturn]] void raiseReadError(const Decoder& d, int code, const QString& fileName, QSize upright)
@@ -401,8 +402,9 @@ QSize headerSize(const Decoder& d)
     if (code == Cancelled)
         throw PictureCancelled(fileName);
     if (code == TooMuchWork)
-        throw AppError(QStringLiteral("The JPEG file \"%1\" is not read: decoding its %2 x %3 "
-                                      "pixels takes too long (it was stopped in scan %4).")
+        throw AppError(QCoreApplication::translate(
+                           "JpegCodec", "The JPEG file \"%1\" is not read: decoding its %2 x %3 "
+                                        "pixels takes too long (it was stopped in scan %4).")
                            .arg(fileName)
                            .arg(upright.width())
                            .arg(upright.height())
@@ -516,7 +518,8 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
     QImage image = newPicture(int(d.cinfo.output_width), int(d.cinfo.output_height),
                               grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (image.isNull())
-        throw AppError(QStringLiteral("Not enough memory to read the %1 x %2 picture \"%3\".")
+        throw AppError(QCoreApplication::translate(
+                           "JpegCodec", "Not enough memory to read the %1 x %2 picture \"%3\".")
                            .arg(d.cinfo.output_width)
                            .arg(d.cinfo.output_height)
                            .arg(fileName));

@@ -45,7 +45,8 @@ QList<Message> readTs(const QString& path)
     if (!document.setContent(&file))
         return {};
     QList<Message> messages;
-    for (QDomElement context = document.documentElement().firstChildElement(QStringLiteral("context"));
+    for (QDomElement context =
+             document.documentElement().firstChildElement(QStringLiteral("context"));
          !context.isNull(); context = context.nextSiblingElement(QStringLiteral("context"))) {
         const QString name = context.firstChildElement(QStringLiteral("name")).text();
         for (QDomElement m = context.firstChildElement(QStringLiteral("message")); !m.isNull();
@@ -116,8 +117,9 @@ QStringList windowTexts(const QWidget& window)
 // Texts that are the same word in a language as in English, or names.
 bool sameInEveryLanguage(const QString& text)
 {
-    static const QSet<QString> same = {QStringLiteral("Talmiro Postcard Print"),
-                                       QStringLiteral("Talmiro Inc. - postcards from your own printer")};
+    static const QSet<QString> same = {
+        QStringLiteral("Talmiro Postcard Print"),
+        QStringLiteral("Talmiro Inc. - postcards from your own printer")};
     static const QRegularExpression numbers(QStringLiteral("^[-\\d\\s%().,:/]*$"));
     return same.contains(text) || numbers.match(text).hasMatch() ||
            text.startsWith(QLatin1String("Version "));
@@ -139,15 +141,17 @@ TEST(Language, ChosenFromTheLocaleAsGettextChoosesIt)
     EXPECT_EQ(choose({{"LC_MESSAGES", QStringLiteral("fr_FR")}, {"LANG", QStringLiteral("de_DE")}}),
               QStringLiteral("fr"));
     // LANGUAGE's list first, in its order, skipping languages the program lacks.
-    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("pt_BR:es:de")}, {"LANG", QStringLiteral("de_DE")}}),
-              QStringLiteral("es"));
+    EXPECT_EQ(
+        choose({{"LANGUAGE", QStringLiteral("pt_BR:es:de")}, {"LANG", QStringLiteral("de_DE")}}),
+        QStringLiteral("es"));
     EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("pt_BR:pt")}, {"LANG", QStringLiteral("fr_FR")}}),
               QStringLiteral("fr"));
     // English where asked for, where nothing fits, and under the C locale.
     EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("en_GB:de")}, {"LANG", QStringLiteral("de_DE")}}),
               QString());
     EXPECT_EQ(choose({{"LANG", QStringLiteral("pt_BR.UTF-8")}}), QString());
-    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("de")}, {"LANG", QStringLiteral("C")}}), QString());
+    EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("de")}, {"LANG", QStringLiteral("C")}}),
+              QString());
     EXPECT_EQ(choose({{"LANGUAGE", QStringLiteral("de")}, {"LC_ALL", QStringLiteral("C.UTF-8")}}),
               QString());
     EXPECT_EQ(choose({{"LANG", QStringLiteral("POSIX")}}), QString());
@@ -183,16 +187,16 @@ TEST(Language, EveryTranslationIsCompleteAndKeepsThePlaceMarkers)
         const QList<Message> messages = readTs(tsFile(language));
         ASSERT_GT(messages.size(), 100) << language.toStdString();
         for (const Message& m : messages) {
-            const std::string where = QStringLiteral("%1, %2: \"%3\"")
-                                          .arg(language, m.context, m.source)
-                                          .toStdString();
+            const std::string where =
+                QStringLiteral("%1, %2: \"%3\"").arg(language, m.context, m.source).toStdString();
             EXPECT_TRUE(m.finished) << where << " is unfinished";
             EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where << " is not translated";
             EXPECT_EQ(markers(m.translation), markers(m.source)) << where;
             // A text that ends in a space or a line break ends so in every language.
             EXPECT_EQ(m.translation.endsWith(QLatin1Char(' ')), m.source.endsWith(QLatin1Char(' ')))
                 << where;
-            EXPECT_EQ(m.translation.endsWith(QLatin1Char('\n')), m.source.endsWith(QLatin1Char('\n')))
+            EXPECT_EQ(m.translation.endsWith(QLatin1Char('\n')),
+                      m.source.endsWith(QLatin1Char('\n')))
                 << where;
         }
     }
@@ -226,8 +230,9 @@ TEST(Language, TheTranslationsHoldEveryTextMarkedInTheSources)
                 << source.toStdString() << "\" (cmake --build build --target update_translations)";
         for (const auto& [context, source] : held)
             EXPECT_TRUE(marked.count({context, source}))
-                << language.toStdString() << " holds a text no source has: "
-                << context.toStdString() << ": \"" << source.toStdString() << "\"";
+                << language.toStdString()
+                << " holds a text no source has: " << context.toStdString() << ": \""
+                << source.toStdString() << "\"";
     }
 }
 
