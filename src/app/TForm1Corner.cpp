@@ -12,7 +12,7 @@ std::optional<TForm1::LoadedPicture>
 TForm1::loadPictureInBackground(const QString& fileName, QSize drawBox,
                                 std::function<void(LoadedPicture&)> prepare)
 {
-    const QString text = QStringLiteral("Opening the picture \"%1\"...").arg(fileName);
+    const QString text = tr("Opening the picture \"%1\"...").arg(fileName);
     return runInBackground(
         dialogs(), text, [fileName, drawBox, prepare = std::move(prepare)](BackgroundJob& job) {
             Picture read = readPicture(PictureRequest(fileName, drawBox, &job.progress));

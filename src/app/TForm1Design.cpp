@@ -1,5 +1,6 @@
 // Design files: opening, saving, the recent designs and the question about unsaved changes.
 #include "TForm1.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
@@ -23,13 +24,13 @@ namespace
 {
 
 const QString ProgramName = QStringLiteral("Talmiro Postcard Print");
-const QString OpenTitle = QStringLiteral("Open Design");
-const QString SaveAsTitle = QStringLiteral("Save Design As");
-const QString UnsavedBeforeOpenText =
-    QStringLiteral("The design has changes that are not saved. Save them before another design "
-                   "is opened?");
-const QString CornerRole = QStringLiteral("the lower left corner");
-const QString FrontRole = QStringLiteral("the postcard front");
+const WindowText OpenTitle{QT_TRANSLATE_NOOP("TForm1", "Open Design")};
+const WindowText SaveAsTitle{QT_TRANSLATE_NOOP("TForm1", "Save Design As")};
+const WindowText UnsavedBeforeOpenText{QT_TRANSLATE_NOOP(
+    "TForm1", "The design has changes that are not saved. Save them before another design "
+              "is opened?")};
+const WindowText CornerRole{QT_TRANSLATE_NOOP("TForm1", "the lower left corner")};
+const WindowText FrontRole{QT_TRANSLATE_NOOP("TForm1", "the postcard front")};
 
 SettingValue controlValue(const QWidget* w)
 {
@@ -222,7 +223,7 @@ void TForm1::openDesignFile(const QString& fileName)
     };
     // Read and decoded off the window's thread, as a picture file is: a large photo inside
     // keeps the window painting and, after half a second, offers Cancel, which changes nothing.
-    const QString text = QStringLiteral("Opening the design \"%1\"...").arg(fileName);
+    const QString text = tr("Opening the design \"%1\"...").arg(fileName);
     std::optional<OpenedDesign> opened = runInBackground(
         dialogs(), text,
         [fileName, defaults = defaultDesign_,
@@ -333,8 +334,7 @@ void TForm1::refreshRecentDesigns()
         const QString path = recent[i];
         item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         item->setData(path);
-        item->setProperty(
-            "hint",
-            QStringLiteral("Open the design saved in %1.").arg(QDir::toNativeSeparators(path)));
+        item->setProperty("hint",
+                          tr("Open the design saved in %1.").arg(QDir::toNativeSeparators(path)));
     }
 }

@@ -1,6 +1,7 @@
 // Sheet layouts, the printer's figures and the print commands.
 #include "TForm1.h"
 #include "WaitCursor.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "back/CardBack.h"
@@ -22,25 +23,25 @@
 namespace
 {
 
-const QString NoFrontPictureText =
-    QStringLiteral("There is no picture for the postcard front yet, so nothing was printed. "
-                   "Click the front preview to open a picture, then print again.");
-const QString PaperCutTitle = QStringLiteral("Cards Cut Off");
-const QString AlignmentTestTitle = QStringLiteral("Alignment Test");
-const QString BothSidesHint =
-    QStringLiteral("Prints the fronts and, on the back of the same sheet, the backs in one go; the "
-                   "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
-                   "Copies counts sheets.");
-const QString OneSidedPrinterHint =
-    QStringLiteral("This printer cannot print both sides of a sheet, so this is not available: "
-                   "print the fronts, turn the sheet over and print the backs, or choose a "
-                   "printer that prints both sides with Printer Setup.");
-const QString NoPrinterBothSidesHint =
-    QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
-                   "the backs each as a PDF file of its own.");
-const QString NoLayoutText =
-    QStringLiteral("No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
-                   "print again.");
+const WindowText NoFrontPictureText{QT_TRANSLATE_NOOP(
+    "TForm1", "There is no picture for the postcard front yet, so nothing was printed. "
+              "Click the front preview to open a picture, then print again.")};
+const WindowText PaperCutTitle{QT_TRANSLATE_NOOP("TForm1", "Cards Cut Off")};
+const WindowText AlignmentTestTitle{QT_TRANSLATE_NOOP("TForm1", "Alignment Test")};
+const WindowText BothSidesHint{QT_TRANSLATE_NOOP(
+    "TForm1", "Prints the fronts and, on the back of the same sheet, the backs in one go; the "
+              "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
+              "Copies counts sheets.")};
+const WindowText OneSidedPrinterHint{QT_TRANSLATE_NOOP(
+    "TForm1", "This printer cannot print both sides of a sheet, so this is not available: "
+              "print the fronts, turn the sheet over and print the backs, or choose a "
+              "printer that prints both sides with Printer Setup.")};
+const WindowText NoPrinterBothSidesHint{QT_TRANSLATE_NOOP(
+    "TForm1", "No printer is installed, so this is not available: Print saves the fronts and "
+              "the backs each as a PDF file of its own.")};
+const WindowText NoLayoutText{QT_TRANSLATE_NOOP(
+    "TForm1", "No Post Card Back Layout is chosen, so nothing was printed. Choose one and "
+              "print again.")};
 
 // Disables the print controls, in order, for its lifetime and gives each its state again, in
 // the same order, however the print ends: errors included. A command that was disabled before
@@ -270,8 +271,8 @@ void TForm1::showBothSidesCommand()
     QString hint = printer().pdfFolder().isEmpty() ? OneSidedPrinterHint : NoPrinterBothSidesHint;
     if (both)
         hint = BothSidesHint.arg(twoSidedSetting(printer().sidesSetting()) == PrintSides::ShortEdge
-                                     ? QStringLiteral("short edge")
-                                     : QStringLiteral("long edge"));
+                                     ? tr("short edge")
+                                     : tr("long edge"));
     ui.PrintBothSidesItem->setEnabled(both);
     ui.PrintBothSidesItem->setProperty("hint", hint);
 }

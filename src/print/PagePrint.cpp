@@ -71,39 +71,42 @@ enum class Edge { Left, Top, Right, Bottom };
 // after "of the" (a translation gives them the form its phrase "the top %1 mm of the %2" wants).
 QString cardsAt(Layout layout, Edge edge)
 {
-    const auto name = [](const char* cards) {
-        return QCoreApplication::translate("PagePrint", cards, "the cut part of the ...");
-    };
     const bool across = edge == Edge::Left || edge == Edge::Right;
     switch (layout) {
     case Layout::PortraitPortrait: // two upright cards side by side
         if (!across)
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "cards", "the cut part of the ..."));
-        return edge == Edge::Left
-                   ? name(QT_TRANSLATE_NOOP3("PagePrint", "left card", "the cut part of the ..."))
-                   : name(QT_TRANSLATE_NOOP3("PagePrint", "right card", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
+        return edge == Edge::Left ? QCoreApplication::translate("PagePrint", "left card",
+                                                                "the cut part of the ...")
+                                  : QCoreApplication::translate("PagePrint", "right card",
+                                                                "the cut part of the ...");
     case Layout::LandscapeLandscape: // one above the other
         if (across)
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "cards", "the cut part of the ..."));
-        return edge == Edge::Top
-                   ? name(QT_TRANSLATE_NOOP3("PagePrint", "upper card", "the cut part of the ..."))
-                   : name(QT_TRANSLATE_NOOP3("PagePrint", "lower card", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
+        return edge == Edge::Top ? QCoreApplication::translate("PagePrint", "upper card",
+                                                               "the cut part of the ...")
+                                 : QCoreApplication::translate("PagePrint", "lower card",
+                                                               "the cut part of the ...");
     case Layout::FourOnSheet:
         switch (edge) {
         case Edge::Left:
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "left cards", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "left cards",
+                                               "the cut part of the ...");
         case Edge::Top:
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "upper cards", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "upper cards",
+                                               "the cut part of the ...");
         case Edge::Right:
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "right cards", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "right cards",
+                                               "the cut part of the ...");
         case Edge::Bottom:
-            return name(QT_TRANSLATE_NOOP3("PagePrint", "lower cards", "the cut part of the ..."));
+            return QCoreApplication::translate("PagePrint", "lower cards",
+                                               "the cut part of the ...");
         }
         break;
     default:
         break;
     }
-    return name(QT_TRANSLATE_NOOP3("PagePrint", "card", "the cut part of the ..."));
+    return QCoreApplication::translate("PagePrint", "card", "the cut part of the ...");
 }
 
 // A paper's everyday name, whichever way it lies; its size in millimetres when it has none.
