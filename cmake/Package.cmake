@@ -67,8 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER
 # The libraries the program links are found by dpkg-shlibdeps. What it cannot see is listed
 # here: the metric-compatible faces the card layouts are measured in ("Arial" and "Times New
 # Roman" resolve to Liberation, the window's own faces to DejaVu), and, recommended, the cursive
-# face "Coronet" falls back to and the spooler that reaches the printers.
+# face "Coronet" falls back to, the spooler that reaches the printers and Qt's own translations
+# of its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, cups")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, cups, qt6-translations-l10n")
 include(CPack)
