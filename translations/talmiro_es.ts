@@ -640,11 +640,11 @@ AQUÍ</translation>
     </message>
     <message>
         <source>PostCard</source>
-        <translation>Tarjeta postal</translation>
+        <translation>Postal</translation>
     </message>
     <message>
         <source>Selects if the PostCard Text will print or not.</source>
-        <translation>Elige si se imprime o no el texto «Tarjeta postal».</translation>
+        <translation>Elige si se imprime o no el texto «Postal».</translation>
     </message>
     <message>
         <source>Enter a name and address in this area if you want to pre-address the postcards.</source>

@@ -638,11 +638,11 @@ ICI</translation>
     </message>
     <message>
         <source>PostCard</source>
-        <translation>Carte postale</translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Selects if the PostCard Text will print or not.</source>
-        <translation>Choisit si le texte « Carte postale » est imprimé ou non.</translation>
+        <translation>Choisit si le texte « Carte » est imprimé ou non.</translation>
     </message>
     <message>
         <source>Enter a name and address in this area if you want to pre-address the postcards.</source>

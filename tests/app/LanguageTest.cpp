@@ -1,7 +1,10 @@
 // The program's languages: chosen from the environment as gettext chooses, built into the
 // program, complete and current, and spoken by the window.
 #include "app/Language.h"
+#include "back/CardBack.h"
+#include "geometry/SheetLayout.h"
 #include "support/FormFixture.h"
+#include "support/ImageChecks.h"
 #include "support/WindowControls.h"
 
 #include <QApplication>
@@ -246,6 +249,32 @@ TEST(Language, TheTranslationsHoldEveryTextMarkedInTheSources)
     }
 }
 
+TEST(Language, ARadioGroupTranslatedAfterItsChoiceKeepsTheChoiceAndItsButtons)
+{
+    // As the generated form does: the choice first, the items with the texts afterwards.
+    RadioGroup group;
+    group.setItemIndex(1);
+    group.setItems({QStringLiteral("Book"), QStringLiteral("Calendar")});
+    EXPECT_EQ(group.itemIndex(), 1);
+    ASSERT_TRUE(group.button(1));
+    EXPECT_TRUE(group.button(1)->isChecked());
+    // Translated again: the same buttons with new captions, the choice as it was, no change
+    // signalled.
+    QAbstractButton* const calendar = group.button(1);
+    int changes = 0;
+    QObject::connect(&group, &RadioGroup::changed, [&](int) { ++changes; });
+    group.setItems({QStringLiteral("Buch"), QStringLiteral("Kalender")});
+    EXPECT_EQ(group.button(1), calendar);
+    EXPECT_EQ(calendar->text(), QStringLiteral("Kalender"));
+    EXPECT_EQ(group.itemIndex(), 1);
+    EXPECT_TRUE(calendar->isChecked());
+    EXPECT_EQ(changes, 0);
+    // Other items are laid out anew.
+    group.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    EXPECT_EQ(group.button(2)->text(), QStringLiteral("c"));
+    EXPECT_EQ(group.itemIndex(), 1);
+}
+
 // The window made in each language shows no text of the English window, but for numbers and
 // the texts its translation keeps as they are.
 class WindowLanguage : public FormFixture, public ::testing::WithParamInterface<QString>
@@ -285,4 +314,67 @@ TEST_P(WindowLanguage, EveryTextOfTheWindowIsTranslated)
 }
 
 INSTANTIATE_TEST_SUITE_P(Translated, WindowLanguage, ::testing::ValuesIn(Translated),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+// A card back drawn in each language and layout, with every part the window offers: the
+// caption ("PostCard" in the post office's word) stays clear of the stamp box, and the stamp's
+// text stays inside it.
+class CardBackLanguage : public FormFixture, public ::testing::WithParamInterface<QString>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(installLanguage(*qApp, GetParam()));
+        FormFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        FormFixture::TearDown();
+        installLanguage(*qApp, QString());
+    }
+};
+
+TEST_P(CardBackLanguage, TheCaptionAndTheStampTextKeepToTheirPlaces)
+{
+    activate();
+    pressContinue();
+    findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::ThinBox);
+    findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
+        ->setChoice(AddressSeparator::VerticalText);
+    findControl<RadioGroup>(*form, "PostalBarCodeBoxRadioGroup")->setChoice(PostalBarCodeBox::Yes);
+    findControl<RadioGroup>(*form, "PostCardRadioGroup")->setChoice(PostCardCaption::Yes);
+    findControl<RadioGroup>(*form, "AddressLinesRadioGroup")->setChoice(AddressLines::Lines);
+    auto* tabs = findControl<QTabWidget>(*form, "PageControl1");
+    for (const Layout layout : {Layout::PortraitPortrait, Layout::LandscapeLandscape,
+                                Layout::SingleOn4x6, Layout::FourOnSheet}) {
+        findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(layout);
+        userSelects(tabs, findControl<QWidget>(*form, "TextTabSheet"));
+        userSelects(tabs, findControl<QWidget>(*form, "StandardTabSheet"));
+        const QImage& sheet = form->state().BackSheetImage;
+        const std::string where =
+            GetParam().toStdString() + ", layout " + std::to_string(int(layout));
+        // The stamp box as the card draws it: 150 x 170 in the top right corner's margins.
+        const int m = backMargin(layout, form->state().Metrics);
+        const QRect box(QPoint(sheet.width() - m - 150, m), QPoint(sheet.width() - m, m + 170));
+        ASSERT_NE(inkIn(sheet, box), QRect()) << where;
+        // No blue of the caption in or on the box.
+        int blue = 0;
+        for (int y = box.top() - 2; y <= box.bottom() + 2; ++y)
+            for (int x = box.left() - 2; x <= box.right() + 2; ++x) {
+                const QColor c = sheet.pixelColor(x, y);
+                blue += c.blue() > c.red() + 60 && c.blue() > c.green() + 60;
+            }
+        EXPECT_EQ(blue, 0) << where << ": the caption runs into the stamp box";
+        // Nothing right of the box, where a stamp text too wide for it would run out.
+        EXPECT_EQ(inkIn(sheet, QRect(QPoint(box.right() + 2, box.top()),
+                                     QPoint(sheet.width() - 1, box.bottom()))),
+                  QRect())
+            << where << ": the stamp text runs out of its box";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CardBackLanguage,
+                         ::testing::Values(QStringLiteral("en"), QStringLiteral("de"),
+                                           QStringLiteral("es"), QStringLiteral("fr"),
+                                           QStringLiteral("it")),
                          [](const auto& info) { return info.param.toStdString(); });
