@@ -738,13 +738,13 @@ Print the fronts, turn the sheet over, and print the backs on the reverse.
 Press Continue to begin.</source>
         <translation>Talmiro Postcard Print
 
-Gestalten Sie hier die Rückseite Ihrer Postkarten: Titel, Beschreibung, Briefmarkenfeld, Anschriftenbereich und ein Bild oder Text unten links.
+Gestalten Sie hier die Rückseite: Titel, Text, Markenfeld, Anschrift, unten links Bild oder Text.
 
-Legen Sie ein Foto auf die Vorderseite, vergrößern und verschieben Sie es und beschriften Sie es mit einem Klick in die Vorschau.
+Ein Foto auf die Vorderseite legen, skalieren, verschieben und per Klick beschriften.
 
-Drucken Sie die Vorderseiten, wenden Sie das Blatt und drucken Sie die Rückseiten auf die andere Seite.
+Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
 
-Drücken Sie „Weiter“, um zu beginnen.</translation>
+„Weiter“ startet.</translation>
     </message>
     <message>
         <source>About Talmiro Postcard Print</source>

@@ -738,11 +738,11 @@ Print the fronts, turn the sheet over, and print the backs on the reverse.
 Press Continue to begin.</source>
         <translation>Talmiro Postcard Print
 
-Diseñe aquí el reverso de sus postales: título, descripción, recuadro del sello, zona de la dirección y una imagen o un texto abajo a la izquierda.
+Diseñe aquí el reverso: título, descripción, sello, dirección y una imagen o un texto abajo a la izquierda.
 
-Ponga una foto en el anverso, escálela, desplácela y añádale un texto haciendo clic en la vista previa.
+Ponga una foto en el anverso, escálela, muévala y rotúlela con un clic en la vista previa.
 
-Imprima los anversos, dé la vuelta a la hoja e imprima los reversos detrás.
+Imprima los anversos, dé la vuelta a la hoja e imprima los reversos.
 
 Pulse «Continuar» para empezar.</translation>
     </message>

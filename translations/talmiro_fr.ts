@@ -736,13 +736,13 @@ Print the fronts, turn the sheet over, and print the backs on the reverse.
 Press Continue to begin.</source>
         <translation>Talmiro Postcard Print
 
-Créez ici le dos de vos cartes postales : titre, description, case du timbre, zone d&apos;adresse et une image ou un texte en bas à gauche.
+Créez ici le dos de vos cartes : titre, description, timbre, adresse et une image ou un texte en bas à gauche.
 
-Mettez une photo au recto, agrandissez-la, décalez-la et ajoutez-y un texte en cliquant sur l&apos;aperçu.
+Mettez une photo au recto, agrandissez-la, décalez-la et légendez-la d&apos;un clic sur l&apos;aperçu.
 
-Imprimez les recto, retournez la feuille et imprimez les dos au verso.
+Imprimez les recto, retournez la feuille, imprimez les dos.
 
-Appuyez sur « Continuer » pour commencer.</translation>
+« Continuer » pour commencer.</translation>
     </message>
     <message>
         <source>About Talmiro Postcard Print</source>

@@ -736,11 +736,11 @@ Print the fronts, turn the sheet over, and print the backs on the reverse.
 Press Continue to begin.</source>
         <translation>Talmiro Postcard Print
 
-Crea qui il retro delle tue cartoline: titolo, descrizione, riquadro del francobollo, zona dell&apos;indirizzo e un&apos;immagine o un testo in basso a sinistra.
+Crea qui il retro: titolo, descrizione, francobollo, indirizzo e un&apos;immagine o un testo in basso a sinistra.
 
-Metti una foto sul fronte, ingrandiscila, spostala e aggiungi un testo facendo clic sull&apos;anteprima.
+Metti una foto sul fronte, scalala, spostala e scrivici con un clic sull&apos;anteprima.
 
-Stampa i fronti, gira il foglio e stampa i retri sull&apos;altro lato.
+Stampa i fronti, gira il foglio e stampa i retri.
 
 Premi «Continua» per iniziare.</translation>
     </message>

@@ -18,6 +18,9 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtMath>
 
 namespace
 {
@@ -273,6 +276,37 @@ TEST_P(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
         checkPlaces(problems, w, form.get());
     }
     EXPECT_GT(walked, 100);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+// The texts the window shows in its text boxes, which show no scroll bars: the About page's
+// words and the card's default texts, and every hint in the hint panel, each whole in its box.
+TEST_P(CaptionRoom, EveryTextBoxAndHintShowsWhole)
+{
+    activate();
+    form->show();
+    QCoreApplication::processEvents();
+    QStringList problems;
+    const auto needRows = [&](QTextEdit* box, const QString& what) {
+        const int need = qCeil(box->document()->size().height());
+        if (need > box->viewport()->height())
+            problems << QStringLiteral("%1: \"%2\" needs %3 pixels high, has %4")
+                            .arg(nameOf(box), what.left(60))
+                            .arg(need)
+                            .arg(box->viewport()->height());
+    };
+    for (QTextEdit* box : form->findChildren<QTextEdit*>())
+        if (!box->toPlainText().isEmpty())
+            needRows(box, box->toPlainText());
+    auto* panel = findControl<QTextEdit>(*form, "Memo2");
+    QStringList hints;
+    for (const QObject* o : form->findChildren<QObject*>())
+        hints << o->property("hint").toString();
+    for (const QString& hint : hints)
+        if (!hint.isEmpty()) {
+            panel->setPlainText(hint.mid(hint.indexOf(QLatin1Char('|')) + 1));
+            needRows(panel, hint);
+        }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
