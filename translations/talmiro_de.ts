@@ -632,7 +632,7 @@ MACHEN</translation>
     </message>
     <message>
         <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
-        <translation>BITTE UNTERHALB DIESER LINIE NICHT BESCHRIFTEN</translation>
+        <translation>BITTE UNTER DER LINIE FREILASSEN</translation>
     </message>
     <message>
         <source>This text will print just to the left of the stamp area.</source>

@@ -339,6 +339,12 @@ protected:
 TEST_P(CardBackLanguage, TheCaptionAndTheStampTextKeepToTheirPlaces)
 {
     activate();
+    // The About page's sample: its bar code text, written from x = 425 on the 600 pixels wide
+    // sample, ends before the sample's edge, where it would be cut.
+    const QImage& about = findControl<ImageBox>(*form, "AboutSampleImage")->canvas();
+    const QRect barCodeText = inkIn(about, QRect(425, 320, 175, 29));
+    ASSERT_NE(barCodeText, QRect());
+    EXPECT_LT(barCodeText.right(), about.width() - 3) << "the sample's bar code text is cut";
     pressContinue();
     findControl<RadioGroup>(*form, "StampBorderRadioGroup")->setChoice(StampBorder::ThinBox);
     findControl<RadioGroup>(*form, "AddressSeperatorRadioGroup")
