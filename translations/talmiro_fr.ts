@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>A pointer that says TURNED: choose the other turn and test again.</source>
-        <translation>Un repère marqué RETOURNÉ : choisissez l&apos;autre retournement et refaites le test.</translation>
+        <translation>Repère RETOURNÉ : changez de retournement, refaites le test.</translation>
     </message>
     <message>
         <source>%1: the number under the pointer</source>

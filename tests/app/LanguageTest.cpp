@@ -2,7 +2,9 @@
 // program, complete and current, and spoken by the window.
 #include "app/Language.h"
 #include "back/CardBack.h"
+#include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
+#include "print/AlignmentTest.h"
 #include "support/FormFixture.h"
 #include "support/ImageChecks.h"
 #include "support/WindowControls.h"
@@ -275,6 +277,29 @@ TEST(Language, ARadioGroupTranslatedAfterItsChoiceKeepsTheChoiceAndItsButtons)
     group.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     EXPECT_EQ(group.button(2)->text(), QStringLiteral("c"));
     EXPECT_EQ(group.itemIndex(), 1);
+}
+
+TEST(Language, TheAlignmentTestPagesKeepTheirWordsOnTheCardsInEveryLanguage)
+{
+    for (const QString& language : QStringList{QStringLiteral("en")} + Translated) {
+        ASSERT_TRUE(installLanguage(*qApp, language));
+        for (const Layout layout : {Layout::PortraitPortrait, Layout::LandscapeLandscape,
+                                    Layout::SingleOn4x6, Layout::FourOnSheet}) {
+            AlignmentSheet sheet =
+                alignmentSheetFor(layout, nominalMetrics(), SheetTurn::Book, QPoint());
+            sheet.acrossNudge = QCoreApplication::translate("TForm1", "Print Image Adj");
+            sheet.downNudge = QCoreApplication::translate("TForm1", "Print Adj Down");
+            // The page of fronts carries the words; the backs' pointers reach past their cards
+            // by design.
+            for (const AlignmentPatch& patch : alignmentFrontPatches(sheet))
+                EXPECT_TRUE(
+                    std::any_of(sheet.cards.begin(), sheet.cards.end(),
+                                [&](const auto& c) { return c.front.contains(patch.area); }))
+                    << language.toStdString() << ", layout " << int(layout)
+                    << ": a mark of the page of fronts runs off its card";
+        }
+    }
+    installLanguage(*qApp, QString());
 }
 
 // The window made in each language shows no text of the English window, but for numbers and
