@@ -6,14 +6,14 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build clang ccache pkgconf
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
   libheif-dev libwebp-dev liblcms2-dev qt6-image-formats-plugins
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils ghostscript
   cups cups-client cups-bsd printer-driver-cups-pdf cups-ipp-utils libcups2-dev
   at-spi2-core
-  file dpkg-dev desktop-file-utils appstream shared-mime-info
+  file dpkg-dev desktop-file-utils appstream shared-mime-info lintian man-db librsvg2-bin
 )
 
 missing=()

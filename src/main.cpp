@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/ProgramVersion.h"
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     nameApplication(QString::fromLatin1(ProgramVersion));
     installFontSubstitutions();
+    // The system's language where the program has it (LANGUAGE, LANG, ...), English otherwise.
+    installLanguage(app, systemLanguage());
 
     QtPrinterDevice printer;
     QtDialogs dialogs(printer);

@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
@@ -25,20 +26,20 @@
 namespace
 {
 
-const QString PrintBacksHint =
-    QStringLiteral("Will print the page of postcard backs to selected printer.");
-const QString PrintFrontsHint =
-    QStringLiteral("Will print the page of postcard fronts to selected printer.");
-const QString PrintBacksToPdfHint =
-    QStringLiteral("No printer is installed: will save the page of postcard backs as a PDF file "
-                   "in the folder \"%1\".");
-const QString PrintFrontsToPdfHint =
-    QStringLiteral("No printer is installed: will save the page of postcard fronts as a PDF file "
-                   "in the folder \"%1\".");
-const QString NoPrinterNotice =
-    QStringLiteral("No printer installed: Print saves a PDF file in %1");
-const QString MakersNotice = QStringLiteral("Talmiro Inc. - postcards from your own printer");
-const QString VersionText = QStringLiteral("Version %1 %2").arg(ProgramVersion, ProgramReleaseDate);
+const WindowText PrintBacksHint{
+    QT_TRANSLATE_NOOP("TForm1", "Will print the page of postcard backs to selected printer.")};
+const WindowText PrintFrontsHint{
+    QT_TRANSLATE_NOOP("TForm1", "Will print the page of postcard fronts to selected printer.")};
+const WindowText PrintBacksToPdfHint{QT_TRANSLATE_NOOP(
+    "TForm1", "No printer is installed: will save the page of postcard backs as a PDF file "
+              "in the folder \"%1\".")};
+const WindowText PrintFrontsToPdfHint{QT_TRANSLATE_NOOP(
+    "TForm1", "No printer is installed: will save the page of postcard fronts as a PDF file "
+              "in the folder \"%1\".")};
+const WindowText NoPrinterNotice{
+    QT_TRANSLATE_NOOP("TForm1", "No printer installed: Print saves a PDF file in %1")};
+const WindowText MakersNotice{
+    QT_TRANSLATE_NOOP("TForm1", "Talmiro Inc. - postcards from your own printer")};
 constexpr int MakersNoticeWidth = 400;
 // The status bar's place and height under the pages, in the central area's coordinates.
 constexpr int StatusBarTop = 481;
@@ -93,7 +94,8 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
     StatusBar1Panel1->setAlignment(Qt::AlignCenter);
     StatusBar1Panel1->setFixedWidth(MakersNoticeWidth);
-    auto* version = new QLabel(VersionText, ui.StatusBar1);
+    auto* version =
+        new QLabel(tr("Version %1 %2").arg(ProgramVersion, ProgramReleaseDate), ui.StatusBar1);
     version->setObjectName(QStringLiteral("StatusBar1Panel2"));
     version->setAlignment(Qt::AlignCenter);
     ui.StatusBar1->addWidget(StatusBar1Panel1);
@@ -119,15 +121,13 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     // Both open dialogs list exactly what the reader reads.
     OpenPictureDialog1 = {QString(), readablePictureFilter(), QStringLiteral(".bmp"),
                           QStringLiteral("."), QString()};
-    FrontOpenPictureDialog = {QStringLiteral("Open an image for Front of PostCard"),
-                              readablePictureFilter(), QStringLiteral("*.bmp"), QStringLiteral("."),
-                              QString()};
-    DesignDialog = {QString(), QStringLiteral("Postcard Designs (*.%1)|*.%1").arg(DesignSuffix),
+    FrontOpenPictureDialog = {tr("Open an image for Front of PostCard"), readablePictureFilter(),
+                              QStringLiteral("*.bmp"), QStringLiteral("."), QString()};
+    DesignDialog = {QString(), tr("Postcard Designs (*.%1)|*.%1").arg(DesignSuffix),
                     QLatin1Char('.') + DesignSuffix,
                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString()};
-    BitMapSavePictureDialog = {QStringLiteral("Save PostCard Back as BitMap"),
-                               QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
-                               QStringLiteral("."), QString()};
+    BitMapSavePictureDialog = {tr("Save PostCard Back as BitMap"), tr("Bitmaps (*.bmp)|*.bmp"),
+                               QStringLiteral(".bmp"), QStringLiteral("."), QString()};
     FrontImageTimer.setInterval(500);
     FrontImageTimer.setSingleShot(true);
 
@@ -215,7 +215,7 @@ void TForm1::guard(const std::function<void()>& handler)
     } catch (const AppError& e) {
         dialogs_.error(e.text());
     } catch (const std::bad_alloc&) {
-        dialogs_.error(QStringLiteral("Out of memory."));
+        dialogs_.error(tr("Out of memory."));
     } catch (const std::exception& e) {
         dialogs_.error(QString::fromLocal8Bit(e.what()));
     }
@@ -316,8 +316,8 @@ void TForm1::FormCreate()
     WorkFolder = defaultWorkFolder();
     removeWorkFiles(); // left by a run that was killed
     if (!QDir().mkpath(WorkFolder))
-        StartupProblems << QStringLiteral("The work folder \"%1\" could not be created, so pages "
-                                          "cannot be printed until it can.")
+        StartupProblems << tr("The work folder \"%1\" could not be created, so pages "
+                              "cannot be printed until it can.")
                                .arg(QDir::toNativeSeparators(WorkFolder));
 
     // 4.
@@ -378,8 +378,8 @@ void TForm1::FormActivate()
     if (!StartupDesigns.isEmpty()) {
         const QStringList designs = std::exchange(StartupDesigns, {});
         if (designs.size() > 1)
-            throw AppError(QStringLiteral("Talmiro Postcard Print opens one design at a time; %1 "
-                                          "files were named on its command line.")
+            throw AppError(tr("Talmiro Postcard Print opens one design at a time; %1 "
+                              "files were named on its command line.")
                                .arg(designs.size()));
         openDesignFile(designs.constFirst());
     }
@@ -486,14 +486,14 @@ void TForm1::ExitItemClick(QObject*)
 
 bool TForm1::FormCloseQuery()
 {
-    const QString title = QStringLiteral("End Program?");
+    const QString title = tr("End Program?");
     if (!designChanged())
-        return dialogs_.question(title, QStringLiteral("Are you sure you want to end program?"));
+        return dialogs_.question(title, tr("Are you sure you want to end program?"));
     bool mayClose = false;
     guard([&] {
-        mayClose = offerToSaveChanges(title, QStringLiteral("The design has changes that are not "
-                                                            "saved. Save them before the program "
-                                                            "ends?"));
+        mayClose = offerToSaveChanges(title, tr("The design has changes that are not "
+                                                "saved. Save them before the program "
+                                                "ends?"));
     });
     return mayClose;
 }

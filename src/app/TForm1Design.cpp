@@ -1,5 +1,6 @@
 // Design files: opening, saving, the recent designs and the question about unsaved changes.
 #include "TForm1.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
@@ -24,11 +25,11 @@ namespace
 {
 
 const QString ProgramName = QStringLiteral("Talmiro Postcard Print");
-const QString OpenTitle = QStringLiteral("Open Design");
-const QString SaveAsTitle = QStringLiteral("Save Design As");
-const QString UnsavedBeforeOpenText =
-    QStringLiteral("The design has changes that are not saved. Save them before another design "
-                   "is opened?");
+const WindowText OpenTitle{QT_TRANSLATE_NOOP("TForm1", "Open Design")};
+const WindowText SaveAsTitle{QT_TRANSLATE_NOOP("TForm1", "Save Design As")};
+const WindowText UnsavedBeforeOpenText{QT_TRANSLATE_NOOP(
+    "TForm1", "The design has changes that are not saved. Save them before another design "
+              "is opened?")};
 
 SettingValue controlValue(const QWidget* w)
 {
@@ -344,8 +345,7 @@ void TForm1::refreshRecentDesigns()
         const QString path = recent[i];
         item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         item->setData(path);
-        item->setProperty(
-            "hint",
-            QStringLiteral("Open the design saved in %1.").arg(QDir::toNativeSeparators(path)));
+        item->setProperty("hint",
+                          tr("Open the design saved in %1.").arg(QDir::toNativeSeparators(path)));
     }
 }

@@ -1,6 +1,7 @@
 // Sheet layouts, the printer's figures and the print commands.
 #include "TForm1.h"
 #include "WaitCursor.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "back/CardBack.h"
@@ -22,15 +23,15 @@
 namespace
 {
 
-const QString PaperCutTitle = QStringLiteral("Cards Cut Off");
-const QString AlignmentTestTitle = QStringLiteral("Alignment Test");
-const QString BothSidesHint =
-    QStringLiteral("Prints the fronts and, on the back of the same sheet, the backs in one go; the "
-                   "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
-                   "Copies counts sheets.");
-const QString NoPrinterBothSidesHint =
-    QStringLiteral("No printer is installed, so this is not available: Print saves the fronts and "
-                   "the backs each as a PDF file of its own.");
+const WindowText PaperCutTitle{QT_TRANSLATE_NOOP("TForm1", "Cards Cut Off")};
+const WindowText AlignmentTestTitle{QT_TRANSLATE_NOOP("TForm1", "Alignment Test")};
+const WindowText BothSidesHint{QT_TRANSLATE_NOOP(
+    "TForm1", "Prints the fronts and, on the back of the same sheet, the backs in one go; the "
+              "printer turns the sheet over its %1, as set in Printer Setup.  Number of "
+              "Copies counts sheets.")};
+const WindowText NoPrinterBothSidesHint{QT_TRANSLATE_NOOP(
+    "TForm1", "No printer is installed, so this is not available: Print saves the fronts and "
+              "the backs each as a PDF file of its own.")};
 // Disables the print controls, in order, for its lifetime and gives each its state again, in
 // the same order, however the print ends: errors included. A command that was disabled before
 // (Print Both Sides on a one-sided printer) stays so.
@@ -224,8 +225,8 @@ void TForm1::showBothSidesCommand()
     QString hint = printer().pdfFolder().isEmpty() ? oneSidedPrinterText() : NoPrinterBothSidesHint;
     if (both)
         hint = BothSidesHint.arg(twoSidedSetting(printer().sidesSetting()) == PrintSides::ShortEdge
-                                     ? QStringLiteral("short edge")
-                                     : QStringLiteral("long edge"));
+                                     ? tr("short edge")
+                                     : tr("long edge"));
     ui.PrintBothSidesItem->setEnabled(both);
     ui.PrintBothSidesItem->setProperty("hint", hint);
 }

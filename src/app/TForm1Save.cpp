@@ -1,5 +1,6 @@
 // Saving the card back as a picture file.
 #include "TForm1.h"
+#include "WindowText.h"
 #include "ui_TForm1.h"
 
 #include "WaitCursor.h"
@@ -8,14 +9,16 @@
 namespace
 {
 
-const QString BitmapTitle =
-    QStringLiteral("File name to save sheet of postcard backs, as a bitmap.");
-const QString BitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+const WindowText BitmapTitle{
+    QT_TRANSLATE_NOOP("TForm1", "File name to save sheet of postcard backs, as a bitmap.")};
+const WindowText BitmapFilter{QT_TRANSLATE_NOOP("TForm1", "Bitmaps (*.bmp)|*.bmp")};
 const QString BitmapExt = QStringLiteral("*.bmp");
-const QString JpegTitle = QStringLiteral("File name to save sheet of postcard backs, as a jpg.");
-const QString JpegFilter = QStringLiteral("Jpg (*.jpg)|*.jpg");
+const WindowText JpegTitle{
+    QT_TRANSLATE_NOOP("TForm1", "File name to save sheet of postcard backs, as a jpg.")};
+const WindowText JpegFilter{QT_TRANSLATE_NOOP("TForm1", "Jpg (*.jpg)|*.jpg")};
 const QString JpegExt = QStringLiteral("*.jpg");
-const QString NoNameMessage = QStringLiteral("Image not saved. No name entered for image.");
+const WindowText NoNameMessage{
+    QT_TRANSLATE_NOOP("TForm1", "Image not saved. No name entered for image.")};
 
 } // namespace
 

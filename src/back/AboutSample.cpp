@@ -2,10 +2,18 @@
 
 #include "gfx/SheetText.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
-const QString AboutSampleTitle = QStringLiteral("Talmiro Print Postcard Backs");
-const QString AboutSampleTagline = QStringLiteral("\"Your own pictures, your own postcards\"");
+QString aboutSampleTitle()
+{
+    return QCoreApplication::translate("AboutSample", "Talmiro Print Postcard Backs");
+}
+
+QString aboutSampleTagline()
+{
+    return QCoreApplication::translate("AboutSample", "\"Your own pictures, your own postcards\"");
+}
 
 namespace
 {
@@ -44,7 +52,7 @@ void drawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input)
     title.setBold(true);
     setSheetFont(p, title);
     p.setPen(input.windowText);
-    drawTextTopLeft(p, TitleAt.x(), TitleAt.y(), AboutSampleTitle);
+    drawTextTopLeft(p, TitleAt.x(), TitleAt.y(), aboutSampleTitle());
 
     setSheetFont(p, screenFont(input.postalBarCodeStyle));
     p.setPen(fromTColor(input.postalBarCodeStyle.colour));
@@ -57,6 +65,7 @@ void drawAboutSampleOverlay(QImage& canvas, const AboutSampleInput& input)
     p.fillRect(TaglineStrip, brush);
     setSheetFont(p, screenFont(input.separatorStyle));
     p.setPen(fromTColor(input.separatorStyle.colour));
-    const int w = textWidth(p, AboutSampleTagline);
-    DrawRotatedText(p, AboutSampleTagline, TaglineX, TaglineCentreY + w / 2, 90);
+    const QString tagline = aboutSampleTagline();
+    const int w = textWidth(p, tagline);
+    DrawRotatedText(p, tagline, TaglineX, TaglineCentreY + w / 2, 90);
 }

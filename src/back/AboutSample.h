@@ -14,8 +14,8 @@ struct AboutSampleInput {
 };
 
 // The title written on the sample and the tagline running up its middle.
-extern const QString AboutSampleTitle;
-extern const QString AboutSampleTagline;
+QString aboutSampleTitle();   // in the program's language
+QString aboutSampleTagline(); // in the program's language
 
 // Overlays the sample on `canvas` (600 x 400, the back already drawn on it at half size).
 // Texts here are at the records' own point sizes, as the sample is at screen scale.

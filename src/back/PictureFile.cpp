@@ -2,14 +2,15 @@
 
 #include "PictureExtent.h"
 #include "gfx/AppError.h"
-#include "gfx/WholeFile.h"
 #include "gfx/ColourProfile.h"
 #include "gfx/HeifCodec.h"
 #include "gfx/JpegCodec.h"
 #include "gfx/WebpCodec.h"
+#include "gfx/WholeFile.h"
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -131,11 +132,17 @@ qint64 requiredLength(const BmpHeader& b)
     }
 }
 
+[[noreturn]] void raiseNotValidBitmap()
+{
+    throw AppError(QCoreApplication::translate("PictureFile", "Bitmap image is not valid"));
+}
+
 void checkNotEmpty(const QString& fileName, QSize size)
 {
     if (size.width() <= 0 || size.height() <= 0)
         throw AppError(
-            QStringLiteral("The picture \"%1\" has a width or height of 0 and cannot be used.")
+            QCoreApplication::translate(
+                "PictureFile", "The picture \"%1\" has a width or height of 0 and cannot be used.")
                 .arg(fileName));
 }
 
@@ -421,7 +428,8 @@ Picture readPicture(const PictureRequest& request)
         start = file.read(SignatureBytes);
     }
     if (start.isEmpty())
-        throw AppError(QStringLiteral("The file \"%1\" is empty.").arg(fileName));
+        throw AppError(
+            QCoreApplication::translate("PictureFile", "The file \"%1\" is empty.").arg(fileName));
     if (start.startsWith("\xFF\xD8"))
         return readJpegFile(request, pictureLimits(),
                             [&](QSize size) { checkNotEmpty(fileName, size); });
@@ -440,8 +448,9 @@ Picture readPicture(const PictureRequest& request)
     }
     if (const QtFormat* format = qtFormatOf(start))
         return readQtFile(request, *format);
-    throw AppError(QStringLiteral("The file \"%1\" is not a picture that can be read. "
-                                  "Pictures can be %2.")
+    throw AppError(QCoreApplication::translate("PictureFile",
+                                               "The file \"%1\" is not a picture that can be read. "
+                                               "Pictures can be %2.")
                        .arg(fileName, formatNames().join(QStringLiteral(", "))));
 }
 
@@ -471,9 +480,10 @@ QString readablePictureFilter()
         entries << QStringLiteral("%1 (%2)|%2").arg(f.name, patterns);
         all << patterns;
     }
-    entries.prepend(QStringLiteral("All pictures (%1)|%1").arg(all.join(QLatin1Char(';'))));
+    entries.prepend(QCoreApplication::translate("PictureFile", "All pictures (%1)|%1")
+                        .arg(all.join(QLatin1Char(';'))));
     // A picture is read by what it holds: one named otherwise can still be chosen.
-    entries << QStringLiteral("All files (*)|*");
+    entries << QCoreApplication::translate("PictureFile", "All files (*)|*");
     return entries.join(QLatin1Char('|'));
 }
 

@@ -4,6 +4,7 @@
 #include "gfx/AppError.h"
 #include "gfx/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -139,7 +140,8 @@ public:
     {
         const auto it = object_.constFind(name);
         if (it == object_.constEnd())
-            throw Damaged{QStringLiteral("the setting \"%1\" is missing").arg(pathOf(name))};
+            throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" is missing")
+                              .arg(pathOf(name))};
         return *it;
     }
     QString text(const QString& name) const
@@ -153,7 +155,7 @@ public:
     {
         const QJsonValue v = value(name);
         if (!v.isBool())
-            wrong(name, QStringLiteral("true or false"));
+            wrong(name, QCoreApplication::translate("DesignFile", "true or false"));
         return v.toBool();
     }
     int whole(const QString& name, int minimum, int maximum) const
@@ -161,7 +163,9 @@ public:
         const QJsonValue v = value(name);
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d) || d < minimum || d > maximum)
-            wrong(name, QStringLiteral("a whole number from %1 to %2").arg(minimum).arg(maximum));
+            wrong(name, QCoreApplication::translate("DesignFile", "a whole number from %1 to %2")
+                            .arg(minimum)
+                            .arg(maximum));
         return int(d);
     }
     double real(const QString& name, double above, double maximum) const
@@ -169,7 +173,9 @@ public:
         const QJsonValue v = value(name);
         const double d = v.toDouble();
         if (!v.isDouble() || !(d > above) || d > maximum)
-            wrong(name, QStringLiteral("a number above %1 and up to %2").arg(above).arg(maximum));
+            wrong(name, QCoreApplication::translate("DesignFile", "a number above %1 and up to %2")
+                            .arg(above)
+                            .arg(maximum));
         return d;
     }
     TColor colour(const QString& name) const
@@ -177,21 +183,21 @@ public:
         static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QJsonValue v = value(name);
         if (!v.isString() || !hex.match(v.toString()).hasMatch())
-            wrong(name, QStringLiteral("a colour written #RRGGBB"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a colour written #RRGGBB"));
         return toTColor(QColor(v.toString()));
     }
     Fields object(const QString& name) const
     {
         const QJsonValue v = value(name);
         if (!v.isObject())
-            wrong(name, QStringLiteral("a group of settings"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a group of settings"));
         return Fields(v.toObject(), pathOf(name));
     }
     QJsonArray array(const QString& name) const
     {
         const QJsonValue v = value(name);
         if (!v.isArray())
-            wrong(name, QStringLiteral("a list"));
+            wrong(name, QCoreApplication::translate("DesignFile", "a list"));
         return v.toArray();
     }
     QString pathOf(const QString& name) const
@@ -202,7 +208,8 @@ public:
 private:
     [[noreturn]] void wrong(const QString& name, const QString& what) const
     {
-        throw Damaged{QStringLiteral("the setting \"%1\" must be %2").arg(pathOf(name), what)};
+        throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" must be %2")
+                          .arg(pathOf(name), what)};
     }
 
     QJsonObject object_;
@@ -214,15 +221,17 @@ AreaStyleArray readStyles(const Fields& back)
     const QJsonArray list = back.array(QStringLiteral("styles"));
     AreaStyleArray styles;
     if (list.size() != qsizetype(styles.size()))
-        throw Damaged{QStringLiteral("the setting \"%1\" must hold %2 styles")
-                          .arg(back.pathOf(QStringLiteral("styles")))
-                          .arg(styles.size())};
+        throw Damaged{
+            QCoreApplication::translate("DesignFile", "the setting \"%1\" must hold %2 styles")
+                .arg(back.pathOf(QStringLiteral("styles")))
+                .arg(styles.size())};
     for (std::size_t i = 0; i < styles.size(); ++i) {
         const QString path =
             QStringLiteral("%1[%2]").arg(back.pathOf(QStringLiteral("styles"))).arg(i);
         if (!list[qsizetype(i)].isObject())
-            throw Damaged{
-                QStringLiteral("the setting \"%1\" must be a group of settings").arg(path)};
+            throw Damaged{QCoreApplication::translate(
+                              "DesignFile", "the setting \"%1\" must be a group of settings")
+                              .arg(path)};
         const Fields s(list[qsizetype(i)].toObject(), path);
         fc& record = styles[i];
         record.name = s.text(QStringLiteral("face"));
@@ -263,7 +272,7 @@ SharedPicture readPicture(const Fields& section, const QString& name, const ZipR
     CardPicture picture;
     picture.fileName = p.text(QStringLiteral("fileName"));
     if (picture.fileName.isEmpty())
-        throw Damaged{QStringLiteral("the setting \"%1\" names no file")
+        throw Damaged{QCoreApplication::translate("DesignFile", "the setting \"%1\" names no file")
                           .arg(p.pathOf(QStringLiteral("fileName")))};
     const QString entry = p.text(QStringLiteral("entry"));
     try {
@@ -293,7 +302,8 @@ DesignVersion readVersion(const Fields& root)
     static const QRegularExpression form(QStringLiteral("^(\\d{1,4})\\.(\\d{1,4})$"));
     const QRegularExpressionMatch m = form.match(root.text(QStringLiteral("version")));
     if (!m.hasMatch())
-        throw Damaged{QStringLiteral("its version is not written as major.minor")};
+        throw Damaged{
+            QCoreApplication::translate("DesignFile", "its version is not written as major.minor")};
     return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
@@ -322,13 +332,15 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isNull() || !document.isObject())
-        throw Damaged{QStringLiteral("its settings cannot be read (%1)").arg(error.errorString())};
+        throw Damaged{QCoreApplication::translate("DesignFile", "its settings cannot be read (%1)")
+                          .arg(error.errorString())};
     const Fields root(document.object(), QString());
     const DesignVersion version = readVersion(root);
     if (version.major > DesignFormat.major)
         throw NewerFormat{version};
     if (version.major < DesignFormat.major)
-        throw Damaged{QStringLiteral("its version %1 is unknown").arg(version.text())};
+        throw Damaged{QCoreApplication::translate("DesignFile", "its version %1 is unknown")
+                          .arg(version.text())};
 
     // What a file of an older version lacks keeps the default card's value.
     CardDocument design = defaults;
@@ -355,8 +367,9 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
 
 [[noreturn]] void raiseNotADesign(const QString& fileName)
 {
-    throw AppError(QStringLiteral("The file \"%1\" is not a postcard design of Talmiro Postcard "
-                                  "Print, so it cannot be opened as one.")
+    throw AppError(QCoreApplication::translate(
+                       "DesignFile", "The file \"%1\" is not a postcard design of Talmiro Postcard "
+                                     "Print, so it cannot be opened as one.")
                        .arg(fileName));
 }
 
@@ -398,7 +411,9 @@ QByteArray writeDesign(const CardDocument& design)
             zip.add(frontEntry, design.front->bytes, ZipMethod::Store);
         return zip.finish();
     } catch (const ZipError& e) {
-        throw AppError(QStringLiteral("The design could not be saved: %1.").arg(e.reason()));
+        throw AppError(
+            QCoreApplication::translate("DesignFile", "The design could not be saved: %1.")
+                .arg(e.reason()));
     }
 }
 
@@ -415,17 +430,23 @@ CardDocument readDesign(const QByteArray& bytes, const CardDocument& defaults,
     } catch (const ZipError& e) {
         if (!ours && e.notAnArchive())
             raiseNotADesign(fileName);
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
-                                      "or cut short; nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" cannot be opened: %2. The file is damaged "
+                           "or cut short; nothing was changed.")
                            .arg(fileName, e.reason()));
     } catch (const Damaged& e) {
-        throw AppError(QStringLiteral("The design \"%1\" cannot be opened: %2. The file is damaged "
-                                      "or cut short; nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" cannot be opened: %2. The file is damaged "
+                           "or cut short; nothing was changed.")
                            .arg(fileName, e.reason));
     } catch (const NewerFormat& e) {
-        throw AppError(QStringLiteral("The design \"%1\" was saved in design format %2 by a newer "
-                                      "version of Talmiro Postcard Print; this version reads "
-                                      "design format %3. Nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile",
+                           "The design \"%1\" was saved in design format %2 by a newer "
+                           "version of Talmiro Postcard Print; this version reads "
+                           "design format %3. Nothing was changed.")
                            .arg(fileName, e.version.text(), DesignFormat.text()));
     }
 }
@@ -439,6 +460,7 @@ CardDocument loadDesignFile(const QString& fileName, const CardDocument& default
 {
     const QByteArray bytes = readRegularFile(
         fileName, MaxDesignFileBytes,
-        QStringLiteral("The file \"%1\" is too large to be a postcard design: %2 MB."));
+        QCoreApplication::translate(
+            "DesignFile", "The file \"%1\" is too large to be a postcard design: %2 MB."));
     return readDesign(bytes, defaults, fileName);
 }

@@ -63,7 +63,7 @@ Picture decodeDesignPicture(const CardPicture& picture, const QString& designFil
         reason.replace(copy, picture.fileName);
         if (!reason.endsWith(QLatin1Char('.')))
             reason += QLatin1Char('.');
-        throw AppError(QCoreApplication::translate("DesignPictures",
+        throw AppError(QCoreApplication::translate("DesignFile",
                                                    "The design \"%1\" cannot be opened: its "
                                                    "picture for %2 cannot be used. %3 Nothing "
                                                    "was changed.")
@@ -87,10 +87,12 @@ void decodeDesignPictures(CardDocument& card, const QString& designFile, Picture
     SharedPicture corner;
     SharedPicture front;
     if (card.corner)
-        corner = SharedPicture(
-            decoded(card.corner, "the lower left corner", QSize(CornerBoxSide, CornerBoxSide)));
+        corner = SharedPicture(decoded(card.corner,
+                                       QT_TRANSLATE_NOOP("DesignPictures", "the lower left corner"),
+                                       QSize(CornerBoxSide, CornerBoxSide)));
     if (card.front) {
-        CardPicture picture = decoded(card.front, "the postcard front", FrontPictureBox);
+        CardPicture picture = decoded(
+            card.front, QT_TRANSLATE_NOOP("DesignPictures", "the postcard front"), FrontPictureBox);
         layTallFrontOnItsSide(picture);
         front = SharedPicture(std::move(picture));
     }

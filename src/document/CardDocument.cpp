@@ -6,10 +6,9 @@
 
 CardDocument defaultCardDocument()
 {
-    // The texts a new card shows, each the user's to replace.
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("CardDocument", text);
-    };
+    // The texts a new card shows, each the user's to replace: the window's own, in its
+    // language.
+    const auto tr = [](const char* text) { return QCoreApplication::translate("TForm1", text); };
     CardDocument card;
     card.title = tr("TITLE TEXT");
     card.description = tr("Descriptive Text");

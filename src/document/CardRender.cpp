@@ -42,14 +42,14 @@ QFont windowFont()
 
 QString noLayoutText()
 {
-    return QCoreApplication::translate("CardRender",
+    return QCoreApplication::translate("TForm1",
                                        "No Post Card Back Layout is chosen, so nothing was "
                                        "printed. Choose one and print again.");
 }
 
 QString noFrontPictureText()
 {
-    return QCoreApplication::translate("CardRender",
+    return QCoreApplication::translate("TForm1",
                                        "There is no picture for the postcard front yet, so "
                                        "nothing was printed. Click the front preview to open a "
                                        "picture, then print again.");
@@ -58,9 +58,9 @@ QString noFrontPictureText()
 QString oneSidedPrinterText()
 {
     return QCoreApplication::translate(
-        "CardRender", "This printer cannot print both sides of a sheet, so this is not "
-                      "available: print the fronts, turn the sheet over and print the backs, or "
-                      "choose a printer that prints both sides with Printer Setup.");
+        "TForm1", "This printer cannot print both sides of a sheet, so this is not "
+                  "available: print the fronts, turn the sheet over and print the backs, or "
+                  "choose a printer that prints both sides with Printer Setup.");
 }
 
 const TextBox& cardTextBox(CardText text)

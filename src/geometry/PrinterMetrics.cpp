@@ -3,6 +3,7 @@
 #include "gfx/AppError.h"
 #include "gfx/TColor.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace
@@ -23,11 +24,13 @@ PrinterMetrics nominalMetrics()
 void requireResolution(const PrinterMetrics& m)
 {
     if (m.DpiX <= 0 || m.DpiY <= 0)
-        throw AppError(QStringLiteral("The selected printer reports a resolution of %1 x %2 dots "
-                                      "per inch and cannot be used. Choose another printer "
-                                      "with Printer Setup.")
-                           .arg(m.DpiX)
-                           .arg(m.DpiY));
+        throw AppError(
+            QCoreApplication::translate("PrinterMetrics",
+                                        "The selected printer reports a resolution of %1 x %2 dots "
+                                        "per inch and cannot be used. Choose another printer "
+                                        "with Printer Setup.")
+                .arg(m.DpiX)
+                .arg(m.DpiY));
 }
 
 int SpareWidth(const PrinterMetrics& m)

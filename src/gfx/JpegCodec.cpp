@@ -1,10 +1,11 @@
 #include "JpegCodec.h"
 
 #include "AppError.h"
-#include "WholeFile.h"
 #include "ColourProfile.h"
 #include "Picture.h"
+#include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <csetjmp>
@@ -434,7 +435,7 @@ QSize headerSize(const Decoder& d)
 
 QString jpegDetails(int code)
 {
-    return QStringLiteral("JPEG error #%1").arg(code);
+    return QCoreApplication::translate("JpegCodec", "JPEG error #%1").arg(code);
 }
 
 // The refusal for libjpeg's code `code`, in words; the code goes to the details. `inPixels`: the
@@ -489,8 +490,9 @@ QString jpegDetails(int code)
             fileName, upright,
             QStringLiteral("stopped after %1 MB").arg(d.source.bytesRead / (1024 * 1024)));
     if (code == TooMuchWork)
-        throw AppError(QStringLiteral("The JPEG file \"%1\" is not read: decoding its %2 x %3 "
-                                      "pixels takes too long (it was stopped in scan %4).")
+        throw AppError(QCoreApplication::translate(
+                           "JpegCodec", "The JPEG file \"%1\" is not read: decoding its %2 x %3 "
+                                        "pixels takes too long (it was stopped in scan %4).")
                            .arg(fileName)
                            .arg(upright.width())
                            .arg(upright.height())

@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QCoreApplication>
 #include <QTransform>
 #include <QtEndian>
 
@@ -22,14 +23,16 @@ template <typename T> T tiffValue(QByteArrayView tiff, qsizetype at, bool bigEnd
 } // namespace
 
 PictureCancelled::PictureCancelled(const QString& fileName)
-    : AppError(QStringLiteral("Reading the picture \"%1\" was cancelled.").arg(fileName))
+    : AppError(QCoreApplication::translate("Picture", "Reading the picture \"%1\" was cancelled.")
+                   .arg(fileName))
 {
 }
 
 void raisePictureTooLarge(const QString& fileName, QSize size, qint64 bytes, qint64 limitBytes)
 {
     constexpr qint64 Mb = 1024 * 1024;
-    throw AppError(QStringLiteral("The picture \"%1\" is too large: its %2 x %3 pixels need %4 MB "
+    throw AppError(QCoreApplication::translate(
+                       "Picture", "The picture \"%1\" is too large: its %2 x %3 pixels need %4 MB "
                                   "to read, and one picture may use at most %5 MB.")
                        .arg(fileName)
                        .arg(size.width())
@@ -40,7 +43,8 @@ void raisePictureTooLarge(const QString& fileName, QSize size, qint64 bytes, qin
 
 void raisePictureTooSlow(const QString& fileName, QSize size)
 {
-    throw AppError(QStringLiteral("The picture \"%1\" is too large: its %2 x %3 pixels take too "
+    throw AppError(QCoreApplication::translate(
+                       "Picture", "The picture \"%1\" is too large: its %2 x %3 pixels take too "
                                   "long to decode.")
                        .arg(fileName)
                        .arg(size.width())

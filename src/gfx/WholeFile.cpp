@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -84,8 +85,10 @@ void openForReading(QFile& file)
         const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
         // Qt's own reason for a folder reads "file to open is a directory".
-        raiseCannotOpen(name, folder ? QStringLiteral("It is a folder, not a file.")
-                                     : QStringLiteral("It is not a file but a device or a pipe."));
+        raiseCannotOpen(
+            name, folder ? QCoreApplication::translate("AppError", "It is a folder, not a file.")
+                         : QCoreApplication::translate("AppError",
+                                                       "It is not a file but a device or a pipe."));
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -99,7 +102,8 @@ QByteArray readRegularFile(const QString& fileName, qint64 limit, const QString&
     const QFileInfo info(fileName);
     // A pipe or a device would block the window or never end: only regular files are read.
     if (info.exists() && !info.isDir() && !info.isFile())
-        raiseCannotOpen(fileName, QStringLiteral("It is not a regular file."));
+        raiseCannotOpen(fileName,
+                        QCoreApplication::translate("DesignFile", "It is not a regular file."));
     QFile file(fileName);
     openForReading(file);
     if (file.size() > limit)

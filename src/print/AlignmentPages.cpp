@@ -5,6 +5,7 @@
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTransform>
@@ -33,14 +34,22 @@ constexpr int FrontPoints = 40;
 constexpr int LinePoints = 8;
 constexpr int TurnedPoints = 8;
 const QString FontFace = QStringLiteral("Arial");
-const QString TopText = QStringLiteral("TOP");
-const QString FrontText = QStringLiteral("FRONT");
-const QString TurnedText = QStringLiteral("TURNED");
-const QStringList FrontLines = {
-    QStringLiteral("Hold the sheet against a light, this side towards you."),
-    QStringLiteral("Set each adjustment to the number under its pointer."),
-    QStringLiteral("A pointer that says TURNED: choose the other turn and test again."),
+// The pages' words, in the program's language (read when a page is drawn, not before the
+// language is chosen).
+const char* const TopText = QT_TRANSLATE_NOOP("AlignmentTest", "TOP");
+const char* const FrontText = QT_TRANSLATE_NOOP("AlignmentTest", "FRONT");
+const char* const TurnedText = QT_TRANSLATE_NOOP("AlignmentTest", "TURNED");
+const char* const FrontLines[] = {
+    QT_TRANSLATE_NOOP("AlignmentTest", "Hold the sheet against a light, this side towards you."),
+    QT_TRANSLATE_NOOP("AlignmentTest", "Set each adjustment to the number under its pointer."),
+    QT_TRANSLATE_NOOP("AlignmentTest",
+                      "A pointer that says TURNED: choose the other turn and test again."),
 };
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("AlignmentTest", text);
+}
 
 // Part of a test page in the card's own frame (device pixels from its top-left corner, as the
 // front is seen), and how to draw it there.
@@ -147,16 +156,18 @@ std::vector<Mark> frontMarks(const CardScales& s)
          }});
     const QFont top = font(TopPoints, dy, true);
     const QFontMetrics tm(top);
+    const QString topText = translated(TopText);
     marks.push_back(
-        textMark(TopText, top,
-                 {aLeft - numberWidth - device(Gap, dx) - tm.horizontalAdvance(TopText) / 2,
+        textMark(topText, top,
+                 {aLeft - numberWidth - device(Gap, dx) - tm.horizontalAdvance(topText) / 2,
                   a.y() + aTicks / 2},
                  true));
     const QFont lines = font(LinePoints, dy);
     const QFontMetrics lm(lines);
     marks.push_back(
-        textMark(QStringLiteral("%1: the number under the pointer").arg(sheet.acrossNudge), lines,
-                 {a.x(), numbersY + nm.height() + device(Gap, dy) + lm.height() / 2}, true));
+        textMark(QCoreApplication::translate("AlignmentTest", "%1: the number under the pointer")
+                     .arg(sheet.acrossNudge),
+                 lines, {a.x(), numbersY + nm.height() + device(Gap, dy) + lm.height() / 2}, true));
 
     // Down: a base line with ticks to its right, numbered beside them.
     const QPoint d = s.downZero();
@@ -181,17 +192,18 @@ std::vector<Mark> frontMarks(const CardScales& s)
                          }
                      }});
     marks.push_back(
-        textMark(QStringLiteral("%1: the number beside the pointer").arg(sheet.downNudge), lines,
-                 {d.x(), dTop - nm.height() - device(Gap, dy) - lm.height()}, false));
+        textMark(QCoreApplication::translate("AlignmentTest", "%1: the number beside the pointer")
+                     .arg(sheet.downNudge),
+                 lines, {d.x(), dTop - nm.height() - device(Gap, dy) - lm.height()}, false));
 
     // The side, and what to do, in the middle of the card.
     const QFont big = font(FrontPoints, dy, true);
     const QFontMetrics bm(big);
     const QPoint centre(s.size.width() / 2, s.size.height() / 2);
-    marks.push_back(textMark(FrontText, big, centre, true));
+    marks.push_back(textMark(translated(FrontText), big, centre, true));
     int y = centre.y() + bm.height() / 2 + device(Gap, dy);
-    for (const QString& line : FrontLines) {
-        marks.push_back(textMark(line, lines, {centre.x(), y + lm.height() / 2}, true));
+    for (const char* line : FrontLines) {
+        marks.push_back(textMark(translated(line), lines, {centre.x(), y + lm.height() / 2}, true));
         y += lm.height();
     }
     return marks;
@@ -226,7 +238,7 @@ Mark needle(QPoint tip, QPoint towards, int length, int halfWidth, int reach)
 Mark turnedMark(QPoint centre, int dpi)
 {
     const QFont f = font(TurnedPoints, dpi, true);
-    Mark text = textMark(TurnedText, f, centre, true);
+    Mark text = textMark(translated(TurnedText), f, centre, true);
     const int pad = device(3, dpi);
     const QRect frame = text.local.adjusted(-pad, -pad, pad, pad);
     return {frame, [=](QPainter& p) {
@@ -343,15 +355,20 @@ QString alignmentTurnQuestion(SheetTurn turn, const QString& frontNote)
 {
     const QString how =
         turn == SheetTurn::Calendar
-            ? QStringLiteral("turned over like a wall calendar: top and bottom change places, "
-                             "the left edge stays at the left")
-            : QStringLiteral("turned over like the page of a book: left and right change places, "
-                             "the top edge stays at the top");
-    const QString printed = frontNote.isEmpty()
-                                ? QStringLiteral("The test page of fronts is printed.")
-                                : frontNote + QStringLiteral(" Print it first.");
-    return QStringLiteral("%1\n\nPut the sheet back into the paper tray so that its blank side "
-                          "will be printed, %2. Print the test page of backs on it now?")
+            ? QCoreApplication::translate("AlignmentTest",
+                                          "turned over like a wall calendar: top and bottom "
+                                          "change places, the left edge stays at the left")
+            : QCoreApplication::translate("AlignmentTest",
+                                          "turned over like the page of a book: left and right "
+                                          "change places, the top edge stays at the top");
+    const QString printed =
+        frontNote.isEmpty()
+            ? QCoreApplication::translate("AlignmentTest", "The test page of fronts is printed.")
+            : frontNote + QCoreApplication::translate("AlignmentTest", " Print it first.");
+    return QCoreApplication::translate("AlignmentTest",
+                                       "%1\n\nPut the sheet back into the paper tray so that its "
+                                       "blank side will be printed, %2. Print the test page of "
+                                       "backs on it now?")
         .arg(printed, how);
 }
 

@@ -5,6 +5,7 @@
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QSizeF>
 #include <QStringList>
@@ -66,35 +67,46 @@ void drawCentreMarks(PrinterDevice& printer, int x, int y, int we, int he)
 
 enum class Edge { Left, Top, Right, Bottom };
 
-// The cards of a layout that lie along an edge of the page.
+// The cards of a layout that lie along an edge of the page, as the paper question names them
+// after "of the" (a translation gives them the form its phrase "the top %1 mm of the %2" wants).
 QString cardsAt(Layout layout, Edge edge)
 {
     const bool across = edge == Edge::Left || edge == Edge::Right;
     switch (layout) {
     case Layout::PortraitPortrait: // two upright cards side by side
         if (!across)
-            return QStringLiteral("cards");
-        return edge == Edge::Left ? QStringLiteral("left card") : QStringLiteral("right card");
+            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
+        return edge == Edge::Left ? QCoreApplication::translate("PagePrint", "left card",
+                                                                "the cut part of the ...")
+                                  : QCoreApplication::translate("PagePrint", "right card",
+                                                                "the cut part of the ...");
     case Layout::LandscapeLandscape: // one above the other
         if (across)
-            return QStringLiteral("cards");
-        return edge == Edge::Top ? QStringLiteral("upper card") : QStringLiteral("lower card");
+            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
+        return edge == Edge::Top ? QCoreApplication::translate("PagePrint", "upper card",
+                                                               "the cut part of the ...")
+                                 : QCoreApplication::translate("PagePrint", "lower card",
+                                                               "the cut part of the ...");
     case Layout::FourOnSheet:
         switch (edge) {
         case Edge::Left:
-            return QStringLiteral("left cards");
+            return QCoreApplication::translate("PagePrint", "left cards",
+                                               "the cut part of the ...");
         case Edge::Top:
-            return QStringLiteral("upper cards");
+            return QCoreApplication::translate("PagePrint", "upper cards",
+                                               "the cut part of the ...");
         case Edge::Right:
-            return QStringLiteral("right cards");
+            return QCoreApplication::translate("PagePrint", "right cards",
+                                               "the cut part of the ...");
         case Edge::Bottom:
-            return QStringLiteral("lower cards");
+            return QCoreApplication::translate("PagePrint", "lower cards",
+                                               "the cut part of the ...");
         }
         break;
     default:
         break;
     }
-    return QStringLiteral("card");
+    return QCoreApplication::translate("PagePrint", "card", "the cut part of the ...");
 }
 
 // A paper's everyday name, whichever way it lies; its size in millimetres when it has none.
@@ -116,7 +128,7 @@ QString paperName(QSizeF inches)
     }
     if (std::abs(upright.width() - 4) < PaperTolerance &&
         std::abs(upright.height() - 6) < PaperTolerance)
-        return QStringLiteral("4 x 6 in");
+        return QCoreApplication::translate("PagePrint", "4 x 6 in");
     return QStringLiteral("%1 x %2 mm")
         .arg(qRound(upright.width() * MillimetresPerInch))
         .arg(qRound(upright.height() * MillimetresPerInch));
@@ -151,33 +163,41 @@ QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins&
         return {};
     const auto mm = [](int pixels, int dpi) { return pixels * MillimetresPerInch / dpi; };
     QStringList parts;
-    const auto part = [&](double millimetres, const char* edge, Edge which) {
+    // One phrase for each edge, so that a translation words each whole.
+    const auto part = [&](double millimetres, Edge which) {
+        static const char* const phrases[] = {
+            QT_TRANSLATE_NOOP("PagePrint", "the left %1 mm of the %2"),
+            QT_TRANSLATE_NOOP("PagePrint", "the top %1 mm of the %2"),
+            QT_TRANSLATE_NOOP("PagePrint", "the right %1 mm of the %2"),
+            QT_TRANSLATE_NOOP("PagePrint", "the bottom %1 mm of the %2"),
+        };
         // Less than a millimetre is within what any printer's paper feed wanders.
         if (millimetres >= 1)
-            parts << QStringLiteral("the %1 %2 mm of the %3")
-                         .arg(QLatin1String(edge))
+            parts << QCoreApplication::translate("PagePrint", phrases[int(which)])
                          .arg(qRound(millimetres))
                          .arg(cardsAt(layout, which));
     };
     const double left = mm(cut.left(), m.DpiX), right = mm(cut.right(), m.DpiX);
     const double top = mm(cut.top(), m.DpiY), bottom = mm(cut.bottom(), m.DpiY);
-    part(top, "top", Edge::Top);
-    part(bottom, "bottom", Edge::Bottom);
-    part(left, "left", Edge::Left);
-    part(right, "right", Edge::Right);
+    part(top, Edge::Top);
+    part(bottom, Edge::Bottom);
+    part(left, Edge::Left);
+    part(right, Edge::Right);
     if (parts.isEmpty())
         return {};
-    const QString what =
-        parts.join(QStringLiteral(" and ")) +
-        (parts.size() > 1 ? QStringLiteral(" are cut") : QStringLiteral(" is cut"));
+    const QString what = parts.join(QCoreApplication::translate("PagePrint", " and ")) +
+                         (parts.size() > 1 ? QCoreApplication::translate("PagePrint", " are cut")
+                                           : QCoreApplication::translate("PagePrint", " is cut"));
     const QString needed = paperName(layoutInfo->paper.size(QPageSize::Inch));
     const QString paper =
         paperName(QSizeF(double(m.PhysicalWidth) / m.DpiX, double(m.PhysicalHeight) / m.DpiY));
     if (paper == needed)
-        return QStringLiteral("On this printer's %1 paper %2 by the margins it cannot print on. "
-                              "Print anyway?")
+        return QCoreApplication::translate("PagePrint",
+                                           "On this printer's %1 paper %2 by the margins it "
+                                           "cannot print on. Print anyway?")
             .arg(paper, what);
-    return QStringLiteral("This layout needs %1 paper; on %2 %3. Print anyway?")
+    return QCoreApplication::translate("PagePrint",
+                                       "This layout needs %1 paper; on %2 %3. Print anyway?")
         .arg(needed, paper, what);
 }
 

@@ -55,32 +55,39 @@ void requireQueueAcceptingJobs(const QString& queue)
         if (http_t* service = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
                                            cupsEncryption(), 1, ServiceTimeoutMs, nullptr)) {
             httpClose(service);
-            throw AppError(QStringLiteral("The printer \"%1\" is no longer installed, so nothing "
-                                          "was printed. Choose a printer with Printer Setup.")
-                               .arg(queue));
+            throw AppError(
+                QCoreApplication::translate("QtPrinterDevice",
+                                            "The printer \"%1\" is no longer installed, so nothing "
+                                            "was printed. Choose a printer with Printer Setup.")
+                    .arg(queue));
         }
-        throw AppError(QStringLiteral("The printing service cannot be reached, so nothing was "
-                                      "printed on \"%1\". Start it again, or choose another "
-                                      "printer with Printer Setup.")
-                           .arg(queue));
+        throw AppError(
+            QCoreApplication::translate("QtPrinterDevice",
+                                        "The printing service cannot be reached, so nothing was "
+                                        "printed on \"%1\". Start it again, or choose another "
+                                        "printer with Printer Setup.")
+                .arg(queue));
     }
     const char* accepting =
         cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool rejects = accepting && qstrcmp(accepting, "false") == 0;
     cupsFreeDests(1, dest);
     if (rejects)
-        throw AppError(QStringLiteral("The printer \"%1\" is not accepting jobs, so nothing was "
-                                      "printed. Let it accept jobs again, or choose another "
-                                      "printer with Printer Setup.")
-                           .arg(queue));
+        throw AppError(
+            QCoreApplication::translate("QtPrinterDevice",
+                                        "The printer \"%1\" is not accepting jobs, so nothing was "
+                                        "printed. Let it accept jobs again, or choose another "
+                                        "printer with Printer Setup.")
+                .arg(queue));
 }
 
 // CUPS keeps the outcome of the last request, made by Qt on this thread as it ended the page.
 void requireJobTaken(const QString& queue)
 {
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        throw AppError(QStringLiteral("The printer \"%1\" did not take the page (%2), so "
-                                      "nothing was printed.")
+        throw AppError(QCoreApplication::translate(
+                           "QtPrinterDevice", "The printer \"%1\" did not take the page (%2), so "
+                                              "nothing was printed.")
                            .arg(queue, QString::fromUtf8(cupsLastErrorString())));
 }
 
@@ -364,14 +371,17 @@ void QtPrinterDevice::beginDoc(const QString& title)
             pdfFileName_ = printer_->outputFileName();
         }
         if (pdfFileName_.isEmpty())
-            throw AppError(QStringLiteral("No file is named for the PDF output, so nothing was "
-                                          "printed. Name one with Printer Setup."));
+            throw AppError(QCoreApplication::translate(
+                "QtPrinterDevice", "No file is named for the PDF output, so nothing was "
+                                   "printed. Name one with Printer Setup."));
         // The folder is tried now, so that a page is not made for a file that cannot be.
         const QFileInfo target(pdfFileName_);
         if (!target.absoluteDir().exists() || target.isDir())
-            throw AppError(QStringLiteral("The PDF file \"%1\" could not be written: its folder "
-                                          "does not exist.")
-                               .arg(nativePath(pdfFileName_)));
+            throw AppError(
+                QCoreApplication::translate("QtPrinterDevice",
+                                            "The PDF file \"%1\" could not be written: its folder "
+                                            "does not exist.")
+                    .arg(nativePath(pdfFileName_)));
         pdfBytes_ = std::make_unique<QBuffer>();
         pdfBytes_->open(QIODevice::WriteOnly);
         pdfWriter_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
@@ -381,13 +391,15 @@ void QtPrinterDevice::beginDoc(const QString& title)
         pdfWriter_->setPageLayout(printer_->pageLayout());
         if (!painter->begin(pdfWriter_.get())) {
             abortDoc();
-            throw AppError(QStringLiteral("The PDF file \"%1\" could not be started.")
+            throw AppError(QCoreApplication::translate("QtPrinterDevice",
+                                                       "The PDF file \"%1\" could not be started.")
                                .arg(nativePath(pdfFileName_)));
         }
     } else {
         requireQueueAcceptingJobs(printer_->printerName());
         if (!painter->begin(printer_.get()))
-            throw AppError(QStringLiteral("The printer \"%1\" could not start the page.")
+            throw AppError(QCoreApplication::translate(
+                               "QtPrinterDevice", "The printer \"%1\" could not start the page.")
                                .arg(printer_->printerName()));
     }
     painter_ = std::move(painter);
@@ -419,7 +431,8 @@ void QtPrinterDevice::newPage()
     // PDF files are painted on their own writer (kept in memory until the file is whole).
     const bool next = pdfWriter_ ? pdfWriter_->newPage() : printer_->newPage();
     if (!next)
-        throw AppError(QStringLiteral("The printer \"%1\" could not start the next page.")
+        throw AppError(QCoreApplication::translate(
+                           "QtPrinterDevice", "The printer \"%1\" could not start the next page.")
                            .arg(printer_->printerName()));
     preparePainter();
 }
@@ -436,20 +449,25 @@ QString QtPrinterDevice::endDoc()
         const bool ok = painter_->end();
         painter_.reset();
         if (!ok)
-            throw AppError(QStringLiteral("The page could not be sent to the printer \"%1\".")
-                               .arg(printer_->printerName()));
+            throw AppError(
+                QCoreApplication::translate("QtPrinterDevice",
+                                            "The page could not be sent to the printer \"%1\".")
+                    .arg(printer_->printerName()));
         requireJobTaken(printer_->printerName());
         return {};
     }
     lastPdfFile_ = pdfFileName_;
-    QString note =
-        savesPdfFiles_ && namedPdfFile_.isEmpty()
-            ? QStringLiteral("No printer is installed, so the page was saved as the PDF file "
+    QString note = savesPdfFiles_ && namedPdfFile_.isEmpty()
+                       ? QCoreApplication::translate(
+                             "QtPrinterDevice",
+                             "No printer is installed, so the page was saved as the PDF file "
                              "\"%1\".")
-            : QStringLiteral("The page was saved as the PDF file \"%1\".");
+                       : QCoreApplication::translate("QtPrinterDevice",
+                                                     "The page was saved as the PDF file \"%1\".");
     note = note.arg(nativePath(lastPdfFile_));
     if (printer_->copyCount() > 1)
-        note += QStringLiteral(" Print %1 copies of it.").arg(printer_->copyCount());
+        note += QCoreApplication::translate("QtPrinterDevice", " Print %1 copies of it.")
+                    .arg(printer_->copyCount());
     return note;
 }
 
@@ -459,18 +477,22 @@ void QtPrinterDevice::savePdf()
     pdfWriter_.reset();
     pdfBytes_.reset();
     const QString shown = nativePath(pdfFileName_);
-    const QString nothingPrinted = savesPdfFiles_ && namedPdfFile_.isEmpty()
-                                       ? QStringLiteral("No printer is installed and the page "
-                                                        "could not be saved, so nothing was "
-                                                        "printed. ")
-                                       : QStringLiteral("The page could not be saved as the PDF "
-                                                        "file, so nothing was printed. ");
+    const QString nothingPrinted =
+        savesPdfFiles_ && namedPdfFile_.isEmpty()
+            ? QCoreApplication::translate("QtPrinterDevice", "No printer is installed and the page "
+                                                             "could not be saved, so nothing was "
+                                                             "printed. ")
+            : QCoreApplication::translate("QtPrinterDevice",
+                                          "The page could not be saved as the PDF "
+                                          "file, so nothing was printed. ");
     QBuffer made;
     made.setData(bytes);
     made.open(QIODevice::ReadOnly);
     if (!isCompletePdf(made))
         throw AppError(nothingPrinted +
-                       QStringLiteral("The PDF output for \"%1\" came out incomplete.").arg(shown));
+                       QCoreApplication::translate("QtPrinterDevice",
+                                                   "The PDF output for \"%1\" came out incomplete.")
+                           .arg(shown));
     try {
         // Written whole or not at all: a file of that name stays as it was on failure.
         writeWholeFile(pdfFileName_, bytes);
@@ -485,12 +507,13 @@ void QtPrinterDevice::savePdf()
     written.close();
     if (!whole) {
         QFile::remove(pdfFileName_);
-        throw AppError(nothingPrinted +
-                       QStringLiteral("The PDF file \"%1\" held %2 of its %3 bytes when read "
-                                      "back, so it was removed.")
-                           .arg(shown)
-                           .arg(found)
-                           .arg(bytes.size()));
+        throw AppError(nothingPrinted + QCoreApplication::translate(
+                                            "QtPrinterDevice",
+                                            "The PDF file \"%1\" held %2 of its %3 bytes when read "
+                                            "back, so it was removed.")
+                                            .arg(shown)
+                                            .arg(found)
+                                            .arg(bytes.size()));
     }
 }
 

@@ -1,7 +1,9 @@
 // Every caption, item and edit of the window is whole at the window's fonts and style: each text
 // fits the room its control gives it, no control covers another, and a group box keeps its
 // controls inside its frame and clear of its caption. The walk takes whatever controls the
-// window has, so controls added later are held to the same.
+// window has, so controls added later are held to the same; and it walks the window in every
+// language the program speaks, since a translation may need more room than the English text.
+#include "app/Language.h"
 #include "support/FormFixture.h"
 #include "support/WindowControls.h"
 
@@ -16,6 +18,9 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtMath>
 
 namespace
 {
@@ -234,9 +239,23 @@ void checkPlaces(QStringList& problems, QWidget* parent, const QWidget* window)
 
 } // namespace
 
-using CaptionRoom = FormFixture;
+// The window made in English and in each translation.
+class CaptionRoom : public FormFixture, public ::testing::WithParamInterface<QString>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(installLanguage(*qApp, GetParam()));
+        FormFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        FormFixture::TearDown();
+        installLanguage(*qApp, QString());
+    }
+};
 
-TEST_F(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
+TEST_P(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
 {
     activate();
     pressContinue(); // the print controls and the left panel are shown from here on
@@ -260,7 +279,38 @@ TEST_F(CaptionRoom, EveryTextFitsItsControlAndNoControlCoversAnother)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
+// The texts the window shows in its text boxes, which show no scroll bars: the About page's
+// words and the card's default texts, and every hint in the hint panel, each whole in its box.
+TEST_P(CaptionRoom, EveryTextBoxAndHintShowsWhole)
+{
+    activate();
+    form->show();
+    QCoreApplication::processEvents();
+    QStringList problems;
+    const auto needRows = [&](QTextEdit* box, const QString& what) {
+        const int need = qCeil(box->document()->size().height());
+        if (need > box->viewport()->height())
+            problems << QStringLiteral("%1: \"%2\" needs %3 pixels high, has %4")
+                            .arg(nameOf(box), what.left(60))
+                            .arg(need)
+                            .arg(box->viewport()->height());
+    };
+    for (QTextEdit* box : form->findChildren<QTextEdit*>())
+        if (!box->toPlainText().isEmpty())
+            needRows(box, box->toPlainText());
+    auto* panel = findControl<QTextEdit>(*form, "Memo2");
+    QStringList hints;
+    for (const QObject* o : form->findChildren<QObject*>())
+        hints << o->property("hint").toString();
+    for (const QString& hint : hints)
+        if (!hint.isEmpty()) {
+            panel->setPlainText(hint.mid(hint.indexOf(QLatin1Char('|')) + 1));
+            needRows(panel, hint);
+        }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
 {
     activate();
     form->show();
@@ -270,3 +320,9 @@ TEST_F(CaptionRoom, StatusBarKeepsItsPlaceAndHeightUnderThePages)
     EXPECT_EQ(bar->size(), QSize(776, 21));
     EXPECT_EQ(bar->geometry().bottom(), form->height() - 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionRoom,
+                         ::testing::Values(QStringLiteral("en"), QStringLiteral("de"),
+                                           QStringLiteral("es"), QStringLiteral("fr"),
+                                           QStringLiteral("it")),
+                         [](const auto& info) { return info.param.toStdString(); });

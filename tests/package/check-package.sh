@@ -96,4 +96,33 @@ appstreamcli validate-tree --no-net "$root" || fail "the installed tree"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata's release is not $version"
 grep -aqF "$version" "$root/usr/bin/$name" || fail "the program does not carry $version"
 
+# Debian's own checker: no error and no warning (the one override the package carries says why
+# it applies), with every tag, even the informational ones, shown in the log.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/setup.sh installs it)"
+lintian_status=0
+lintian --info --display-info --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+  lintian_status=$?
+grep -v '^running with root privileges' "$scratch/lintian.log" || true
+[ "$lintian_status" = 0 ] || fail "lintian finds errors or warnings (exit $lintian_status)"
+if grep -qE '^[EW]: ' "$scratch/lintian.log"; then fail "lintian reports an error or a warning"; fi
+# What lintian accepts but cannot judge: the changelog names this version, the copyright file is
+# the machine-readable one, the manual page is the program's.
+doc=$root/usr/share/doc/$name
+[ "$(zcat "$doc/changelog.Debian.gz" | dpkg-parsechangelog -l - -S Version)" = "$version-1" ] ||
+  fail "the changelog's latest entry is not $version-1"
+head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+manual=$(MANWIDTH=100 man -l "$root/usr/share/man/man1/$name.1.gz" 2>&1) || fail "man cannot show the manual page"
+grep -q "^TALMIRO-POSTCARD-PRINT(1)" <<<"$manual" || fail "the manual page is not $name(1)"
+for option in --export-pdf --export-png --print --side --printer --copies --yes --help --version; do
+  grep -qe "$option" <<<"$manual" || fail "the manual page does not document $option"
+done
+grep -q "Talmiro Postcard Print $version" <<<"$manual" || fail "the manual page is not of $version"
+# The scalable icon is the same picture: drawn at 32 x 32 it is the 32 x 32 icon, pixel for pixel.
+svg=$root/usr/share/icons/hicolor/scalable/apps/$name.svg
+[ -f "$svg" ] || fail "no scalable icon"
+rsvg-convert -w 32 -h 32 "$svg" -o "$scratch/svg32.png" || fail "the scalable icon does not draw"
+differing=$(compare -metric AE "$scratch/svg32.png" "$root/usr/share/icons/hicolor/32x32/apps/$name.png" null: 2>&1) ||
+  fail "the scalable icon differs from the 32 x 32 one in $differing pixels"
+
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$1" "$2" --on-screen "$root"

@@ -3,9 +3,12 @@
 //   pictures/Image1.bmp                                  300 x 250 sample corner picture
 //   pictures/icon.png                                    32 x 32 icon in 16 colours
 //   icons/hicolor/NxN/apps/talmiro-postcard-print.png    the icon at the desktop's usual sizes
+//   icons/hicolor/scalable/apps/talmiro-postcard-print.svg  the same icon, scalable: one square
+//                                                        per pixel of the art, edges kept crisp
 // and, given a documents folder too, the README's picture of turning the sheet over:
 //   book-turn.png
 // Bitmaps are written uncompressed in 24 bits.
+#include <QColor>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -466,8 +469,48 @@ QImage icon()
     return image;
 }
 
-// Qt writes palette pictures with 8 bits a pixel; the icon is stored as a true 16-colour
-// picture, 4 bits a pixel, with the transparent entry marked.
+// The icon as SVG: each run of same-coloured pixels in a row is one rectangle of its colour, in a
+// 32 x 32 view box, drawn with crisp edges so that high-density screens show the art's pixels
+// sharp at any size. Transparent pixels draw nothing.
+QByteArray iconSvg(const QImage& art)
+{
+    QByteArray svg;
+    svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                          "viewBox=\"0 0 %1 %2\" shape-rendering=\"crispEdges\">\n")
+               .arg(art.width())
+               .arg(art.height())
+               .toUtf8();
+    svg += "<title>Talmiro Postcard Print</title>\n";
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width();) {
+            const QRgb colour = art.pixel(x, y);
+            int end = x + 1;
+            while (end < art.width() && art.pixel(end, y) == colour)
+                ++end;
+            if (qAlpha(colour) != 0)
+                svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"1\" fill=\"%4\"/>\n")
+                           .arg(x)
+                           .arg(y)
+                           .arg(end - x)
+                           .arg(QColor(colour).name())
+                           .toUtf8();
+            x = end;
+        }
+    svg += "</svg>\n";
+    return svg;
+}
+
+bool saveText(const QByteArray& text, const QString& path)
+{
+    QFile file(path);
+    if (QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+        file.write(text) == text.size() && file.flush())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 // --- Turning the sheet over, for the README ------------------------------------------------
 
 const QColor Pencil(90, 90, 90);
@@ -600,6 +643,8 @@ QByteArray pngChunk(const char* type, const QByteArray& data)
     return chunk;
 }
 
+// Qt writes palette pictures with 8 bits a pixel; the icon is stored as a true 16-colour
+// picture, 4 bits a pixel, with the transparent entry marked.
 bool saveSixteenColourPng(const QImage& image, const QString& path)
 {
     const QList<QRgb> table = image.colorTable();
@@ -693,6 +738,8 @@ int main(int argc, char** argv)
             QStringLiteral("/icons/hicolor/%1x%1/apps/talmiro-postcard-print.png").arg(size);
         ok = ok && save(iconAtSize(iconImage, size), out + name, "PNG");
     }
+    ok = ok && saveText(iconSvg(iconImage),
+                        out + "/icons/hicolor/scalable/apps/talmiro-postcard-print.svg");
     if (argc == 3)
         ok = ok && save(bookTurn(), QString::fromLocal8Bit(argv[2]) + "/book-turn.png", "PNG");
     return ok ? 0 : 1;

@@ -25,6 +25,14 @@ RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
 
 void RadioGroup::setItems(const QStringList& items)
 {
+    // The same items in another language (the form sets them again when it is translated, after
+    // its choice): new captions on the same buttons, the choice kept.
+    if (!items_.isEmpty() && items.size() == items_.size()) {
+        items_ = items;
+        for (int i = 0; i < items_.size(); ++i)
+            group_.button(i)->setText(items_[i]);
+        return;
+    }
     for (QAbstractButton* b : group_.buttons()) {
         group_.removeButton(b);
         delete b;
@@ -37,6 +45,16 @@ void RadioGroup::setItems(const QStringList& items)
         b->installEventFilter(this);
         b->show();
     }
+    // Buttons made after the form's other controls (the form gives its items with its texts,
+    // last) take the group's own place in the focus chain, as when they were made with it.
+    const Qt::FocusPolicy own = focusPolicy();
+    setFocusPolicy(Qt::TabFocus); // setTabOrder passes over a widget that takes no focus
+    QWidget* previous = this;
+    for (int i = 0; i < items_.size(); ++i) {
+        QWidget::setTabOrder(previous, group_.button(i));
+        previous = group_.button(i);
+    }
+    setFocusPolicy(own);
     if (index_ >= items_.size())
         index_ = -1;
     if (index_ >= 0)
@@ -53,6 +71,12 @@ void RadioGroup::setColumns(int columns)
 
 void RadioGroup::setItemIndex(int index)
 {
+    // A choice made before the items are there (the form sets its items last, with its texts)
+    // is taken when they come.
+    if (items_.isEmpty() && index >= -1) {
+        index_ = index;
+        return;
+    }
     if (index < -1 || index >= items_.size() || index == index_)
         return;
     if (index == -1) {

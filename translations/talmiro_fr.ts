@@ -1,0 +1,1151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutSample</name>
+    <message>
+        <source>Talmiro Print Postcard Backs</source>
+        <translation>Talmiro imprime les dos de cartes</translation>
+    </message>
+    <message>
+        <source>&quot;Your own pictures, your own postcards&quot;</source>
+        <translation>« Vos photos, vos cartes »</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentTest</name>
+    <message>
+        <source>TOP</source>
+        <translation>HAUT</translation>
+    </message>
+    <message>
+        <source>FRONT</source>
+        <translation>RECTO</translation>
+    </message>
+    <message>
+        <source>TURNED</source>
+        <translation>RETOURNÉ</translation>
+    </message>
+    <message>
+        <source>Hold the sheet against a light, this side towards you.</source>
+        <translation>Tenez la feuille devant une lumière, ce côté vers vous.</translation>
+    </message>
+    <message>
+        <source>Set each adjustment to the number under its pointer.</source>
+        <translation>Réglez chaque correction sur le nombre sous son repère.</translation>
+    </message>
+    <message>
+        <source>A pointer that says TURNED: choose the other turn and test again.</source>
+        <translation>Repère RETOURNÉ : changez de retournement, refaites le test.</translation>
+    </message>
+    <message>
+        <source>%1: the number under the pointer</source>
+        <translation>%1 : le nombre sous le repère</translation>
+    </message>
+    <message>
+        <source>%1: the number beside the pointer</source>
+        <translation>%1 : le nombre à côté du repère</translation>
+    </message>
+    <message>
+        <source>turned over like a wall calendar: top and bottom change places, the left edge stays at the left</source>
+        <translation>retournée comme un calendrier mural : le haut et le bas échangent leur place, le bord gauche reste à gauche</translation>
+    </message>
+    <message>
+        <source>turned over like the page of a book: left and right change places, the top edge stays at the top</source>
+        <translation>retournée comme la page d&apos;un livre : la gauche et la droite échangent leur place, le bord supérieur reste en haut</translation>
+    </message>
+    <message>
+        <source>The test page of fronts is printed.</source>
+        <translation>La page de test des recto est imprimée.</translation>
+    </message>
+    <message>
+        <source> Print it first.</source>
+        <translation> Imprimez-la d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Put the sheet back into the paper tray so that its blank side will be printed, %2. Print the test page of backs on it now?</source>
+        <translation>%1
+
+Remettez la feuille dans le bac à papier de sorte que sa face vierge soit imprimée, %2. Imprimer maintenant la page de test des dos ?</translation>
+    </message>
+</context>
+<context>
+    <name>AppError</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>Ce n&apos;est pas un fichier mais un périphérique ou un tube.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>the setting &quot;%1&quot; is missing</source>
+        <translation>le réglage « %1 » manque</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>vrai ou faux</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a number above %1 and up to %2</source>
+        <translation>un nombre supérieur à %1 et jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>a colour written #RRGGBB</source>
+        <translation>une couleur écrite #RRGGBB</translation>
+    </message>
+    <message>
+        <source>a group of settings</source>
+        <translation>un groupe de réglages</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; must be %2</source>
+        <translation>le réglage « %1 » doit être %2</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; must hold %2 styles</source>
+        <translation>le réglage « %1 » doit contenir %2 styles</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; must be a group of settings</source>
+        <translation>le réglage « %1 » doit être un groupe de réglages</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; names no file</source>
+        <translation>le réglage « %1 » ne nomme aucun fichier</translation>
+    </message>
+    <message>
+        <source>its version is not written as major.minor</source>
+        <translation>sa version n&apos;est pas écrite majeure.mineure</translation>
+    </message>
+    <message>
+        <source>its settings cannot be read (%1)</source>
+        <translation>ses réglages ne peuvent pas être lus (%1)</translation>
+    </message>
+    <message>
+        <source>its version %1 is unknown</source>
+        <translation>sa version %1 est inconnue</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a postcard design of Talmiro Postcard Print, so it cannot be opened as one.</source>
+        <translation>Le fichier « %1 » n&apos;est pas un modèle de carte de Talmiro Postcard Print et ne peut donc pas être ouvert comme tel.</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: the setting &quot;%1&quot; has no value.</source>
+        <translation>Le modèle n&apos;a pas pu être enregistré : le réglage « %1 » n&apos;a pas de valeur.</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: %1.</source>
+        <translation>Le modèle n&apos;a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; cannot be opened: %2. The file is damaged or cut short; nothing was changed.</source>
+        <translation>Le modèle « %1 » ne peut pas être ouvert : %2. Le fichier est endommagé ou tronqué ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; was saved in design format %2 by a newer version of Talmiro Postcard Print; this version reads design format %3. Nothing was changed.</source>
+        <translation>Le modèle « %1 » a été enregistré au format %2 par une version plus récente de Talmiro Postcard Print ; cette version lit le format %3. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be a postcard design: %2 MB.</source>
+        <translation>Le fichier « %1 » est trop gros pour être un modèle de carte : %2 Mo.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to be kept in a design: %2 MB.</source>
+        <translation>L&apos;image « %1 » est trop grosse pour être gardée dans un modèle : %2 Mo.</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
+        <translation>Le modèle « %1 » ne peut pas être ouvert : son image pour %2 est inutilisable. %3 Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegCodec</name>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erreur JPEG n° %1</translation>
+    </message>
+    <message>
+        <source>The JPEG file &quot;%1&quot; is not read: decoding its %2 x %3 pixels takes too long (it was stopped in scan %4).</source>
+        <translation>Le fichier JPEG « %1 » n&apos;est pas lu : décoder ses %2 x %3 pixels prend trop de temps (arrêté à la passe %4).</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
+        <translation>Pas assez de mémoire pour lire l&apos;image « %3 » de %1 x %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrint</name>
+    <message>
+        <source>cards</source>
+        <comment>the cut part of the ...</comment>
+        <translation>des cartes</translation>
+    </message>
+    <message>
+        <source>left card</source>
+        <comment>the cut part of the ...</comment>
+        <translation>de la carte de gauche</translation>
+    </message>
+    <message>
+        <source>right card</source>
+        <comment>the cut part of the ...</comment>
+        <translation>de la carte de droite</translation>
+    </message>
+    <message>
+        <source>upper card</source>
+        <comment>the cut part of the ...</comment>
+        <translation>de la carte du haut</translation>
+    </message>
+    <message>
+        <source>lower card</source>
+        <comment>the cut part of the ...</comment>
+        <translation>de la carte du bas</translation>
+    </message>
+    <message>
+        <source>left cards</source>
+        <comment>the cut part of the ...</comment>
+        <translation>des cartes de gauche</translation>
+    </message>
+    <message>
+        <source>upper cards</source>
+        <comment>the cut part of the ...</comment>
+        <translation>des cartes du haut</translation>
+    </message>
+    <message>
+        <source>right cards</source>
+        <comment>the cut part of the ...</comment>
+        <translation>des cartes de droite</translation>
+    </message>
+    <message>
+        <source>lower cards</source>
+        <comment>the cut part of the ...</comment>
+        <translation>des cartes du bas</translation>
+    </message>
+    <message>
+        <source>card</source>
+        <comment>the cut part of the ...</comment>
+        <translation>de la carte</translation>
+    </message>
+    <message>
+        <source>4 x 6 in</source>
+        <translation>4 x 6 po</translation>
+    </message>
+    <message>
+        <source>the left %1 mm of the %2</source>
+        <translation>les %1 mm de gauche %2</translation>
+    </message>
+    <message>
+        <source>the top %1 mm of the %2</source>
+        <translation>les %1 mm du haut %2</translation>
+    </message>
+    <message>
+        <source>the right %1 mm of the %2</source>
+        <translation>les %1 mm de droite %2</translation>
+    </message>
+    <message>
+        <source>the bottom %1 mm of the %2</source>
+        <translation>les %1 mm du bas %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source> are cut</source>
+        <translation> sont coupés</translation>
+    </message>
+    <message>
+        <source> is cut</source>
+        <translation> sont coupés</translation>
+    </message>
+    <message>
+        <source>On this printer&apos;s %1 paper %2 by the margins it cannot print on. Print anyway?</source>
+        <translation>Sur le papier %1 de cette imprimante, %2 par les marges où elle ne peut pas imprimer. Imprimer quand même ?</translation>
+    </message>
+    <message>
+        <source>This layout needs %1 paper; on %2 %3. Print anyway?</source>
+        <translation>Cette disposition demande du papier %1 ; sur du %2, %3. Imprimer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Reading the picture &quot;%1&quot; was cancelled.</source>
+        <translation>La lecture de l&apos;image « %1 » a été annulée.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels need %4 MB to read, and one picture may use at most %5 MB.</source>
+        <translation>L&apos;image « %1 » est trop grande : ses %2 x %3 pixels demandent %4 Mo pour être lus, et une image peut utiliser au plus %5 Mo.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels take too long to decode.</source>
+        <translation>L&apos;image « %1 » est trop grande : décoder ses %2 x %3 pixels prend trop de temps.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has a width or height of 0 and cannot be used.</source>
+        <translation>L&apos;image « %1 » a une largeur ou une hauteur de 0 et ne peut pas être utilisée.</translation>
+    </message>
+    <message>
+        <source>The %1 picture &quot;%2&quot; is damaged and cannot be read.</source>
+        <translation>L&apos;image %1 « %2 » est endommagée et ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Le fichier « %1 » est vide.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture that can be read. Pictures can be %2.</source>
+        <translation>Le fichier « %1 » n&apos;est pas une image lisible. Les images peuvent être %2.</translation>
+    </message>
+    <message>
+        <source>All pictures (%1)|%1</source>
+        <translation>Toutes les images (%1)|%1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterMetrics</name>
+    <message>
+        <source>The selected printer reports a resolution of %1 x %2 dots per inch and cannot be used. Choose another printer with Printer Setup.</source>
+        <translation>L&apos;imprimante choisie annonce une résolution de %1 x %2 points par pouce et ne peut pas être utilisée. Choisissez une autre imprimante avec « Imprimante ».</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Picture preview</source>
+        <translation>Aperçu de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinterDevice</name>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed, so nothing was printed. Choose a printer with Printer Setup.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est plus installée, rien n&apos;a donc été imprimé. Choisissez une imprimante avec « Imprimante ».</translation>
+    </message>
+    <message>
+        <source>The printing service cannot be reached, so nothing was printed on &quot;%1&quot;. Start it again, or choose another printer with Printer Setup.</source>
+        <translation>Le service d&apos;impression est injoignable, rien n&apos;a donc été imprimé sur « %1 ». Relancez-le, ou choisissez une autre imprimante avec « Imprimante ».</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed. Let it accept jobs again, or choose another printer with Printer Setup.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de travaux, rien n&apos;a donc été imprimé. Faites-lui de nouveau accepter les travaux, ou choisissez une autre imprimante avec « Imprimante ».</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the page (%2), so nothing was printed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pris la page (%2), rien n&apos;a donc été imprimé.</translation>
+    </message>
+    <message>
+        <source>No file is named for the PDF output, so nothing was printed. Name one with Printer Setup.</source>
+        <translation>Aucun fichier n&apos;est indiqué pour la sortie PDF, rien n&apos;a donc été imprimé. Indiquez-en un avec « Imprimante ».</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: its folder does not exist.</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être écrit : son dossier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be started.</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être commencé.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the page.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pu commencer la page.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the next page.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pu commencer la page suivante.</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>La page n&apos;a pas pu être envoyée à l&apos;imprimante « %1 ».</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as the PDF file &quot;%1&quot;.</source>
+        <translation>Aucune imprimante n&apos;est installée, la page a donc été enregistrée dans le fichier PDF « %1 ».</translation>
+    </message>
+    <message>
+        <source>The page was saved as the PDF file &quot;%1&quot;.</source>
+        <translation>La page a été enregistrée dans le fichier PDF « %1 ».</translation>
+    </message>
+    <message>
+        <source> Print %1 copies of it.</source>
+        <translation> Imprimez-en %1 exemplaires.</translation>
+    </message>
+    <message>
+        <source>No printer is installed and the page could not be saved, so nothing was printed. </source>
+        <translation>Aucune imprimante n&apos;est installée et la page n&apos;a pas pu être enregistrée, rien n&apos;a donc été imprimé. </translation>
+    </message>
+    <message>
+        <source>The page could not be saved as the PDF file, so nothing was printed. </source>
+        <translation>La page n&apos;a pas pu être enregistrée en fichier PDF, rien n&apos;a donc été imprimé. </translation>
+    </message>
+    <message>
+        <source>The PDF output for &quot;%1&quot; came out incomplete.</source>
+        <translation>La sortie PDF pour « %1 » est incomplète.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; held %2 of its %3 bytes when read back, so it was removed.</source>
+        <translation>Relu, le fichier PDF « %1 » contenait %2 de ses %3 octets ; il a donc été supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Talmiro Postcard Print</source>
+        <translation>Talmiro Postcard Print</translation>
+    </message>
+    <message>
+        <source>Postcard pages</source>
+        <translation>Pages de cartes</translation>
+    </message>
+    <message>
+        <source>Postcard Back</source>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>Displays how the card will be printed.</source>
+        <translation>Montre comment la carte sera imprimée.</translation>
+    </message>
+    <message>
+        <source>Each card is displayed while printing.</source>
+        <translation>Chaque carte est affichée pendant l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Postcard Back preview</source>
+        <translation>Aperçu du dos</translation>
+    </message>
+    <message>
+        <source>Text/Image</source>
+        <translation>Texte/Image</translation>
+    </message>
+    <message>
+        <source>Enter your text, select an image if you want to use one, and decide what areas you want to print.</source>
+        <translation>Saisissez votre texte, choisissez une image si vous en voulez une, et décidez quelles zones imprimer.</translation>
+    </message>
+    <message>
+        <source>Title Text</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Descriptive Text</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Vertical Text</source>
+        <translation>Texte vertical</translation>
+    </message>
+    <message>
+        <source>Lower Left Text</source>
+        <translation>Texte du coin</translation>
+    </message>
+    <message>
+        <source>Stamp Text</source>
+        <translation>Texte du timbre</translation>
+    </message>
+    <message>
+        <source>Postal Bar Code Area Text</source>
+        <translation>Texte de la zone code</translation>
+    </message>
+    <message>
+        <source>Image (right click menu)</source>
+        <translation>Image (menu : clic droit)</translation>
+    </message>
+    <message>
+        <source>PostCard Text</source>
+        <translation>Texte « Carte »</translation>
+    </message>
+    <message>
+        <source>Name and Address Text:</source>
+        <translation>Nom et adresse :</translation>
+    </message>
+    <message>
+        <source>Image will be used to print in lower left corner of card back.  Right click for popup menu.</source>
+        <translation>L&apos;image sera imprimée dans le coin inférieur gauche du dos de la carte. Clic droit pour le menu.</translation>
+    </message>
+    <message>
+        <source>Title of postcard, by default will print bold.</source>
+        <translation>Titre de la carte, imprimé en gras par défaut.</translation>
+    </message>
+    <message>
+        <source>TITLE TEXT</source>
+        <translation>TITRE</translation>
+    </message>
+    <message>
+        <source>A short description for your postcard.</source>
+        <translation>Une courte description pour votre carte.</translation>
+    </message>
+    <message>
+        <source>Will print vertical in the center of the postcard to seperate the letter section from the address section.  May use this text, solid lines or nothing.</source>
+        <translation>S&apos;imprime verticalement au milieu de la carte pour séparer la partie correspondance de la partie adresse. Ce texte, un trait plein ou rien.</translation>
+    </message>
+    <message>
+        <source>CreatedBy Text (Vertical Text)</source>
+        <translation>Créé par (texte vertical)</translation>
+    </message>
+    <message>
+        <source>This text will print in the area where the stamp is placed when mailing.  If you do not want any text there, clear the current text.</source>
+        <translation>Ce texte s&apos;imprime à l&apos;endroit où l&apos;on colle le timbre. Si vous ne voulez pas de texte à cet endroit, effacez-le.</translation>
+    </message>
+    <message>
+        <source>PLACE
+
+STAMP
+
+HERE</source>
+        <translation>TIMBRE
+
+ICI</translation>
+    </message>
+    <message>
+        <source>Selects how the address area will be printed, nothing or lines or the text that is entered int eh Name and Address Text.</source>
+        <translation>Choisit comment la zone d&apos;adresse est imprimée : rien, des lignes ou le texte saisi dans « Nom et adresse ».</translation>
+    </message>
+    <message>
+        <source>Address Lines</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>No lines</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Selects what is used, if anythng, between the letter area and the address area of the postcard.</source>
+        <translation>Choisit ce qui sépare, le cas échéant, la partie correspondance de la partie adresse de la carte.</translation>
+    </message>
+    <message>
+        <source>Address Seperator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Thin line</source>
+        <translation>Trait fin</translation>
+    </message>
+    <message>
+        <source>Heavy line</source>
+        <translation>Trait épais</translation>
+    </message>
+    <message>
+        <source>Selects what kind of a border, if any will be drawn around the text in the postage stamp area.</source>
+        <translation>Choisit le cadre éventuel tracé autour du texte dans la zone du timbre.</translation>
+    </message>
+    <message>
+        <source>Stamp Border</source>
+        <translation>Cadre du timbre</translation>
+    </message>
+    <message>
+        <source>Thin box</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Thick box</source>
+        <translation>Épais</translation>
+    </message>
+    <message>
+        <source>Stamp </source>
+        <translation>Dentelé </translation>
+    </message>
+    <message>
+        <source>If &quot;yes&quot; will print the box on the card which shows were the post office requires you to leave blank for the post office bar code.</source>
+        <translation>Si « Oui », imprime sur la carte la zone que la Poste demande de laisser vierge pour son code-barres.</translation>
+    </message>
+    <message>
+        <source>Postal Bar Code Box</source>
+        <translation>Zone code-barres</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>If selected and text entered will print in the lower left corner instead of an image.</source>
+        <translation>Si choisi et saisi, ce texte s&apos;imprime en bas à gauche au lieu d&apos;une image.</translation>
+    </message>
+    <message>
+        <source>Selects what is printed in the lower left corner if anything.</source>
+        <translation>Choisit ce qui est imprimé en bas à gauche, le cas échéant.</translation>
+    </message>
+    <message>
+        <source>Lower Left Corner</source>
+        <translation>Coin bas gauche</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Text to identify the post office bar code area as a do not write area.</source>
+        <translation>Texte qui signale la zone du code-barres de la Poste comme zone où ne pas écrire.</translation>
+    </message>
+    <message>
+        <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
+        <translation>NE RIEN ÉCRIRE SOUS CETTE LIGNE</translation>
+    </message>
+    <message>
+        <source>This text will print just to the left of the stamp area.</source>
+        <translation>Ce texte s&apos;imprime juste à gauche de la zone du timbre.</translation>
+    </message>
+    <message>
+        <source>PostCard</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Selects if the PostCard Text will print or not.</source>
+        <translation>Choisit si le texte « Carte » est imprimé ou non.</translation>
+    </message>
+    <message>
+        <source>Enter a name and address in this area if you want to pre-address the postcards.</source>
+        <translation>Saisissez ici un nom et une adresse si vous voulez pré-adresser les cartes.</translation>
+    </message>
+    <message>
+        <source>PostCard Front</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Enter Text for PostCard Front:</source>
+        <translation>Texte du recto :</translation>
+    </message>
+    <message>
+        <source>PostCard Front Image (right click for menu)</source>
+        <translation>Image du recto (menu : clic droit)</translation>
+    </message>
+    <message>
+        <source>Image Size (% of Orginal)</source>
+        <translation>Taille (% de l&apos;original)</translation>
+    </message>
+    <message>
+        <source>ImageOffset (%)</source>
+        <translation>Décalage (%)</translation>
+    </message>
+    <message>
+        <source>Horiziontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Front Text Picker</source>
+        <translation>Texte du recto</translation>
+    </message>
+    <message>
+        <source>Current Position/Color</source>
+        <translation>Position/couleur actuelle</translation>
+    </message>
+    <message>
+        <source>Pick New Position with Cursor</source>
+        <translation>Cliquer la position</translation>
+    </message>
+    <message>
+        <source>Pick New Font Color with Cursor</source>
+        <translation>Cliquer la couleur</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>About sample</source>
+        <translation>Carte d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Click to start designing your postcard backs.</source>
+        <translation>Cliquez pour commencer à créer les dos de vos cartes.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>End program.</source>
+        <translation>Quitter le programme.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Talmiro Postcard Print
+
+Design the back of your postcards here: title, description, stamp box, address area and a picture or text in the lower left corner.
+
+Put a photo on the front, scale it, shift it and letter it by clicking on the preview.
+
+Print the fronts, turn the sheet over, and print the backs on the reverse.
+
+Press Continue to begin.</source>
+        <translation>Talmiro Postcard Print
+
+Créez ici le dos de vos cartes : titre, description, timbre, adresse et une image ou un texte en bas à gauche.
+
+Mettez une photo au recto, agrandissez-la, décalez-la et légendez-la d&apos;un clic sur l&apos;aperçu.
+
+Imprimez les recto, retournez la feuille, imprimez les dos.
+
+« Continuer » pour commencer.</translation>
+    </message>
+    <message>
+        <source>About Talmiro Postcard Print</source>
+        <translation>À propos de Talmiro Postcard Print</translation>
+    </message>
+    <message>
+        <source>Portrait - Portrait</source>
+        <translation>Portrait - Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape-Landscape</source>
+        <translation>Paysage - Paysage</translation>
+    </message>
+    <message>
+        <source>Single on 4x6 paper</source>
+        <translation>Une sur papier 4x6</translation>
+    </message>
+    <message>
+        <source>4 on Sheet</source>
+        <translation>4 par feuille</translation>
+    </message>
+    <message>
+        <source>Sample corner picture</source>
+        <translation>Image de coin d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Print and Text Setup</source>
+        <translation>Impression et texte</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Select printer, and paper size.</source>
+        <translation>Choisir l&apos;imprimante et le format du papier.</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Will print the page of postcard backs to selected printer.</source>
+        <translation>Imprime la page des dos de cartes sur l&apos;imprimante choisie.</translation>
+    </message>
+    <message>
+        <source>The number of copies of each page printed.</source>
+        <translation>Le nombre d&apos;exemplaires imprimés de chaque page.</translation>
+    </message>
+    <message>
+        <source>Number of Copies</source>
+        <translation>Exemplaires</translation>
+    </message>
+    <message>
+        <source>If the backs of the postcards don&apos;t line up, this moves the back of the postcard to the right if a positive number, to the left if negative; 25 is an 1/8 in.</source>
+        <translation>Si les dos des cartes ne tombent pas juste, ceci décale le dos vers la droite (nombre positif) ou vers la gauche (négatif) ; 25 vaut 1/8 de pouce (3 mm).</translation>
+    </message>
+    <message>
+        <source>Print Image Adj</source>
+        <translation>Décalage horiz.</translation>
+    </message>
+    <message>
+        <source>If the backs of the postcards don&apos;t line up, this moves the back of the postcard down if a positive number, up if negative; 25 is an 1/8 in.</source>
+        <translation>Si les dos des cartes ne tombent pas juste, ceci décale le dos vers le bas (nombre positif) ou vers le haut (négatif) ; 25 vaut 1/8 de pouce (3 mm).</translation>
+    </message>
+    <message>
+        <source>Print Adj Down</source>
+        <translation>Décalage vertical</translation>
+    </message>
+    <message>
+        <source>The number of copies of each page printed, for example Old Maid is should be 2 so that pairs of cards will be created.</source>
+        <translation>Le nombre d&apos;exemplaires de chaque page ; pour un jeu du pouilleux par exemple 2, afin d&apos;obtenir des paires de cartes.</translation>
+    </message>
+    <message>
+        <source>Selects how the postcards are printed so the backs and fronts line up.  Use the &quot;Velloro&quot; cd default paper orientation to print the postcard fronts for best results.  Single in landscape prints one postcard back on the back of a 4x6 print.  And 4 on Sheet will print 4 4.25X5.5 inch postcard backs on one sheet.</source>
+        <translation>Choisit comment les cartes sont imprimées pour que dos et recto coïncident. Pour de meilleurs résultats, imprimez les recto dans l&apos;orientation par défaut du CD « Velloro ». « Une sur papier 4x6 » imprime un dos au verso d&apos;un tirage 4x6. « 4 par feuille » imprime 4 dos de 4,25 x 5,5 pouces sur une feuille.</translation>
+    </message>
+    <message>
+        <source>Post Card Back Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Selects how you turn the printed sheet of fronts over before the backs are printed on it: Book, like the page of a book (left and right change places, the top stays at the top), or Calendar, like a wall calendar (top and bottom change places).  Either way each back prints head to head behind its front.</source>
+        <translation>Choisit comment vous retournez la feuille des recto avant d&apos;imprimer les dos : Livre, comme une page de livre (gauche et droite s&apos;échangent, le haut reste en haut), ou Almanach, comme un calendrier mural (haut et bas s&apos;échangent). Dans les deux cas chaque dos s&apos;imprime dans le bon sens derrière son recto.</translation>
+    </message>
+    <message>
+        <source>Sheet Turn</source>
+        <translation>Retournement</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Almanach</translation>
+    </message>
+    <message>
+        <source>Ends Program</source>
+        <translation>Quitte le programme</translation>
+    </message>
+    <message>
+        <source>Shows how your postcard backs will print on the paper.</source>
+        <translation>Montre comment les dos de vos cartes seront imprimés sur le papier.</translation>
+    </message>
+    <message>
+        <source>Layout picture</source>
+        <translation>Image de la disposition</translation>
+    </message>
+    <message>
+        <source>Text Setup</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Use to change the font name, size an color for each area of the postcard back.</source>
+        <translation>Permet de changer la police, la taille et la couleur de chaque zone du dos de la carte.</translation>
+    </message>
+    <message>
+        <source>Check the areas you want to change.</source>
+        <translation>Cochez les zones à modifier.</translation>
+    </message>
+    <message>
+        <source>Select Text Areas</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Stamp Border/Text</source>
+        <translation>Cadre/texte timbre</translation>
+    </message>
+    <message>
+        <source>Address Lines/Text</source>
+        <translation>Lignes/texte adresse</translation>
+    </message>
+    <message>
+        <source>Postal Bar Code</source>
+        <translation>Code-barres</translation>
+    </message>
+    <message>
+        <source>UnSelect All</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Display font dialog window so you can select font, style and size.</source>
+        <translation>Ouvre la fenêtre des polices pour choisir la police, le style et la taille.</translation>
+    </message>
+    <message>
+        <source>Display color dialog window so you can color to print the text in or to draw the lines.</source>
+        <translation>Ouvre la fenêtre des couleurs pour choisir la couleur du texte ou des traits.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>If &quot;Lines&quot; is selected will print 5 lines in the address area of the postcard to help in addressing.  Otherwise no lines will print.</source>
+        <translation>Avec « Lignes », imprime 5 lignes dans la zone d&apos;adresse pour aider à écrire l&apos;adresse. Sinon aucune ligne n&apos;est imprimée.</translation>
+    </message>
+    <message>
+        <source>Open Design...</source>
+        <translation>Ouvrir un modèle...</translation>
+    </message>
+    <message>
+        <source>Select a design file saved before, to go on with its card: the texts, fonts, colors, pictures and print settings.</source>
+        <translation>Choisissez un modèle enregistré auparavant pour reprendre sa carte : textes, polices, couleurs, images et réglages d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Save Design</source>
+        <translation>Enregistrer le modèle</translation>
+    </message>
+    <message>
+        <source>Save the design of the card, pictures included, in its design file so that nothing is lost when the program ends.</source>
+        <translation>Enregistre le modèle de la carte, images comprises, dans son fichier, pour que rien ne soit perdu en quittant le programme.</translation>
+    </message>
+    <message>
+        <source>Save Design As...</source>
+        <translation>Enregistrer le modèle sous...</translation>
+    </message>
+    <message>
+        <source>Select a file to save the design of the card in, pictures included.</source>
+        <translation>Choisissez un fichier où enregistrer le modèle de la carte, images comprises.</translation>
+    </message>
+    <message>
+        <source>Save Image BitMap...</source>
+        <translation>Enregistrer l&apos;image en BMP...</translation>
+    </message>
+    <message>
+        <source>Select a file to save the card back image as a bitmap.</source>
+        <translation>Choisissez un fichier où enregistrer le dos de la carte en bitmap.</translation>
+    </message>
+    <message>
+        <source>Save Image jpg...</source>
+        <translation>Enregistrer l&apos;image en JPG...</translation>
+    </message>
+    <message>
+        <source>Select a file to save the card back image as a jpg.</source>
+        <translation>Choisissez un fichier où enregistrer le dos de la carte en JPG.</translation>
+    </message>
+    <message>
+        <source>Print Both Sides</source>
+        <translation>Imprimer recto verso</translation>
+    </message>
+    <message>
+        <source>Alignment Test...</source>
+        <translation>Test d&apos;alignement...</translation>
+    </message>
+    <message>
+        <source>Prints a test page of fronts with fine scales and then, after you turn the sheet over as the Sheet Turn says, a test page of backs with pointers: the number under each pointer is the value for Print Image Adj or Print Adj Down.</source>
+        <translation>Imprime une page de test des recto avec des échelles fines puis, après avoir retourné la feuille comme l&apos;indique « Retournement », une page de test des dos avec des repères : le nombre sous chaque repère est la valeur du « Décalage horiz. » ou du « Décalage vertical ».</translation>
+    </message>
+    <message>
+        <source>End program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Open Image...</source>
+        <translation>Ouvrir une image...</translation>
+    </message>
+    <message>
+        <source>Select the image to be used on the lower left corner of the postcard back.</source>
+        <translation>Choisissez l&apos;image du coin inférieur gauche du dos de la carte.</translation>
+    </message>
+    <message>
+        <source>Delete Image</source>
+        <translation>Supprimer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Deletes the image from the card back.</source>
+        <translation>Retire l&apos;image du dos de la carte.</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Will print the page of postcard fronts to selected printer.</source>
+        <translation>Imprime la page des recto de cartes sur l&apos;imprimante choisie.</translation>
+    </message>
+    <message>
+        <source>No printer is installed: will save the page of postcard backs as a PDF file in the folder &quot;%1&quot;.</source>
+        <translation>Aucune imprimante installée : enregistre la page des dos en fichier PDF dans le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>No printer is installed: will save the page of postcard fronts as a PDF file in the folder &quot;%1&quot;.</source>
+        <translation>Aucune imprimante installée : enregistre la page des recto en fichier PDF dans le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>No printer installed: Print saves a PDF file in %1</source>
+        <translation>Pas d&apos;imprimante : Imprimer enregistre un PDF dans %1</translation>
+    </message>
+    <message>
+        <source>Talmiro Inc. - postcards from your own printer</source>
+        <translation>Talmiro Inc. - des cartes de votre imprimante</translation>
+    </message>
+    <message>
+        <source>Version %1 %2</source>
+        <translation>Version %1 %2</translation>
+    </message>
+    <message>
+        <source>Open an image for Front of PostCard</source>
+        <translation>Ouvrir une image pour le recto</translation>
+    </message>
+    <message>
+        <source>Postcard Designs (*.%1)|*.%1</source>
+        <translation>Modèles de cartes (*.%1)|*.%1</translation>
+    </message>
+    <message>
+        <source>Save PostCard Back as BitMap</source>
+        <translation>Enregistrer le dos en bitmap</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Images bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The work folder &quot;%1&quot; could not be created, so pages cannot be printed until it can.</source>
+        <translation>Le dossier de travail « %1 » n&apos;a pas pu être créé ; aucune page ne peut être imprimée tant qu&apos;il ne l&apos;est pas.</translation>
+    </message>
+    <message>
+        <source>Talmiro Postcard Print opens one design at a time; %1 files were named on its command line.</source>
+        <translation>Talmiro Postcard Print ouvre un modèle à la fois ; %1 fichiers ont été indiqués sur la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>End Program?</source>
+        <translation>Quitter le programme ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to end program?</source>
+        <translation>Voulez-vous vraiment quitter le programme ?</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before the program ends?</source>
+        <translation>Le modèle a des modifications non enregistrées. Les enregistrer avant de quitter ?</translation>
+    </message>
+    <message>
+        <source>Opening the picture &quot;%1&quot;...</source>
+        <translation>Ouverture de l&apos;image « %1 »...</translation>
+    </message>
+    <message>
+        <source>Open Design</source>
+        <translation>Ouvrir un modèle</translation>
+    </message>
+    <message>
+        <source>Save Design As</source>
+        <translation>Enregistrer le modèle sous</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before another design is opened?</source>
+        <translation>Le modèle a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir un autre modèle ?</translation>
+    </message>
+    <message>
+        <source>the lower left corner</source>
+        <translation>le coin inférieur gauche</translation>
+    </message>
+    <message>
+        <source>the postcard front</source>
+        <translation>le recto de la carte</translation>
+    </message>
+    <message>
+        <source>Opening the design &quot;%1&quot;...</source>
+        <translation>Ouverture du modèle « %1 »...</translation>
+    </message>
+    <message>
+        <source>Open the design saved in %1.</source>
+        <translation>Ouvrir le modèle enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
+        <translation>Le recto n&apos;a pas encore d&apos;image, rien n&apos;a donc été imprimé. Cliquez sur l&apos;aperçu du recto pour ouvrir une image, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Cards Cut Off</source>
+        <translation>Cartes coupées</translation>
+    </message>
+    <message>
+        <source>Alignment Test</source>
+        <translation>Test d&apos;alignement</translation>
+    </message>
+    <message>
+        <source>Prints the fronts and, on the back of the same sheet, the backs in one go; the printer turns the sheet over its %1, as set in Printer Setup.  Number of Copies counts sheets.</source>
+        <translation>Imprime en une fois les recto et, au verso de la même feuille, les dos ; l&apos;imprimante retourne la feuille sur son %1, comme réglé dans « Imprimante ». « Exemplaires » compte les feuilles.</translation>
+    </message>
+    <message>
+        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
+        <translation>Cette imprimante ne sait pas imprimer recto verso, ceci n&apos;est donc pas disponible : imprimez les recto, retournez la feuille et imprimez les dos, ou choisissez avec « Imprimante » une imprimante recto verso.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so this is not available: Print saves the fronts and the backs each as a PDF file of its own.</source>
+        <translation>Aucune imprimante n&apos;est installée, ceci n&apos;est donc pas disponible : Imprimer enregistre les recto et les dos chacun dans son propre fichier PDF.</translation>
+    </message>
+    <message>
+        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
+        <translation>Aucune disposition n&apos;est choisie, rien n&apos;a donc été imprimé. Choisissez-en une et imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>short edge</source>
+        <translation>petit côté</translation>
+    </message>
+    <message>
+        <source>long edge</source>
+        <translation>grand côté</translation>
+    </message>
+    <message>
+        <source>File name to save sheet of postcard backs, as a bitmap.</source>
+        <translation>Nom du fichier où enregistrer les dos de cartes en bitmap.</translation>
+    </message>
+    <message>
+        <source>File name to save sheet of postcard backs, as a jpg.</source>
+        <translation>Nom du fichier où enregistrer les dos de cartes en JPG.</translation>
+    </message>
+    <message>
+        <source>Jpg (*.jpg)|*.jpg</source>
+        <translation>Images JPG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Image not saved. No name entered for image.</source>
+        <translation>Image non enregistrée. Aucun nom n&apos;a été saisi.</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+</TS>
