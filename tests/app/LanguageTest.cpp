@@ -4,7 +4,7 @@
 #include "back/CardBack.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentTest.h"
+#include "print/AlignmentPages.h"
 #include "support/FormFixture.h"
 #include "support/ImageChecks.h"
 #include "support/WindowControls.h"
