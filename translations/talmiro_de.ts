@@ -153,10 +153,6 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
         <translation>Die Datei „%1“ ist kein Postkartenentwurf von Talmiro Postcard Print und kann daher nicht als solcher geöffnet werden.</translation>
     </message>
     <message>
-        <source>The design could not be saved: the setting &quot;%1&quot; has no value.</source>
-        <translation>Der Entwurf konnte nicht gespeichert werden: die Einstellung „%1“ hat keinen Wert.</translation>
-    </message>
-    <message>
         <source>The design could not be saved: %1.</source>
         <translation>Der Entwurf konnte nicht gespeichert werden: %1.</translation>
     </message>
@@ -177,12 +173,23 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
         <translation>Die Datei „%1“ ist zu groß für einen Postkartenentwurf: %2 MB.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; is too large to be kept in a design: %2 MB.</source>
-        <translation>Das Bild „%1“ ist zu groß, um in einem Entwurf gespeichert zu werden: %2 MB.</translation>
-    </message>
-    <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Der Entwurf „%1“ kann nicht geöffnet werden: sein Bild für %2 ist nicht verwendbar. %3 Nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
+        <translation>Die Bilddatei „%1“ ist zu groß: Sie hat %2 MB, eine Bilddatei darf höchstens 512 MB haben.</translation>
+    </message>
+    <message>
+        <source>the lower left corner</source>
+        <translation>die untere linke Ecke</translation>
+    </message>
+    <message>
+        <source>the postcard front</source>
+        <translation>die Vorderseite der Postkarte</translation>
     </message>
 </context>
 <context>
@@ -194,10 +201,6 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
     <message>
         <source>The JPEG file &quot;%1&quot; is not read: decoding its %2 x %3 pixels takes too long (it was stopped in scan %4).</source>
         <translation>Die JPEG-Datei „%1“ wird nicht gelesen: das Dekodieren ihrer %2 x %3 Pixel dauert zu lange (abgebrochen in Scan %4).</translation>
-    </message>
-    <message>
-        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
-        <translation>Nicht genug Speicher, um das Bild „%3“ mit %1 x %2 Pixeln zu lesen.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +322,6 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
         <translation>Das Bild „%1“ hat eine Breite oder Höhe von 0 und kann nicht verwendet werden.</translation>
     </message>
     <message>
-        <source>The %1 picture &quot;%2&quot; is damaged and cannot be read.</source>
-        <translation>Das %1-Bild „%2“ ist beschädigt und kann nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is empty.</source>
         <translation>Die Datei „%1“ ist leer.</translation>
     </message>
@@ -333,6 +332,10 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
     <message>
         <source>All pictures (%1)|%1</source>
         <translation>Alle Bilder (%1)|%1</translation>
+    </message>
+    <message>
+        <source>All files (*)|*</source>
+        <translation>Alle Dateien (*)|*</translation>
     </message>
 </context>
 <context>
@@ -422,6 +425,14 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
     <message>
         <source>The PDF file &quot;%1&quot; held %2 of its %3 bytes when read back, so it was removed.</source>
         <translation>Die PDF-Datei „%1“ enthielt beim Zurücklesen %2 ihrer %3 Bytes und wurde daher entfernt.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing was printed.</source>
+        <translation>Es ist kein Drucker installiert, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
+        <translation>Der Drucker „%1“ ist nicht installiert, daher wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -1071,14 +1082,6 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
         <translation>Der Entwurf hat ungespeicherte Änderungen. Vor dem Öffnen eines anderen Entwurfs speichern?</translation>
     </message>
     <message>
-        <source>the lower left corner</source>
-        <translation>die Ecke unten links</translation>
-    </message>
-    <message>
-        <source>the postcard front</source>
-        <translation>die Vorderseite</translation>
-    </message>
-    <message>
         <source>Opening the design &quot;%1&quot;...</source>
         <translation>Der Entwurf „%1“ wird geöffnet...</translation>
     </message>
@@ -1137,6 +1140,66 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     <message>
         <source>Image not saved. No name entered for image.</source>
         <translation>Bild nicht gespeichert. Es wurde kein Name eingegeben.</translation>
+    </message>
+    <message>
+        <source>Corner Picture</source>
+        <translation>Eckbild</translation>
+    </message>
+    <message>
+        <source>Delete Corner Picture</source>
+        <translation>Eckbild löschen</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Eingabe in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig:</translation>
+    </message>
+    <message>
+        <source>Takes back the last change of the card.</source>
+        <translation>Nimmt die letzte Änderung der Karte zurück.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen:</translation>
+    </message>
+    <message>
+        <source>Makes again the change last taken back.</source>
+        <translation>Stellt die zuletzt zurückgenommene Änderung wieder her.</translation>
+    </message>
+    <message>
+        <source>Front Picture</source>
+        <translation>Vorderseitenbild</translation>
+    </message>
+    <message>
+        <source>Delete Front Picture</source>
+        <translation>Vorderseitenbild löschen</translation>
+    </message>
+    <message>
+        <source>Front Font</source>
+        <translation>Schrift der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front Text Color</source>
+        <translation>Textfarbe der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front Text Place</source>
+        <translation>Textposition der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
     </message>
 </context>
 <context>

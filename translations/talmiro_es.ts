@@ -153,10 +153,6 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
         <translation>El archivo «%1» no es un diseño de postal de Talmiro Postcard Print, así que no se puede abrir como tal.</translation>
     </message>
     <message>
-        <source>The design could not be saved: the setting &quot;%1&quot; has no value.</source>
-        <translation>No se pudo guardar el diseño: el ajuste «%1» no tiene valor.</translation>
-    </message>
-    <message>
         <source>The design could not be saved: %1.</source>
         <translation>No se pudo guardar el diseño: %1.</translation>
     </message>
@@ -177,12 +173,23 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
         <translation>El archivo «%1» es demasiado grande para ser un diseño de postal: %2 MB.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; is too large to be kept in a design: %2 MB.</source>
-        <translation>La imagen «%1» es demasiado grande para guardarla en un diseño: %2 MB.</translation>
-    </message>
-    <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>No se puede abrir el diseño «%1»: su imagen para %2 no se puede usar. %3 No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
+        <translation>El archivo de imagen «%1» es demasiado grande: tiene %2 MB, y un archivo de imagen puede tener como máximo 512 MB.</translation>
+    </message>
+    <message>
+        <source>the lower left corner</source>
+        <translation>la esquina inferior izquierda</translation>
+    </message>
+    <message>
+        <source>the postcard front</source>
+        <translation>el anverso de la postal</translation>
     </message>
 </context>
 <context>
@@ -194,10 +201,6 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
     <message>
         <source>The JPEG file &quot;%1&quot; is not read: decoding its %2 x %3 pixels takes too long (it was stopped in scan %4).</source>
         <translation>El archivo JPEG «%1» no se lee: descodificar sus %2 x %3 píxeles tarda demasiado (se detuvo en el barrido %4).</translation>
-    </message>
-    <message>
-        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
-        <translation>No hay memoria suficiente para leer la imagen «%3» de %1 x %2.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +322,6 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
         <translation>La imagen «%1» tiene un ancho o un alto de 0 y no se puede usar.</translation>
     </message>
     <message>
-        <source>The %1 picture &quot;%2&quot; is damaged and cannot be read.</source>
-        <translation>La imagen %1 «%2» está dañada y no se puede leer.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is empty.</source>
         <translation>El archivo «%1» está vacío.</translation>
     </message>
@@ -333,6 +332,10 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
     <message>
         <source>All pictures (%1)|%1</source>
         <translation>Todas las imágenes (%1)|%1</translation>
+    </message>
+    <message>
+        <source>All files (*)|*</source>
+        <translation>Todos los archivos (*)|*</translation>
     </message>
 </context>
 <context>
@@ -422,6 +425,14 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
     <message>
         <source>The PDF file &quot;%1&quot; held %2 of its %3 bytes when read back, so it was removed.</source>
         <translation>Al releerlo, el archivo PDF «%1» tenía %2 de sus %3 bytes, así que se eliminó.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing was printed.</source>
+        <translation>No hay ninguna impresora instalada, así que no se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
+        <translation>La impresora «%1» no está instalada, así que no se imprimió nada.</translation>
     </message>
 </context>
 <context>
@@ -1071,14 +1082,6 @@ Pulse «Continuar» para empezar.</translation>
         <translation>El diseño tiene cambios sin guardar. ¿Guardarlos antes de abrir otro diseño?</translation>
     </message>
     <message>
-        <source>the lower left corner</source>
-        <translation>la esquina inferior izquierda</translation>
-    </message>
-    <message>
-        <source>the postcard front</source>
-        <translation>el anverso de la postal</translation>
-    </message>
-    <message>
         <source>Opening the design &quot;%1&quot;...</source>
         <translation>Abriendo el diseño «%1»...</translation>
     </message>
@@ -1137,6 +1140,66 @@ Pulse «Continuar» para empezar.</translation>
     <message>
         <source>Image not saved. No name entered for image.</source>
         <translation>Imagen no guardada. No se escribió ningún nombre.</translation>
+    </message>
+    <message>
+        <source>Corner Picture</source>
+        <translation>Imagen de la esquina</translation>
+    </message>
+    <message>
+        <source>Delete Corner Picture</source>
+        <translation>Borrar la imagen de la esquina</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Escritura en %1</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Takes back the last change of the card.</source>
+        <translation>Deshace el último cambio de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Makes again the change last taken back.</source>
+        <translation>Rehace el último cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>Front Picture</source>
+        <translation>Imagen del anverso</translation>
+    </message>
+    <message>
+        <source>Delete Front Picture</source>
+        <translation>Borrar la imagen del anverso</translation>
+    </message>
+    <message>
+        <source>Front Font</source>
+        <translation>Fuente del anverso</translation>
+    </message>
+    <message>
+        <source>Front Text Color</source>
+        <translation>Color del texto del anverso</translation>
+    </message>
+    <message>
+        <source>Front Text Place</source>
+        <translation>Posición del texto del anverso</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
     </message>
 </context>
 <context>

@@ -153,10 +153,6 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
         <translation>Le fichier « %1 » n&apos;est pas un modèle de carte de Talmiro Postcard Print et ne peut donc pas être ouvert comme tel.</translation>
     </message>
     <message>
-        <source>The design could not be saved: the setting &quot;%1&quot; has no value.</source>
-        <translation>Le modèle n&apos;a pas pu être enregistré : le réglage « %1 » n&apos;a pas de valeur.</translation>
-    </message>
-    <message>
         <source>The design could not be saved: %1.</source>
         <translation>Le modèle n&apos;a pas pu être enregistré : %1.</translation>
     </message>
@@ -177,12 +173,23 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
         <translation>Le fichier « %1 » est trop gros pour être un modèle de carte : %2 Mo.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; is too large to be kept in a design: %2 MB.</source>
-        <translation>L&apos;image « %1 » est trop grosse pour être gardée dans un modèle : %2 Mo.</translation>
-    </message>
-    <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Le modèle « %1 » ne peut pas être ouvert : son image pour %2 est inutilisable. %3 Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
+        <translation>Le fichier image « %1 » est trop grand : il fait %2 Mo, et un fichier image peut faire au plus 512 Mo.</translation>
+    </message>
+    <message>
+        <source>the lower left corner</source>
+        <translation>le coin inférieur gauche</translation>
+    </message>
+    <message>
+        <source>the postcard front</source>
+        <translation>le recto de la carte postale</translation>
     </message>
 </context>
 <context>
@@ -194,10 +201,6 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
     <message>
         <source>The JPEG file &quot;%1&quot; is not read: decoding its %2 x %3 pixels takes too long (it was stopped in scan %4).</source>
         <translation>Le fichier JPEG « %1 » n&apos;est pas lu : décoder ses %2 x %3 pixels prend trop de temps (arrêté à la passe %4).</translation>
-    </message>
-    <message>
-        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
-        <translation>Pas assez de mémoire pour lire l&apos;image « %3 » de %1 x %2.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +322,6 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
         <translation>L&apos;image « %1 » a une largeur ou une hauteur de 0 et ne peut pas être utilisée.</translation>
     </message>
     <message>
-        <source>The %1 picture &quot;%2&quot; is damaged and cannot be read.</source>
-        <translation>L&apos;image %1 « %2 » est endommagée et ne peut pas être lue.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is empty.</source>
         <translation>Le fichier « %1 » est vide.</translation>
     </message>
@@ -333,6 +332,10 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
     <message>
         <source>All pictures (%1)|%1</source>
         <translation>Toutes les images (%1)|%1</translation>
+    </message>
+    <message>
+        <source>All files (*)|*</source>
+        <translation>Tous les fichiers (*)|*</translation>
     </message>
 </context>
 <context>
@@ -422,6 +425,14 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
     <message>
         <source>The PDF file &quot;%1&quot; held %2 of its %3 bytes when read back, so it was removed.</source>
         <translation>Relu, le fichier PDF « %1 » contenait %2 de ses %3 octets ; il a donc été supprimé.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing was printed.</source>
+        <translation>Aucune imprimante n&apos;est installée : rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est pas installée : rien n&apos;a été imprimé.</translation>
     </message>
 </context>
 <context>
@@ -1069,14 +1080,6 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
         <translation>Le modèle a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir un autre modèle ?</translation>
     </message>
     <message>
-        <source>the lower left corner</source>
-        <translation>le coin inférieur gauche</translation>
-    </message>
-    <message>
-        <source>the postcard front</source>
-        <translation>le recto de la carte</translation>
-    </message>
-    <message>
         <source>Opening the design &quot;%1&quot;...</source>
         <translation>Ouverture du modèle « %1 »...</translation>
     </message>
@@ -1135,6 +1138,66 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     <message>
         <source>Image not saved. No name entered for image.</source>
         <translation>Image non enregistrée. Aucun nom n&apos;a été saisi.</translation>
+    </message>
+    <message>
+        <source>Corner Picture</source>
+        <translation>Image du coin</translation>
+    </message>
+    <message>
+        <source>Delete Corner Picture</source>
+        <translation>Suppression de l&apos;image du coin</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Saisie dans %1</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Takes back the last change of the card.</source>
+        <translation>Annule la dernière modification de la carte.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Makes again the change last taken back.</source>
+        <translation>Rétablit la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>Front Picture</source>
+        <translation>Image du recto</translation>
+    </message>
+    <message>
+        <source>Delete Front Picture</source>
+        <translation>Suppression de l&apos;image du recto</translation>
+    </message>
+    <message>
+        <source>Front Font</source>
+        <translation>Police du recto</translation>
+    </message>
+    <message>
+        <source>Front Text Color</source>
+        <translation>Couleur du texte du recto</translation>
+    </message>
+    <message>
+        <source>Front Text Place</source>
+        <translation>Position du texte du recto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
     </message>
 </context>
 <context>

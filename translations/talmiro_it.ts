@@ -153,10 +153,6 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
         <translation>Il file «%1» non è un progetto di cartolina di Talmiro Postcard Print, quindi non si può aprire come tale.</translation>
     </message>
     <message>
-        <source>The design could not be saved: the setting &quot;%1&quot; has no value.</source>
-        <translation>Non è stato possibile salvare il progetto: l&apos;impostazione «%1» non ha valore.</translation>
-    </message>
-    <message>
         <source>The design could not be saved: %1.</source>
         <translation>Non è stato possibile salvare il progetto: %1.</translation>
     </message>
@@ -177,12 +173,23 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
         <translation>Il file «%1» è troppo grande per essere un progetto di cartolina: %2 MB.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; is too large to be kept in a design: %2 MB.</source>
-        <translation>L&apos;immagine «%1» è troppo grande per essere tenuta in un progetto: %2 MB.</translation>
-    </message>
-    <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Impossibile aprire il progetto «%1»: la sua immagine per %2 non si può usare. %3 Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
+        <translation>Il file di immagine «%1» è troppo grande: ha %2 MB, e un file di immagine può averne al massimo 512.</translation>
+    </message>
+    <message>
+        <source>the lower left corner</source>
+        <translation>l&apos;angolo in basso a sinistra</translation>
+    </message>
+    <message>
+        <source>the postcard front</source>
+        <translation>il fronte della cartolina</translation>
     </message>
 </context>
 <context>
@@ -194,10 +201,6 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
     <message>
         <source>The JPEG file &quot;%1&quot; is not read: decoding its %2 x %3 pixels takes too long (it was stopped in scan %4).</source>
         <translation>Il file JPEG «%1» non viene letto: decodificare i suoi %2 x %3 pixel richiede troppo tempo (interrotto alla scansione %4).</translation>
-    </message>
-    <message>
-        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
-        <translation>Memoria insufficiente per leggere l&apos;immagine «%3» di %1 x %2.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +322,6 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
         <translation>L&apos;immagine «%1» ha larghezza o altezza 0 e non si può usare.</translation>
     </message>
     <message>
-        <source>The %1 picture &quot;%2&quot; is damaged and cannot be read.</source>
-        <translation>L&apos;immagine %1 «%2» è danneggiata e non si può leggere.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is empty.</source>
         <translation>Il file «%1» è vuoto.</translation>
     </message>
@@ -333,6 +332,10 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
     <message>
         <source>All pictures (%1)|%1</source>
         <translation>Tutte le immagini (%1)|%1</translation>
+    </message>
+    <message>
+        <source>All files (*)|*</source>
+        <translation>Tutti i file (*)|*</translation>
     </message>
 </context>
 <context>
@@ -422,6 +425,14 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
     <message>
         <source>The PDF file &quot;%1&quot; held %2 of its %3 bytes when read back, so it was removed.</source>
         <translation>Riletto, il file PDF «%1» conteneva %2 dei suoi %3 byte, quindi è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing was printed.</source>
+        <translation>Nessuna stampante è installata, quindi non è stato stampato nulla.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
+        <translation>La stampante «%1» non è installata, quindi non è stato stampato nulla.</translation>
     </message>
 </context>
 <context>
@@ -1069,14 +1080,6 @@ Premi «Continua» per iniziare.</translation>
         <translation>Il progetto ha modifiche non salvate. Salvarle prima di aprire un altro progetto?</translation>
     </message>
     <message>
-        <source>the lower left corner</source>
-        <translation>l&apos;angolo in basso a sinistra</translation>
-    </message>
-    <message>
-        <source>the postcard front</source>
-        <translation>il fronte della cartolina</translation>
-    </message>
-    <message>
         <source>Opening the design &quot;%1&quot;...</source>
         <translation>Apertura del progetto «%1»...</translation>
     </message>
@@ -1135,6 +1138,66 @@ Premi «Continua» per iniziare.</translation>
     <message>
         <source>Image not saved. No name entered for image.</source>
         <translation>Immagine non salvata. Non è stato inserito alcun nome.</translation>
+    </message>
+    <message>
+        <source>Corner Picture</source>
+        <translation>Immagine dell&apos;angolo</translation>
+    </message>
+    <message>
+        <source>Delete Corner Picture</source>
+        <translation>Eliminazione dell&apos;immagine dell&apos;angolo</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Digitazione in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Takes back the last change of the card.</source>
+        <translation>Annulla l&apos;ultima modifica della cartolina.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Makes again the change last taken back.</source>
+        <translation>Ripristina l&apos;ultima modifica annullata.</translation>
+    </message>
+    <message>
+        <source>Front Picture</source>
+        <translation>Immagine del fronte</translation>
+    </message>
+    <message>
+        <source>Delete Front Picture</source>
+        <translation>Eliminazione dell&apos;immagine del fronte</translation>
+    </message>
+    <message>
+        <source>Front Font</source>
+        <translation>Carattere del fronte</translation>
+    </message>
+    <message>
+        <source>Front Text Color</source>
+        <translation>Colore del testo del fronte</translation>
+    </message>
+    <message>
+        <source>Front Text Place</source>
+        <translation>Posizione del testo del fronte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
     </message>
 </context>
 <context>
