@@ -1,4 +1,4 @@
-#include "app/Language.h"
+#include "gfx/Language.h"
 #include "app/ProgramVersion.h"
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"

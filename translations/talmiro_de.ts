@@ -91,6 +91,139 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
     </message>
 </context>
 <context>
+    <name>CardDocument</name>
+    <message>
+        <source>TITLE TEXT</source>
+        <translation>TITEL</translation>
+    </message>
+    <message>
+        <source>Descriptive Text</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>CreatedBy Text (Vertical Text)</source>
+        <translation>Erstellt von (senkrechter Text)</translation>
+    </message>
+    <message>
+        <source>PLACE
+
+STAMP
+
+HERE</source>
+        <translation>BITTE
+
+FREI-
+
+MACHEN</translation>
+    </message>
+    <message>
+        <source>Lower Left Text</source>
+        <translation>Text unten links</translation>
+    </message>
+    <message>
+        <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
+        <translation>BITTE UNTER DER LINIE FREILASSEN</translation>
+    </message>
+    <message>
+        <source>PostCard</source>
+        <translation>Postkarte</translation>
+    </message>
+</context>
+<context>
+    <name>CardOutput</name>
+    <message>
+        <source>The picture could not be made for &quot;%1&quot; (%2), so nothing was saved.</source>
+        <translation>Das Bild für „%1“ konnte nicht erstellt werden (%2), daher wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed; --yes prints anyway.</source>
+        <translation>Es wurde nichts gedruckt; --yes druckt trotzdem.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 and %2 cannot be asked for together.</source>
+        <translation>%1 und %2 können nicht zusammen verlangt werden.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from %1 to %2.</source>
+        <translation>--copies nimmt eine Zahl von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unbekannte Option %1.</translation>
+    </message>
+    <message>
+        <source>One design at a time: %1 and %2 were given.</source>
+        <translation>Ein Entwurf auf einmal: %1 und %2 wurden angegeben.</translation>
+    </message>
+    <message>
+        <source>No action: --export-pdf, --export-png or --print.</source>
+        <translation>Keine Aktion: --export-pdf, --export-png oder --print.</translation>
+    </message>
+    <message>
+        <source>--printer, --copies and --yes go with --print only.</source>
+        <translation>--printer, --copies und --yes gehen nur mit --print.</translation>
+    </message>
+    <message>
+        <source>%1 needs --side %2.</source>
+        <translation>%1 braucht --side %2.</translation>
+    </message>
+    <message>
+        <source>No design file is given.</source>
+        <translation>Es ist keine Entwurfsdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>The output would replace the design %1.</source>
+        <translation>Die Ausgabe würde den Entwurf %1 ersetzen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Aufruf: %1 (--export-pdf AUS.pdf | --export-png AUS.png | --print) --side SEITE [--printer NAME] [--copies N] [--yes] ENTWURF.postcard; --help sagt mehr.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION...] DESIGN.postcard
+Prints or exports a postcard design without a window; a design alone opens it in the window.
+
+  --export-pdf OUT.pdf --side fronts|backs|both
+      the pages as Print makes them without a printer, on the layout&apos;s paper
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+  --export-png OUT.png --side front|back
+      one card at sheet resolution (the back as Save Image BitMap saves it)
+  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
+      prints on the default printer or NAME; both prints the two sides in one go
+      on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
+      --yes prints even when the paper cuts the cards
+  --help, --version
+
+Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
+        <translation>Aufruf: %1 [OPTION...] ENTWURF.postcard
+Druckt oder exportiert einen Postkartenentwurf ohne Fenster; ein Entwurf allein öffnet ihn im Fenster.
+
+  --export-pdf AUS.pdf --side fronts|backs|both
+      die Seiten, wie Drucken sie ohne Drucker macht, auf dem Papier der Anordnung
+      (both: die Vorderseiten, dann die Rückseiten, für das Wenden des Entwurfs gelegt)
+  --export-png AUS.png --side front|back
+      eine Karte in Blattauflösung (die Rückseite wie „Bild als BMP speichern“)
+  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
+      druckt auf dem Standarddrucker oder NAME; both druckt beide Seiten in einem
+      Durchgang auf einem Drucker, der das kann; --copies von %2 bis %3 ersetzt die
+      Zahl des Entwurfs; --yes druckt auch, wenn das Papier Karten abschneidet
+  --help, --version
+
+Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>Nothing was done: %1</source>
+        <translation>Es wurde nichts getan: %1</translation>
+    </message>
+</context>
+<context>
     <name>DesignFile</name>
     <message>
         <source>the setting &quot;%1&quot; is missing</source>
@@ -165,16 +298,16 @@ Legen Sie das Blatt so in das Papierfach zurück, dass seine leere Seite bedruck
         <translation>Der Entwurf „%1“ wurde von einer neueren Version von Talmiro Postcard Print im Entwurfsformat %2 gespeichert; diese Version liest das Entwurfsformat %3. Nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>It is not a regular file.</source>
-        <translation>Es ist keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is too large to be a postcard design: %2 MB.</source>
         <translation>Die Datei „%1“ ist zu groß für einen Postkartenentwurf: %2 MB.</translation>
     </message>
     <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Der Entwurf „%1“ kann nicht geöffnet werden: sein Bild für %2 ist nicht verwendbar. %3 Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
@@ -1090,10 +1223,6 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
         <translation>Den in %1 gespeicherten Entwurf öffnen.</translation>
     </message>
     <message>
-        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
-        <translation>Für die Vorderseite gibt es noch kein Bild, daher wurde nichts gedruckt. Klicken Sie in die Vorschau der Vorderseite, öffnen Sie ein Bild und drucken Sie erneut.</translation>
-    </message>
-    <message>
         <source>Cards Cut Off</source>
         <translation>Karten abgeschnitten</translation>
     </message>
@@ -1106,16 +1235,8 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
         <translation>Druckt in einem Durchgang die Vorderseiten und auf die Rückseite desselben Blatts die Rückseiten; der Drucker wendet das Blatt über die %1, wie unter „Drucker“ eingestellt. „Anzahl Kopien“ zählt Blätter.</translation>
     </message>
     <message>
-        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
-        <translation>Dieser Drucker kann nicht beidseitig drucken, daher ist dies nicht verfügbar: drucken Sie die Vorderseiten, wenden Sie das Blatt und drucken Sie die Rückseiten, oder wählen Sie unter „Drucker“ einen Drucker, der beidseitig druckt.</translation>
-    </message>
-    <message>
         <source>No printer is installed, so this is not available: Print saves the fronts and the backs each as a PDF file of its own.</source>
         <translation>Es ist kein Drucker installiert, daher ist dies nicht verfügbar: Drucken speichert Vorder- und Rückseiten jeweils als eigene PDF-Datei.</translation>
-    </message>
-    <message>
-        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
-        <translation>Es ist keine Anordnung gewählt, daher wurde nichts gedruckt. Wählen Sie eine und drucken Sie erneut.</translation>
     </message>
     <message>
         <source>short edge</source>
@@ -1147,7 +1268,7 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     </message>
     <message>
         <source>Delete Corner Picture</source>
-        <translation>Eckbild löschen</translation>
+        <translation>Eckbild entfernen</translation>
     </message>
     <message>
         <source>Typing in %1</source>
@@ -1159,7 +1280,7 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     </message>
     <message>
         <source>Undo</source>
-        <translation>Rückgängig:</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Takes back the last change of the card.</source>
@@ -1167,19 +1288,19 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     </message>
     <message>
         <source>Redo</source>
-        <translation>Wiederholen:</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Makes again the change last taken back.</source>
-        <translation>Stellt die zuletzt zurückgenommene Änderung wieder her.</translation>
+        <translation>Macht die zuletzt zurückgenommene Änderung wieder.</translation>
     </message>
     <message>
         <source>Front Picture</source>
-        <translation>Vorderseitenbild</translation>
+        <translation>Bild der Vorderseite</translation>
     </message>
     <message>
         <source>Delete Front Picture</source>
-        <translation>Vorderseitenbild löschen</translation>
+        <translation>Bild der Vorderseite entfernen</translation>
     </message>
     <message>
         <source>Front Font</source>
@@ -1191,7 +1312,7 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     </message>
     <message>
         <source>Front Text Place</source>
-        <translation>Textposition der Vorderseite</translation>
+        <translation>Textstelle der Vorderseite</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1200,6 +1321,18 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
+        <translation>Es ist keine Anordnung gewählt, daher wurde nichts gedruckt. Wählen Sie eine und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
+        <translation>Für die Vorderseite gibt es noch kein Bild, daher wurde nichts gedruckt. Klicken Sie in die Vorschau der Vorderseite, öffnen Sie ein Bild und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
+        <translation>Dieser Drucker kann nicht beidseitig drucken, daher ist dies nicht verfügbar: drucken Sie die Vorderseiten, wenden Sie das Blatt und drucken Sie die Rückseiten, oder wählen Sie unter „Drucker“ einen Drucker, der beidseitig druckt.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,139 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
     </message>
 </context>
 <context>
+    <name>CardDocument</name>
+    <message>
+        <source>TITLE TEXT</source>
+        <translation>TÍTULO</translation>
+    </message>
+    <message>
+        <source>Descriptive Text</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>CreatedBy Text (Vertical Text)</source>
+        <translation>Creado por (texto vertical)</translation>
+    </message>
+    <message>
+        <source>PLACE
+
+STAMP
+
+HERE</source>
+        <translation>PONER
+
+SELLO
+
+AQUÍ</translation>
+    </message>
+    <message>
+        <source>Lower Left Text</source>
+        <translation>Texto abajo izq.</translation>
+    </message>
+    <message>
+        <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
+        <translation>NO ESCRIBA DEBAJO DE ESTA LÍNEA</translation>
+    </message>
+    <message>
+        <source>PostCard</source>
+        <translation>Postal</translation>
+    </message>
+</context>
+<context>
+    <name>CardOutput</name>
+    <message>
+        <source>The picture could not be made for &quot;%1&quot; (%2), so nothing was saved.</source>
+        <translation>No se pudo hacer la imagen para «%1» (%2), así que no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed; --yes prints anyway.</source>
+        <translation>No se imprimió nada; --yes imprime de todos modos.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 and %2 cannot be asked for together.</source>
+        <translation>%1 y %2 no se pueden pedir juntos.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from %1 to %2.</source>
+        <translation>--copies admite un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Opción desconocida %1.</translation>
+    </message>
+    <message>
+        <source>One design at a time: %1 and %2 were given.</source>
+        <translation>Un diseño cada vez: se indicaron %1 y %2.</translation>
+    </message>
+    <message>
+        <source>No action: --export-pdf, --export-png or --print.</source>
+        <translation>Ninguna acción: --export-pdf, --export-png o --print.</translation>
+    </message>
+    <message>
+        <source>--printer, --copies and --yes go with --print only.</source>
+        <translation>--printer, --copies y --yes solo van con --print.</translation>
+    </message>
+    <message>
+        <source>%1 needs --side %2.</source>
+        <translation>%1 necesita --side %2.</translation>
+    </message>
+    <message>
+        <source>No design file is given.</source>
+        <translation>No se indica ningún archivo de diseño.</translation>
+    </message>
+    <message>
+        <source>The output would replace the design %1.</source>
+        <translation>La salida sustituiría el diseño %1.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Uso: %1 (--export-pdf SALIDA.pdf | --export-png SALIDA.png | --print) --side CARA [--printer NOMBRE] [--copies N] [--yes] DISEÑO.postcard; --help dice más.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION...] DESIGN.postcard
+Prints or exports a postcard design without a window; a design alone opens it in the window.
+
+  --export-pdf OUT.pdf --side fronts|backs|both
+      the pages as Print makes them without a printer, on the layout&apos;s paper
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+  --export-png OUT.png --side front|back
+      one card at sheet resolution (the back as Save Image BitMap saves it)
+  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
+      prints on the default printer or NAME; both prints the two sides in one go
+      on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
+      --yes prints even when the paper cuts the cards
+  --help, --version
+
+Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
+        <translation>Uso: %1 [OPCIÓN...] DISEÑO.postcard
+Imprime o exporta un diseño de postal sin ventana; un diseño solo lo abre en la ventana.
+
+  --export-pdf SALIDA.pdf --side fronts|backs|both
+      las páginas como las hace Imprimir sin impresora, en el papel de la disposición
+      (both: los anversos, luego los reversos colocados para el giro de hoja del diseño)
+  --export-png SALIDA.png --side front|back
+      una postal a la resolución de la hoja (el reverso como «Guardar imagen BMP»)
+  --print --side fronts|backs|both [--printer NOMBRE] [--copies N] [--yes]
+      imprime en la impresora predeterminada o NOMBRE; both imprime las dos caras de una
+      vez en una impresora que pueda; --copies de %2 a %3 sustituye el del diseño;
+      --yes imprime aunque el papel corte las postales
+  --help, --version
+
+Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</translation>
+    </message>
+    <message>
+        <source>Nothing was done: %1</source>
+        <translation>No se hizo nada: %1</translation>
+    </message>
+</context>
+<context>
     <name>DesignFile</name>
     <message>
         <source>the setting &quot;%1&quot; is missing</source>
@@ -165,16 +298,16 @@ Vuelva a poner la hoja en la bandeja de papel de modo que se imprima su cara en 
         <translation>El diseño «%1» se guardó en el formato de diseño %2 con una versión más reciente de Talmiro Postcard Print; esta versión lee el formato de diseño %3. No se ha cambiado nada.</translation>
     </message>
     <message>
-        <source>It is not a regular file.</source>
-        <translation>No es un archivo normal.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is too large to be a postcard design: %2 MB.</source>
         <translation>El archivo «%1» es demasiado grande para ser un diseño de postal: %2 MB.</translation>
     </message>
     <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>No se puede abrir el diseño «%1»: su imagen para %2 no se puede usar. %3 No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
     </message>
 </context>
 <context>
@@ -1090,10 +1223,6 @@ Pulse «Continuar» para empezar.</translation>
         <translation>Abrir el diseño guardado en %1.</translation>
     </message>
     <message>
-        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
-        <translation>El anverso aún no tiene imagen, así que no se imprimió nada. Haga clic en la vista previa del anverso para abrir una imagen y vuelva a imprimir.</translation>
-    </message>
-    <message>
         <source>Cards Cut Off</source>
         <translation>Tarjetas cortadas</translation>
     </message>
@@ -1106,16 +1235,8 @@ Pulse «Continuar» para empezar.</translation>
         <translation>Imprime de una vez los anversos y, detrás de la misma hoja, los reversos; la impresora da la vuelta a la hoja por su %1, como se ajustó en «Impresora». «Copias» cuenta hojas.</translation>
     </message>
     <message>
-        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
-        <translation>Esta impresora no imprime a doble cara, así que esto no está disponible: imprima los anversos, dé la vuelta a la hoja e imprima los reversos, o elija con «Impresora» una que imprima a doble cara.</translation>
-    </message>
-    <message>
         <source>No printer is installed, so this is not available: Print saves the fronts and the backs each as a PDF file of its own.</source>
         <translation>No hay ninguna impresora instalada, así que esto no está disponible: Imprimir guarda los anversos y los reversos cada uno en su propio archivo PDF.</translation>
-    </message>
-    <message>
-        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
-        <translation>No se ha elegido ninguna disposición, así que no se imprimió nada. Elija una y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>short edge</source>
@@ -1147,7 +1268,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>Delete Corner Picture</source>
-        <translation>Borrar la imagen de la esquina</translation>
+        <translation>Quitar la imagen de la esquina</translation>
     </message>
     <message>
         <source>Typing in %1</source>
@@ -1155,7 +1276,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1163,7 +1284,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>Takes back the last change of the card.</source>
-        <translation>Deshace el último cambio de la tarjeta.</translation>
+        <translation>Deshace el último cambio de la postal.</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -1171,7 +1292,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>Makes again the change last taken back.</source>
-        <translation>Rehace el último cambio deshecho.</translation>
+        <translation>Vuelve a hacer el último cambio deshecho.</translation>
     </message>
     <message>
         <source>Front Picture</source>
@@ -1179,7 +1300,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>Delete Front Picture</source>
-        <translation>Borrar la imagen del anverso</translation>
+        <translation>Quitar la imagen del anverso</translation>
     </message>
     <message>
         <source>Front Font</source>
@@ -1191,7 +1312,7 @@ Pulse «Continuar» para empezar.</translation>
     </message>
     <message>
         <source>Front Text Place</source>
-        <translation>Posición del texto del anverso</translation>
+        <translation>Lugar del texto del anverso</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1200,6 +1321,18 @@ Pulse «Continuar» para empezar.</translation>
     <message>
         <source>Color</source>
         <translation>Color</translation>
+    </message>
+    <message>
+        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
+        <translation>No se ha elegido ninguna disposición, así que no se imprimió nada. Elija una y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
+        <translation>El anverso aún no tiene imagen, así que no se imprimió nada. Haga clic en la vista previa del anverso para abrir una imagen y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
+        <translation>Esta impresora no imprime a doble cara, así que esto no está disponible: imprima los anversos, dé la vuelta a la hoja e imprima los reversos, o elija con «Impresora» una que imprima a doble cara.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,137 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
     </message>
 </context>
 <context>
+    <name>CardDocument</name>
+    <message>
+        <source>TITLE TEXT</source>
+        <translation>TITRE</translation>
+    </message>
+    <message>
+        <source>Descriptive Text</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>CreatedBy Text (Vertical Text)</source>
+        <translation>Créé par (texte vertical)</translation>
+    </message>
+    <message>
+        <source>PLACE
+
+STAMP
+
+HERE</source>
+        <translation>TIMBRE
+
+ICI</translation>
+    </message>
+    <message>
+        <source>Lower Left Text</source>
+        <translation>Texte du coin</translation>
+    </message>
+    <message>
+        <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
+        <translation>NE RIEN ÉCRIRE SOUS CETTE LIGNE</translation>
+    </message>
+    <message>
+        <source>PostCard</source>
+        <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>CardOutput</name>
+    <message>
+        <source>The picture could not be made for &quot;%1&quot; (%2), so nothing was saved.</source>
+        <translation>L&apos;image pour « %1 » n&apos;a pas pu être faite (%2), rien n&apos;a donc été enregistré.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed; --yes prints anyway.</source>
+        <translation>Rien n&apos;a été imprimé ; --yes imprime quand même.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 and %2 cannot be asked for together.</source>
+        <translation>%1 et %2 ne peuvent pas être demandés ensemble.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from %1 to %2.</source>
+        <translation>--copies prend un nombre de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Option inconnue %1.</translation>
+    </message>
+    <message>
+        <source>One design at a time: %1 and %2 were given.</source>
+        <translation>Un modèle à la fois : %1 et %2 ont été indiqués.</translation>
+    </message>
+    <message>
+        <source>No action: --export-pdf, --export-png or --print.</source>
+        <translation>Aucune action : --export-pdf, --export-png ou --print.</translation>
+    </message>
+    <message>
+        <source>--printer, --copies and --yes go with --print only.</source>
+        <translation>--printer, --copies et --yes ne vont qu&apos;avec --print.</translation>
+    </message>
+    <message>
+        <source>%1 needs --side %2.</source>
+        <translation>%1 demande --side %2.</translation>
+    </message>
+    <message>
+        <source>No design file is given.</source>
+        <translation>Aucun fichier de modèle n&apos;est indiqué.</translation>
+    </message>
+    <message>
+        <source>The output would replace the design %1.</source>
+        <translation>La sortie remplacerait le modèle %1.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Usage : %1 (--export-pdf SORTIE.pdf | --export-png SORTIE.png | --print) --side FACE [--printer NOM] [--copies N] [--yes] MODÈLE.postcard ; --help en dit plus.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION...] DESIGN.postcard
+Prints or exports a postcard design without a window; a design alone opens it in the window.
+
+  --export-pdf OUT.pdf --side fronts|backs|both
+      the pages as Print makes them without a printer, on the layout&apos;s paper
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+  --export-png OUT.png --side front|back
+      one card at sheet resolution (the back as Save Image BitMap saves it)
+  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
+      prints on the default printer or NAME; both prints the two sides in one go
+      on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
+      --yes prints even when the paper cuts the cards
+  --help, --version
+
+Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
+        <translation>Usage : %1 [OPTION...] MODÈLE.postcard
+Imprime ou exporte un modèle de carte sans fenêtre ; un modèle seul l&apos;ouvre dans la fenêtre.
+
+  --export-pdf SORTIE.pdf --side fronts|backs|both
+      les pages comme Imprimer les fait sans imprimante, sur le papier de la disposition
+      (both : les recto, puis les dos placés pour le retournement du modèle)
+  --export-png SORTIE.png --side front|back
+      une carte à la résolution de la feuille (le dos comme « Enregistrer l&apos;image en BMP »)
+  --print --side fronts|backs|both [--printer NOM] [--copies N] [--yes]
+      imprime sur l&apos;imprimante par défaut ou NOM ; both imprime les deux faces d&apos;un coup
+      sur une imprimante qui le sait ; --copies de %2 à %3 remplace celui du modèle ;
+      --yes imprime même quand le papier coupe les cartes
+  --help, --version
+
+Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.</translation>
+    </message>
+    <message>
+        <source>Nothing was done: %1</source>
+        <translation>Rien n&apos;a été fait : %1</translation>
+    </message>
+</context>
+<context>
     <name>DesignFile</name>
     <message>
         <source>the setting &quot;%1&quot; is missing</source>
@@ -165,16 +296,16 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
         <translation>Le modèle « %1 » a été enregistré au format %2 par une version plus récente de Talmiro Postcard Print ; cette version lit le format %3. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>It is not a regular file.</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is too large to be a postcard design: %2 MB.</source>
         <translation>Le fichier « %1 » est trop gros pour être un modèle de carte : %2 Mo.</translation>
     </message>
     <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Le modèle « %1 » ne peut pas être ouvert : son image pour %2 est inutilisable. %3 Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -428,11 +559,11 @@ Remettez la feuille dans le bac à papier de sorte que sa face vierge soit impri
     </message>
     <message>
         <source>No printer is installed, so nothing was printed.</source>
-        <translation>Aucune imprimante n&apos;est installée : rien n&apos;a été imprimé.</translation>
+        <translation>Aucune imprimante n&apos;est installée, rien n&apos;a donc été imprimé.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;est pas installée : rien n&apos;a été imprimé.</translation>
+        <translation>L&apos;imprimante « %1 » n&apos;est pas installée, rien n&apos;a donc été imprimé.</translation>
     </message>
 </context>
 <context>
@@ -1088,10 +1219,6 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
         <translation>Ouvrir le modèle enregistré dans %1.</translation>
     </message>
     <message>
-        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
-        <translation>Le recto n&apos;a pas encore d&apos;image, rien n&apos;a donc été imprimé. Cliquez sur l&apos;aperçu du recto pour ouvrir une image, puis imprimez de nouveau.</translation>
-    </message>
-    <message>
         <source>Cards Cut Off</source>
         <translation>Cartes coupées</translation>
     </message>
@@ -1104,16 +1231,8 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
         <translation>Imprime en une fois les recto et, au verso de la même feuille, les dos ; l&apos;imprimante retourne la feuille sur son %1, comme réglé dans « Imprimante ». « Exemplaires » compte les feuilles.</translation>
     </message>
     <message>
-        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
-        <translation>Cette imprimante ne sait pas imprimer recto verso, ceci n&apos;est donc pas disponible : imprimez les recto, retournez la feuille et imprimez les dos, ou choisissez avec « Imprimante » une imprimante recto verso.</translation>
-    </message>
-    <message>
         <source>No printer is installed, so this is not available: Print saves the fronts and the backs each as a PDF file of its own.</source>
         <translation>Aucune imprimante n&apos;est installée, ceci n&apos;est donc pas disponible : Imprimer enregistre les recto et les dos chacun dans son propre fichier PDF.</translation>
-    </message>
-    <message>
-        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
-        <translation>Aucune disposition n&apos;est choisie, rien n&apos;a donc été imprimé. Choisissez-en une et imprimez de nouveau.</translation>
     </message>
     <message>
         <source>short edge</source>
@@ -1169,7 +1288,7 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     </message>
     <message>
         <source>Makes again the change last taken back.</source>
-        <translation>Rétablit la dernière modification annulée.</translation>
+        <translation>Refait la dernière modification annulée.</translation>
     </message>
     <message>
         <source>Front Picture</source>
@@ -1189,7 +1308,7 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     </message>
     <message>
         <source>Front Text Place</source>
-        <translation>Position du texte du recto</translation>
+        <translation>Place du texte du recto</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1198,6 +1317,18 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
+        <translation>Aucune disposition n&apos;est choisie, rien n&apos;a donc été imprimé. Choisissez-en une et imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
+        <translation>Le recto n&apos;a pas encore d&apos;image, rien n&apos;a donc été imprimé. Cliquez sur l&apos;aperçu du recto pour ouvrir une image, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
+        <translation>Cette imprimante ne sait pas imprimer recto verso, ceci n&apos;est donc pas disponible : imprimez les recto, retournez la feuille et imprimez les dos, ou choisissez avec « Imprimante » une imprimante recto verso.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,137 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
     </message>
 </context>
 <context>
+    <name>CardDocument</name>
+    <message>
+        <source>TITLE TEXT</source>
+        <translation>TITOLO</translation>
+    </message>
+    <message>
+        <source>Descriptive Text</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>CreatedBy Text (Vertical Text)</source>
+        <translation>Creato da (testo verticale)</translation>
+    </message>
+    <message>
+        <source>PLACE
+
+STAMP
+
+HERE</source>
+        <translation>FRANCO-
+
+BOLLO</translation>
+    </message>
+    <message>
+        <source>Lower Left Text</source>
+        <translation>Testo d&apos;angolo</translation>
+    </message>
+    <message>
+        <source>PLEASE DO NOT WRITE BELOW THIS LINE</source>
+        <translation>NON SCRIVERE SOTTO QUESTA LINEA</translation>
+    </message>
+    <message>
+        <source>PostCard</source>
+        <translation>Cartolina</translation>
+    </message>
+</context>
+<context>
+    <name>CardOutput</name>
+    <message>
+        <source>The picture could not be made for &quot;%1&quot; (%2), so nothing was saved.</source>
+        <translation>Non è stato possibile creare l&apos;immagine per «%1» (%2), quindi non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed; --yes prints anyway.</source>
+        <translation>Non è stato stampato nulla; --yes stampa comunque.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 and %2 cannot be asked for together.</source>
+        <translation>%1 e %2 non si possono chiedere insieme.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from %1 to %2.</source>
+        <translation>--copies accetta un numero da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Opzione sconosciuta %1.</translation>
+    </message>
+    <message>
+        <source>One design at a time: %1 and %2 were given.</source>
+        <translation>Un progetto alla volta: sono stati indicati %1 e %2.</translation>
+    </message>
+    <message>
+        <source>No action: --export-pdf, --export-png or --print.</source>
+        <translation>Nessuna azione: --export-pdf, --export-png o --print.</translation>
+    </message>
+    <message>
+        <source>--printer, --copies and --yes go with --print only.</source>
+        <translation>--printer, --copies e --yes vanno solo con --print.</translation>
+    </message>
+    <message>
+        <source>%1 needs --side %2.</source>
+        <translation>%1 richiede --side %2.</translation>
+    </message>
+    <message>
+        <source>No design file is given.</source>
+        <translation>Non è indicato alcun file di progetto.</translation>
+    </message>
+    <message>
+        <source>The output would replace the design %1.</source>
+        <translation>L&apos;uscita sostituirebbe il progetto %1.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Uso: %1 (--export-pdf USCITA.pdf | --export-png USCITA.png | --print) --side LATO [--printer NOME] [--copies N] [--yes] PROGETTO.postcard; --help dice di più.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION...] DESIGN.postcard
+Prints or exports a postcard design without a window; a design alone opens it in the window.
+
+  --export-pdf OUT.pdf --side fronts|backs|both
+      the pages as Print makes them without a printer, on the layout&apos;s paper
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+  --export-png OUT.png --side front|back
+      one card at sheet resolution (the back as Save Image BitMap saves it)
+  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
+      prints on the default printer or NAME; both prints the two sides in one go
+      on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
+      --yes prints even when the paper cuts the cards
+  --help, --version
+
+Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
+        <translation>Uso: %1 [OPZIONE...] PROGETTO.postcard
+Stampa o esporta un progetto di cartolina senza finestra; un progetto da solo lo apre nella finestra.
+
+  --export-pdf USCITA.pdf --side fronts|backs|both
+      le pagine come le fa Stampa senza stampante, sulla carta della disposizione
+      (both: i fronti, poi i retri posti per il giro del foglio del progetto)
+  --export-png USCITA.png --side front|back
+      una cartolina alla risoluzione del foglio (il retro come «Salva immagine BMP»)
+  --print --side fronts|backs|both [--printer NOME] [--copies N] [--yes]
+      stampa sulla stampante predefinita o NOME; both stampa i due lati in una volta
+      su una stampante che lo sa fare; --copies da %2 a %3 sostituisce quello del progetto;
+      --yes stampa anche quando la carta taglia le cartoline
+  --help, --version
+
+Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</translation>
+    </message>
+    <message>
+        <source>Nothing was done: %1</source>
+        <translation>Non è stato fatto nulla: %1</translation>
+    </message>
+</context>
+<context>
     <name>DesignFile</name>
     <message>
         <source>the setting &quot;%1&quot; is missing</source>
@@ -165,16 +296,16 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
         <translation>Il progetto «%1» è stato salvato nel formato %2 da una versione più recente di Talmiro Postcard Print; questa versione legge il formato %3. Non è stato cambiato nulla.</translation>
     </message>
     <message>
-        <source>It is not a regular file.</source>
-        <translation>Non è un file normale.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; is too large to be a postcard design: %2 MB.</source>
         <translation>Il file «%1» è troppo grande per essere un progetto di cartolina: %2 MB.</translation>
     </message>
     <message>
         <source>The design &quot;%1&quot; cannot be opened: its picture for %2 cannot be used. %3 Nothing was changed.</source>
         <translation>Impossibile aprire il progetto «%1»: la sua immagine per %2 non si può usare. %3 Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
     </message>
 </context>
 <context>
@@ -428,7 +559,7 @@ Rimetti il foglio nel vassoio della carta in modo che venga stampato il lato bia
     </message>
     <message>
         <source>No printer is installed, so nothing was printed.</source>
-        <translation>Nessuna stampante è installata, quindi non è stato stampato nulla.</translation>
+        <translation>Non è installata alcuna stampante, quindi non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
@@ -1088,10 +1219,6 @@ Premi «Continua» per iniziare.</translation>
         <translation>Apri il progetto salvato in %1.</translation>
     </message>
     <message>
-        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
-        <translation>Il fronte non ha ancora un&apos;immagine, quindi non è stato stampato nulla. Fai clic sull&apos;anteprima del fronte per aprire un&apos;immagine, poi stampa di nuovo.</translation>
-    </message>
-    <message>
         <source>Cards Cut Off</source>
         <translation>Cartoline tagliate</translation>
     </message>
@@ -1104,16 +1231,8 @@ Premi «Continua» per iniziare.</translation>
         <translation>Stampa in una volta i fronti e, sul retro dello stesso foglio, i retri; la stampante gira il foglio sul %1, come impostato in «Stampante». «Copie» conta i fogli.</translation>
     </message>
     <message>
-        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
-        <translation>Questa stampante non stampa fronte retro, quindi questo non è disponibile: stampa i fronti, gira il foglio e stampa i retri, o scegli con «Stampante» una stampante fronte retro.</translation>
-    </message>
-    <message>
         <source>No printer is installed, so this is not available: Print saves the fronts and the backs each as a PDF file of its own.</source>
         <translation>Non è installata alcuna stampante, quindi questo non è disponibile: Stampa salva i fronti e i retri ciascuno in un proprio file PDF.</translation>
-    </message>
-    <message>
-        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
-        <translation>Non è scelta alcuna disposizione, quindi non è stato stampato nulla. Scegline una e stampa di nuovo.</translation>
     </message>
     <message>
         <source>short edge</source>
@@ -1141,15 +1260,15 @@ Premi «Continua» per iniziare.</translation>
     </message>
     <message>
         <source>Corner Picture</source>
-        <translation>Immagine dell&apos;angolo</translation>
+        <translation>Immagine d&apos;angolo</translation>
     </message>
     <message>
         <source>Delete Corner Picture</source>
-        <translation>Eliminazione dell&apos;immagine dell&apos;angolo</translation>
+        <translation>Rimozione dell&apos;immagine d&apos;angolo</translation>
     </message>
     <message>
         <source>Typing in %1</source>
-        <translation>Digitazione in %1</translation>
+        <translation>Scrittura in %1</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1169,7 +1288,7 @@ Premi «Continua» per iniziare.</translation>
     </message>
     <message>
         <source>Makes again the change last taken back.</source>
-        <translation>Ripristina l&apos;ultima modifica annullata.</translation>
+        <translation>Rifà l&apos;ultima modifica annullata.</translation>
     </message>
     <message>
         <source>Front Picture</source>
@@ -1177,7 +1296,7 @@ Premi «Continua» per iniziare.</translation>
     </message>
     <message>
         <source>Delete Front Picture</source>
-        <translation>Eliminazione dell&apos;immagine del fronte</translation>
+        <translation>Rimozione dell&apos;immagine del fronte</translation>
     </message>
     <message>
         <source>Front Font</source>
@@ -1198,6 +1317,18 @@ Premi «Continua» per iniziare.</translation>
     <message>
         <source>Color</source>
         <translation>Colore</translation>
+    </message>
+    <message>
+        <source>No Post Card Back Layout is chosen, so nothing was printed. Choose one and print again.</source>
+        <translation>Non è scelta alcuna disposizione, quindi non è stato stampato nulla. Scegline una e stampa di nuovo.</translation>
+    </message>
+    <message>
+        <source>There is no picture for the postcard front yet, so nothing was printed. Click the front preview to open a picture, then print again.</source>
+        <translation>Il fronte non ha ancora un&apos;immagine, quindi non è stato stampato nulla. Fai clic sull&apos;anteprima del fronte per aprire un&apos;immagine, poi stampa di nuovo.</translation>
+    </message>
+    <message>
+        <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
+        <translation>Questa stampante non stampa fronte retro, quindi questo non è disponibile: stampa i fronti, gira il foglio e stampa i retri, o scegli con «Stampante» una stampante fronte retro.</translation>
     </message>
 </context>
 <context>

@@ -14,11 +14,6 @@
 namespace
 {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CardOutput", text);
-}
-
 } // namespace
 
 void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName)
@@ -45,7 +40,9 @@ void exportPng(const CardDocument& card, CardFace face, const QString& fileName)
     QImageWriter writer(&bytes, "png");
     // The file says its 200 pixels per inch, as the bitmap does.
     if (!writer.write(sheetImageCopy(image, SheetImageFormat::Bitmap)))
-        throw AppError(tr("The picture could not be made for \"%1\" (%2), so nothing was saved.")
+        throw AppError(QCoreApplication::translate(
+                           "CardOutput",
+                           "The picture could not be made for \"%1\" (%2), so nothing was saved.")
                            .arg(fileName, writer.errorString()));
     writeWholeFile(fileName, bytes.data());
 }
@@ -65,7 +62,8 @@ QString printOnQueue(const CardDocument& card, PrintSide side, const QueuePrint&
     }
     const PreparedPrint print = preparePrint(*printer, card, side, turn, sides);
     if (!print.cutQuestion.isEmpty() && !how.cutAllowed)
-        throw AppError(print.cutQuestion + QLatin1Char(' ') +
-                       tr("Nothing was printed; --yes prints anyway."));
+        throw AppError(
+            print.cutQuestion + QLatin1Char(' ') +
+            QCoreApplication::translate("CardOutput", "Nothing was printed; --yes prints anyway."));
     return sendPrint(*printer, print);
 }

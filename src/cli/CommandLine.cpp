@@ -4,6 +4,7 @@
 #include "design/DesignPictures.h"
 #include "document/CardSettings.h"
 #include "gfx/AppError.h"
+#include "gfx/Language.h"
 #include "gfx/SheetText.h"
 
 #include <QCoreApplication>
@@ -18,11 +19,6 @@ namespace
 {
 
 const char* const ProgramFile = "talmiro-postcard-print";
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 enum class Action { None, ExportPdf, ExportPng, Print, Help, Version };
 
@@ -60,7 +56,9 @@ Request parse(const QStringList& arguments)
     Request r;
     const auto setAction = [&r](Action action, const QString& option) {
         if (r.action != Action::None)
-            throw UsageError{tr("%1 and %2 cannot be asked for together.").arg(r.option, option)};
+            throw UsageError{QCoreApplication::translate("CommandLine",
+                                                         "%1 and %2 cannot be asked for together.")
+                                 .arg(r.option, option)};
         r.action = action;
         r.option = option;
     };
@@ -68,7 +66,8 @@ Request parse(const QStringList& arguments)
         const QString& a = arguments[i];
         const auto value = [&]() {
             if (i + 1 >= arguments.size() || isOption(arguments[i + 1]))
-                throw UsageError{tr("%1 needs a value.").arg(a)};
+                throw UsageError{
+                    QCoreApplication::translate("CommandLine", "%1 needs a value.").arg(a)};
             return arguments[++i];
         };
         if (a == QLatin1String("--help") || a == QLatin1String("-h") ||
@@ -95,36 +94,45 @@ Request parse(const QStringList& arguments)
             bool number = false;
             const int copies = value().toInt(&number);
             if (!number || copies < setting.minimum || copies > setting.maximum)
-                throw UsageError{tr("--copies takes a number from %1 to %2.")
+                throw UsageError{QCoreApplication::translate(
+                                     "CommandLine", "--copies takes a number from %1 to %2.")
                                      .arg(setting.minimum)
                                      .arg(setting.maximum)};
             r.copies = copies;
         } else if (a == QLatin1String("--yes")) {
             r.yes = true;
         } else if (isOption(a)) {
-            throw UsageError{tr("Unknown option %1.").arg(a)};
+            throw UsageError{
+                QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(a)};
         } else if (!r.design.isEmpty()) {
-            throw UsageError{tr("One design at a time: %1 and %2 were given.").arg(r.design, a)};
+            throw UsageError{QCoreApplication::translate(
+                                 "CommandLine", "One design at a time: %1 and %2 were given.")
+                                 .arg(r.design, a)};
         } else {
             r.design = a;
         }
     }
     if (r.action == Action::None)
-        throw UsageError{tr("No action: --export-pdf, --export-png or --print.")};
+        throw UsageError{QCoreApplication::translate(
+            "CommandLine", "No action: --export-pdf, --export-png or --print.")};
     if (r.action != Action::Print && (!r.printer.isEmpty() || r.copies || r.yes))
-        throw UsageError{tr("--printer, --copies and --yes go with --print only.")};
+        throw UsageError{QCoreApplication::translate(
+            "CommandLine", "--printer, --copies and --yes go with --print only.")};
     const QStringList sides = r.action == Action::ExportPng
                                   ? QStringList{QStringLiteral("front"), QStringLiteral("back")}
                                   : QStringList{QStringLiteral("fronts"), QStringLiteral("backs"),
                                                 QStringLiteral("both")};
     if (!sides.contains(r.side))
-        throw UsageError{tr("%1 needs --side %2.").arg(r.option, sides.join(QLatin1Char('|')))};
+        throw UsageError{QCoreApplication::translate("CommandLine", "%1 needs --side %2.")
+                             .arg(r.option, sides.join(QLatin1Char('|')))};
     if (r.design.isEmpty())
-        throw UsageError{tr("No design file is given.")};
+        throw UsageError{QCoreApplication::translate("CommandLine", "No design file is given.")};
     // A slip of the arguments' order must not put a PDF in place of the design.
     if (!r.output.isEmpty() &&
         QFileInfo(r.output).absoluteFilePath() == QFileInfo(r.design).absoluteFilePath())
-        throw UsageError{tr("The output would replace the design %1.").arg(r.design)};
+        throw UsageError{
+            QCoreApplication::translate("CommandLine", "The output would replace the design %1.")
+                .arg(r.design)};
     return r;
 }
 
@@ -135,28 +143,32 @@ void say(std::FILE* stream, const QString& text)
 
 QString usageLine()
 {
-    return tr("Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE "
-              "[--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.")
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE "
+               "[--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.")
         .arg(QLatin1String(ProgramFile));
 }
 
 QString helpText()
 {
     const CardSetting& copies = *cardSetting(QStringLiteral("print.copies"));
-    return tr("Usage: %1 [OPTION...] DESIGN.postcard\n"
-              "Prints or exports a postcard design without a window; a design alone opens it in "
-              "the window.\n\n"
-              "  --export-pdf OUT.pdf --side fronts|backs|both\n"
-              "      the pages as Print makes them without a printer, on the layout's paper\n"
-              "      (both: the fronts, then the backs placed for the design's sheet turn)\n"
-              "  --export-png OUT.png --side front|back\n"
-              "      one card at sheet resolution (the back as Save Image BitMap saves it)\n"
-              "  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]\n"
-              "      prints on the default printer or NAME; both prints the two sides in one go\n"
-              "      on a printer that can; --copies from %2 to %3 replaces the design's;\n"
-              "      --yes prints even when the paper cuts the cards\n"
-              "  --help, --version\n\n"
-              "Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.")
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Usage: %1 [OPTION...] DESIGN.postcard\n"
+               "Prints or exports a postcard design without a window; a design alone opens it in "
+               "the window.\n\n"
+               "  --export-pdf OUT.pdf --side fronts|backs|both\n"
+               "      the pages as Print makes them without a printer, on the layout's paper\n"
+               "      (both: the fronts, then the backs placed for the design's sheet turn)\n"
+               "  --export-png OUT.png --side front|back\n"
+               "      one card at sheet resolution (the back as Save Image BitMap saves it)\n"
+               "  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]\n"
+               "      prints on the default printer or NAME; both prints the two sides in one go\n"
+               "      on a printer that can; --copies from %2 to %3 replaces the design's;\n"
+               "      --yes prints even when the paper cuts the cards\n"
+               "  --help, --version\n\n"
+               "Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.")
         .arg(QLatin1String(ProgramFile))
         .arg(copies.minimum)
         .arg(copies.maximum);
@@ -208,9 +220,24 @@ void nameApplication(const QString& version)
 
 int runCommandLine(int argc, char** argv, const QString& version)
 {
+    // The arguments as given, before the application takes Qt's own options out of them.
+    const QStringList arguments = argumentsOf(argc, argv);
+    // Standard error is the user's: Qt's remarks (a runtime folder it would like) stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            say(stderr, text);
+    });
+    // No display is needed: the pages are drawn in memory, with the fonts the window uses.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    nameApplication(version);
+    installFontSubstitutions();
+    // The help and the messages in the system's language, as the window speaks it.
+    installLanguage(app, systemLanguage());
     Request request;
     try {
-        request = parse(argumentsOf(argc, argv));
+        request = parse(arguments);
     } catch (const UsageError& e) {
         say(stderr, QStringLiteral("%1: %2").arg(QLatin1String(ProgramFile), e.text));
         say(stderr, usageLine());
@@ -224,17 +251,6 @@ int runCommandLine(int argc, char** argv, const QString& version)
         say(stdout, QStringLiteral("Talmiro Postcard Print %1").arg(version));
         return 0;
     }
-    // Standard error is the user's: Qt's remarks (a runtime folder it would like) stay out of it.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            say(stderr, text);
-    });
-    // No display is needed: the pages are drawn in memory, with the fonts the window uses.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    nameApplication(version);
-    installFontSubstitutions();
     try {
         const QString note = run(request);
         if (!note.isEmpty())
@@ -243,7 +259,8 @@ int runCommandLine(int argc, char** argv, const QString& version)
     } catch (const AppError& e) {
         say(stderr, e.text());
     } catch (const std::exception& e) {
-        say(stderr, tr("Nothing was done: %1").arg(QString::fromLocal8Bit(e.what())));
+        say(stderr, QCoreApplication::translate("CommandLine", "Nothing was done: %1")
+                        .arg(QString::fromLocal8Bit(e.what())));
     }
     return 1;
 }

@@ -6,17 +6,17 @@
 
 CardDocument defaultCardDocument()
 {
-    // The texts a new card shows, each the user's to replace: the window's own, in its
-    // language.
-    const auto tr = [](const char* text) { return QCoreApplication::translate("TForm1", text); };
+    // The texts a new card shows, in the program's language, each the user's to replace.
     CardDocument card;
-    card.title = tr("TITLE TEXT");
-    card.description = tr("Descriptive Text");
-    card.verticalText = tr("CreatedBy Text (Vertical Text)");
-    card.stamp = tr("PLACE\n\nSTAMP\n\nHERE");
-    card.lowerLeftText = tr("Lower Left Text");
-    card.postalBarCodeText = tr("PLEASE DO NOT WRITE BELOW THIS LINE");
-    card.postCardText = tr("PostCard");
+    card.title = QCoreApplication::translate("CardDocument", "TITLE TEXT");
+    card.description = QCoreApplication::translate("CardDocument", "Descriptive Text");
+    card.verticalText =
+        QCoreApplication::translate("CardDocument", "CreatedBy Text (Vertical Text)");
+    card.stamp = QCoreApplication::translate("CardDocument", "PLACE\n\nSTAMP\n\nHERE");
+    card.lowerLeftText = QCoreApplication::translate("CardDocument", "Lower Left Text");
+    card.postalBarCodeText =
+        QCoreApplication::translate("CardDocument", "PLEASE DO NOT WRITE BELOW THIS LINE");
+    card.postCardText = QCoreApplication::translate("CardDocument", "PostCard");
     loadDefaultAreaStyles(card.AreaStyleTable);
     card.FrontFont = QFont(QStringLiteral("Times New Roman"));
     card.FrontFont.setPixelSize(64);

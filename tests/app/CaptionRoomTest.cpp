@@ -3,7 +3,7 @@
 // controls inside its frame and clear of its caption. The walk takes whatever controls the
 // window has, so controls added later are held to the same; and it walks the window in every
 // language the program speaks, since a translation may need more room than the English text.
-#include "app/Language.h"
+#include "gfx/Language.h"
 #include "support/FormFixture.h"
 #include "support/WindowControls.h"
 

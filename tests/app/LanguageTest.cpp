@@ -1,6 +1,6 @@
 // The program's languages: chosen from the environment as gettext chooses, built into the
 // program, complete and current, and spoken by the window.
-#include "app/Language.h"
+#include "gfx/Language.h"
 #include "back/CardBack.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"

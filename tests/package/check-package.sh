@@ -118,6 +118,14 @@ for option in --export-pdf --export-png --print --side --printer --copies --yes 
   grep -qe "$option" <<<"$manual" || fail "the manual page does not document $option"
 done
 grep -q "Talmiro Postcard Print $version" <<<"$manual" || fail "the manual page is not of $version"
+# Every option the program's own help names is in the manual; and the help speaks the locale's
+# language from the translations built into the packaged program.
+help=$(LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 "$root/usr/bin/$name" --help) || fail "--help"
+for option in $(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
+  grep -qF -- "$option" <<<"$manual" || fail "the manual page does not document $option"
+done
+LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$root/usr/bin/$name" --help | grep -q '^Aufruf: ' ||
+  fail "the packaged program's help does not speak German under LANG=de_DE.UTF-8"
 # The scalable icon is the same picture: drawn at 32 x 32 it is the 32 x 32 icon, pixel for pixel.
 svg=$root/usr/share/icons/hicolor/scalable/apps/$name.svg
 [ -f "$svg" ] || fail "no scalable icon"

@@ -41,7 +41,7 @@ std::unique_ptr<QTranslator>& qtTranslator()
 
 QStringList builtInLanguages()
 {
-    Q_INIT_RESOURCE(talmiro_app_translations);
+    Q_INIT_RESOURCE(talmiro_gfx_translations);
     QStringList languages;
     const QStringList files =
         QDir(TranslationFolder)
