@@ -4,10 +4,15 @@
 #   scripts/cups-test-printer.sh start   starts cupsd if it is not running (as root, in the
 #                                         background) and adds the queue TalmiroTest on the
 #                                         cups-pdf backend: letter paper with unequal unprintable
-#                                         margins, made the default printer; and TalmiroDuplex,
-#                                         the same with a two-sided unit (long and short edge)
-#   scripts/cups-test-printer.sh stop    removes the queue and stops the cupsd that start began,
-#                                         once every test run that started it has stopped
+#                                         margins; and TalmiroDuplex, the same with a two-sided
+#                                         unit (long and short edge). The machine's default
+#                                         printer stays as it is.
+#   scripts/cups-test-printer.sh stop    removes the queues, gives the default printer back
+#                                         should anything have changed it, and stops the cupsd
+#                                         that start began, once every test run that started it
+#                                         has stopped (failed or not)
+#   scripts/cups-test-printer.sh check   after the last stop: fails unless the default printer
+#                                         and the queues are those found before the first start
 #   scripts/cups-test-printer.sh pause   for the fault tests: stops the cupsd that start began,
 #                                         unless another test run is using it (then exits 3)
 #   scripts/cups-test-printer.sh resume  starts that cupsd again, with its queues
@@ -18,6 +23,7 @@ set -euo pipefail
 
 queue=TalmiroTest
 duplex_queue=TalmiroDuplex
+fault_queue=TalmiroFault # the fault tests' own, removed here too should a test have crashed
 instance=talmiro
 out=${TALMIRO_CUPS_OUT:-/tmp/talmiro-cups-pdf}
 state=/tmp/talmiro-cups-state
@@ -54,6 +60,18 @@ scheduler_running() {
   lpstat -r 2>/dev/null | grep -q 'is running'
 }
 
+# The machine's printing as its user meets it: "default NAME" (when there is one), then each
+# queue. From the scheduler, or from its saved configuration while none runs.
+destinations() {
+  if scheduler_running; then
+    lpstat -d 2>/dev/null | sed -n 's/^system default destination: /default /p'
+    lpstat -v 2>/dev/null | sed -n 's/^device for \([^:]*\):.*/\1/p' | sort
+  elif [ -f /etc/cups/printers.conf ]; then
+    sed -n 's/^<DefaultPrinter \(.*\)>$/default \1/p' /etc/cups/printers.conf
+    sed -n 's/^<\(Default\)\{0,1\}Printer \(.*\)>$/\2/p' /etc/cups/printers.conf | sort
+  fi
+}
+
 launch_scheduler() {
   cupsd -f >"$state/cupsd.log" 2>&1 8>&- &
   echo $! >"$state/cupsd.pid"
@@ -71,7 +89,9 @@ start() {
   [ -f "$backend" ] && [ -f "$ppd_source" ] ||
     cannot "the cups-pdf backend is not installed (Debian package printer-driver-cups-pdf)"
 
-  users_change 1 >/dev/null
+  if [ "$(users_change 1)" -eq 1 ]; then
+    destinations >"$state/before"
+  fi
   scheduler_running || launch_scheduler
 
   # The backend runs as root only when it is root-owned with mode 0700.
@@ -97,7 +117,6 @@ EOF
       "$ppd_source" >"$state/$queue.ppd"
 
   lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -P "$state/$queue.ppd"
-  lpadmin -d "$queue"
   # The same printer with a two-sided unit, so that printing both sides in one go can be tried.
   cat "$state/$queue.ppd" - >"$state/$duplex_queue.ppd" <<'PPD'
 *OpenUI *Duplex/2-Sided Printing: PickOne
@@ -123,13 +142,38 @@ stop() {
   if scheduler_running; then
     lpadmin -x "$queue" 2>/dev/null || true
     lpadmin -x "$duplex_queue" 2>/dev/null || true
+    lpadmin -x "$fault_queue" 2>/dev/null || true
+    local default
+    default=$(sed -n 's/^default //p' "$state/before" 2>/dev/null)
+    if [ -n "$default" ] && ! destinations | grep -qxF "default $default"; then
+      lpadmin -d "$default" || true
+    fi
   fi
   rm -f "$conf"
   if [ -f "$state/cupsd.pid" ]; then
     pid=$(cat "$state/cupsd.pid")
     kill "$pid" 2>/dev/null || true
+    # Until it has saved its configuration and gone (or is left for its parent to reap).
+    for _ in $(seq 1 100); do
+      case "$(ps -o stat= -p "$pid" 2>/dev/null)" in "" | Z*) break ;; esac
+      sleep 0.1
+    done
     rm -f "$state/cupsd.pid"
   fi
+}
+
+check() {
+  if [ "$(cat "$state/users" 2>/dev/null || echo 0)" -gt 0 ]; then
+    echo "Another test run still uses the test spooler: checked when it stops"
+    return
+  fi
+  [ -f "$state/before" ] || { echo "Nothing to check: the test spooler was not started"; return; }
+  if ! diff -u --label before --label after "$state/before" <(destinations); then
+    echo "The tests left the default printer or the queues changed" >&2
+    exit 1
+  fi
+  rm -f "$state/before"
+  echo "The default printer and the queues are as before the tests"
 }
 
 pause() {
@@ -150,10 +194,11 @@ resume() {
 case "${1:-}" in
   start) start ;;
   stop) stop ;;
+  check) check ;;
   pause) pause ;;
   resume) resume ;;
   *)
-    echo "usage: $0 start|stop|pause|resume" >&2
+    echo "usage: $0 start|stop|check|pause|resume" >&2
     exit 2
     ;;
 esac

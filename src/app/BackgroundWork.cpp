@@ -5,12 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThreadPool>
 #include <QTimer>
 
+#include <chrono>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace
@@ -18,8 +19,14 @@ namespace
 
 // How often a wait looks whether its work is done: far below what a person notices.
 constexpr int PollMs = 10;
+// How long the window, as it closes, waits for the work it cancelled: a person still sees the
+// window go at once, and a read that checks its cancel ends well within it.
+constexpr auto StopWait = std::chrono::milliseconds(500);
+// The quick time in force (setQuickWorkMs).
+int quickWork = QuickWorkMs;
 
 // The work still running, so that the program can stop it and wait for it before it ends.
+
 struct RunningWork {
     std::mutex mutex;
     std::condition_variable ended;
@@ -65,7 +72,11 @@ void startBackgroundWork(std::shared_ptr<BackgroundJob> job, std::function<void(
         const std::lock_guard<std::mutex> lock(running().mutex);
         running().jobs.push_back(job);
     }
-    std::thread([job = std::move(job), work = std::move(work)]() mutable {
+    // On a thread of Qt's pool, which the application joins before it ends; reserved, so that
+    // the work starts at once however busy the pool is.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->reserveThread();
+    pool->startOnReservedThread([job = std::move(job), work = std::move(work)]() mutable {
         try {
             work();
         } catch (...) {
@@ -74,7 +85,12 @@ void startBackgroundWork(std::shared_ptr<BackgroundJob> job, std::function<void(
         work = nullptr; // what it holds goes before the work counts as ended
         job->done = true;
         forget(job);
-    }).detach();
+    });
+}
+
+void setQuickWorkMs(int ms)
+{
+    quickWork = ms;
 }
 
 void stopBackgroundWork()
@@ -83,7 +99,7 @@ void stopBackgroundWork()
     std::unique_lock<std::mutex> lock(r.mutex);
     for (const auto& job : r.jobs)
         job->progress.cancel = true;
-    r.ended.wait(lock, [&] { return r.jobs.empty(); });
+    r.ended.wait_for(lock, StopWait, [&] { return r.jobs.empty(); });
 }
 
 bool waitForBackgroundWork(Dialogs& dialogs, const QString& text,
@@ -91,7 +107,8 @@ bool waitForBackgroundWork(Dialogs& dialogs, const QString& text,
 {
     WaitCursor wait;
     const auto done = [&job] { return bool(job->done); };
-    spinEventsUntil(done, QuickWorkMs);
+    if (quickWork > 0)
+        spinEventsUntil(done, quickWork);
     if (!done() && !dialogs.waitForWork(text, done)) {
         job->progress.cancel = true;
         return false;

@@ -22,22 +22,26 @@ struct BackgroundJob {
     std::exception_ptr error;      // the work's error, written before `done`
 };
 
-// Runs `work` on a thread of its own, which keeps `job` alive until the work has ended.
+// Runs `work` on a thread of Qt's pool (joined when the application ends), which keeps `job`
+// alive until the work has ended. The work holds what it uses, nothing of the window.
 void startBackgroundWork(std::shared_ptr<BackgroundJob> job, std::function<void()> work);
 
-// Asks every work still running to cancel and waits until each has ended: called before the
-// objects the work may use go away (the window, the application).
+// Asks every work still running to cancel and waits until each has ended, half a second at
+// most: the window's Exit never waits longer for a read. Work that sees the cancel later ends on
+// its own thread, which the application joins.
 void stopBackgroundWork();
 
 // Runs the event loop without user input (the window repaints, timers fire) until `done` says
 // so or `ms` have passed.
 void spinEventsUntil(const std::function<bool()>& done, int ms = std::numeric_limits<int>::max());
 
-// How long work may run before the user is offered to stop waiting for it.
+// How long work may run before the user is offered to stop waiting for it: half a second, or
+// what a test sets (0 offers it at once, on every machine).
 constexpr int QuickWorkMs = 500;
+void setQuickWorkMs(int ms);
 
 // Waits for `job` with the hourglass shown. The window keeps repainting and timers keep firing,
-// but user input waits until the work is done; work still running after QuickWorkMs gets the
+// but user input waits until the work is done; work still running after the quick time gets the
 // dialogs' wait box, whose Cancel asks the work to stop and ends the wait at once (the work
 // then ends on its own). Returns whether the work finished; its error is raised here.
 bool waitForBackgroundWork(Dialogs& dialogs, const QString& text,

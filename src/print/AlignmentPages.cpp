@@ -285,9 +285,10 @@ std::vector<AlignmentPatch> render(const std::vector<Mark>& marks, const QTransf
 std::vector<AlignmentPatch> turnedBoxes(const AlignmentSheet& sheet, const AlignmentCard& card,
                                         const CardScales& s)
 {
-    const QPoint a = s.acrossZero() - QPoint(0, device(NeedleLength, sheet.dpiY) / 2);
-    const QPoint d = s.downZero() - QPoint(device(NeedleLength, sheet.dpiX) / 2, 0);
-    const QPoint moved(device(sheet.nudge.x(), sheet.dpiX), device(sheet.nudge.y(), sheet.dpiY));
+    // Where the pointers fall when turned right: at the scales' zero, which the test's nudges
+    // have moved already. The page of backs is in device pixels as printed, so nothing more moves.
+    const QPoint a(s.acrossX(0), s.acrossZero().y() - device(NeedleLength, sheet.dpiY) / 2);
+    const QPoint d(s.downZero().x() - device(NeedleLength, sheet.dpiX) / 2, s.downY(0));
     std::vector<AlignmentPatch> boxes;
     for (const QPoint local : {a, d}) {
         const QPoint onPaper = card.front.topLeft() + local + sheet.paperOffset;
@@ -296,7 +297,7 @@ std::vector<AlignmentPatch> turnedBoxes(const AlignmentSheet& sheet, const Align
         const QPoint behind = wrongIsCalendar
                                   ? QPoint(onPaper.x(), sheet.paper.height() - 1 - onPaper.y())
                                   : QPoint(sheet.paper.width() - 1 - onPaper.x(), onPaper.y());
-        const QPoint at = behind - sheet.paperOffset + moved;
+        const QPoint at = behind - sheet.paperOffset;
         const QTransform mirror = wrongIsCalendar ? QTransform(1, 0, 0, -1, at.x(), at.y())
                                                   : QTransform(-1, 0, 0, 1, at.x(), at.y());
         std::vector<AlignmentPatch> p = render({turnedMark(QPoint(0, 0), sheet.dpiY)}, mirror);

@@ -109,6 +109,8 @@ QString nativePath(const QString& file)
     return QDir::toNativeSeparators(file);
 }
 
+} // namespace
+
 // The page stays upright for the queue (a landscape page is turned by the painter), so the long
 // and short edges are the upright paper's, as PrintSides means them.
 PrintSides sidesOf(QPrinter::DuplexMode mode)
@@ -137,8 +139,6 @@ QPrinter::DuplexMode duplexOf(PrintSides sides)
     }
     return QPrinter::DuplexNone;
 }
-
-} // namespace
 
 bool isCompletePdf(QIODevice& pdf)
 {

@@ -24,6 +24,10 @@ class QIODevice;
 // points at the cross-reference table, ending in "%%EOF". A file cut short fails.
 bool isCompletePdf(QIODevice& pdf);
 
+// The sides of a document and Qt's duplex mode for them (for the upright paper), both ways.
+QPrinter::DuplexMode duplexOf(PrintSides sides);
+PrintSides sidesOf(QPrinter::DuplexMode mode);
+
 // A page's figures in device pixels, as the printer seam reports them.
 struct PageFigures {
     int pageWidth, pageHeight, paperWidth, paperHeight, offsetX, offsetY;

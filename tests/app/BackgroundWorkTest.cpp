@@ -1,12 +1,17 @@
 // Work off the user-interface thread: quick work waits silently, slow work offers Cancel, the
 // window's timers keep firing meanwhile (so it repaints), errors come back.
 #include "app/BackgroundWork.h"
+#include "app/TForm1.h"
 #include "gfx/AppError.h"
+#include "support/RecordingPrinter.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSemaphore>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -89,8 +94,37 @@ TEST(BackgroundWork, CancelEndsTheWaitAtOnceAndStopsTheWork)
     EXPECT_FALSE(result.has_value());
     EXPECT_LT(clock.elapsed(), 5'000);
     EXPECT_EQ(dialogs.waitsShown.size(), 1);
-    // Stopping waits for the work, which saw the cancel.
-    stopBackgroundWork();
+    // The work itself saw the cancel and stopped, not only the wait.
+    spinEventsUntil([&] { return *outcome != 0; }, 5'000);
     EXPECT_EQ(*outcome, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(BackgroundWork, ExitDuringALongReadClosesTheWindowAndThePoolJoinsTheRead)
+{
+    // A read that sees its cancel only after a long step (Qt decodes some formats whole): it
+    // runs until the test lets it go, or 20 seconds.
+    auto release = std::make_shared<QSemaphore>();
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    QElapsedTimer clock;
+    {
+        ScriptedDialogs dialogs;
+        RecordingPrinter printer;
+        TForm1 form(dialogs, printer);
+        form.guard([&] { form.FormActivate(); });
+        startBackgroundWork(std::make_shared<BackgroundJob>(), [release, ended] {
+            release->tryAcquire(1, 20'000);
+            *ended = true;
+        });
+        dialogs.questionAnswers = {true}; // "Are you sure you want to end program?"
+        findControl<QPushButton>(form, "ExitAboutButton")->click();
+        EXPECT_EQ(dialogs.questions.size(), 1);
+        clock.start();
+    }                                  // the window goes, as when the program ends
+    EXPECT_LT(clock.elapsed(), 5'000); // half a second, on however busy a machine
+    EXPECT_FALSE(*ended) << "the window waited for the read to end";
+    // The read is on a thread of Qt's pool, which the application joins before it ends.
+    release->release();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(*ended);
 }

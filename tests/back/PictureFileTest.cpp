@@ -321,6 +321,14 @@ TEST_F(PictureFile, HugeDeclaredSizesAreRefusedFromTheHeader)
               QStringLiteral("The picture \"%1\" is too large: its 16320 x 12240 pixels need 584 "
                              "MB to read, and one picture may use at most 400 MB.")
                   .arg(path));
+    // 229 MB of pixels, stored on its side: turned upright it is copied once, which counts too.
+    const QString turned =
+        put(QStringLiteral("turned.jpg"),
+            withExifOrientation(withJpegSize(jpeg, 10000, 8000), 6) + QByteArray(4'000'000, 0));
+    EXPECT_TRUE(loadError(turned).startsWith(
+        QStringLiteral("The picture \"%1\" is too large: its 8000 x 10000 pixels need 4")
+            .arg(turned)))
+        << loadError(turned).toStdString();
     // A BMP 30000 pixels wide is little memory.
     QImage image;
     LoadPictureFile(put(QStringLiteral("wide.bmp"), makeBmp(30000, 1, 8)), image);

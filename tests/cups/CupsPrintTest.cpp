@@ -333,6 +333,16 @@ TEST_F(CupsPrint, OnlyTheQueueWithATwoSidedUnitPrintsBothSides)
     QtPrinterDevice duplex(DuplexQueue);
     EXPECT_TRUE(duplex.canPrintBothSides());
     EXPECT_EQ(duplex.sidesSetting(), PrintSides::OneSided); // the queue's default
+    // The set-up dialog's short edge is kept, and shown again after a one-sided document.
+    duplex.prepareSetupDialog();
+    duplex.printer().setDuplex(QPrinter::DuplexShortSide);
+    duplex.adoptSetupDialog();
+    EXPECT_EQ(duplex.sidesSetting(), PrintSides::ShortEdge);
+    duplex.setSides(PrintSides::OneSided);
+    duplex.prepareSetupDialog();
+    EXPECT_EQ(duplex.printer().duplex(), QPrinter::DuplexShortSide);
+    duplex.adoptSetupDialog();
+    EXPECT_EQ(duplex.sidesSetting(), PrintSides::ShortEdge);
 }
 
 TEST_F(CupsPrint, ATwoSidedJobCarriesItsSidesCopiesAndBothPages)

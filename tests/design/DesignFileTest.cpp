@@ -8,6 +8,7 @@
 #include "support/QtPrinters.h"
 #include "support/ScratchDisk.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -287,10 +288,16 @@ TEST(DesignFile, ValuesOutOfTheirRangeAreRefused)
          }},
         {"front.font.pointSize",
          [](QJsonObject& o) {
-             o["front"] = replaced(o["front"], {"font", "pointSize"}, 0, -3);
+             o["front"] = replaced(o["front"], {"font", "pointSize"}, 0, 0);
          }},
-        {"back.styles", [](QJsonObject& o) {
+        {"back.styles",
+         [](QJsonObject& o) {
              o["back"] = replaced(o["back"], {"styles", 8}, 0, QJsonValue(QJsonValue::Undefined));
+         }},
+        {"back.styles", [](QJsonObject& o) { // one more than there are areas
+             QJsonArray styles = o["back"][QStringLiteral("styles")].toArray();
+             styles.append(styles[0]);
+             o["back"] = replaced(o["back"], {"styles"}, 0, styles);
          }}};
     for (const auto& [name, edit] : cases) {
         const QString why = refusal(edited(edit));
@@ -434,6 +441,11 @@ TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
     EXPECT_LT(bomb.size(), 200 * 1024);
     EXPECT_TRUE(refusal(bomb).contains(QStringLiteral("larger than 64 MB")))
         << refusal(bomb).toStdString();
+    // A photo over 64 MB, stored as it is, is no bomb: it comes back whole.
+    CardDesign large = sampleDesign();
+    large.front->bytes += QByteArray(65 * 1024 * 1024, '\0');
+    EXPECT_EQ(readDesign(writeDesign(large), defaultsForOlderFiles(), Name).front->bytes,
+              large.front->bytes);
 
     // Settings that would inflate to 20 MB (a whole design padded with blanks) are refused
     // before they are parsed.
@@ -504,6 +516,33 @@ TEST(DesignFile, OnlyRegularFilesAreRead)
         }
         EXPECT_THROW(readDesignPictureBytes(name), AppError);
     }
+    // Files too large are refused by their size before they are read (these are sparse); a
+    // design of two large photos is not too large.
+    const auto sparse = [&](const char* name, qint64 mb) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(mb * 1024 * 1024));
+        return file.fileName();
+    };
+    const auto errorOf = [](const std::function<void()>& read) {
+        try {
+            read();
+        } catch (const AppError& e) {
+            return e.text();
+        }
+        return QString();
+    };
+    const QString photo = sparse("photo.jpg", 513);
+    EXPECT_EQ(errorOf([&] { readDesignPicture(photo); }),
+              QStringLiteral("The picture \"%1\" is too large to be kept in a design: 513 MB.")
+                  .arg(photo));
+    const QString huge = sparse("huge.postcard", 1042);
+    EXPECT_EQ(
+        errorOf([&] { loadDesignFile(huge, defaultsForOlderFiles()); }),
+        QStringLiteral("The file \"%1\" is too large to be a postcard design: 1042 MB.").arg(huge));
+    const QString two = sparse("two-photos.postcard", 530);
+    EXPECT_TRUE(errorOf([&] {
+                    loadDesignFile(two, defaultsForOlderFiles());
+                }).contains(QStringLiteral("is not a postcard design")));
 }
 
 TEST(DesignFile, ASaveThatFailsLeavesTheOldFileWhole)

@@ -154,6 +154,17 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
     const PagePlacement nudged =
         placePages(Layout::PortraitPortrait, m, SheetTurn::Book, QPoint(50, 0));
     EXPECT_EQ(contentCut(nudged, m, SheetTurn::Book, 0, 0), QMargins(300, 0, 150, 0));
+    // Four on landscape letter, 1/4 inch of margin at the page's left and top, 1/2 at its right
+    // and bottom, turned like a calendar: the backs go upside down, so each of their edges counts
+    // at the fronts' opposite one, top and bottom only. Nudged 40 up (120 device pixels), the
+    // backs lose 270 at their top, which lies behind the fronts' bottom, less the 90 they keep
+    // clear; the fronts keep 150 clear.
+    const PrinterMetrics l =
+        figures(Layout::FourOnSheet, 600, LetterPaper, {"", 0.25, 0.5, 0.5, 0.25});
+    const PagePlacement calendar =
+        placePages(Layout::FourOnSheet, l, SheetTurn::Calendar, QPoint(0, -40));
+    ASSERT_EQ(calendar.backs, QPoint(-150, -270));
+    EXPECT_EQ(contentCut(calendar, l, SheetTurn::Calendar, 50, 30), QMargins(60, 90, 210, 180));
 }
 
 TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)

@@ -92,6 +92,10 @@ TEST(AlignmentPages, TheScalesUnderThePointersReadTheNudgesThatTakeThePrintersEr
                 const QPoint want = e.isNull() ? QPoint() : expected;
                 EXPECT_EQ(r.across, want.x()) << name(c) << ", card " << i << ", error " << e.x();
                 EXPECT_EQ(r.down, want.y()) << name(c) << ", card " << i << ", error " << e.x();
+                // On the recording printer each pointer's axis lies on its tick to the device
+                // pixel (its ink may spread half a pixel more to one side).
+                EXPECT_LE(std::abs(r.offTick.x()), 0.5) << name(c) << ", card " << i;
+                EXPECT_LE(std::abs(r.offTick.y()), 0.5) << name(c) << ", card " << i;
             }
         }
     }
@@ -103,7 +107,8 @@ TEST(AlignmentPages, TheWrongTurnShowsTurnedWhereThePointersShouldBe)
         RecordingPrinter printer;
         setUpFor(printer, c.layout);
         const PrinterMetrics m = ReadPrinterMetrics(printer);
-        const AlignmentSheet sheet = alignmentSheetFor(c.layout, m, c.turn, {});
+        // Nudged: the scales move, and the boxes with them.
+        const AlignmentSheet sheet = alignmentSheetFor(c.layout, m, c.turn, {-50, 30});
         const SheetTurn other =
             sheet.turn == SheetTurn::Calendar ? SheetTurn::Book : SheetTurn::Calendar;
         const HeldSheet right = printAndHold(printer, sheet, m, sheet.turn, {});
@@ -116,6 +121,11 @@ TEST(AlignmentPages, TheWrongTurnShowsTurnedWhereThePointersShouldBe)
             EXPECT_GT(backInkWidth(right, above), 0) << name(c) << ", card " << i;
             EXPECT_LE(backInkWidth(right, above), 30) << name(c) << ", card " << i;
             EXPECT_GT(backInkWidth(wrong, above), 150) << name(c) << ", card " << i;
+            // The boxes centred on the scales' zero, left of the down scale too.
+            EXPECT_NEAR(backInkBounds(wrong, above).center().x(), zero.x(), 6) << name(c);
+            const QPoint down = downScaleTick(sheet, i, 0);
+            const QRect left(down - QPoint(75, 300), down + QPoint(-6, 300));
+            EXPECT_NEAR(backInkBounds(wrong, left).center().y(), down.y(), 6) << name(c);
         }
     }
 }
@@ -140,6 +150,18 @@ TEST(AlignmentPages, ThePagesKeepClearOfTheMarginsAndNumberTheScalesEvery25)
     for (int v = -AlignmentScaleReach; v < AlignmentScaleReach; ++v)
         EXPECT_EQ(std::abs(acrossScaleTick(sheet, 0, v + 1).x() - acrossScaleTick(sheet, 0, v).x()),
                   3);
+    // Under the numbers the across nudge's name, not the other's: the longer name, the wider.
+    const auto captionWidth = [&](const QString& across, const QString& down) {
+        AlignmentSheet named = sheet;
+        named.acrossNudge = across;
+        named.downNudge = down;
+        printer.bands.clear();
+        printAlignmentPage(printer, alignmentFrontPatches(named));
+        const QPoint t = acrossScaleTick(sheet, 0, 0);
+        return inkIn(printer.paint(), QRect(t + QPoint(-900, 101), t + QPoint(900, 200))).width();
+    };
+    EXPECT_GT(captionWidth(QStringLiteral("Image Adjust Across"), QStringLiteral("V")),
+              captionWidth(QStringLiteral("V"), QStringLiteral("Image Adjust Across")));
 }
 
 TEST(AlignmentPages, TheQtPrinterWritesPagesThatReadTheSame)

@@ -3,6 +3,7 @@
 #include "gfx/AppError.h"
 #include "support/RecordingPrinter.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace
@@ -94,11 +95,22 @@ TEST(PrintBitmap, OnlyWholeBandsAreSentButAlwaysAtLeastOne)
 
 TEST(PrintBitmap, LeavesTheBitmapUnchanged)
 {
-    const QImage page = numberedRows(300, 200);
+    // A driver that works in the band it is handed, as one converting colours in place may:
+    // what it gets must be the print's own copy, never the caller's pixels (the page is 24-bit,
+    // as the sheets are, so a band could share them).
+    struct ScribblingPrinter : RecordingPrinter {
+        void stretchBand(const QRect& device, const QImage& band) override
+        {
+            RecordingPrinter::stretchBand(device, band.copy());
+            std::memset(const_cast<uchar*>(band.constBits()), 0x5a, band.sizeInBytes());
+        }
+    } printer;
+    QImage page = numberedRows(300, 230).convertToFormat(QImage::Format_RGB888);
     const QImage before = page.copy();
-    RecordingPrinter printer;
     PrintBitmap(printer, metrics(600, 600), page, 0, 0);
     EXPECT_EQ(page, before);
+    ASSERT_EQ(printer.bands.size(), 4u);
+    EXPECT_EQ(printer.bands[3].image, before.copy(0, 150, 300, 50));
 }
 
 TEST(PrintBitmap, RefusesAResolutionOfZero)

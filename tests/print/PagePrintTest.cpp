@@ -66,20 +66,22 @@ TEST(ComposePages, PortraitFrontsAndBacksTurnOppositeWays)
 
 TEST(PaperCutQuestion, NamesTheLayoutsPaperThePrintersAndWhatIsCut)
 {
-    PrinterMetrics a4;
-    a4.DpiX = a4.DpiY = 600;
+    PrinterMetrics a4; // half the resolution down the page: its cuts are millimetres of DpiY
+    a4.DpiX = 600;
+    a4.DpiY = 300;
     a4.PhysicalWidth = 7016; // landscape A4
-    a4.PhysicalHeight = 4961;
-    EXPECT_EQ(paperCutQuestion(Layout::FourOnSheet, a4, QMargins(0, 0, 0, 139)),
+    a4.PhysicalHeight = 2480;
+    EXPECT_EQ(paperCutQuestion(Layout::FourOnSheet, a4, QMargins(0, 0, 0, 70)),
               "This layout needs Letter paper; on A4 the bottom 6 mm of the lower cards is cut. "
               "Print anyway?");
-    EXPECT_EQ(paperCutQuestion(Layout::LandscapeLandscape, a4, QMargins(0, 70, 0, 70)),
+    EXPECT_EQ(paperCutQuestion(Layout::LandscapeLandscape, a4, QMargins(0, 35, 0, 35)),
               "This layout needs Letter paper; on A4 the top 3 mm of the upper card and the "
               "bottom 3 mm of the lower card are cut. Print anyway?");
     // Less than a millimetre is no reason to ask.
     EXPECT_EQ(paperCutQuestion(Layout::FourOnSheet, a4, QMargins(20, 0, 20, 0)), QString());
 
     PrinterMetrics letter = a4;
+    letter.DpiY = 600;
     letter.PhysicalWidth = 5100; // upright
     letter.PhysicalHeight = 6600;
     EXPECT_EQ(paperCutQuestion(Layout::PortraitPortrait, letter, QMargins(150, 0, 0, 0)),
@@ -104,8 +106,8 @@ TEST(PageSizeMessage, GivesPrintableSizeThenOffsetsOnTwoLines)
     m.PageWidth = 1740;
     m.PageHeight = 1140;
     m.OffsetX = 30;
-    m.OffsetY = 30;
-    EXPECT_EQ(pageSizeMessage(m), QStringLiteral("1740x1140\r\n30x30"));
+    m.OffsetY = 45;
+    EXPECT_EQ(pageSizeMessage(m), QStringLiteral("1740x1140\r\n30x45"));
 }
 
 TEST(PrintPage, OneUntitledDocumentOfOnePageWithTheCopyCount)

@@ -112,6 +112,19 @@ TEST_F(SheetTurnCommands, TheCalendarTurnNamesACutOfTheBacksAtTheFrontsTheyLieBe
         << dialogs.questions[0].toStdString();
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("the bottom")))
         << dialogs.questions[0].toStdString();
+
+    // Both sides on a printer that turns the sheet over its long edge (like a calendar for
+    // these pages), the book turn chosen by hand: the question is about the printer's turn.
+    const QString calendarQuestion = dialogs.questions[0];
+    markCards();
+    printer.bothSides = true;
+    printer.setupSides = PrintSides::LongEdge;
+    findControl<QPushButton>(*form, "PrinterSetupButton")->click();
+    findControl<RadioGroup>(*form, "SheetTurnRadioGroup")->setChoice(SheetTurn::Book);
+    dialogs.questions.clear();
+    findControl<QAction>(*form, "PrintBothSidesItem")->trigger();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questions[0], calendarQuestion);
 }
 
 TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrintersTurn)

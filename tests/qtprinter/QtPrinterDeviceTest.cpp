@@ -297,6 +297,18 @@ TEST(QtPrinterDevice, PdfFilesPrintOneSideButTakeTwoPagesInOneDocument)
     auto device = QtPrinterDevice::pdfFiles(folder.path());
     EXPECT_FALSE(device->canPrintBothSides());
     EXPECT_EQ(device->sidesSetting(), PrintSides::OneSided);
+    // What a queue is sent (a PDF file keeps no duplex mode): each turn its duplex mode, each
+    // copy the whole document.
+    for (const auto& [sides, mode] : {std::pair{PrintSides::ShortEdge, QPrinter::DuplexShortSide},
+                                      std::pair{PrintSides::LongEdge, QPrinter::DuplexLongSide},
+                                      std::pair{PrintSides::OneSided, QPrinter::DuplexNone}}) {
+        EXPECT_EQ(duplexOf(sides), mode);
+        EXPECT_EQ(sidesOf(mode), sides);
+    }
+    device->setCopies(3);
+    EXPECT_EQ(device->printer().copyCount(), 3);
+    EXPECT_TRUE(device->printer().collateCopies());
+    device->setCopies(1);
     device->setOrientation(QPageLayout::Landscape);
     const PrinterMetrics m = ReadPrinterMetrics(*device);
     const QImage card = markedCard(QSize(400, 300));

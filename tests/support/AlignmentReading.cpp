@@ -1,6 +1,5 @@
 #include "AlignmentReading.h"
 
-#include <climits>
 #include <cmath>
 
 namespace
@@ -45,16 +44,19 @@ bool HeldSheet::backInk(QPoint p) const
     return backs.rect().contains(b) && dark(backs.pixel(b));
 }
 
-int backInkWidth(const HeldSheet& sheet, const QRect& zone)
+QRect backInkBounds(const HeldSheet& sheet, const QRect& zone)
 {
-    int left = INT_MAX, right = INT_MIN;
+    QRect bounds;
     for (int y = zone.top(); y <= zone.bottom(); ++y)
         for (int x = zone.left(); x <= zone.right(); ++x)
-            if (sheet.backInk({x, y})) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    return right < left ? 0 : right - left + 1;
+            if (sheet.backInk({x, y}))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+int backInkWidth(const HeldSheet& sheet, const QRect& zone)
+{
+    return backInkBounds(sheet, zone).width();
 }
 
 Reading readScales(const HeldSheet& held, const AlignmentSheet& sheet, int card)
@@ -65,7 +67,7 @@ Reading readScales(const HeldSheet& held, const AlignmentSheet& sheet, int card)
     const int needle = 25 * step;
     const QPoint a0 = acrossScaleTick(sheet, card, 0);
     const QPoint d0 = downScaleTick(sheet, card, 0);
-    const auto nearestTick = [&](double axis, bool across) -> std::optional<int> {
+    const auto nearestTick = [&](double axis, bool across, double& offBy) -> std::optional<int> {
         std::optional<int> best;
         double bestDistance = 2.0 * step;
         for (int v = -AlignmentScaleReach; v <= AlignmentScaleReach; ++v) {
@@ -81,6 +83,7 @@ Reading readScales(const HeldSheet& held, const AlignmentSheet& sheet, int card)
             if (distance < bestDistance) {
                 bestDistance = distance;
                 best = v;
+                offBy = axis - (across ? t.x() : t.y());
             }
         }
         return best;
@@ -91,11 +94,11 @@ Reading readScales(const HeldSheet& held, const AlignmentSheet& sheet, int card)
                                       QRect(QPoint(a0.x() - reach, a0.y() - needle),
                                             QPoint(a0.x() + reach, a0.y() - 2 * step)),
                                       true))
-        r.across = nearestTick(*axis, true);
+        r.across = nearestTick(*axis, true, r.offTick.rx());
     if (const auto axis = pointerAxis(held,
                                       QRect(QPoint(d0.x() - needle, d0.y() - reach),
                                             QPoint(d0.x() - 2 * step, d0.y() + reach)),
                                       false))
-        r.down = nearestTick(*axis, false);
+        r.down = nearestTick(*axis, false, r.offTick.ry());
     return r;
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <optional>
 
@@ -27,12 +28,14 @@ struct HeldSheet {
     bool backInk(QPoint p) const;
 };
 
-// The width of the backs' ink in `zone`, 0 when there is none.
+// The bounds of the backs' ink in `zone`, null when there is none; their width.
+QRect backInkBounds(const HeldSheet& sheet, const QRect& zone);
 int backInkWidth(const HeldSheet& sheet, const QRect& zone);
 
 struct Reading {
     std::optional<int> across;
     std::optional<int> down;
+    QPointF offTick; // each pointer's axis from the tick read, in device pixels
 };
 
 // Reads card `card`'s two scales under the pointers. A pointer's axis picks the nearest tick
