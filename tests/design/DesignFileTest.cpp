@@ -442,8 +442,9 @@ TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
     EXPECT_TRUE(refusal(bomb).contains(QStringLiteral("larger than 64 MB")))
         << refusal(bomb).toStdString();
     // A photo over 64 MB, stored as it is, is no bomb: it comes back whole.
-    CardDesign large = sampleDesign();
-    large.front->bytes += QByteArray(65 * 1024 * 1024, '\0');
+    CardDocument large = sampleDesign();
+    large.front =
+        keptPicture(large.front->bytes + QByteArray(65 * 1024 * 1024, '\0'), large.front->fileName);
     EXPECT_EQ(readDesign(writeDesign(large), defaultsForOlderFiles(), Name).front->bytes,
               large.front->bytes);
 
@@ -532,8 +533,9 @@ TEST(DesignFile, OnlyRegularFilesAreRead)
         return QString();
     };
     const QString photo = sparse("photo.jpg", 513);
-    EXPECT_EQ(errorOf([&] { readDesignPicture(photo); }),
-              QStringLiteral("The picture \"%1\" is too large to be kept in a design: 513 MB.")
+    EXPECT_EQ(errorOf([&] { readDesignPictureBytes(photo); }),
+              QStringLiteral("The picture file \"%1\" is too large: it has 513 MB, and a picture "
+                             "file may have at most 512 MB.")
                   .arg(photo));
     const QString huge = sparse("huge.postcard", 1042);
     EXPECT_EQ(
