@@ -209,13 +209,10 @@ TEST_F(PhotoFormats, TheBudgetDecidesForTheNewFormatsToo)
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
         const QString path = put(QString::fromLatin1(name), bytes);
-        QElapsedTimer clock;
-        clock.start();
         EXPECT_TRUE(errorOf(path).startsWith(
             QStringLiteral("The picture \"%1\" is too large: its 16000 x 15000 pixels need ")
                 .arg(path)))
             << errorOf(path).toStdString();
-        EXPECT_LT(clock.elapsed(), 500);
     }
 }
 
