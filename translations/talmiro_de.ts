@@ -313,10 +313,6 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
-        <translation>Die Bilddatei „%1“ ist zu groß: Sie hat %2 MB, eine Bilddatei darf höchstens 512 MB haben.</translation>
-    </message>
-    <message>
         <source>the lower left corner</source>
         <translation>die untere linke Ecke</translation>
     </message>
@@ -442,6 +438,70 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     <message>
         <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels take too long to decode.</source>
         <translation>Das Bild „%1“ ist zu groß: das Dekodieren seiner %2 x %3 Pixel dauert zu lange.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; ends before its picture does; it may have been cut short while copying.</source>
+        <translation>Die Datei „%1“ endet vor ihrem Bild; sie wurde vielleicht beim Kopieren abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>Das Bild „%1“ ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged in the middle: part of it cannot be decoded.</source>
+        <translation>Das Bild „%1“ ist in der Mitte beschädigt: ein Teil davon kann nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is a kind of %2 file this program cannot read (%3).</source>
+        <translation>Das Bild „%1“ ist eine Art %2-Datei, die dieses Programm nicht lesen kann (%3).</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged: its file holds far more data than its %2 can need.</source>
+        <translation>Das Bild „%1“ ist beschädigt: seine Datei enthält weit mehr Daten, als seine %2 brauchen können.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
+        <translation>Nicht genug Speicher, um das Bild „%3“ mit %1 x %2 Pixeln zu lesen.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most %3 MB.</source>
+        <translation>Die Bilddatei „%1“ ist zu groß: Sie hat %2 MB, eine Bilddatei darf höchstens %3 MB haben.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the picture &quot;%1&quot;.</source>
+        <translation>Nicht genug Speicher, um das Bild „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>The WebP decoder cannot be used.</source>
+        <translation>Der WebP-Decoder kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2</source>
+        <translation>Die Datei „%1“ konnte nicht bis zu ihrem Ende gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 bits a sample</source>
+        <translation>%1 Bit je Abtastwert</translation>
+    </message>
+    <message>
+        <source>a lossless or hierarchical one</source>
+        <translation>verlustfrei oder hierarchisch</translation>
+    </message>
+    <message>
+        <source>its colours are stored in an unknown way</source>
+        <translation>seine Farben sind auf unbekannte Weise gespeichert</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The picture could not be encoded as JPEG.</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. Das Bild konnte nicht als JPEG kodiert werden.</translation>
     </message>
 </context>
 <context>

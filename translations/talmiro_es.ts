@@ -313,10 +313,6 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
-        <translation>El archivo de imagen «%1» es demasiado grande: tiene %2 MB, y un archivo de imagen puede tener como máximo 512 MB.</translation>
-    </message>
-    <message>
         <source>the lower left corner</source>
         <translation>la esquina inferior izquierda</translation>
     </message>
@@ -442,6 +438,70 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     <message>
         <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels take too long to decode.</source>
         <translation>La imagen «%1» es demasiado grande: descodificar sus %2 x %3 píxeles tarda demasiado.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; ends before its picture does; it may have been cut short while copying.</source>
+        <translation>El archivo «%1» termina antes que su imagen; quizá se cortó al copiarlo.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>La imagen «%1» está dañada y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged in the middle: part of it cannot be decoded.</source>
+        <translation>La imagen «%1» está dañada en medio: una parte no se puede descodificar.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is a kind of %2 file this program cannot read (%3).</source>
+        <translation>La imagen «%1» es un tipo de archivo %2 que este programa no puede leer (%3).</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>píxeles</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged: its file holds far more data than its %2 can need.</source>
+        <translation>La imagen «%1» está dañada: su archivo contiene muchos más datos de los que sus %2 pueden necesitar.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
+        <translation>No hay memoria suficiente para leer la imagen «%3» de %1 x %2.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most %3 MB.</source>
+        <translation>El archivo de imagen «%1» es demasiado grande: tiene %2 MB, y un archivo de imagen puede tener como máximo %3 MB.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the picture &quot;%1&quot;.</source>
+        <translation>No hay memoria suficiente para leer la imagen «%1».</translation>
+    </message>
+    <message>
+        <source>The WebP decoder cannot be used.</source>
+        <translation>No se puede usar el descodificador WebP.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2</source>
+        <translation>El archivo «%1» no se pudo leer hasta el final: %2</translation>
+    </message>
+    <message>
+        <source>%1 bits a sample</source>
+        <translation>%1 bits por muestra</translation>
+    </message>
+    <message>
+        <source>a lossless or hierarchical one</source>
+        <translation>sin pérdida o jerárquico</translation>
+    </message>
+    <message>
+        <source>its colours are stored in an unknown way</source>
+        <translation>sus colores están guardados de una forma desconocida</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The picture could not be encoded as JPEG.</source>
+        <translation>No se puede crear el archivo «%1». La imagen no se pudo codificar como JPEG.</translation>
     </message>
 </context>
 <context>

@@ -311,10 +311,6 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
-        <translation>Le fichier image « %1 » est trop grand : il fait %2 Mo, et un fichier image peut faire au plus 512 Mo.</translation>
-    </message>
-    <message>
         <source>the lower left corner</source>
         <translation>le coin inférieur gauche</translation>
     </message>
@@ -440,6 +436,70 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     <message>
         <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels take too long to decode.</source>
         <translation>L&apos;image « %1 » est trop grande : décoder ses %2 x %3 pixels prend trop de temps.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; ends before its picture does; it may have been cut short while copying.</source>
+        <translation>Le fichier « %1 » se termine avant son image ; il a peut-être été tronqué lors d’une copie.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>L’image « %1 » est endommagée et ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged in the middle: part of it cannot be decoded.</source>
+        <translation>L’image « %1 » est endommagée en son milieu : une partie ne peut pas être décodée.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is a kind of %2 file this program cannot read (%3).</source>
+        <translation>L’image « %1 » est un type de fichier %2 que ce programme ne sait pas lire (%3).</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged: its file holds far more data than its %2 can need.</source>
+        <translation>L’image « %1 » est endommagée : son fichier contient bien plus de données que ses %2 ne peuvent en demander.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
+        <translation>Mémoire insuffisante pour lire l’image « %3 » de %1 x %2.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most %3 MB.</source>
+        <translation>Le fichier image « %1 » est trop volumineux : il fait %2 Mo, et un fichier image peut faire au plus %3 Mo.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the picture &quot;%1&quot;.</source>
+        <translation>Mémoire insuffisante pour lire l’image « %1 ».</translation>
+    </message>
+    <message>
+        <source>The WebP decoder cannot be used.</source>
+        <translation>Le décodeur WebP ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2</source>
+        <translation>Le fichier « %1 » n’a pas pu être lu jusqu’au bout : %2</translation>
+    </message>
+    <message>
+        <source>%1 bits a sample</source>
+        <translation>%1 bits par échantillon</translation>
+    </message>
+    <message>
+        <source>a lossless or hierarchical one</source>
+        <translation>sans perte ou hiérarchique</translation>
+    </message>
+    <message>
+        <source>its colours are stored in an unknown way</source>
+        <translation>ses couleurs sont enregistrées d’une façon inconnue</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The picture could not be encoded as JPEG.</source>
+        <translation>Impossible de créer le fichier « %1 ». L’image n’a pas pu être encodée en JPEG.</translation>
     </message>
 </context>
 <context>

@@ -311,10 +311,6 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most 512 MB.</source>
-        <translation>Il file di immagine «%1» è troppo grande: ha %2 MB, e un file di immagine può averne al massimo 512.</translation>
-    </message>
-    <message>
         <source>the lower left corner</source>
         <translation>l&apos;angolo in basso a sinistra</translation>
     </message>
@@ -440,6 +436,70 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     <message>
         <source>The picture &quot;%1&quot; is too large: its %2 x %3 pixels take too long to decode.</source>
         <translation>L&apos;immagine «%1» è troppo grande: decodificare i suoi %2 x %3 pixel richiede troppo tempo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; ends before its picture does; it may have been cut short while copying.</source>
+        <translation>Il file «%1» finisce prima della sua immagine; forse è stato troncato durante la copia.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>L’immagine «%1» è danneggiata e non può essere letta.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged in the middle: part of it cannot be decoded.</source>
+        <translation>L’immagine «%1» è danneggiata nel mezzo: una parte non può essere decodificata.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is a kind of %2 file this program cannot read (%3).</source>
+        <translation>L’immagine «%1» è un tipo di file %2 che questo programma non sa leggere (%3).</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixel</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged: its file holds far more data than its %2 can need.</source>
+        <translation>L’immagine «%1» è danneggiata: il suo file contiene molti più dati di quanti ne possano servire ai suoi %2.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the %1 x %2 picture &quot;%3&quot;.</source>
+        <translation>Memoria insufficiente per leggere l’immagine «%3» di %1 x %2.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large: it has %2 MB, and a picture file may have at most %3 MB.</source>
+        <translation>Il file immagine «%1» è troppo grande: ha %2 MB, e un file immagine può avere al massimo %3 MB.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the picture &quot;%1&quot;.</source>
+        <translation>Memoria insufficiente per leggere l’immagine «%1».</translation>
+    </message>
+    <message>
+        <source>The WebP decoder cannot be used.</source>
+        <translation>Il decodificatore WebP non può essere usato.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2</source>
+        <translation>Il file «%1» non è stato letto fino alla fine: %2</translation>
+    </message>
+    <message>
+        <source>%1 bits a sample</source>
+        <translation>%1 bit per campione</translation>
+    </message>
+    <message>
+        <source>a lossless or hierarchical one</source>
+        <translation>senza perdita o gerarchico</translation>
+    </message>
+    <message>
+        <source>its colours are stored in an unknown way</source>
+        <translation>i suoi colori sono memorizzati in un modo sconosciuto</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The picture could not be encoded as JPEG.</source>
+        <translation>Impossibile creare il file «%1». L’immagine non è stata codificata come JPEG.</translation>
     </message>
 </context>
 <context>

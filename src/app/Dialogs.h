@@ -49,6 +49,9 @@ public:
     virtual DialogAnswer yesNoCancel(const QString& title, const QString& text) = 0;
     // The application's error box.
     virtual void error(const QString& text) = 0;
+    // The error box with what the program found out beyond its sentence (a decoder's code, a
+    // library's words) behind a details button; without a box for them, the sentence alone.
+    virtual void errorWithDetails(const QString& text, const QString& /*details*/) { error(text); }
 
     // A box saying `text` while work runs, with a Cancel button, until `done` returns true;
     // false when the user pressed Cancel first. Without a box (the default) it waits to the end.

@@ -290,7 +290,14 @@ DialogAnswer QtDialogs::yesNoCancel(const QString& title, const QString& text)
 
 void QtDialogs::error(const QString& text)
 {
-    QMessageBox::critical(parent_, WindowTitle, text);
+    errorWithDetails(text, QString());
+}
+
+void QtDialogs::errorWithDetails(const QString& text, const QString& details)
+{
+    QMessageBox box(QMessageBox::Critical, WindowTitle, text, QMessageBox::Ok, parent_);
+    box.setDetailedText(details);
+    box.exec();
 }
 
 bool QtDialogs::waitForWork(const QString& text, const std::function<bool()>& done)

@@ -25,6 +25,7 @@ public:
     bool question(const QString& title, const QString& text) override;
     DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
+    void errorWithDetails(const QString& text, const QString& details) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 
 private:

@@ -213,7 +213,7 @@ void TForm1::guard(const std::function<void()>& handler)
     } catch (const PictureCancelled&) {
         // The user stopped waiting for a picture: nothing to say.
     } catch (const AppError& e) {
-        dialogs_.error(e.text());
+        dialogs_.errorWithDetails(e.text(), e.details());
     } catch (const std::bad_alloc&) {
         dialogs_.error(tr("Out of memory."));
     } catch (const std::exception& e) {

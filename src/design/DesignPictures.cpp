@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-static_assert(MaxDesignPictureBytes == qint64(512) * 1024 * 1024, "the message says 512 MB");
-
 QByteArray readDesignPictureBytes(const QString& fileName)
 {
     QFile file(fileName);
@@ -21,12 +19,7 @@ QByteArray readDesignPictureBytes(const QString& fileName)
     const PictureExtent extent = pictureExtent(file, MaxDesignPictureBytes);
     const qint64 length = extent.kind == PictureExtent::Whole ? extent.end : file.size();
     if (length > MaxDesignPictureBytes)
-        throw AppError(QCoreApplication::translate("DesignPictures",
-                                                   "The picture file \"%1\" is too large: it has "
-                                                   "%2 MB, and a picture file may have at most "
-                                                   "512 MB.")
-                           .arg(fileName)
-                           .arg(length / (1024 * 1024)));
+        raisePictureFileTooLarge(fileName, length, MaxDesignPictureBytes);
     file.seek(0);
     QByteArray bytes = file.read(length);
     if (bytes.size() != length)

@@ -1,10 +1,11 @@
 #include "HeifCodec.h"
 
 #include "AppError.h"
-#include "WholeFile.h"
 #include "ColourProfile.h"
+#include "WholeFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstring>
@@ -116,7 +117,9 @@ QString heifDetails(const heif_error& error)
         raisePictureCutShort(fileName, details);
     if (error.code == heif_error_Memory_allocation_error)
         throw AppError(
-            QStringLiteral("Not enough memory to read the picture \"%1\".").arg(fileName), details);
+            QCoreApplication::translate("Picture", "Not enough memory to read the picture \"%1\".")
+                .arg(fileName),
+            details);
     if (error.code == heif_error_Unsupported_feature ||
         error.code == heif_error_Unsupported_filetype)
         raisePictureUnsupported(fileName, QStringLiteral("HEIF"),

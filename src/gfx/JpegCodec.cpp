@@ -449,26 +449,30 @@ QString jpegDetails(int code)
     case JERR_INPUT_EMPTY:
         raisePictureCutShort(fileName, details);
     case JERR_FILE_READ:
-        throw AppError(QStringLiteral("The file \"%1\" could not be read to its end: %2")
+        throw AppError(QCoreApplication::translate(
+                           "Picture", "The file \"%1\" could not be read to its end: %2")
                            .arg(fileName, d.source.file->errorString()),
                        details);
     case JERR_OUT_OF_MEMORY:
         raiseNoMemoryFor(fileName, headerSize(d));
     case JERR_BAD_PRECISION:
-        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
-                                QStringLiteral("%1 bits a sample").arg(d.cinfo.data_precision),
-                                details);
+        raisePictureUnsupported(
+            fileName, QStringLiteral("JPEG"),
+            QCoreApplication::translate("Picture", "%1 bits a sample").arg(d.cinfo.data_precision),
+            details);
     case JERR_SOF_UNSUPPORTED:
     case JERR_NOT_COMPILED:
     case JERR_NOTIMPL:
-        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
-                                QStringLiteral("a lossless or hierarchical one"), details);
+        raisePictureUnsupported(
+            fileName, QStringLiteral("JPEG"),
+            QCoreApplication::translate("Picture", "a lossless or hierarchical one"), details);
     case JERR_CONVERSION_NOTIMPL:
     case JERR_CCIR601_NOTIMPL:
     case JERR_BAD_J_COLORSPACE:
-        raisePictureUnsupported(fileName, QStringLiteral("JPEG"),
-                                QStringLiteral("its colours are stored in an unknown way"),
-                                details);
+        raisePictureUnsupported(
+            fileName, QStringLiteral("JPEG"),
+            QCoreApplication::translate("Picture", "its colours are stored in an unknown way"),
+            details);
     default:
         break;
     }
@@ -634,8 +638,9 @@ void writeJpegFile(const QImage& image, const QString& fileName, int quality)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Encoder e;
     if (const int code = encode(e, rgb, quality))
-        throw AppError(QStringLiteral("Cannot create file \"%1\". The picture could not be encoded "
-                                      "as JPEG.")
+        throw AppError(QCoreApplication::translate("Picture",
+                                                   "Cannot create file \"%1\". The picture could "
+                                                   "not be encoded as JPEG.")
                            .arg(fileName),
                        jpegDetails(code));
     writeWholeFile(

@@ -53,8 +53,9 @@ void raisePictureTooSlow(const QString& fileName, QSize size)
 
 void raisePictureCutShort(const QString& fileName, const QString& details)
 {
-    throw AppError(QStringLiteral("The file \"%1\" ends before its picture does; it may have been "
-                                  "cut short while copying.")
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "The file \"%1\" ends before its picture does; "
+                                               "it may have been cut short while copying.")
                        .arg(fileName),
                    details);
 }
@@ -62,13 +63,16 @@ void raisePictureCutShort(const QString& fileName, const QString& details)
 void raisePictureDamaged(const QString& fileName, const QString& details)
 {
     throw AppError(
-        QStringLiteral("The picture \"%1\" is damaged and cannot be read.").arg(fileName), details);
+        QCoreApplication::translate("Picture", "The picture \"%1\" is damaged and cannot be read.")
+            .arg(fileName),
+        details);
 }
 
 void raisePictureDamagedInside(const QString& fileName, const QString& details)
 {
-    throw AppError(QStringLiteral("The picture \"%1\" is damaged in the middle: part of it cannot "
-                                  "be decoded.")
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "The picture \"%1\" is damaged in the middle: "
+                                               "part of it cannot be decoded.")
                        .arg(fileName),
                    details);
 }
@@ -76,29 +80,45 @@ void raisePictureDamagedInside(const QString& fileName, const QString& details)
 void raisePictureUnsupported(const QString& fileName, const QString& format, const QString& kind,
                              const QString& details)
 {
-    throw AppError(QStringLiteral("The picture \"%1\" is a kind of %2 file this program cannot "
-                                  "read (%3).")
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "The picture \"%1\" is a kind of %2 file this "
+                                               "program cannot read (%3).")
                        .arg(fileName, format, kind),
                    details);
 }
 
 void raisePictureTooMuchData(const QString& fileName, QSize size, const QString& details)
 {
-    const QString pixels =
-        size.isEmpty() ? QStringLiteral("pixels")
-                       : QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
-    throw AppError(QStringLiteral("The picture \"%1\" is damaged: its file holds far more data "
-                                  "than its %2 can need.")
+    const QString pixels = size.isEmpty() ? QCoreApplication::translate("Picture", "pixels")
+                                          : QCoreApplication::translate("Picture", "%1 x %2 pixels")
+                                                .arg(size.width())
+                                                .arg(size.height());
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "The picture \"%1\" is damaged: its file holds "
+                                               "far more data than its %2 can need.")
                        .arg(fileName, pixels),
                    details);
 }
 
 void raiseNoMemoryFor(const QString& fileName, QSize size)
 {
-    throw AppError(QStringLiteral("Not enough memory to read the %1 x %2 picture \"%3\".")
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "Not enough memory to read the %1 x %2 picture "
+                                               "\"%3\".")
                        .arg(size.width())
                        .arg(size.height())
                        .arg(fileName));
+}
+
+void raisePictureFileTooLarge(const QString& fileName, qint64 bytes, qint64 limitBytes)
+{
+    constexpr qint64 Mb = 1024 * 1024;
+    throw AppError(QCoreApplication::translate("Picture",
+                                               "The picture file \"%1\" is too large: it has %2 "
+                                               "MB, and a picture file may have at most %3 MB.")
+                       .arg(fileName)
+                       .arg(bytes / Mb)
+                       .arg(limitBytes / Mb));
 }
 
 QSize sizeNeededFor(QSize size, QSize box)

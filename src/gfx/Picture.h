@@ -86,6 +86,9 @@ public:
                                           const QString& details = {});
 // "Not enough memory to read the W x H picture "%s"."
 [[noreturn]] void raiseNoMemoryFor(const QString& fileName, QSize size);
+// A picture file over what may be read or kept of one (`limitBytes`), refused by its size.
+[[noreturn]] void raisePictureFileTooLarge(const QString& fileName, qint64 bytes,
+                                           qint64 limitBytes);
 
 // The size a picture of `size` needs to arrive at to be drawn into `box` with its proportions
 // kept: `size` itself when the box is empty or the picture fits it already.

@@ -1,10 +1,11 @@
 #include "WebpCodec.h"
 
 #include "AppError.h"
-#include "WholeFile.h"
 #include "ColourProfile.h"
+#include "WholeFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <memory>
@@ -36,11 +37,7 @@ bool cancelled(const PictureRequest& request)
 QByteArray readWhole(QFile& file, const PictureRequest& request)
 {
     if (file.size() > MaxFileBytes)
-        throw AppError(QStringLiteral("The picture file \"%1\" is too large: it has %2 MB, and a "
-                                      "WebP file may have at most %3 MB.")
-                           .arg(request.fileName)
-                           .arg(file.size() / (1024 * 1024))
-                           .arg(MaxFileBytes / (1024 * 1024)));
+        raisePictureFileTooLarge(request.fileName, file.size(), MaxFileBytes);
     QByteArray bytes;
     bytes.reserve(file.size());
     while (!file.atEnd()) {
@@ -117,7 +114,7 @@ Picture readWebpFile(const PictureRequest& request, const PictureLimits& limits,
         &frame, WebPDemuxReleaseIterator);
     WebPDecoderConfig config;
     if (!WebPInitDecoderConfig(&config))
-        throw AppError(QStringLiteral("The WebP decoder cannot be used."));
+        throw AppError(QCoreApplication::translate("Picture", "The WebP decoder cannot be used."));
     const VP8StatusCode features =
         WebPGetFeatures(frame.fragment.bytes, frame.fragment.size, &config.input);
     if (features != VP8_STATUS_OK)
@@ -155,7 +152,7 @@ Picture readWebpFile(const PictureRequest& request, const PictureLimits& limits,
         std::size_t(qsizetype(frame.y_offset) * stride + frame.x_offset * 4);
     const std::unique_ptr<WebPIDecoder, DecoderDelete> decoder(WebPIDecode(nullptr, 0, &config));
     if (!decoder)
-        throw AppError(QStringLiteral("The WebP decoder cannot be used."));
+        throw AppError(QCoreApplication::translate("Picture", "The WebP decoder cannot be used."));
     VP8StatusCode status = VP8_STATUS_SUSPENDED;
     for (std::size_t given = 0; status == VP8_STATUS_SUSPENDED && given < frame.fragment.size;) {
         if (cancelled(request))

@@ -175,6 +175,9 @@ TEST_F(CornerForm, FailedFirstLoadLeavesNoPictureChosen)
                                                          "does; it may have been cut short while "
                                                          "copying.")
                                               .arg(cut)});
+    // The decoder's code is not in the sentence, but behind the box's details.
+    ASSERT_EQ(dialogs.errorDetails.size(), 1);
+    EXPECT_TRUE(dialogs.errorDetails[0].startsWith(QStringLiteral("JPEG error #")));
     EXPECT_TRUE(form->document().cornerFile().isEmpty());
     EXPECT_EQ(form->document().cornerImage().size(), QSize(300, 300));
     EXPECT_EQ(preview(60, 60), Cream);

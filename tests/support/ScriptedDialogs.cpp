@@ -102,7 +102,13 @@ DialogAnswer ScriptedDialogs::yesNoCancel(const QString& title, const QString& t
 
 void ScriptedDialogs::error(const QString& text)
 {
+    errorWithDetails(text, QString());
+}
+
+void ScriptedDialogs::errorWithDetails(const QString& text, const QString& details)
+{
     errors << text;
+    errorDetails << details;
     log << QStringLiteral("error:") + text;
 }
 

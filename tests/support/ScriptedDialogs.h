@@ -32,6 +32,7 @@ public:
     std::vector<QColor> colorShown;
     QStringList messages;
     QStringList errors;
+    QStringList errorDetails; // what each error had behind its details button
     std::vector<FileDialogSettings> openFileShown;
     std::vector<FileDialogSettings> saveFileShown;
     QStringList questions; // "title|text", of both kinds of question
@@ -53,5 +54,6 @@ public:
     bool question(const QString& title, const QString& text) override;
     DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
+    void errorWithDetails(const QString& text, const QString& details) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
 };
