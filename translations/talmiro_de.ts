@@ -507,10 +507,6 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
 <context>
     <name>PictureFile</name>
     <message>
-        <source>Bitmap image is not valid</source>
-        <translation>Die Bitmap-Grafik ist ungültig</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; has a width or height of 0 and cannot be used.</source>
         <translation>Das Bild „%1“ hat eine Breite oder Höhe von 0 und kann nicht verwendet werden.</translation>
     </message>

@@ -507,10 +507,6 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
 <context>
     <name>PictureFile</name>
     <message>
-        <source>Bitmap image is not valid</source>
-        <translation>La imagen de mapa de bits no es válida</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; has a width or height of 0 and cannot be used.</source>
         <translation>La imagen «%1» tiene un ancho o un alto de 0 y no se puede usar.</translation>
     </message>

@@ -505,10 +505,6 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
 <context>
     <name>PictureFile</name>
     <message>
-        <source>Bitmap image is not valid</source>
-        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; has a width or height of 0 and cannot be used.</source>
         <translation>L&apos;image « %1 » a une largeur ou une hauteur de 0 et ne peut pas être utilisée.</translation>
     </message>

@@ -505,10 +505,6 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
 <context>
     <name>PictureFile</name>
     <message>
-        <source>Bitmap image is not valid</source>
-        <translation>L&apos;immagine bitmap non è valida</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; has a width or height of 0 and cannot be used.</source>
         <translation>L&apos;immagine «%1» ha larghezza o altezza 0 e non si può usare.</translation>
     </message>

@@ -132,11 +132,6 @@ qint64 requiredLength(const BmpHeader& b)
     }
 }
 
-[[noreturn]] void raiseNotValidBitmap()
-{
-    throw AppError(QCoreApplication::translate("PictureFile", "Bitmap image is not valid"));
-}
-
 void checkNotEmpty(const QString& fileName, QSize size)
 {
     if (size.width() <= 0 || size.height() <= 0)
