@@ -10,7 +10,8 @@
 namespace
 {
 
-QString tr(const char* text)
+// Texts are marked with QT_TRANSLATE_NOOP in the "AddressList" context, which lupdate finds.
+QString translated(const char* text)
 {
     return QCoreApplication::translate("AddressList", text);
 }
@@ -60,7 +61,7 @@ QString decodeText(const QByteArray& bytes, bool& windows1252)
     if (utf) {
         text = *utf;
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        throw Refusal{tr("it is not text"), 0};
+        throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "it is not text")), 0};
     } else {
         text = fromWindows1252(bytes);
         windows1252 = true;
@@ -74,19 +75,23 @@ QString decodeText(const QByteArray& bytes, bool& windows1252)
         if (u == '\n')
             ++line;
         else if ((u < 0x20 && u != '\t' && u != '\r' && u != '\f') || (u >= 0x7F && u < 0xA0))
-            throw Refusal{tr("it is not text"), line};
+            throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "it is not text")), line};
     }
     return text;
 }
 
 [[noreturn]] void tooLong(int line)
 {
-    throw Refusal{tr("a line is longer than %1 characters").arg(MaxAddressLineLength), line};
+    throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "a line is longer than %1 characters"))
+                      .arg(MaxAddressLineLength),
+                  line};
 }
 
 [[noreturn]] void tooMany(int line)
 {
-    throw Refusal{tr("it holds more than %1 addresses").arg(MaxAddressRecords), line};
+    throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "it holds more than %1 addresses"))
+                      .arg(MaxAddressRecords),
+                  line};
 }
 
 // --- CSV -------------------------------------------------------------------------------------
@@ -193,7 +198,9 @@ std::vector<QStringList> parseCsv(const QString& text)
     if (n - lineStart > MaxAddressLineLength)
         tooLong(line);
     if (quoted)
-        throw Refusal{tr("a quote opened on this line is never closed"), quoteLine};
+        throw Refusal{
+            translated(QT_TRANSLATE_NOOP("AddressList", "a quote opened on this line is never closed")),
+            quoteLine};
     if (!field.isEmpty() || !record.isEmpty())
         endRecord();
     return records;
@@ -203,14 +210,15 @@ AddressTable csvTable(const QString& text)
 {
     std::vector<QStringList> rows = parseCsv(text);
     if (rows.size() < 2)
-        throw Refusal{tr("it holds no addresses below its header row"), 0};
+        throw Refusal{
+            translated(QT_TRANSLATE_NOOP("AddressList", "it holds no addresses below its header row")), 0};
     AddressTable table;
     table.header = rows.front();
     qsizetype width = table.header.size();
     for (const QStringList& row : rows)
         width = std::max(width, row.size());
     for (qsizetype c = table.header.size(); c < width; ++c)
-        table.header << tr("Column %1").arg(c + 1);
+        table.header << translated(QT_TRANSLATE_NOOP("AddressList", "Column %1")).arg(c + 1);
     for (QString& name : table.header)
         name = name.trimmed();
     table.records.reserve(rows.size() - 1);
@@ -330,8 +338,15 @@ enum VCardColumn { Name, Organisation, PostBox, Extended, Street, City, Region, 
 
 QStringList vCardHeader()
 {
-    return {tr("Name"), tr("Organisation"), tr("PO Box"),   tr("Extended Address"), tr("Street"),
-            tr("City"), tr("State"),        tr("Postcode"), tr("Country")};
+    return {translated(QT_TRANSLATE_NOOP("AddressList", "Name")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "Organisation")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "PO Box")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "Extended Address")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "Street")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "City")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "State")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "Postcode")),
+            translated(QT_TRANSLATE_NOOP("AddressList", "Country"))};
 }
 
 // The logical lines of the text, folded lines joined, with the file line each starts on. A
@@ -384,14 +399,19 @@ AddressTable vCardTable(const QString& text)
         const QString value = p.value.trimmed().toUpper();
         if (p.name == u"BEGIN" && value == u"VCARD") {
             if (inCard)
-                throw Refusal{tr("a contact begins here before the last one ended"), number};
+                throw Refusal{
+                    translated(QT_TRANSLATE_NOOP("AddressList",
+                                         "a contact begins here before the last one ended")),
+                    number};
             inCard = true;
             cardLine = number;
             fn.clear(), n.clear(), org.clear(), adr.clear();
             adrRank = -1;
         } else if (!inCard) {
             if (!p.name.isEmpty() || !line.trimmed().isEmpty())
-                throw Refusal{tr("this line is outside any contact"), number};
+                throw Refusal{
+                    translated(QT_TRANSLATE_NOOP("AddressList", "this line is outside any contact")),
+                    number};
         } else if (p.name == u"END" && value == u"VCARD") {
             inCard = false;
             ++contacts;
@@ -433,11 +453,14 @@ AddressTable vCardTable(const QString& text)
         }
     }
     if (inCard)
-        throw Refusal{tr("the contact that begins on this line never ends: the file is cut short"),
-                      cardLine};
+        throw Refusal{
+            translated(QT_TRANSLATE_NOOP(
+                "AddressList",
+                "the contact that begins on this line never ends: the file is cut short")),
+            cardLine};
     if (table.records.empty()) {
         if (contacts == 0)
-            throw Refusal{tr("it holds no contacts"), 0};
+            throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "it holds no contacts")), 0};
         throw Refusal{QCoreApplication::translate("AddressList",
                                                   "none of its %n contacts has an address", nullptr,
                                                   contacts),
@@ -662,7 +685,9 @@ AddressTable readAddressList(const QByteArray& bytes, const QString& fileName)
 {
     try {
         if (bytes.size() > MaxAddressListBytes)
-            throw Refusal{tr("it is larger than %1 MB").arg(MaxAddressListBytes / 1000 / 1000), 0};
+            throw Refusal{translated(QT_TRANSLATE_NOOP("AddressList", "it is larger than %1 MB"))
+                              .arg(MaxAddressListBytes / 1000 / 1000),
+                          0};
         bool windows1252 = false;
         const QString text = decodeText(bytes, windows1252);
         AddressTable table = looksLikeVCard(text) ? vCardTable(text) : csvTable(text);
@@ -672,11 +697,15 @@ AddressTable readAddressList(const QByteArray& bytes, const QString& fileName)
         return table;
     } catch (const Refusal& r) {
         if (r.line > 0)
-            throw AppError(tr("The address list \"%1\" cannot be used: %2 (line %3). Nothing "
-                              "was changed.")
+            throw AppError(translated(QT_TRANSLATE_NOOP(
+                                  "AddressList",
+                                  "The address list \"%1\" cannot be used: %2 (line %3). Nothing "
+                                  "was changed."))
                                .arg(fileName, r.reason)
                                .arg(r.line));
-        throw AppError(tr("The address list \"%1\" cannot be used: %2. Nothing was changed.")
+        throw AppError(translated(QT_TRANSLATE_NOOP(
+                              "AddressList",
+                              "The address list \"%1\" cannot be used: %2. Nothing was changed."))
                            .arg(fileName, r.reason));
     }
 }
@@ -685,7 +714,9 @@ AddressTable loadAddressList(const QString& fileName)
 {
     const QByteArray bytes = readRegularFile(
         fileName, MaxAddressListBytes,
-        tr("The address list \"%1\" cannot be used: it is larger than 50 MB (%2 MB). Nothing "
-           "was changed."));
+        translated(QT_TRANSLATE_NOOP(
+            "AddressList",
+            "The address list \"%1\" cannot be used: it is larger than 50 MB (%2 MB). Nothing "
+            "was changed.")));
     return readAddressList(bytes, fileName);
 }

@@ -26,6 +26,8 @@ public:
     DialogAnswer yesNoCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
+    std::optional<AddressChoice> chooseAddressColumns(const AddressTable& list,
+                                                      const AddressChoice& initial) override;
 
 private:
     QtPrinterDevice& printer_;
