@@ -324,6 +324,10 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
         <source>Nothing was done: %1</source>
         <translation>Es wurde nichts getan: %1</translation>
     </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Bei jeder Aktion druckt --addresses LISTE (eine CSV- oder vCard-Datei) eine Karte für jede ihrer Adressen anstelle der Adressliste des Entwurfs.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

@@ -324,6 +324,10 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
         <source>Nothing was done: %1</source>
         <translation>No se hizo nada: %1</translation>
     </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con cualquier acción, --addresses LISTA (un archivo CSV o vCard) imprime una tarjeta por cada una de sus direcciones en lugar de la lista de direcciones del diseño.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

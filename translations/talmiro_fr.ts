@@ -322,6 +322,10 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
         <source>Nothing was done: %1</source>
         <translation>Rien n&apos;a été fait : %1</translation>
     </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Avec toute action, --addresses LISTE (un fichier CSV ou vCard) imprime une carte pour chacune de ses adresses à la place de la liste d’adresses du modèle.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

@@ -322,6 +322,10 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
         <source>Nothing was done: %1</source>
         <translation>Non è stato fatto nulla: %1</translation>
     </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con qualsiasi azione, --addresses ELENCO (un file CSV o vCard) stampa una cartolina per ciascuno dei suoi indirizzi al posto dell’elenco di indirizzi del progetto.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>
