@@ -1511,13 +1511,6 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
         <source>; its text is not UTF-8 and was read as Windows-1252</source>
         <translation>; ihr Text ist kein UTF-8 und wurde als Windows-1252 gelesen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) without an address were left out of the list.</source>
-        <translation>
-            <numerusform>%n Kontakt ohne Adresse wurde ausgelassen.</numerusform>
-            <numerusform>%n Kontakte ohne Adresse wurden ausgelassen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Remove Address List</source>
         <translation>Adressliste entfernen</translation>
@@ -1541,6 +1534,10 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     <message>
         <source>Addresses from &quot;%1&quot;: %2</source>
         <translation>Adressen aus „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Ohne Adresse aus der Liste ausgelassen: %1 Kontakte.</translation>
     </message>
 </context>
 <context>

@@ -1511,13 +1511,6 @@ Pulse «Continuar» para empezar.</translation>
         <source>; its text is not UTF-8 and was read as Windows-1252</source>
         <translation>; su texto no es UTF-8 y se leyó como Windows-1252</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) without an address were left out of the list.</source>
-        <translation>
-            <numerusform>Se ha omitido %n contacto sin dirección.</numerusform>
-            <numerusform>Se han omitido %n contactos sin dirección.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Remove Address List</source>
         <translation>Quitar la lista de direcciones</translation>
@@ -1541,6 +1534,10 @@ Pulse «Continuar» para empezar.</translation>
     <message>
         <source>Addresses from &quot;%1&quot;: %2</source>
         <translation>Direcciones de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Omitidos de la lista, sin dirección: %1 contactos.</translation>
     </message>
 </context>
 <context>

@@ -1507,13 +1507,6 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
         <source>; its text is not UTF-8 and was read as Windows-1252</source>
         <translation> ; son texte n’est pas en UTF-8 et a été lu en Windows-1252</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) without an address were left out of the list.</source>
-        <translation>
-            <numerusform>%n contact sans adresse a été laissé de côté.</numerusform>
-            <numerusform>%n contacts sans adresse ont été laissés de côté.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Remove Address List</source>
         <translation>Retirer la liste d’adresses</translation>
@@ -1537,6 +1530,10 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     <message>
         <source>Addresses from &quot;%1&quot;: %2</source>
         <translation>Adresses de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Laissés hors de la liste, sans adresse : %1 contacts.</translation>
     </message>
 </context>
 <context>

@@ -1507,13 +1507,6 @@ Premi «Continua» per iniziare.</translation>
         <source>; its text is not UTF-8 and was read as Windows-1252</source>
         <translation>; il suo testo non è UTF-8 ed è stato letto come Windows-1252</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) without an address were left out of the list.</source>
-        <translation>
-            <numerusform>%n contatto senza indirizzo è stato escluso.</numerusform>
-            <numerusform>%n contatti senza indirizzo sono stati esclusi.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Remove Address List</source>
         <translation>Rimuovi elenco indirizzi</translation>
@@ -1537,6 +1530,10 @@ Premi «Continua» per iniziare.</translation>
     <message>
         <source>Addresses from &quot;%1&quot;: %2</source>
         <translation>Indirizzi da «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Esclusi dall’elenco, senza indirizzo: %1 contatti.</translation>
     </message>
 </context>
 <context>

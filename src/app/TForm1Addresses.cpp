@@ -111,7 +111,7 @@ void TForm1::openAddressList(const QString& fileName)
     const int leftOut = list->leftOut + int(list->records.size()) - count;
     if (leftOut > 0)
         dialogs().message(
-            tr("%n contact(s) without an address were left out of the list.", nullptr, leftOut));
+            tr("Left out of the list, without an address: %1 contacts.").arg(leftOut));
     DrawPostCardBack(this, 1, 0, 0);
 }
 

@@ -39,7 +39,7 @@ TEST_F(AddressListForm, OpenStepPrintCancelAndRemove)
     findControl<QAction>(*form, "AddressListItem")->trigger();
     EXPECT_EQ(form->document().addressLines, AddressLines::Text);
     EXPECT_EQ(form->document().listAddresses().size(), 5);
-    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("1 contact")))
+    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("address: 1 contacts")))
         << dialogs.messages.last().toStdString();
     EXPECT_TRUE(findControl<QStatusBar>(*form, "StatusBar1")
                     ->currentMessage()
