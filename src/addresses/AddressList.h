@@ -3,11 +3,12 @@
 // or vCards from a phone or a mail program. Read into one table (a header and records of text
 // fields), checked whole before anything is returned, and the choice of which columns make the
 // lines of an address on a card.
+#include "gfx/SharedFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <vector>
 
 // What a list may hold: more would be no list of addresses but something else, and would hold
@@ -58,25 +59,5 @@ QString addressText(const QStringList& record, const AddressColumns& columns);
 // Whether a record has more than a name: some text in a column after the first line's.
 bool hasAddress(const QStringList& record, const AddressColumns& columns);
 
-// A shared, immutable list, or none; equal when the same list or the same file's bytes.
-class SharedAddressList
-{
-public:
-    SharedAddressList() = default;
-    explicit SharedAddressList(AddressTable table)
-        : table_(std::make_shared<const AddressTable>(std::move(table)))
-    {
-    }
-    explicit operator bool() const { return bool(table_); }
-    const AddressTable& operator*() const { return *table_; }
-    const AddressTable* operator->() const { return table_.get(); }
-    bool operator==(const SharedAddressList& other) const
-    {
-        return table_ == other.table_ ||
-               (table_ && other.table_ && table_->fileName == other.table_->fileName &&
-                table_->bytes == other.table_->bytes);
-    }
-
-private:
-    std::shared_ptr<const AddressTable> table_;
-};
+// A shared, immutable list, or none.
+using SharedAddressList = SharedFile<AddressTable>;
