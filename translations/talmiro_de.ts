@@ -13,6 +13,108 @@
     </message>
 </context>
 <context>
+    <name>AddressList</name>
+    <message numerus="yes">
+        <source>none of its %n contacts has an address</source>
+        <translation>
+            <numerusform>keiner seiner %n Kontakte hat eine Adresse</numerusform>
+            <numerusform>keiner seiner %n Kontakte hat eine Adresse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not text</source>
+        <translation>sie ist kein Text</translation>
+    </message>
+    <message>
+        <source>a line is longer than %1 characters</source>
+        <translation>eine Zeile ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 addresses</source>
+        <translation>sie enthält mehr als %1 Adressen</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>ein in dieser Zeile geöffnetes Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>it holds no addresses below its header row</source>
+        <translation>sie enthält unter der Kopfzeile keine Adressen</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>PO Box</source>
+        <translation>Postfach</translation>
+    </message>
+    <message>
+        <source>Extended Address</source>
+        <translation>Adresszusatz</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>Postcode</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>a contact begins here before the last one ended</source>
+        <translation>hier beginnt ein Kontakt, bevor der vorige endet</translation>
+    </message>
+    <message>
+        <source>this line is outside any contact</source>
+        <translation>diese Zeile steht außerhalb jedes Kontakts</translation>
+    </message>
+    <message>
+        <source>the contact that begins on this line never ends: the file is cut short</source>
+        <translation>der in dieser Zeile beginnende Kontakt endet nie: die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it holds no contacts</source>
+        <translation>sie enthält keine Kontakte</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2 (line %3). Nothing was changed.</source>
+        <translation>Die Adressliste „%1“ kann nicht verwendet werden: %2 (Zeile %3). Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2. Nothing was changed.</source>
+        <translation>Die Adressliste „%1“ kann nicht verwendet werden: %2. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: it is larger than 50 MB (%2 MB). Nothing was changed.</source>
+        <translation>Die Adressliste „%1“ kann nicht verwendet werden: sie ist größer als 50 MB (%2 MB). Nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentTest</name>
     <message>
         <source>TOP</source>
@@ -221,6 +323,10 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     <message>
         <source>Nothing was done: %1</source>
         <translation>Es wurde nichts getan: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Bei jeder Aktion druckt --addresses LISTE (eine CSV- oder vCard-Datei) eine Karte für jede ihrer Adressen anstelle der Adressliste des Entwurfs.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +649,41 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Address List</source>
+        <translation>Adressliste</translation>
+    </message>
+    <message>
+        <source>Which columns of &quot;%1&quot; make each line of the address:</source>
+        <translation>Welche Spalten von „%1“ jede Zeile der Adresse bilden:</translation>
+    </message>
+    <message>
+        <source>Line &amp;%1:</source>
+        <translation>Zeile &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Line %1, part %2</source>
+        <translation>Zeile %1, Teil %2</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nichts)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at card:</source>
+        <translation>&amp;Beginnen bei Karte:</translation>
+    </message>
+    <message>
+        <source>(no record has an address in these columns)</source>
+        <translation>(kein Eintrag hat in diesen Spalten eine Adresse)</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1530,70 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     <message>
         <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
         <translation>Dieser Drucker kann nicht beidseitig drucken, daher ist dies nicht verfügbar: drucken Sie die Vorderseiten, wenden Sie das Blatt und drucken Sie die Rückseiten, oder wählen Sie unter „Drucker“ einen Drucker, der beidseitig druckt.</translation>
+    </message>
+    <message>
+        <source>&amp;Address List...</source>
+        <translation>&amp;Adressliste...</translation>
+    </message>
+    <message>
+        <source>Prints a card for each address of a CSV or vCard list.|Opens a list of addresses (CSV or vCard); the Address Lines item &quot;Text&quot; then prints each address on a card of its own.</source>
+        <translation>Druckt eine Karte für jede Adresse einer CSV- oder vCard-Liste.|Öffnet eine Adressliste (CSV oder vCard); der Punkt „Text“ der Address Lines druckt dann jede Adresse auf eine eigene Karte.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Address List</source>
+        <translation>Adressliste &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Prints the typed address again instead of the list.</source>
+        <translation>Druckt wieder die getippte Adresse statt der Liste.</translation>
+    </message>
+    <message>
+        <source>Previous address</source>
+        <translation>Vorige Adresse</translation>
+    </message>
+    <message>
+        <source>Next address</source>
+        <translation>Nächste Adresse</translation>
+    </message>
+    <message>
+        <source>Address List</source>
+        <translation>Adressliste</translation>
+    </message>
+    <message>
+        <source>Address lists (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|All files (*)|*</source>
+        <translation>Adresslisten (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>; its text is not UTF-8 and was read as Windows-1252</source>
+        <translation>; ihr Text ist kein UTF-8 und wurde als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>Remove Address List</source>
+        <translation>Adressliste entfernen</translation>
+    </message>
+    <message>
+        <source>Address %1 of %2</source>
+        <translation>Adresse %1 von %2</translation>
+    </message>
+    <message>
+        <source>Printing %1 sheets...</source>
+        <translation>%1 Blätter werden gedruckt...</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled: %1 of %2 sheets went to the printer.</source>
+        <translation>Der Druck wurde abgebrochen: %1 von %2 Blättern gingen an den Drucker.</translation>
+    </message>
+    <message>
+        <source>None of the address list&apos;s addresses has more than a name in the columns chosen, so nothing was printed. Choose the columns with Files &gt; Address List... and print again.</source>
+        <translation>Keine Adresse der Adressliste hat in den gewählten Spalten mehr als einen Namen, daher wurde nichts gedruckt. Wählen Sie die Spalten mit Files &gt; Address List... und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Addresses from &quot;%1&quot;: %2</source>
+        <translation>Adressen aus „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Ohne Adresse aus der Liste ausgelassen: %1 Kontakte.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,108 @@
     </message>
 </context>
 <context>
+    <name>AddressList</name>
+    <message numerus="yes">
+        <source>none of its %n contacts has an address</source>
+        <translation>
+            <numerusform>ninguno de sus %n contactos tiene dirección</numerusform>
+            <numerusform>ninguno de sus %n contactos tiene dirección</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not text</source>
+        <translation>no es texto</translation>
+    </message>
+    <message>
+        <source>a line is longer than %1 characters</source>
+        <translation>una línea tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 addresses</source>
+        <translation>contiene más de %1 direcciones</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>unas comillas abiertas en esta línea nunca se cierran</translation>
+    </message>
+    <message>
+        <source>it holds no addresses below its header row</source>
+        <translation>no contiene direcciones bajo la fila de encabezado</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>PO Box</source>
+        <translation>Apartado postal</translation>
+    </message>
+    <message>
+        <source>Extended Address</source>
+        <translation>Dirección adicional</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Postcode</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>a contact begins here before the last one ended</source>
+        <translation>aquí empieza un contacto antes de que termine el anterior</translation>
+    </message>
+    <message>
+        <source>this line is outside any contact</source>
+        <translation>esta línea está fuera de cualquier contacto</translation>
+    </message>
+    <message>
+        <source>the contact that begins on this line never ends: the file is cut short</source>
+        <translation>el contacto que empieza en esta línea nunca termina: el archivo está cortado</translation>
+    </message>
+    <message>
+        <source>it holds no contacts</source>
+        <translation>no contiene contactos</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2 (line %3). Nothing was changed.</source>
+        <translation>La lista de direcciones «%1» no se puede usar: %2 (línea %3). No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2. Nothing was changed.</source>
+        <translation>La lista de direcciones «%1» no se puede usar: %2. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: it is larger than 50 MB (%2 MB). Nothing was changed.</source>
+        <translation>La lista de direcciones «%1» no se puede usar: ocupa más de 50 MB (%2 MB). No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentTest</name>
     <message>
         <source>TOP</source>
@@ -221,6 +323,10 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     <message>
         <source>Nothing was done: %1</source>
         <translation>No se hizo nada: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con cualquier acción, --addresses LISTA (un archivo CSV o vCard) imprime una tarjeta por cada una de sus direcciones en lugar de la lista de direcciones del diseño.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +649,41 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Address List</source>
+        <translation>Lista de direcciones</translation>
+    </message>
+    <message>
+        <source>Which columns of &quot;%1&quot; make each line of the address:</source>
+        <translation>Qué columnas de «%1» forman cada línea de la dirección:</translation>
+    </message>
+    <message>
+        <source>Line &amp;%1:</source>
+        <translation>Línea &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Line %1, part %2</source>
+        <translation>Línea %1, parte %2</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nada)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at card:</source>
+        <translation>&amp;Empezar en la tarjeta:</translation>
+    </message>
+    <message>
+        <source>(no record has an address in these columns)</source>
+        <translation>(ningún registro tiene dirección en estas columnas)</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1530,70 @@ Pulse «Continuar» para empezar.</translation>
     <message>
         <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
         <translation>Esta impresora no imprime a doble cara, así que esto no está disponible: imprima los anversos, dé la vuelta a la hoja e imprima los reversos, o elija con «Impresora» una que imprima a doble cara.</translation>
+    </message>
+    <message>
+        <source>&amp;Address List...</source>
+        <translation>&amp;Lista de direcciones...</translation>
+    </message>
+    <message>
+        <source>Prints a card for each address of a CSV or vCard list.|Opens a list of addresses (CSV or vCard); the Address Lines item &quot;Text&quot; then prints each address on a card of its own.</source>
+        <translation>Imprime una tarjeta por cada dirección de una lista CSV o vCard.|Abre una lista de direcciones (CSV o vCard); la opción «Text» de Address Lines imprime entonces cada dirección en su propia tarjeta.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Address List</source>
+        <translation>&amp;Quitar la lista de direcciones</translation>
+    </message>
+    <message>
+        <source>Prints the typed address again instead of the list.</source>
+        <translation>Vuelve a imprimir la dirección escrita en lugar de la lista.</translation>
+    </message>
+    <message>
+        <source>Previous address</source>
+        <translation>Dirección anterior</translation>
+    </message>
+    <message>
+        <source>Next address</source>
+        <translation>Dirección siguiente</translation>
+    </message>
+    <message>
+        <source>Address List</source>
+        <translation>Lista de direcciones</translation>
+    </message>
+    <message>
+        <source>Address lists (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|All files (*)|*</source>
+        <translation>Listas de direcciones (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>; its text is not UTF-8 and was read as Windows-1252</source>
+        <translation>; su texto no es UTF-8 y se leyó como Windows-1252</translation>
+    </message>
+    <message>
+        <source>Remove Address List</source>
+        <translation>Quitar la lista de direcciones</translation>
+    </message>
+    <message>
+        <source>Address %1 of %2</source>
+        <translation>Dirección %1 de %2</translation>
+    </message>
+    <message>
+        <source>Printing %1 sheets...</source>
+        <translation>Imprimiendo %1 hojas...</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled: %1 of %2 sheets went to the printer.</source>
+        <translation>Se canceló la impresión: %1 de %2 hojas fueron a la impresora.</translation>
+    </message>
+    <message>
+        <source>None of the address list&apos;s addresses has more than a name in the columns chosen, so nothing was printed. Choose the columns with Files &gt; Address List... and print again.</source>
+        <translation>Ninguna dirección de la lista tiene más que un nombre en las columnas elegidas, así que no se imprimió nada. Elija las columnas con Files &gt; Address List... e imprima de nuevo.</translation>
+    </message>
+    <message>
+        <source>Addresses from &quot;%1&quot;: %2</source>
+        <translation>Direcciones de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Omitidos de la lista, sin dirección: %1 contactos.</translation>
     </message>
 </context>
 <context>

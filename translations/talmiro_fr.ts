@@ -13,6 +13,108 @@
     </message>
 </context>
 <context>
+    <name>AddressList</name>
+    <message numerus="yes">
+        <source>none of its %n contacts has an address</source>
+        <translation>
+            <numerusform>aucun de ses %n contacts n’a d’adresse</numerusform>
+            <numerusform>aucun de ses %n contacts n’a d’adresse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not text</source>
+        <translation>ce n’est pas du texte</translation>
+    </message>
+    <message>
+        <source>a line is longer than %1 characters</source>
+        <translation>une ligne dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 addresses</source>
+        <translation>elle contient plus de %1 adresses</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>un guillemet ouvert sur cette ligne n’est jamais fermé</translation>
+    </message>
+    <message>
+        <source>it holds no addresses below its header row</source>
+        <translation>elle ne contient aucune adresse sous sa ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>PO Box</source>
+        <translation>Boîte postale</translation>
+    </message>
+    <message>
+        <source>Extended Address</source>
+        <translation>Complément d’adresse</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État/Région</translation>
+    </message>
+    <message>
+        <source>Postcode</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>a contact begins here before the last one ended</source>
+        <translation>un contact commence ici avant la fin du précédent</translation>
+    </message>
+    <message>
+        <source>this line is outside any contact</source>
+        <translation>cette ligne est en dehors de tout contact</translation>
+    </message>
+    <message>
+        <source>the contact that begins on this line never ends: the file is cut short</source>
+        <translation>le contact qui commence sur cette ligne ne se termine jamais : le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>it holds no contacts</source>
+        <translation>il ne contient aucun contact</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>elle dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2 (line %3). Nothing was changed.</source>
+        <translation>La liste d’adresses « %1 » ne peut pas être utilisée : %2 (ligne %3). Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2. Nothing was changed.</source>
+        <translation>La liste d’adresses « %1 » ne peut pas être utilisée : %2. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: it is larger than 50 MB (%2 MB). Nothing was changed.</source>
+        <translation>La liste d’adresses « %1 » ne peut pas être utilisée : elle dépasse 50 Mo (%2 Mo). Rien n’a été modifié.</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentTest</name>
     <message>
         <source>TOP</source>
@@ -219,6 +321,10 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     <message>
         <source>Nothing was done: %1</source>
         <translation>Rien n&apos;a été fait : %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Avec toute action, --addresses LISTE (un fichier CSV ou vCard) imprime une carte pour chacune de ses adresses à la place de la liste d’adresses du modèle.</translation>
     </message>
 </context>
 <context>
@@ -541,6 +647,41 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Address List</source>
+        <translation>Liste d’adresses</translation>
+    </message>
+    <message>
+        <source>Which columns of &quot;%1&quot; make each line of the address:</source>
+        <translation>Colonnes de « %1 » qui forment chaque ligne de l’adresse :</translation>
+    </message>
+    <message>
+        <source>Line &amp;%1:</source>
+        <translation>Ligne &amp;%1 :</translation>
+    </message>
+    <message>
+        <source>Line %1, part %2</source>
+        <translation>Ligne %1, partie %2</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(rien)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at card:</source>
+        <translation>&amp;Commencer à la carte :</translation>
+    </message>
+    <message>
+        <source>(no record has an address in these columns)</source>
+        <translation>(aucune entrée n’a d’adresse dans ces colonnes)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1526,70 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     <message>
         <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
         <translation>Cette imprimante ne sait pas imprimer recto verso, ceci n&apos;est donc pas disponible : imprimez les recto, retournez la feuille et imprimez les dos, ou choisissez avec « Imprimante » une imprimante recto verso.</translation>
+    </message>
+    <message>
+        <source>&amp;Address List...</source>
+        <translation>&amp;Liste d’adresses...</translation>
+    </message>
+    <message>
+        <source>Prints a card for each address of a CSV or vCard list.|Opens a list of addresses (CSV or vCard); the Address Lines item &quot;Text&quot; then prints each address on a card of its own.</source>
+        <translation>Imprime une carte pour chaque adresse d’une liste CSV ou vCard.|Ouvre une liste d’adresses (CSV ou vCard) ; l’option « Text » des Address Lines imprime alors chaque adresse sur sa propre carte.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Address List</source>
+        <translation>&amp;Retirer la liste d’adresses</translation>
+    </message>
+    <message>
+        <source>Prints the typed address again instead of the list.</source>
+        <translation>Imprime de nouveau l’adresse saisie au lieu de la liste.</translation>
+    </message>
+    <message>
+        <source>Previous address</source>
+        <translation>Adresse précédente</translation>
+    </message>
+    <message>
+        <source>Next address</source>
+        <translation>Adresse suivante</translation>
+    </message>
+    <message>
+        <source>Address List</source>
+        <translation>Liste d’adresses</translation>
+    </message>
+    <message>
+        <source>Address lists (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|All files (*)|*</source>
+        <translation>Listes d’adresses (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>; its text is not UTF-8 and was read as Windows-1252</source>
+        <translation> ; son texte n’est pas en UTF-8 et a été lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>Remove Address List</source>
+        <translation>Retirer la liste d’adresses</translation>
+    </message>
+    <message>
+        <source>Address %1 of %2</source>
+        <translation>Adresse %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Printing %1 sheets...</source>
+        <translation>Impression de %1 feuilles...</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled: %1 of %2 sheets went to the printer.</source>
+        <translation>L’impression a été annulée : %1 feuilles sur %2 sont parties à l’imprimante.</translation>
+    </message>
+    <message>
+        <source>None of the address list&apos;s addresses has more than a name in the columns chosen, so nothing was printed. Choose the columns with Files &gt; Address List... and print again.</source>
+        <translation>Aucune adresse de la liste n’a plus qu’un nom dans les colonnes choisies, rien n’a donc été imprimé. Choisissez les colonnes avec Files &gt; Address List... et imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Addresses from &quot;%1&quot;: %2</source>
+        <translation>Adresses de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Laissés hors de la liste, sans adresse : %1 contacts.</translation>
     </message>
 </context>
 <context>

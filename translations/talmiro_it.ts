@@ -13,6 +13,108 @@
     </message>
 </context>
 <context>
+    <name>AddressList</name>
+    <message numerus="yes">
+        <source>none of its %n contacts has an address</source>
+        <translation>
+            <numerusform>nessuno dei suoi %n contatti ha un indirizzo</numerusform>
+            <numerusform>nessuno dei suoi %n contatti ha un indirizzo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not text</source>
+        <translation>non è testo</translation>
+    </message>
+    <message>
+        <source>a line is longer than %1 characters</source>
+        <translation>una riga supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 addresses</source>
+        <translation>contiene più di %1 indirizzi</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>una virgoletta aperta in questa riga non viene mai chiusa</translation>
+    </message>
+    <message>
+        <source>it holds no addresses below its header row</source>
+        <translation>non contiene indirizzi sotto la riga di intestazione</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>PO Box</source>
+        <translation>Casella postale</translation>
+    </message>
+    <message>
+        <source>Extended Address</source>
+        <translation>Indirizzo aggiuntivo</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Postcode</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Paese</translation>
+    </message>
+    <message>
+        <source>a contact begins here before the last one ended</source>
+        <translation>qui inizia un contatto prima che finisca il precedente</translation>
+    </message>
+    <message>
+        <source>this line is outside any contact</source>
+        <translation>questa riga è fuori da ogni contatto</translation>
+    </message>
+    <message>
+        <source>the contact that begins on this line never ends: the file is cut short</source>
+        <translation>il contatto che inizia in questa riga non finisce mai: il file è troncato</translation>
+    </message>
+    <message>
+        <source>it holds no contacts</source>
+        <translation>non contiene contatti</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>supera i %1 MB</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2 (line %3). Nothing was changed.</source>
+        <translation>L’elenco di indirizzi «%1» non può essere usato: %2 (riga %3). Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2. Nothing was changed.</source>
+        <translation>L’elenco di indirizzi «%1» non può essere usato: %2. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: it is larger than 50 MB (%2 MB). Nothing was changed.</source>
+        <translation>L’elenco di indirizzi «%1» non può essere usato: supera i 50 MB (%2 MB). Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentTest</name>
     <message>
         <source>TOP</source>
@@ -219,6 +321,10 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     <message>
         <source>Nothing was done: %1</source>
         <translation>Non è stato fatto nulla: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con qualsiasi azione, --addresses ELENCO (un file CSV o vCard) stampa una cartolina per ciascuno dei suoi indirizzi al posto dell’elenco di indirizzi del progetto.</translation>
     </message>
 </context>
 <context>
@@ -541,6 +647,41 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Address List</source>
+        <translation>Elenco indirizzi</translation>
+    </message>
+    <message>
+        <source>Which columns of &quot;%1&quot; make each line of the address:</source>
+        <translation>Quali colonne di «%1» formano ogni riga dell’indirizzo:</translation>
+    </message>
+    <message>
+        <source>Line &amp;%1:</source>
+        <translation>Riga &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Line %1, part %2</source>
+        <translation>Riga %1, parte %2</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(niente)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at card:</source>
+        <translation>&amp;Inizia dalla cartolina:</translation>
+    </message>
+    <message>
+        <source>(no record has an address in these columns)</source>
+        <translation>(nessuna voce ha un indirizzo in queste colonne)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1526,70 @@ Premi «Continua» per iniziare.</translation>
     <message>
         <source>This printer cannot print both sides of a sheet, so this is not available: print the fronts, turn the sheet over and print the backs, or choose a printer that prints both sides with Printer Setup.</source>
         <translation>Questa stampante non stampa fronte retro, quindi questo non è disponibile: stampa i fronti, gira il foglio e stampa i retri, o scegli con «Stampante» una stampante fronte retro.</translation>
+    </message>
+    <message>
+        <source>&amp;Address List...</source>
+        <translation>&amp;Elenco indirizzi...</translation>
+    </message>
+    <message>
+        <source>Prints a card for each address of a CSV or vCard list.|Opens a list of addresses (CSV or vCard); the Address Lines item &quot;Text&quot; then prints each address on a card of its own.</source>
+        <translation>Stampa una cartolina per ogni indirizzo di un elenco CSV o vCard.|Apre un elenco di indirizzi (CSV o vCard); la voce «Text» di Address Lines stampa allora ogni indirizzo su una cartolina propria.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Address List</source>
+        <translation>&amp;Rimuovi elenco indirizzi</translation>
+    </message>
+    <message>
+        <source>Prints the typed address again instead of the list.</source>
+        <translation>Stampa di nuovo l’indirizzo digitato invece dell’elenco.</translation>
+    </message>
+    <message>
+        <source>Previous address</source>
+        <translation>Indirizzo precedente</translation>
+    </message>
+    <message>
+        <source>Next address</source>
+        <translation>Indirizzo successivo</translation>
+    </message>
+    <message>
+        <source>Address List</source>
+        <translation>Elenco indirizzi</translation>
+    </message>
+    <message>
+        <source>Address lists (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|All files (*)|*</source>
+        <translation>Elenchi di indirizzi (*.csv;*.vcf;*.txt;*.tsv)|*.csv;*.vcf;*.txt;*.tsv|Tutti i file (*)|*</translation>
+    </message>
+    <message>
+        <source>; its text is not UTF-8 and was read as Windows-1252</source>
+        <translation>; il suo testo non è UTF-8 ed è stato letto come Windows-1252</translation>
+    </message>
+    <message>
+        <source>Remove Address List</source>
+        <translation>Rimuovi elenco indirizzi</translation>
+    </message>
+    <message>
+        <source>Address %1 of %2</source>
+        <translation>Indirizzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Printing %1 sheets...</source>
+        <translation>Stampa di %1 fogli...</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled: %1 of %2 sheets went to the printer.</source>
+        <translation>La stampa è stata annullata: %1 fogli su %2 sono andati alla stampante.</translation>
+    </message>
+    <message>
+        <source>None of the address list&apos;s addresses has more than a name in the columns chosen, so nothing was printed. Choose the columns with Files &gt; Address List... and print again.</source>
+        <translation>Nessun indirizzo dell’elenco ha più di un nome nelle colonne scelte, quindi non è stato stampato nulla. Scegli le colonne con Files &gt; Address List... e stampa di nuovo.</translation>
+    </message>
+    <message>
+        <source>Addresses from &quot;%1&quot;: %2</source>
+        <translation>Indirizzi da «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Left out of the list, without an address: %1 contacts.</source>
+        <translation>Esclusi dall’elenco, senza indirizzo: %1 contatti.</translation>
     </message>
 </context>
 <context>

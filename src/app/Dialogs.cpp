@@ -7,3 +7,9 @@ bool Dialogs::waitForWork(const QString&, const std::function<bool()>& done)
     spinEventsUntil(done);
     return true;
 }
+
+std::optional<AddressChoice> Dialogs::chooseAddressColumns(const AddressTable&,
+                                                           const AddressChoice& initial)
+{
+    return initial;
+}

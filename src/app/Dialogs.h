@@ -1,6 +1,8 @@
 #pragma once
 // Every standard dialog and message box the handlers use goes through this seam, so tests can
 // answer them. Filters are written "Description|*.a;*.b" as the window describes them.
+#include "addresses/AddressList.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -18,6 +20,14 @@ struct FileDialogSettings {
 };
 
 enum class DialogAnswer { Yes, No, Cancel };
+
+// What the address list's dialog chooses: the columns of each line and the first card of the
+// first sheet to print on (1 to `cardsPerSheet`).
+struct AddressChoice {
+    AddressColumns columns;
+    int startCard = 1;
+    int cardsPerSheet = 1;
+};
 
 class Dialogs
 {
@@ -56,4 +66,10 @@ public:
     // A box saying `text` while work runs, with a Cancel button, until `done` returns true;
     // false when the user pressed Cancel first. Without a box (the default) it waits to the end.
     virtual bool waitForWork(const QString& text, const std::function<bool()>& done);
+
+    // The address list's columns for the lines of an address, shown as the list's first
+    // address would print, and the start card. Empty optional on cancel. Without a dialog (the
+    // default) the choice is taken as offered.
+    virtual std::optional<AddressChoice> chooseAddressColumns(const AddressTable& list,
+                                                              const AddressChoice& initial);
 };

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -20,6 +22,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace
@@ -319,4 +322,91 @@ bool QtDialogs::waitForWork(const QString& text, const std::function<bool()>& do
     box.exec();
     QApplication::restoreOverrideCursor();
     return !box.wasCanceled();
+}
+
+std::optional<AddressChoice> QtDialogs::chooseAddressColumns(const AddressTable& list,
+                                                             const AddressChoice& initial)
+{
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QApplication::translate("QtDialogs", "Address List"));
+    auto* grid = new QGridLayout(&dialog);
+    grid->addWidget(
+        new QLabel(QApplication::translate("QtDialogs",
+                                           "Which columns of \"%1\" make each line of the address:")
+                       .arg(QFileInfo(list.fileName).fileName())),
+        0, 0, 1, AddressChoiceColumns + 1);
+    std::vector<std::vector<QComboBox*>> boxes(AddressChoiceLines);
+    for (int line = 0; line < AddressChoiceLines; ++line) {
+        auto* label =
+            new QLabel(QApplication::translate("QtDialogs", "Line &%1:").arg(line + 1), &dialog);
+        grid->addWidget(label, line + 1, 0);
+        for (int c = 0; c < AddressChoiceColumns; ++c) {
+            auto* box = new QComboBox(&dialog);
+            box->setObjectName(QStringLiteral("AddressLine%1Column%2").arg(line + 1).arg(c + 1));
+            box->setAccessibleName(
+                QApplication::translate("QtDialogs", "Line %1, part %2").arg(line + 1).arg(c + 1));
+            box->addItem(QApplication::translate("QtDialogs", "(nothing)"), -1);
+            for (int h = 0; h < list.header.size(); ++h)
+                box->addItem(list.header[h].isEmpty()
+                                 ? QApplication::translate("QtDialogs", "Column %1").arg(h + 1)
+                                 : list.header[h],
+                             h);
+            const QList<int> chosen =
+                line < initial.columns.lines.size() ? initial.columns.lines[line] : QList<int>();
+            box->setCurrentIndex(c < chosen.size() ? chosen[c] + 1 : 0);
+            if (c == 0)
+                label->setBuddy(box);
+            grid->addWidget(box, line + 1, c + 1);
+            boxes[std::size_t(line)].push_back(box);
+        }
+    }
+    auto* startLabel = new QLabel(QApplication::translate("QtDialogs", "&Start at card:"), &dialog);
+    auto* start = new QSpinBox(&dialog);
+    start->setObjectName(QStringLiteral("StartCardSpinBox"));
+    start->setRange(1, initial.cardsPerSheet);
+    start->setValue(std::clamp(initial.startCard, 1, initial.cardsPerSheet));
+    startLabel->setBuddy(start);
+    grid->addWidget(startLabel, AddressChoiceLines + 1, 0);
+    grid->addWidget(start, AddressChoiceLines + 1, 1);
+    auto* preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("AddressPreview"));
+    preview->setFrameShape(QFrame::StyledPanel);
+    preview->setMinimumHeight(6 * preview->fontMetrics().height());
+    preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(preview, AddressChoiceLines + 2, 0, 1, AddressChoiceColumns + 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    grid->addWidget(buttons, AddressChoiceLines + 3, 0, 1, AddressChoiceColumns + 1);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    const auto chosen = [&boxes] {
+        AddressColumns columns;
+        for (const auto& line : boxes) {
+            QList<int> l;
+            for (const QComboBox* box : line)
+                if (box->currentData().toInt() >= 0)
+                    l << box->currentData().toInt();
+            columns.lines << l;
+        }
+        return columns;
+    };
+    // The first address as it would print: the first record that has more than a name.
+    const auto showFirst = [&] {
+        const AddressColumns columns = chosen();
+        QString text = QApplication::translate("QtDialogs", "(no record has an address in these "
+                                                            "columns)");
+        for (const QStringList& record : list.records)
+            if (hasAddress(record, columns)) {
+                text = addressText(record, columns);
+                break;
+            }
+        preview->setText(text);
+    };
+    for (const auto& line : boxes)
+        for (QComboBox* box : line)
+            QObject::connect(box, &QComboBox::currentIndexChanged, &dialog, showFirst);
+    showFirst();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return AddressChoice{chosen(), start->value(), initial.cardsPerSheet};
 }

@@ -27,6 +27,8 @@ public:
     void error(const QString& text) override;
     void errorWithDetails(const QString& text, const QString& details) override;
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
+    std::optional<AddressChoice> chooseAddressColumns(const AddressTable& list,
+                                                      const AddressChoice& initial) override;
 
 private:
     QtPrinterDevice& printer_;

@@ -155,6 +155,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     ui.ImageVOffsetUpDown->setAssociate(ui.ImageVOffsetEdit);
 
     connectHandlers();
+    createAddressControls();
     connectPictureDrops();
     FormCreate();
     // The controls show the new card; before a first save it counts as no change.

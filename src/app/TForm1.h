@@ -148,6 +148,14 @@ public:
     void UndoItemClick(QObject* Sender);
     void RedoItemClick(QObject* Sender);
 
+    // Address lists (TForm1Addresses.cpp)
+    void AddressListItemClick(QObject* Sender);
+    void RemoveAddressListItemClick(QObject* Sender);
+    // Shows the next (`step` 1) or the previous (-1) address of the list on the back preview.
+    void AddressStepButtonClick(QObject* Sender, int step);
+    // Opens the list as the command does once the dialog has chosen it.
+    void openAddressList(const QString& fileName);
+
     // Design files (TForm1Design.cpp)
     void OpenDesignItemClick(QObject* Sender);
     void SaveDesignItemClick(QObject* Sender);
@@ -209,9 +217,18 @@ private:
     // Asks what a print must ask before it goes (the paper cut) and sends it; returns the
     // device's note, empty when the user chose not to print.
     QString sendPreparedPrint(const PreparedPrint& print);
+    // Sends a run of more than one sheet off this thread, with the wait box's Cancel, which
+    // stops it at a sheet's end and says how many sheets went out; one sheet as before.
+    QString sendRun(const PreparedPrint& print);
     // Print Both Sides is offered, with a hint that says why or why not, by what the printer
     // can do.
     void showBothSidesCommand();
+
+    // Address lists: the commands and the preview's steps, made in code.
+    void createAddressControls();
+    // The card the back preview shows: with a list, the shown address typed.
+    CardDocument shownCard() const;
+    void showAddressStep();
 
     // Design files
     // Reads the whole design, pictures included, before it changes anything: a file that fails
@@ -289,6 +306,11 @@ private:
     QAction* RedoItem = nullptr;
     bool programmaticPage_ = false;
     QString currentHint_;
+    int shownAddress_ = 0; // of the list's addresses, the one the back preview shows
+    QAction* AddressListItem = nullptr;
+    QAction* RemoveAddressListItem = nullptr;
+    QWidget* AddressStepPanel = nullptr;
+    QLabel* AddressStepLabel = nullptr;
 };
 
 // "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.

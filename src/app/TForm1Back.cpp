@@ -8,7 +8,7 @@
 
 CardBackInput TForm1::cardBackInput() const
 {
-    CardBackInput in = ::cardBackInput(document(), Metrics);
+    CardBackInput in = ::cardBackInput(shownCard(), Metrics);
     in.welcome = ui.ContinueButton->isEnabled();
     in.samplePicture = ui.Image1->canvas();
     return in;
@@ -29,6 +29,7 @@ void TForm1::DrawPostCardBack(QObject*, int, int, int)
     ui.Image2->ensureCanvas(BackPreviewSize.width(), BackPreviewSize.height());
     drawBackPreview(ui.Image2->canvas(), BackSheetImage);
     ui.Image2->repaint();
+    showAddressStep();
 }
 
 void TForm1::drawAboutSample()

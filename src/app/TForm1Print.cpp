@@ -143,7 +143,7 @@ QString TForm1::sendPreparedPrint(const PreparedPrint& print)
 {
     if (!print.cutQuestion.isEmpty() && !dialogs().question(PaperCutTitle, print.cutQuestion))
         return {};
-    return sendPrint(printer(), print);
+    return sendRun(print);
 }
 
 void TForm1::FrontPagePrint()

@@ -30,6 +30,7 @@ struct Request {
     QString printer;
     std::optional<int> copies;
     bool yes = false;
+    QString addresses; // a list used in place of the design's for this run
     QString design;
 };
 
@@ -101,6 +102,8 @@ Request parse(const QStringList& arguments)
             r.copies = copies;
         } else if (a == QLatin1String("--yes")) {
             r.yes = true;
+        } else if (a == QLatin1String("--addresses")) {
+            r.addresses = value();
         } else if (isOption(a)) {
             throw UsageError{
                 QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(a)};
@@ -169,9 +172,14 @@ QString helpText()
                "      --yes prints even when the paper cuts the cards\n"
                "  --help, --version\n\n"
                "Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.")
-        .arg(QLatin1String(ProgramFile))
-        .arg(copies.minimum)
-        .arg(copies.maximum);
+               .arg(QLatin1String(ProgramFile))
+               .arg(copies.minimum)
+               .arg(copies.maximum) +
+           QLatin1Char('\n') +
+           QCoreApplication::translate(
+               "CommandLine",
+               "With any action, --addresses LIST (a CSV or vCard file) prints a card for each of "
+               "its addresses in place of the design's address list.");
 }
 
 PrintSide printSideOf(const QString& side)
@@ -186,6 +194,14 @@ QString run(const Request& r)
 {
     CardDocument card = loadDesignFile(r.design, defaultCardDocument());
     decodeDesignPictures(card, r.design);
+    if (!r.addresses.isEmpty()) {
+        // The design's columns where the other list has the same header, else its own defaults.
+        AddressTable list = loadAddressList(r.addresses);
+        if (!card.addresses || card.addresses->header != list.header)
+            card.addressColumns = list.defaults;
+        card.addresses = SharedAddressList(std::move(list));
+        card.addressLines = AddressLines::Text;
+    }
     switch (r.action) {
     case Action::ExportPdf:
         exportPdf(card, printSideOf(r.side), r.output);

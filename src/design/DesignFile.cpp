@@ -22,6 +22,7 @@ const QString MimeTypeEntry = QStringLiteral("mimetype");
 const QString SettingsEntry = QStringLiteral("design.json");
 const QString CornerEntry = QStringLiteral("pictures/corner");
 const QString FrontEntry = QStringLiteral("pictures/front");
+const QString AddressListEntry = QStringLiteral("addresses/list");
 
 // What one entry may hold. Pictures are stored, so the file itself holds every byte taken; the
 // deflated limit bounds what a few bytes of a hostile file can make us allocate.
@@ -42,6 +43,9 @@ constexpr int MaxFontStretch = 4000;
 
 // The first version that says whether the front text's place was picked.
 constexpr DesignVersion TextPickedSince{1, 3};
+// The first version that keeps an address list, its columns and the start card.
+constexpr DesignVersion AddressListSince{1, 4};
+constexpr int MaxStartCard = 4; // the most cards a sheet holds
 
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
                                  "stampBorder", "postCard",    "addressLines",  "postalBarCode",
@@ -283,6 +287,29 @@ SharedPicture readPicture(const Fields& section, const QString& name, const ZipR
     return SharedPicture(std::move(picture));
 }
 
+void readAddresses(const Fields& section, const ZipReader& zip, CardDocument& design)
+{
+    design.startCard = section.whole(QStringLiteral("startCard"), 1, MaxStartCard);
+    const QString columns = section.text(QStringLiteral("columns"));
+    design.addresses = {};
+    design.addressColumns = {};
+    if (section.value(QStringLiteral("list")).isNull())
+        return;
+    const Fields list = section.object(QStringLiteral("list"));
+    const QString fileName = list.text(QStringLiteral("fileName"));
+    QByteArray bytes;
+    try {
+        bytes =
+            zip.read(list.text(QStringLiteral("entry")), MaxAddressListBytes, MaxAddressListBytes);
+    } catch (const ZipError& e) {
+        throw Damaged{e.reason()};
+    }
+    // A list the reader refuses says so in its own words, naming the list.
+    AddressTable table = readAddressList(bytes, fileName);
+    design.addressColumns = AddressColumns::fromText(columns, int(table.header.size()));
+    design.addresses = SharedAddressList(std::move(table));
+}
+
 SettingValue readControl(const Fields& section, const CardSetting& setting)
 {
     switch (setting.kind) {
@@ -362,6 +389,8 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
                                  ? QPoint(design.FrontTextX, design.FrontTextY) !=
                                        QPoint(defaults.FrontTextX, defaults.FrontTextY)
                                  : front.flag(QStringLiteral("textPicked"));
+    if (version >= AddressListSince)
+        readAddresses(root.object(QStringLiteral("addresses")), zip, design);
     return design;
 }
 
@@ -398,6 +427,20 @@ QByteArray writeDesign(const CardDocument& design)
     QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
     for (const auto& [name, section] : sections)
         root.insert(name, section);
+    const QString listEntry =
+        design.addresses ? AddressListEntry + (design.addresses->vCard ? QStringLiteral(".vcf")
+                                                                       : QStringLiteral(".csv"))
+                         : QString();
+    root.insert(QStringLiteral("addresses"),
+                QJsonObject{
+                    {QStringLiteral("list"),
+                     design.addresses ? QJsonValue(QJsonObject{{QStringLiteral("entry"), listEntry},
+                                                               {QStringLiteral("fileName"),
+                                                                design.addresses->fileName}})
+                                      : QJsonValue(QJsonValue::Null)},
+                    {QStringLiteral("columns"), design.addressColumns.text()},
+                    {QStringLiteral("startCard"), design.startCard},
+                });
 
     try {
         ZipWriter zip;
@@ -409,6 +452,8 @@ QByteArray writeDesign(const CardDocument& design)
             zip.add(cornerEntry, design.corner->bytes, ZipMethod::Store);
         if (design.front)
             zip.add(frontEntry, design.front->bytes, ZipMethod::Store);
+        if (design.addresses)
+            zip.add(listEntry, design.addresses->bytes, ZipMethod::Deflate);
         return zip.finish();
     } catch (const ZipError& e) {
         throw AppError(

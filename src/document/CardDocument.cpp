@@ -28,3 +28,21 @@ QImage CardDocument::cornerImage() const
 {
     return corner ? corner->image : newCornerImage();
 }
+
+QStringList CardDocument::listAddresses() const
+{
+    QStringList out;
+    if (!addresses)
+        return out;
+    for (const QStringList& record : addresses->records)
+        if (hasAddress(record, addressColumns))
+            out << addressText(record, addressColumns);
+    return out;
+}
+
+CardDocument CardDocument::withAddress(const QString& text) const
+{
+    CardDocument card = *this;
+    card.address = text;
+    return card;
+}

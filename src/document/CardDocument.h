@@ -4,6 +4,7 @@
 // cheap (the pictures are shared), and "unchanged since saved" is a comparison. The window
 // binds its controls to it, the design file keeps it, and the cores render from it.
 #include "CardPicture.h"
+#include "addresses/AddressList.h"
 #include "back/AreaStyles.h"
 #include "back/CardBack.h"
 #include "front/FrontComposer.h"
@@ -31,6 +32,12 @@ struct CardDocument {
     LowerLeftCorner lowerLeftCorner = LowerLeftCorner::Image;
     PostCardCaption postCard = PostCardCaption::Yes;
     SharedPicture corner; // none: the corner has no picture chosen
+    // A list of addresses: with one, the typed address item prints each of its addresses on a
+    // card of its own, with the columns chosen for the lines; the first cards of the first
+    // sheet before `startCard` (1 to the cards a sheet holds) are left blank.
+    SharedAddressList addresses;
+    AddressColumns addressColumns;
+    int startCard = 1;
 
     // The Text Setup page: which areas a font or colour goes to, and each area's own.
     AreaArray<bool, AreaCount> ticked{};
@@ -59,6 +66,13 @@ struct CardDocument {
     SheetTurn turn = SheetTurn::Book;
 
     bool operator==(const CardDocument&) const = default;
+
+    // Whether the backs print the list's addresses, one a card.
+    bool printsAddressList() const { return addresses && addressLines == AddressLines::Text; }
+    // The list's addresses that have more than a name, each as its card shows it.
+    QStringList listAddresses() const;
+    // The card with `address` as its typed address.
+    CardDocument withAddress(const QString& address) const;
 
     // The corner picture counts as chosen while it has a file.
     bool cornerChosen() const { return corner && !corner->fileName.isEmpty(); }

@@ -55,6 +55,14 @@ QString noFrontPictureText()
                                        "picture, then print again.");
 }
 
+QString noListAddressesText()
+{
+    return QCoreApplication::translate(
+        "TForm1", "None of the address list's addresses has more than a name in the columns "
+                  "chosen, so nothing was printed. Choose the columns with Files > Address "
+                  "List... and print again.");
+}
+
 QString oneSidedPrinterText()
 {
     return QCoreApplication::translate(
@@ -188,9 +196,15 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
             throw AppError(noFrontPictureText());
         p.frontPage = composeFrontPage(p.layout, front);
     }
+    p.card = card;
+    p.run = cardRun(card);
+    p.turn = turn;
+    if (p.run.cards == 0)
+        throw AppError(noListAddressesText());
     if (side != PrintSide::Fronts) {
-        p.back = renderBack(card, p.metrics);
-        p.backPage = composeBackPage(p.layout, p.back, turn);
+        p.back = renderBack(p.run.list ? card.withAddress(card.listAddresses().front()) : card,
+                            p.metrics);
+        p.backPage = backPageOfSheet(p, 0);
     }
     p.placement = placePages(p.layout, p.metrics, turn, card.nudge());
     const QMargins cut =
@@ -200,14 +214,59 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
     return p;
 }
 
-QString sendPrint(PrinterDevice& printer, const PreparedPrint& print)
+QImage backPageOfSheet(const PreparedPrint& print, int sheet)
 {
-    std::vector<PlacedPage> pages;
-    if (print.side != PrintSide::Backs)
-        pages.push_back({print.frontPage, print.placement.fronts, PageMarks::None});
-    if (print.side != PrintSide::Fronts)
-        pages.push_back({print.backPage, print.placement.backs, backPageMarks(print.layout)});
-    return printPages(printer, print.metrics, pages, print.copies, print.sides);
+    const Layout layout = print.layout;
+    const SheetTurn turn = turnOnPage(print.turn, layout);
+    const QStringList addresses = print.run.list ? print.card.listAddresses() : QStringList();
+    const int tiles = int(backPageTiling(layout, cardSizeOf(layout)).at.size());
+    std::vector<QImage> backs(static_cast<std::size_t>(tiles));
+    QImage same; // without a list every card has the one back, drawn once
+    for (int position = 0; position < print.run.perSheet; ++position) {
+        const int k = print.run.cardAt(sheet, position);
+        if (k < 0)
+            continue; // a blank place: no back drawn
+        QImage back;
+        if (!print.run.list) {
+            if (same.isNull())
+                same = renderBack(print.card, print.metrics);
+            back = same;
+        } else {
+            back = renderBack(print.card.withAddress(addresses[k]), print.metrics);
+        }
+        backs[std::size_t(backTileBehindFront(layout, turn, position))] = back;
+    }
+    return composeBackPage(layout, backs, print.turn);
+}
+
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
+                  int* sheetsSent)
+{
+    const int sheets = print.run.sheets();
+    const int sides = print.side == PrintSide::Both ? 2 : 1;
+    QImage backPage = print.backPage;
+    int sent = 0;
+    const auto page = [&](int i) {
+        const int sheet = i / sides;
+        const bool front =
+            print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
+        if (front)
+            return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None};
+        if (sheet > 0)
+            backPage = backPageOfSheet(print, sheet); // the last sheet's goes first
+        return PageToPrint{backPage, print.placement.backs, backPageMarks(print.layout)};
+    };
+    const auto after = [&](int i) {
+        if ((i + 1) % sides != 0)
+            return true;
+        sent = (i + 1) / sides;
+        return !progress || progress(sent, sheets);
+    };
+    const QString note = printPageRun(printer, print.metrics, sheets * sides, page, print.copies,
+                                      print.sides, after);
+    if (sheetsSent)
+        *sheetsSent = sent;
+    return note;
 }
 
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics)

@@ -3,6 +3,7 @@
 // pages of a print command and the alignment test's cards. The window and the command line
 // both go through these, so that they print the same pixels.
 #include "CardDocument.h"
+#include "CardRun.h"
 #include "geometry/PrinterMetrics.h"
 #include "gfx/TextLines.h"
 #include "print/AlignmentPages.h"
@@ -18,6 +19,8 @@ QFont windowFont();
 // The texts of the two refusals of a print command.
 QString noLayoutText();
 QString noFrontPictureText();
+// The refusal of a list none of whose addresses has more than a name.
+QString noListAddressesText();
 // Why both sides cannot be printed in one go on a printer that prints one side only.
 QString oneSidedPrinterText();
 
@@ -51,9 +54,13 @@ struct PreparedPrint {
     PrintSide side = PrintSide::Backs;
     Layout layout = Layout::LandscapeLandscape;
     PrinterMetrics metrics;
-    QImage back;      // the card back drawn for it (backs and both)
-    QImage backPage;  // the page of backs as it goes to the printer
-    QImage frontPage; // the page of fronts (fronts and both)
+    QImage back;      // the card back drawn for it (backs and both), the first of a run
+    QImage backPage;  // the first page of backs as it goes to the printer
+    QImage frontPage; // the page of fronts (fronts and both), the same on every sheet
+    // What the other sheets of a run are made from, each only when it is sent.
+    CardDocument card;
+    CardRun run;
+    SheetTurn turn = SheetTurn::Book;
     PagePlacement placement;
     PrintSides sides = PrintSides::OneSided;
     int copies = 1;
@@ -67,8 +74,17 @@ struct PreparedPrint {
 // no layout is chosen, or fronts are asked for and the card has no front picture.
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
                            SheetTurn turn, PrintSides sides = PrintSides::OneSided);
-// Sends the prepared pages as one document; returns the device's note for the user.
-QString sendPrint(PrinterDevice& printer, const PreparedPrint& print);
+// The page of backs of one sheet of the run.
+QImage backPageOfSheet(const PreparedPrint& print, int sheet);
+
+// After each whole sheet: the sheets sent and of how many; false stops the run there.
+using SheetProgress = std::function<bool(int sent, int sheets)>;
+
+// Sends the prepared run as one document, sheet by sheet, each made only when it is sent;
+// returns the device's note for the user. `progress` may stop it at a sheet's end: what was
+// sent goes out, and `sheetsSent` (if given) says how many.
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print,
+                  const SheetProgress& progress = {}, int* sheetsSent = nullptr);
 
 // The alignment test's cards for the card's layout, turn and nudges.
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics);

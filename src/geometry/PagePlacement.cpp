@@ -104,3 +104,29 @@ QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, She
             std::max(cut(f.right(), fc), cut(b.right(), bc)),
             std::max(cut(f.bottom(), fc), cut(b.bottom(), bc))};
 }
+
+int backTileBehindFront(Layout layout, SheetTurn turn, int front)
+{
+    // The front's centre as printed: "Portrait - Portrait" turns its page counter-clockwise.
+    const PageTiling fronts = frontPageTiling(layout);
+    const QSize card = layout == Layout::FourOnSheet ? cardSizeOf(layout) : CardSize;
+    QPoint at = fronts.at[std::size_t(front)] + QPoint(card.width() / 2, card.height() / 2);
+    if (layout == Layout::PortraitPortrait)
+        at = QPoint(at.y(), fronts.page.width() - 1 - at.x());
+    // Behind it once the sheet is turned over: mirrored across the printed page.
+    const QSize page = printedPageSize(layout);
+    at = turn == SheetTurn::Calendar ? QPoint(at.x(), page.height() - 1 - at.y())
+                                     : QPoint(page.width() - 1 - at.x(), at.y());
+    // Back into the page of backs before composeBackPage turned it: the calendar turn printed it
+    // half round, "Portrait - Portrait" a quarter turn clockwise.
+    if (turn == SheetTurn::Calendar)
+        at = QPoint(page.width() - 1 - at.x(), page.height() - 1 - at.y());
+    const PageTiling backs = backPageTiling(layout, cardSizeOf(layout));
+    if (layout == Layout::PortraitPortrait)
+        at = QPoint(at.y(), backs.page.height() - 1 - at.x());
+    const QSize backCard = cardSizeOf(layout);
+    for (std::size_t i = 0; i < backs.at.size(); ++i)
+        if (QRect(backs.at[i], backCard).contains(at))
+            return int(i);
+    return front;
+}

@@ -57,3 +57,9 @@ PagePlacement placePages(Layout layout, const PrinterMetrics& m, SheetTurn turn 
 // turn as the page sees it (turnOnPage).
 QMargins contentCut(const PagePlacement& placement, const PrinterMetrics& m, SheetTurn turn,
                     int frontClear, int backClear);
+
+// The tile of the page of backs (backPageTiling's order, before the page is turned) that lies
+// behind the card at `front` of the page of fronts (frontPageTiling's order, the order cards are
+// filled in) once the sheet is turned `turn` (as the page sees it, turnOnPage), so that a run of
+// different backs puts each behind its own front.
+int backTileBehindFront(Layout layout, SheetTurn turn, int front);

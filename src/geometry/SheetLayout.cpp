@@ -84,12 +84,18 @@ PageTiling frontPageTiling(Layout layout)
 
 QImage tilePage(const QImage& card, const PageTiling& tiling, QImage::Format format)
 {
+    return tilePage(std::vector<QImage>(tiling.at.size(), card), tiling, format);
+}
+
+QImage tilePage(const std::vector<QImage>& cards, const PageTiling& tiling, QImage::Format format)
+{
     QImage page(tiling.page, format);
     page.fill(fromTColor(TColors::White));
     QPainter p(&page);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QPoint& at : tiling.at)
-        p.drawImage(at, card);
+    for (std::size_t i = 0; i < tiling.at.size() && i < cards.size(); ++i)
+        if (!cards[i].isNull())
+            p.drawImage(tiling.at[i], cards[i]);
     return page;
 }
 

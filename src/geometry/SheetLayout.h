@@ -52,6 +52,9 @@ QSize printedPageSize(Layout layout);
 
 // A new page of `format`, white, with `card` drawn unscaled at every position of the tiling.
 QImage tilePage(const QImage& card, const PageTiling& tiling, QImage::Format format);
+// The same with a card of its own at each position, in the tiling's order; a null card leaves
+// its place white.
+QImage tilePage(const std::vector<QImage>& cards, const PageTiling& tiling, QImage::Format format);
 
 // Turns the page a quarter turn clockwise: the pixel at (x, y) of a W x H page goes to
 // (H - 1 - y, x) of the H x W result.

@@ -138,7 +138,14 @@ QString paperName(QSizeF inches)
 
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 {
-    QImage page = tilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
+    return composeBackPage(
+        layout, std::vector<QImage>(backPageTiling(layout, back.size()).at.size(), back), turn);
+}
+
+QImage composeBackPage(Layout layout, const std::vector<QImage>& backs, SheetTurn turn)
+{
+    QImage page =
+        tilePage(backs, backPageTiling(layout, cardSizeOf(layout)), QImage::Format_RGB888);
     if (layout == Layout::PortraitPortrait)
         RotatePageClockwise(page);
     // The calendar turn takes the page's top edge to the bottom: printed half round, its top
@@ -217,8 +224,9 @@ PageMarks backPageMarks(Layout layout)
     return twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners;
 }
 
-QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
-                   const std::vector<PlacedPage>& pages, int copies, PrintSides sides)
+QString printPageRun(PrinterDevice& printer, const PrinterMetrics& m, int count,
+                     const std::function<PageToPrint(int)>& page, int copies, PrintSides sides,
+                     const std::function<bool(int)>& sent)
 {
     requireResolution(m);
     printer.setCopies(copies);
@@ -226,25 +234,39 @@ QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
     printer.setSides(sides);
     printer.beginDoc(QString());
     try {
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            const PlacedPage& p = pages[i];
+        for (int i = 0; i < count; ++i) {
+            const PageToPrint p = page(i);
             if (i > 0)
                 printer.newPage();
             PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
-            if (p.marks == PageMarks::None)
-                continue;
-            const int we = p.image.width() * m.DpiX / SheetPixelsPerInch;
-            const int he = p.image.height() * m.DpiY / SheetPixelsPerInch;
-            printer.setPen(MarkPenWidth, MarkColour);
-            drawCornerMarks(printer, p.at.x(), p.at.y(), we, he);
-            if (p.marks == PageMarks::CornersAndCentre)
-                drawCentreMarks(printer, p.at.x(), p.at.y(), we, he);
+            if (p.marks != PageMarks::None) {
+                const int we = p.image.width() * m.DpiX / SheetPixelsPerInch;
+                const int he = p.image.height() * m.DpiY / SheetPixelsPerInch;
+                printer.setPen(MarkPenWidth, MarkColour);
+                drawCornerMarks(printer, p.at.x(), p.at.y(), we, he);
+                if (p.marks == PageMarks::CornersAndCentre)
+                    drawCentreMarks(printer, p.at.x(), p.at.y(), we, he);
+            }
+            if (sent && !sent(i))
+                break;
         }
     } catch (...) {
         printer.abortDoc();
         throw;
     }
     return printer.endDoc();
+}
+
+QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
+                   const std::vector<PlacedPage>& pages, int copies, PrintSides sides)
+{
+    return printPageRun(
+        printer, m, int(pages.size()),
+        [&pages](int i) {
+            const PlacedPage& p = pages[std::size_t(i)];
+            return PageToPrint{p.image, p.at, p.marks};
+        },
+        copies, sides);
 }
 
 QString printPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,

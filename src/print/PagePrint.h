@@ -8,6 +8,7 @@
 #include <QMargins>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <vector>
 
 struct PrinterMetrics;
@@ -17,6 +18,10 @@ struct PrinterMetrics;
 // sheet turned like a calendar (`turn` as the page sees it, turnOnPage) the page is turned half
 // round as well, so that each back still lies head to head behind its front.
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn = SheetTurn::Book);
+// The same with a back of its own at each tile (backPageTiling's order); a null one is left
+// blank.
+QImage composeBackPage(Layout layout, const std::vector<QImage>& backs,
+                       SheetTurn turn = SheetTurn::Book);
 
 // The page of fronts: the front tiled as the layout says, and for "Portrait - Portrait" turned a
 // quarter turn counter-clockwise, so that once the sheet is turned over like the page of a book
@@ -52,6 +57,21 @@ struct PlacedPage {
 // output went, when they must be told), else an empty string.
 QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
                    const std::vector<PlacedPage>& pages, int copies, PrintSides sides);
+
+// A page made only when it is sent, so that a run of many holds one at a time.
+struct PageToPrint {
+    QImage image;
+    QPoint at;
+    PageMarks marks = PageMarks::None;
+};
+
+// One untitled document of `count` pages on `sides`, with `copies` copies of the whole, page i
+// made by `page(i)` just before it is sent. After each page `sent(i)` may return false: the
+// document then ends there, whole, with the pages sent so far. A failure part-way drops the
+// document and raises. Returns the device's note for the user.
+QString printPageRun(PrinterDevice& printer, const PrinterMetrics& m, int count,
+                     const std::function<PageToPrint(int)>& page, int copies, PrintSides sides,
+                     const std::function<bool(int)>& sent = {});
 
 // One untitled one-sided document of one page with `copies` copies (printPages).
 QString printPage(PrinterDevice& printer, const PrinterMetrics& m, const QImage& page, QPoint at,

@@ -582,7 +582,8 @@ TEST_F(DesignForm, TheDesignEntriesStandAboveTheOldOnesWithShortcutsAndHints)
     EXPECT_EQ(entries,
               (QStringList{"OpenDesignItem", "SaveDesignItem", "SaveDesignAsItem", "-",
                            "RecentDesign1", "RecentDesign2", "RecentDesign3", "RecentDesign4", "-",
-                           "SaveImageAsItem", "SaveAsJpgItem", "-", "ExitItem"}));
+                           "AddressListItem", "RemoveAddressListItem", "-", "SaveImageAsItem",
+                           "SaveAsJpgItem", "-", "ExitItem"}));
     EXPECT_EQ(findControl<QAction>(*form, "OpenDesignItem")->text(),
               QStringLiteral("Open Design..."));
     EXPECT_EQ(findControl<QAction>(*form, "SaveDesignItem")->text(), QStringLiteral("Save Design"));

@@ -161,3 +161,40 @@ TEST(CommandLine, RefusesWhatItCannotDoWithItsStatusAndLeavesNoFile)
         EXPECT_TRUE(files() == before) << c.line;
     }
 }
+
+// A design with an address list prints its whole run; --addresses puts another list in its
+// place for one run, and a list that cannot be used writes nothing.
+TEST(CommandLine, PrintsTheWholeRunOfAnAddressList)
+{
+    QTemporaryDir dir;
+    const auto list = [&](const char* name, int count) {
+        QByteArray csv = "Name;Street;City\n";
+        for (int i = 0; i < count; ++i)
+            csv += "N" + QByteArray::number(i) + ";S;C\n";
+        writeWholeFile(dir.filePath(QLatin1String(name)), csv);
+        return readAddressList(csv, QLatin1String(name));
+    };
+    CardDocument card = distinctCard();
+    const AddressTable five = list("five.csv", 5);
+    card.addresses = SharedAddressList(five);
+    card.addressColumns = five.defaults;
+    card.addressLines = AddressLines::Text;
+    saveDesignFile(card, dir.filePath(QStringLiteral("card.postcard")));
+    list("nine.csv", 9);
+    writeWholeFile(dir.filePath(QStringLiteral("bad.csv")), "Name,Street\nA,\"B\n");
+    EXPECT_EQ(run(QStringLiteral("--export-pdf @five.pdf --side both @card.postcard"), dir).first,
+              0);
+    EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("five.pdf"))), 4);
+    EXPECT_EQ(run(QStringLiteral("--export-pdf @nine.pdf --side backs --addresses @nine.csv "
+                                 "@card.postcard"),
+                  dir)
+                  .first,
+              0);
+    EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("nine.pdf"))), 3);
+    const auto [status, said] = run(
+        QStringLiteral("--export-pdf @bad.pdf --side backs --addresses @bad.csv @card.postcard"),
+        dir);
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(said.contains(QStringLiteral("(line 2)"))) << said.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("bad.pdf"))));
+}

@@ -73,6 +73,11 @@ CardDocument sampleDesign()
     d.FrontTextColour = 0x00336699;
     d.FrontTextX = 804;
     d.FrontTextY = -12;
+    d.addresses = SharedAddressList(readAddressList("Stadt;Name;Stra\xDF"
+                                                    "e\nK\xF6ln;Udo;Ring 1\n",
+                                                    QStringLiteral("/lists/Freunde.csv")));
+    d.addressColumns = {{{1}, {2}, {}, {0, 2}}};
+    d.startCard = 3;
     return d;
 }
 
@@ -95,7 +100,8 @@ Archive unpack(const QByteArray& bytes)
     const ZipReader zip(bytes);
     a.settings =
         QJsonDocument::fromJson(zip.read(QStringLiteral("design.json"), 1 << 24, 1 << 24)).object();
-    for (const char* name : {"mimetype", "pictures/corner.bmp", "pictures/front.jpeg"})
+    for (const char* name :
+         {"mimetype", "pictures/corner.bmp", "pictures/front.jpeg", "addresses/list.csv"})
         if (zip.contains(QLatin1String(name)))
             a.entries.emplace_back(QLatin1String(name),
                                    zip.read(QLatin1String(name), 1 << 24, 1 << 24));
@@ -196,6 +202,8 @@ TEST(DesignFile, EverySettingAndPictureComesBackAsItWentIn)
     EXPECT_EQ(back.front->fileName, design.front->fileName);
     EXPECT_EQ(back.FrontFont, design.FrontFont);
     EXPECT_EQ(back.FrontFont.styleName(), design.FrontFont.styleName());
+    EXPECT_EQ(back.listAddresses(), QStringList{QStringLiteral("Udo\nRing 1\nK\u00f6ln Ring 1")});
+    EXPECT_EQ(back.startCard, 3);
 
     // The start-up font is sized in pixels, and a design may have no pictures at all.
     CardDocument plain = design;
@@ -218,7 +226,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.3"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.4"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(), design.title);
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
               QStringLiteral("#996633"));
@@ -226,9 +234,13 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
         a.settings[QStringLiteral("back")][QStringLiteral("styles")][5][QStringLiteral("area")]
             .toString(),
         QStringLiteral("postCard"));
-    ASSERT_EQ(a.entries.size(), 3U);
+    ASSERT_EQ(a.entries.size(), 4U);
     EXPECT_EQ(a.entries[1].second, design.corner->bytes);
     EXPECT_EQ(a.entries[2].second, design.front->bytes);
+    // The list as its file held it (Windows-1252 here), with its columns and start card.
+    EXPECT_EQ(a.entries[3].second, design.addresses->bytes);
+    EXPECT_EQ(a.settings[QStringLiteral("addresses")][QStringLiteral("columns")].toString(),
+              QStringLiteral("1|2||0 2"));
     // Stored: the picture's bytes stand in the file as they are.
     EXPECT_TRUE(bytes.contains(design.front->bytes));
 }
@@ -319,7 +331,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.3"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.4"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})
@@ -443,8 +455,9 @@ TEST(DesignFile, HostileEntriesAreRefusedBeforeTheyAreRead)
         << refusal(bomb).toStdString();
     // A photo over 64 MB, stored as it is, is no bomb: it comes back whole.
     CardDocument large = sampleDesign();
-    large.front =
-        keptPicture(large.front->bytes + QByteArray(65 * 1024 * 1024, '\0'), large.front->fileName);
+    CardPicture bigger = *large.front;
+    bigger.bytes += QByteArray(65 * 1024 * 1024, '\0');
+    large.front = SharedPicture(bigger);
     EXPECT_EQ(readDesign(writeDesign(large), defaultsForOlderFiles(), Name).front->bytes,
               large.front->bytes);
 

@@ -1,0 +1,161 @@
+// A run of cards from an address list: which address goes on which card of which sheet, the
+// blank places, and each back behind its own front whatever the layout and the turn.
+#include "document/CardRender.h"
+#include "gfx/AppError.h"
+#include "support/ImageChecks.h"
+#include "support/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+constexpr SheetTurn PageTurns[] = {SheetTurn::Book, SheetTurn::Calendar};
+
+// Each back tile, found behind its front by backTileBehindFront, lies behind that front once
+// the composed pages are turned over as a person turns the sheet.
+TEST(CardRun, EachBackLiesBehindItsOwnFront)
+{
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (const Layout layout : Layouts) {
+        for (const SheetTurn turn : PageTurns) {
+            SCOPED_TRACE(testing::Message() << int(layout) << " turn " << int(turn));
+            const PageTiling fronts = frontPageTiling(layout);
+            const QSize backCard = cardSizeOf(layout);
+            std::vector<QImage> frontCards, backCards(fronts.at.size());
+            for (std::size_t i = 0; i < fronts.at.size(); ++i) {
+                const QSize card = layout == Layout::FourOnSheet ? backCard : CardSize;
+                frontCards.push_back(solidImage(card.width(), card.height(), colours[i]));
+                backCards[std::size_t(backTileBehindFront(layout, turn, int(i)))] =
+                    solidImage(backCard.width(), backCard.height(), colours[i]);
+            }
+            QImage frontPage = tilePage(frontCards, fronts, QImage::Format_RGB888);
+            if (layout == Layout::PortraitPortrait)
+                rotatePageCounterClockwise(frontPage);
+            const QImage backPage = composeBackPage(layout, backCards, turn);
+            ASSERT_EQ(backPage.size(), frontPage.size());
+            const QImage turned =
+                backPage.mirrored(turn == SheetTurn::Book, turn == SheetTurn::Calendar);
+            // Every pixel of the sheet: front and back of one colour, or the back's white edge.
+            int differing = 0;
+            for (int y = 0; y < frontPage.height(); y += 25)
+                for (int x = 0; x < frontPage.width(); x += 25)
+                    differing += frontPage.pixelColor(x, y) != turned.pixelColor(x, y);
+            EXPECT_EQ(differing, 0);
+        }
+    }
+}
+
+CardDocument cardWithList(int addresses, Layout layout, int startCard)
+{
+    QByteArray csv = "Name,Street\n";
+    for (int i = 0; i < addresses; ++i)
+        csv +=
+            QByteArray("Person ") + QByteArray::number(i) + ",Road " + QByteArray::number(i) + "\n";
+    csv += "Only A Name,\n"; // left out: no address
+    CardDocument card = defaultCardDocument();
+    const AddressTable table = readAddressList(csv, QStringLiteral("people.csv"));
+    card.addressColumns = table.defaults;
+    card.addresses = SharedAddressList(table);
+    card.addressLines = AddressLines::Text;
+    card.layout = layout;
+    card.startCard = startCard;
+    return card;
+}
+
+TEST(CardRun, AddressesFillTheSheetsInOrderAfterTheStartCard)
+{
+    struct RunCase {
+        Layout layout;
+        int addresses, startCard;
+        int sheets;
+        std::vector<std::vector<int>> cards; // each sheet's positions: address or -1
+    };
+    const RunCase cases[] = {
+        {Layout::FourOnSheet, 6, 3, 2, {{-1, -1, 0, 1}, {2, 3, 4, 5}}},
+        {Layout::FourOnSheet, 5, 1, 2, {{0, 1, 2, 3}, {4, -1, -1, -1}}},
+        {Layout::FourOnSheet, 2, 9, 2, {{-1, -1, -1, 0}, {1, -1, -1, -1}}}, // start kept in range
+        {Layout::LandscapeLandscape, 3, 2, 2, {{-1, 0}, {1, 2}}},
+        {Layout::PortraitPortrait, 1, 1, 1, {{0, -1}}},
+        {Layout::SingleOn4x6, 3, 1, 3, {{0}, {1}, {2}}},
+    };
+    RecordingPrinter printer;
+    printer.setPaper(600, 5100, 6600, 150, 120, 90, 60);
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.layout) << " start " << c.startCard);
+        const CardDocument card = cardWithList(c.addresses, c.layout, c.startCard);
+        applyLayoutToPrinter(printer, card.layout);
+        const PreparedPrint print =
+            preparePrint(printer, card, PrintSide::Backs, SheetTurn::Calendar);
+        ASSERT_EQ(print.run.sheets(), c.sheets);
+        const QStringList addresses = card.listAddresses();
+        ASSERT_EQ(addresses.size(), c.addresses);
+        const PageTiling tiles = backPageTiling(card.layout, card.sheetSize());
+        for (int sheet = 0; sheet < c.sheets; ++sheet) {
+            // The page before composeBackPage turned it, to cut the tiles out of.
+            QImage page = backPageOfSheet(print, sheet);
+            if (card.layout == Layout::PortraitPortrait)
+                page = page.transformed(QTransform().rotate(-90));
+            const SheetTurn turn = turnOnPage(SheetTurn::Calendar, card.layout);
+            if (turn == SheetTurn::Calendar)
+                page.mirror(true, true);
+            for (int position = 0; position < print.run.perSheet; ++position) {
+                const int k = c.cards[std::size_t(sheet)][std::size_t(position)];
+                EXPECT_EQ(print.run.cardAt(sheet, position), k);
+                const int tile = backTileBehindFront(card.layout, turn, position);
+                const QImage drawn = page.copy(QRect(tiles.at[std::size_t(tile)], card.sheetSize()))
+                                         .convertToFormat(QImage::Format_RGB888);
+                const QImage expected =
+                    k < 0
+                        ? solidImage(card.sheetSize().width(), card.sheetSize().height(), Qt::white)
+                              .convertToFormat(QImage::Format_RGB888)
+                        : renderBack(card.withAddress(addresses[k]), print.metrics)
+                              .convertToFormat(QImage::Format_RGB888);
+                EXPECT_TRUE(drawn == expected) << "sheet " << sheet << " position " << position;
+            }
+        }
+    }
+}
+
+// The run is one document, a sheet at a time; fronts print as many sheets as the backs need,
+// and stopping after a sheet ends the document whole with what was sent.
+TEST(CardRun, PrintsEverySheetAndStopsCleanlyAtASheet)
+{
+    CardDocument card = cardWithList(9, Layout::FourOnSheet, 2);
+    CardPicture photo;
+    photo.image = solidImage(1600, 1200, QColor(40, 160, 90));
+    photo.size = photo.image.size();
+    photo.fileName = QStringLiteral("sea.jpg");
+    card.front = SharedPicture(photo);
+    card.copies = 2;
+    RecordingPrinter printer;
+    printer.setPaper(600, 5100, 6600, 150, 120, 90, 60);
+    applyLayoutToPrinter(printer, card.layout);
+    for (const PrintSide side : {PrintSide::Fronts, PrintSide::Backs, PrintSide::Both}) {
+        const PreparedPrint print = preparePrint(printer, card, side, SheetTurn::Book);
+        int sent = 0;
+        std::vector<int> progress;
+        sendPrint(
+            printer, print,
+            [&progress](int done, int sheets) {
+                progress.push_back(done * 10 + sheets);
+                return true;
+            },
+            &sent);
+        EXPECT_EQ(sent, 3);
+        EXPECT_EQ(progress, (std::vector<int>{13, 23, 33}));
+        EXPECT_EQ(printer.docPages.back(), side == PrintSide::Both ? 6 : 3);
+        EXPECT_EQ(printer.copies, 2);
+        sendPrint(
+            printer, print, [](int done, int) { return done < 1; }, &sent);
+        EXPECT_EQ(sent, 1);
+        EXPECT_EQ(printer.docPages.back(), side == PrintSide::Both ? 2 : 1);
+    }
+    EXPECT_EQ(printer.documentsAborted, 0);
+
+    // Columns that leave every address a bare name print nothing and say why.
+    card.addressColumns.lines = {{0}};
+    EXPECT_THROW(preparePrint(printer, card, PrintSide::Backs, SheetTurn::Book), AppError);
+}
+
+} // namespace
