@@ -6,6 +6,7 @@
 #include "print/PrinterDevice.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 
 namespace
@@ -168,11 +169,13 @@ void applyLayoutToPrinter(PrinterDevice& printer, Layout layout)
 }
 
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
-                           SheetTurn turn, PrintSides sides)
+                           SheetTurn turn, PrintSides sides, PrintQuality quality)
 {
     PreparedPrint p;
     p.side = side;
     p.sides = sides;
+    p.quality = quality;
+    p.turn = turn;
     p.copies = card.copies;
     // Read afresh: figures read before the layout turned the printer would put the fronts off
     // the backs by the difference of the margins.
@@ -187,9 +190,11 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
         if (front.isNull())
             throw AppError(noFrontPictureText());
         p.frontPage = composeFrontPage(p.layout, front);
+        p.front = frontComposition(card, p.metrics);
     }
     if (side != PrintSide::Fronts) {
-        p.back = renderBack(card, p.metrics);
+        p.backInput = cardBackInput(card, p.metrics);
+        renderCardBack(p.back, p.backInput);
         p.backPage = composeBackPage(p.layout, p.back, turn);
     }
     p.placement = placePages(p.layout, p.metrics, turn, card.nudge());
@@ -200,14 +205,107 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
     return p;
 }
 
+std::vector<PlacedPage> placedPages(const PreparedPrint& print)
+{
+    const bool fine = print.quality == PrintQuality::Fine;
+    const Layout layout = print.layout;
+    std::vector<PlacedPage> pages;
+    if (print.side != PrintSide::Backs) {
+        CardDrawing fronts;
+        if (fine)
+            fronts = [front = print.front, layout](QPainter& painter, qreal scale) {
+                // The picture resampled once for the page, drawn as it is on every card.
+                const FrontComposition scaled = frontAtScale(front, scale);
+                drawFrontPage(painter, scale, layout, QSize(front.card.width, front.card.height),
+                              [&scaled](QPainter& card, qreal s) { drawFront(card, scaled, s); });
+            };
+        pages.push_back({print.frontPage, print.placement.fronts, PageMarks::None, fronts});
+    }
+    if (print.side != PrintSide::Fronts) {
+        CardDrawing backs;
+        if (fine)
+            backs = [back = print.backInput, layout, turn = print.turn](QPainter& painter,
+                                                                        qreal scale) {
+                const CardBackInput scaled = cardBackAtScale(back, scale);
+                drawBackPage(painter, scale, layout, QSize(back.sheetWidth, back.sheetHeight), turn,
+                             [&scaled](QPainter& card, qreal s) { drawCardBack(card, scaled, s); });
+            };
+        pages.push_back(
+            {print.backPage, print.placement.backs, backPageMarks(print.layout), backs});
+    }
+    return pages;
+}
+
 QString sendPrint(PrinterDevice& printer, const PreparedPrint& print)
 {
-    std::vector<PlacedPage> pages;
-    if (print.side != PrintSide::Backs)
-        pages.push_back({print.frontPage, print.placement.fronts, PageMarks::None});
-    if (print.side != PrintSide::Fronts)
-        pages.push_back({print.backPage, print.placement.backs, backPageMarks(print.layout)});
-    return printPages(printer, print.metrics, pages, print.copies, print.sides);
+    return printPages(printer, print.metrics, placedPages(print), print.copies, print.sides);
+}
+
+namespace
+{
+
+// A crop mark's gap from the card's edge: past the bleed, so no mark prints on the card.
+constexpr int CropMarkGap = PrintShopBleed + 6;
+
+void drawCropMarks(QPainter& painter, const QRect& card)
+{
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap)); // 1/200 inch, a hairline
+    const int l = card.left(), t = card.top();
+    const int r = card.left() + card.width(), b = card.top() + card.height();
+    const int far = PrintShopMarkRoom, near = CropMarkGap;
+    for (const int x : {l, r}) {
+        painter.drawLine(x, t - far, x, t - near);
+        painter.drawLine(x, b + near, x, b + far);
+    }
+    for (const int y : {t, b}) {
+        painter.drawLine(l - far, y, l - near, y);
+        painter.drawLine(r + near, y, r + far, y);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
+                                    const PrinterMetrics& metrics, const PrintShopOptions& options)
+{
+    if (!sheetLayoutAt(card.layout))
+        throw AppError(noLayoutText());
+    if (side != PrintSide::Backs && !card.hasFrontPicture())
+        throw AppError(noFrontPictureText());
+    const QSize size = cardSizeOf(card.layout);
+    // The marks' room holds the bleed.
+    const int edge = options.cropMarks ? PrintShopMarkRoom : options.bleed ? PrintShopBleed : 0;
+    const QRect cardOnPage(QPoint(edge, edge), size);
+    const QSizeF inches = QSizeF(size + QSize(2 * edge, 2 * edge)) / SheetPixelsPerInch;
+    const auto page = [&](CardDrawing drawCard) {
+        return PdfPage{inches,
+                       [drawCard, cardOnPage, marks = options.cropMarks](QPainter& painter) {
+                           const qreal scale = qreal(PrintShopDpi) / SheetPixelsPerInch;
+                           painter.scale(scale, scale);
+                           painter.save();
+                           painter.translate(cardOnPage.topLeft());
+                           drawCard(painter, scale);
+                           painter.restore();
+                           if (marks)
+                               drawCropMarks(painter, cardOnPage);
+                       }};
+    };
+    std::vector<PdfPage> pages;
+    if (side != PrintSide::Backs) {
+        FrontComposition front = frontComposition(card, metrics);
+        front.bleed = options.bleed ? PrintShopBleed : 0;
+        pages.push_back(page([front](QPainter& painter, qreal scale) {
+            drawFront(painter, frontAtScale(front, scale), scale);
+        }));
+    }
+    if (side != PrintSide::Fronts) {
+        const CardBackInput back = cardBackInput(card, metrics);
+        pages.push_back(
+            page([back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+    }
+    return pages;
 }
 
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics)

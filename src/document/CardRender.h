@@ -54,6 +54,11 @@ struct PreparedPrint {
     QImage back;      // the card back drawn for it (backs and both)
     QImage backPage;  // the page of backs as it goes to the printer
     QImage frontPage; // the page of fronts (fronts and both)
+    // What the pages are drawn from at the printer's resolution (PrintQuality::Fine).
+    PrintQuality quality = PrintQuality::Fine;
+    CardBackInput backInput;
+    FrontComposition front;
+    SheetTurn turn = SheetTurn::Book;
     PagePlacement placement;
     PrintSides sides = PrintSides::OneSided;
     int copies = 1;
@@ -65,10 +70,29 @@ struct PreparedPrint {
 // Reads the printer's figures afresh and composes the pages of `side` for the card, placed for
 // `turn` (how the sheet is turned between its sides) and sent on `sides`. Raises AppError when
 // no layout is chosen, or fronts are asked for and the card has no front picture.
+// `quality`: drawn for the printer at its resolution, or the pages above stretched to it.
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
-                           SheetTurn turn, PrintSides sides = PrintSides::OneSided);
+                           SheetTurn turn, PrintSides sides = PrintSides::OneSided,
+                           PrintQuality quality = PrintQuality::Fine);
 // Sends the prepared pages as one document; returns the device's note for the user.
 QString sendPrint(PrinterDevice& printer, const PreparedPrint& print);
+
+// The prepared pages as placed pages of a document, in their quality; they refer to `print`.
+std::vector<PlacedPage> placedPages(const PreparedPrint& print);
+
+// A PDF for a print shop: each card on a page of its own at its real size.
+struct PrintShopOptions {
+    bool bleed = false;     // the front's picture reaches PrintShopBleed past the card's edges
+    bool cropMarks = false; // marks of where to cut, outside the bleed
+};
+constexpr int PrintShopBleed = 25;    // sheet pixels: 1/8 inch, about 3 mm
+constexpr int PrintShopMarkRoom = 75; // sheet pixels around the card that hold the crop marks
+constexpr int PrintShopDpi = 600; // the pages' device pixels an inch: the most a picture is given
+
+// The pages of `side`: the front, the back, or both in that order, drawn at PrintShopDpi as the
+// card prints on a printer of `metrics`. Raises AppError as preparePrint does.
+std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
+                                    const PrinterMetrics& metrics, const PrintShopOptions& options);
 
 // The alignment test's cards for the card's layout, turn and nudges.
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPageSize>
+#include <QPainter>
 #include <QSizeF>
 #include <QStringList>
 #include <algorithm>
@@ -134,26 +135,103 @@ QString paperName(QSizeF inches)
         .arg(qRound(upright.height() * MillimetresPerInch));
 }
 
+// A page of copies of one card and the quarter turns clockwise (0 to 3) it is printed turned by.
+struct PageOfCards {
+    PageTiling tiling;
+    int quarterTurns = 0;
+};
+
+PageOfCards backPageOfCards(Layout layout, QSize card, SheetTurn turn)
+{
+    PageOfCards page{backPageTiling(layout, card), 0};
+    // "Portrait - Portrait" stands its two backs upright side by side.
+    if (layout == Layout::PortraitPortrait)
+        page.quarterTurns = 1;
+    // The calendar turn takes the page's top edge to the bottom: printed half round, its top
+    // comes back behind the fronts' top.
+    if (turnOnPage(turn, layout) == SheetTurn::Calendar)
+        page.quarterTurns += 2;
+    return page;
+}
+
+PageOfCards frontPageOfCards(Layout layout)
+{
+    return {frontPageTiling(layout), layout == Layout::PortraitPortrait ? 3 : 0};
+}
+
+QImage composedPage(const QImage& card, const PageOfCards& layout, QImage::Format format)
+{
+    QImage page = tilePage(card, layout.tiling, format);
+    switch (layout.quarterTurns) {
+    case 1:
+        RotatePageClockwise(page);
+        break;
+    case 2:
+        page.mirror(true, true);
+        break;
+    case 3:
+        rotatePageCounterClockwise(page);
+        break;
+    default:
+        break;
+    }
+    return page;
+}
+
+void drawPageOfCards(QPainter& painter, qreal scale, const PageOfCards& page, QSize card,
+                     const CardDrawing& draw)
+{
+    const QSize size = page.tiling.page;
+    painter.save();
+    painter.scale(scale, scale);
+    // The turns of composedPage: the pixel at (x, y) covers the square from (x, y), so a page of
+    // W x H turned clockwise takes the point (x, y) to (H - y, x).
+    switch (page.quarterTurns) {
+    case 1:
+        painter.translate(size.height(), 0);
+        break;
+    case 2:
+        painter.translate(size.width(), size.height());
+        break;
+    case 3:
+        painter.translate(0, size.width());
+        break;
+    default:
+        break;
+    }
+    painter.rotate(90 * page.quarterTurns);
+    for (const QPoint& at : page.tiling.at) {
+        painter.save();
+        painter.translate(at);
+        painter.setClipRect(QRect(QPoint(), card), Qt::IntersectClip);
+        draw(painter, scale);
+        painter.restore();
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 {
-    QImage page = tilePage(back, backPageTiling(layout, back.size()), QImage::Format_RGB888);
-    if (layout == Layout::PortraitPortrait)
-        RotatePageClockwise(page);
-    // The calendar turn takes the page's top edge to the bottom: printed half round, its top
-    // comes back behind the fronts' top.
-    if (turnOnPage(turn, layout) == SheetTurn::Calendar)
-        page.mirror(true, true);
-    return page;
+    return composedPage(back, backPageOfCards(layout, back.size(), turn), QImage::Format_RGB888);
 }
 
 QImage composeFrontPage(Layout layout, const QImage& front)
 {
-    QImage page = tilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
-    if (layout == Layout::PortraitPortrait)
-        rotatePageCounterClockwise(page);
-    return page;
+    return composedPage(front, frontPageOfCards(layout), QImage::Format_RGB32);
+}
+
+void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
+                  const CardDrawing& draw)
+{
+    drawPageOfCards(painter, scale, backPageOfCards(layout, card, turn), card, draw);
+}
+
+void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
+                   const CardDrawing& draw)
+{
+    drawPageOfCards(painter, scale, frontPageOfCards(layout), card, draw);
 }
 
 QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut)
@@ -230,7 +308,16 @@ QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
             const PlacedPage& p = pages[i];
             if (i > 0)
                 printer.newPage();
-            PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
+            if (p.fine) {
+                // One sheet pixel covers DpiX / 200 device pixels both ways, as in the bands.
+                const qreal scale = qreal(m.DpiX) / SheetPixelsPerInch;
+                printer.paintPage([at = p.at, fine = p.fine, scale](QPainter& painter) {
+                    painter.translate(at);
+                    fine(painter, scale);
+                });
+            } else {
+                PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
+            }
             if (p.marks == PageMarks::None)
                 continue;
             const int we = p.image.width() * m.DpiX / SheetPixelsPerInch;
