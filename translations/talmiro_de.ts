@@ -285,8 +285,24 @@ MACHEN</translation>
         <translation>Die Ausgabe würde den Entwurf %1 ersetzen.</translation>
     </message>
     <message>
-        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
-        <translation>Aufruf: %1 (--export-pdf AUS.pdf | --export-png AUS.png | --print) --side SEITE [--printer NAME] [--copies N] [--yes] ENTWURF.postcard; --help sagt mehr.</translation>
+        <source>Nothing was done: %1</source>
+        <translation>Es wurde nichts getan: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Bei jeder Aktion druckt --addresses LISTE (eine CSV- oder vCard-Datei) eine Karte für jede ihrer Adressen anstelle der Adressliste des Entwurfs.</translation>
+    </message>
+    <message>
+        <source>--quality takes fine or as-shown.</source>
+        <translation>--quality nimmt fine oder as-shown.</translation>
+    </message>
+    <message>
+        <source>--for-print-shop goes with --export-pdf only.</source>
+        <translation>--for-print-shop geht nur mit --export-pdf.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf [--for-print-shop] | --export-png OUT.png | --print) --side SIDE [--quality fine|as-shown] [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Aufruf: %1 (--export-pdf AUS.pdf [--for-print-shop] | --export-png AUS.png | --print) --side SEITE [--quality fine|as-shown] [--printer NAME] [--copies N] [--yes] ENTWURF.postcard; --help sagt mehr.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION...] DESIGN.postcard
@@ -294,13 +310,18 @@ Prints or exports a postcard design without a window; a design alone opens it in
 
   --export-pdf OUT.pdf --side fronts|backs|both
       the pages as Print makes them without a printer, on the layout&apos;s paper
-      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn);
+      --for-print-shop: one card a page at its real size, with a bleed of 1/8 inch
+      and crop marks
   --export-png OUT.png --side front|back
       one card at sheet resolution (the back as Save Image BitMap saves it)
   --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
       prints on the default printer or NAME; both prints the two sides in one go
       on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
       --yes prints even when the paper cuts the cards
+  --quality fine|as-shown
+      with --export-pdf and --print: fine (the default) draws the pages at the
+      printer&apos;s resolution, text as text; as-shown stretches the 200 dpi pages
   --help, --version
 
 Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
@@ -309,24 +330,21 @@ Druckt oder exportiert einen Postkartenentwurf ohne Fenster; ein Entwurf allein 
 
   --export-pdf AUS.pdf --side fronts|backs|both
       die Seiten, wie Drucken sie ohne Drucker macht, auf dem Papier der Anordnung
-      (both: die Vorderseiten, dann die Rückseiten, für das Wenden des Entwurfs gelegt)
+      (both: die Vorderseiten, dann die Rückseiten, für das Wenden des Entwurfs gelegt);
+      --for-print-shop: eine Karte je Seite in ihrer wahren Größe, mit 1/8 Zoll
+      Beschnittzugabe und Schnittmarken
   --export-png AUS.png --side front|back
       eine Karte in Blattauflösung (die Rückseite wie „Bild als BMP speichern“)
   --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
       druckt auf dem Standarddrucker oder NAME; both druckt beide Seiten in einem
       Durchgang auf einem Drucker, der das kann; --copies von %2 bis %3 ersetzt die
       Zahl des Entwurfs; --yes druckt auch, wenn das Papier Karten abschneidet
+  --quality fine|as-shown
+      mit --export-pdf und --print: fine (Vorgabe) zeichnet die Seiten in der
+      Auflösung des Druckers, Text als Text; as-shown streckt die Seiten mit 200 dpi
   --help, --version
 
 Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Aufruf.</translation>
-    </message>
-    <message>
-        <source>Nothing was done: %1</source>
-        <translation>Es wurde nichts getan: %1</translation>
-    </message>
-    <message>
-        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
-        <translation>Bei jeder Aktion druckt --addresses LISTE (eine CSV- oder vCard-Datei) eine Karte für jede ihrer Adressen anstelle der Adressliste des Entwurfs.</translation>
     </message>
 </context>
 <context>
@@ -763,6 +781,10 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
         <translation>Der Drucker „%1“ ist nicht installiert, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be made, so nothing was saved. </source>
+        <translation>Die PDF-Datei konnte nicht erstellt werden, daher wurde nichts gespeichert. </translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1616,52 @@ Vorderseiten drucken, Blatt wenden, Rückseiten drucken.
     <message>
         <source>Left out of the list, without an address: %1 contacts.</source>
         <translation>Ohne Adresse aus der Liste ausgelassen: %1 Kontakte.</translation>
+    </message>
+    <message>
+        <source>Fine draws each page for the printer at its own resolution: sharp text and lines, photos at their own detail. As shown prints the page as the previews show it, 200 dots per inch stretched to the printer.</source>
+        <translation>Fein zeichnet jede Seite für den Drucker in seiner eigenen Auflösung: scharfe Schrift und Linien, Fotos in ihrer eigenen Schärfe. Wie angezeigt druckt die Seite, wie die Vorschauen sie zeigen, mit 200 Punkten je Zoll auf den Drucker gestreckt.</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fein</translation>
+    </message>
+    <message>
+        <source>As
+shown</source>
+        <translation>Wie
+bisher</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the card for a print shop as a PDF file: one card a page at its real size, its text as text and its photos at their own detail, with a bleed and crop marks if you wish.</source>
+        <translation>Speichert die Karte für eine Druckerei als PDF-Datei: eine Karte je Seite in ihrer wahren Größe, ihr Text als Text und ihre Fotos in ihrer eigenen Schärfe, auf Wunsch mit Beschnittzugabe und Schnittmarken.</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Druckqualität</translation>
+    </message>
+    <message>
+        <source>Export PDF for a print shop</source>
+        <translation>PDF für eine Druckerei exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Add a bleed of 1/8 inch (3 mm), the front picture reaching past the card&apos;s edges, and crop marks where the card is cut?</source>
+        <translation>1/8 Zoll (3 mm) Beschnittzugabe, in die das Vorderseitenbild über die Kartenränder reicht, und Schnittmarken, wo die Karte geschnitten wird, hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
+        <translation>Die Karte wurde als PDF-Datei „%1“ gespeichert, eine Karte je Seite in ihrer wahren Größe.</translation>
     </message>
 </context>
 <context>

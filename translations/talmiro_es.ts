@@ -285,8 +285,24 @@ AQUÍ</translation>
         <translation>La salida sustituiría el diseño %1.</translation>
     </message>
     <message>
-        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
-        <translation>Uso: %1 (--export-pdf SALIDA.pdf | --export-png SALIDA.png | --print) --side CARA [--printer NOMBRE] [--copies N] [--yes] DISEÑO.postcard; --help dice más.</translation>
+        <source>Nothing was done: %1</source>
+        <translation>No se hizo nada: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con cualquier acción, --addresses LISTA (un archivo CSV o vCard) imprime una tarjeta por cada una de sus direcciones en lugar de la lista de direcciones del diseño.</translation>
+    </message>
+    <message>
+        <source>--quality takes fine or as-shown.</source>
+        <translation>--quality admite fine o as-shown.</translation>
+    </message>
+    <message>
+        <source>--for-print-shop goes with --export-pdf only.</source>
+        <translation>--for-print-shop va solo con --export-pdf.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf [--for-print-shop] | --export-png OUT.png | --print) --side SIDE [--quality fine|as-shown] [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Uso: %1 (--export-pdf SALIDA.pdf [--for-print-shop] | --export-png SALIDA.png | --print) --side CARA [--quality fine|as-shown] [--printer NOMBRE] [--copies N] [--yes] DISEÑO.postcard; --help dice más.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION...] DESIGN.postcard
@@ -294,13 +310,18 @@ Prints or exports a postcard design without a window; a design alone opens it in
 
   --export-pdf OUT.pdf --side fronts|backs|both
       the pages as Print makes them without a printer, on the layout&apos;s paper
-      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn);
+      --for-print-shop: one card a page at its real size, with a bleed of 1/8 inch
+      and crop marks
   --export-png OUT.png --side front|back
       one card at sheet resolution (the back as Save Image BitMap saves it)
   --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
       prints on the default printer or NAME; both prints the two sides in one go
       on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
       --yes prints even when the paper cuts the cards
+  --quality fine|as-shown
+      with --export-pdf and --print: fine (the default) draws the pages at the
+      printer&apos;s resolution, text as text; as-shown stretches the 200 dpi pages
   --help, --version
 
 Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
@@ -309,24 +330,21 @@ Imprime o exporta un diseño de postal sin ventana; un diseño solo lo abre en l
 
   --export-pdf SALIDA.pdf --side fronts|backs|both
       las páginas como las hace Imprimir sin impresora, en el papel de la disposición
-      (both: los anversos, luego los reversos colocados para el giro de hoja del diseño)
+      (both: los anversos, luego los reversos colocados para el giro de hoja del diseño);
+      --for-print-shop: una postal por página a su tamaño real, con un sangrado de
+      1/8 de pulgada y marcas de corte
   --export-png SALIDA.png --side front|back
       una postal a la resolución de la hoja (el reverso como «Guardar imagen BMP»)
   --print --side fronts|backs|both [--printer NOMBRE] [--copies N] [--yes]
       imprime en la impresora predeterminada o NOMBRE; both imprime las dos caras de una
       vez en una impresora que pueda; --copies de %2 a %3 sustituye el del diseño;
       --yes imprime aunque el papel corte las postales
+  --quality fine|as-shown
+      con --export-pdf y --print: fine (predeterminado) dibuja las páginas a la
+      resolución de la impresora, el texto como texto; as-shown estira las páginas a 200 ppp
   --help, --version
 
 Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</translation>
-    </message>
-    <message>
-        <source>Nothing was done: %1</source>
-        <translation>No se hizo nada: %1</translation>
-    </message>
-    <message>
-        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
-        <translation>Con cualquier acción, --addresses LISTA (un archivo CSV o vCard) imprime una tarjeta por cada una de sus direcciones en lugar de la lista de direcciones del diseño.</translation>
     </message>
 </context>
 <context>
@@ -763,6 +781,10 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
         <translation>La impresora «%1» no está instalada, así que no se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be made, so nothing was saved. </source>
+        <translation>No se pudo crear el archivo PDF, así que no se guardó nada. </translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1616,52 @@ Pulse «Continuar» para empezar.</translation>
     <message>
         <source>Left out of the list, without an address: %1 contacts.</source>
         <translation>Omitidos de la lista, sin dirección: %1 contactos.</translation>
+    </message>
+    <message>
+        <source>Fine draws each page for the printer at its own resolution: sharp text and lines, photos at their own detail. As shown prints the page as the previews show it, 200 dots per inch stretched to the printer.</source>
+        <translation>Fina dibuja cada página para la impresora a su propia resolución: texto y líneas nítidos, fotos con su propio detalle. Como se ve imprime la página como la muestran las vistas previas, a 200 puntos por pulgada estirados a la impresora.</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fina</translation>
+    </message>
+    <message>
+        <source>As
+shown</source>
+        <translation>Como
+se ve</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Saves the card for a print shop as a PDF file: one card a page at its real size, its text as text and its photos at their own detail, with a bleed and crop marks if you wish.</source>
+        <translation>Guarda la postal para una imprenta como archivo PDF: una postal por página a su tamaño real, su texto como texto y sus fotos con su propio detalle, con sangrado y marcas de corte si lo desea.</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Calidad de impresión</translation>
+    </message>
+    <message>
+        <source>Export PDF for a print shop</source>
+        <translation>Exportar PDF para una imprenta</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>Archivos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Add a bleed of 1/8 inch (3 mm), the front picture reaching past the card&apos;s edges, and crop marks where the card is cut?</source>
+        <translation>¿Añadir un sangrado de 1/8 de pulgada (3 mm), con la imagen del anverso pasando los bordes de la postal, y marcas de corte donde se corta la postal?</translation>
+    </message>
+    <message>
+        <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
+        <translation>La postal se guardó como el archivo PDF «%1», una postal por página a su tamaño real.</translation>
     </message>
 </context>
 <context>

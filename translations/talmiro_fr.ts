@@ -283,8 +283,24 @@ ICI</translation>
         <translation>La sortie remplacerait le modèle %1.</translation>
     </message>
     <message>
-        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
-        <translation>Usage : %1 (--export-pdf SORTIE.pdf | --export-png SORTIE.png | --print) --side FACE [--printer NOM] [--copies N] [--yes] MODÈLE.postcard ; --help en dit plus.</translation>
+        <source>Nothing was done: %1</source>
+        <translation>Rien n&apos;a été fait : %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Avec toute action, --addresses LISTE (un fichier CSV ou vCard) imprime une carte pour chacune de ses adresses à la place de la liste d’adresses du modèle.</translation>
+    </message>
+    <message>
+        <source>--quality takes fine or as-shown.</source>
+        <translation>--quality prend fine ou as-shown.</translation>
+    </message>
+    <message>
+        <source>--for-print-shop goes with --export-pdf only.</source>
+        <translation>--for-print-shop va avec --export-pdf seulement.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf [--for-print-shop] | --export-png OUT.png | --print) --side SIDE [--quality fine|as-shown] [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Usage : %1 (--export-pdf SORTIE.pdf [--for-print-shop] | --export-png SORTIE.png | --print) --side FACE [--quality fine|as-shown] [--printer NOM] [--copies N] [--yes] MODÈLE.postcard ; --help en dit plus.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION...] DESIGN.postcard
@@ -292,13 +308,18 @@ Prints or exports a postcard design without a window; a design alone opens it in
 
   --export-pdf OUT.pdf --side fronts|backs|both
       the pages as Print makes them without a printer, on the layout&apos;s paper
-      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn);
+      --for-print-shop: one card a page at its real size, with a bleed of 1/8 inch
+      and crop marks
   --export-png OUT.png --side front|back
       one card at sheet resolution (the back as Save Image BitMap saves it)
   --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
       prints on the default printer or NAME; both prints the two sides in one go
       on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
       --yes prints even when the paper cuts the cards
+  --quality fine|as-shown
+      with --export-pdf and --print: fine (the default) draws the pages at the
+      printer&apos;s resolution, text as text; as-shown stretches the 200 dpi pages
   --help, --version
 
 Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
@@ -307,24 +328,21 @@ Imprime ou exporte un modèle de carte sans fenêtre ; un modèle seul l&apos;ou
 
   --export-pdf SORTIE.pdf --side fronts|backs|both
       les pages comme Imprimer les fait sans imprimante, sur le papier de la disposition
-      (both : les recto, puis les dos placés pour le retournement du modèle)
+      (both : les recto, puis les dos placés pour le retournement du modèle);
+      --for-print-shop : une carte par page à sa taille réelle, avec un fond perdu
+      de 1/8 de pouce et des traits de coupe
   --export-png SORTIE.png --side front|back
       une carte à la résolution de la feuille (le dos comme « Enregistrer l&apos;image en BMP »)
   --print --side fronts|backs|both [--printer NOM] [--copies N] [--yes]
       imprime sur l&apos;imprimante par défaut ou NOM ; both imprime les deux faces d&apos;un coup
       sur une imprimante qui le sait ; --copies de %2 à %3 remplace celui du modèle ;
       --yes imprime même quand le papier coupe les cartes
+  --quality fine|as-shown
+      avec --export-pdf et --print : fine (par défaut) dessine les pages à la
+      résolution de l&apos;imprimante, le texte en texte ; as-shown étire les pages à 200 ppp
   --help, --version
 
 Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.</translation>
-    </message>
-    <message>
-        <source>Nothing was done: %1</source>
-        <translation>Rien n&apos;a été fait : %1</translation>
-    </message>
-    <message>
-        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
-        <translation>Avec toute action, --addresses LISTE (un fichier CSV ou vCard) imprime une carte pour chacune de ses adresses à la place de la liste d’adresses du modèle.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +779,10 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
         <translation>L&apos;imprimante « %1 » n&apos;est pas installée, rien n&apos;a donc été imprimé.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be made, so nothing was saved. </source>
+        <translation>Le fichier PDF n&apos;a pas pu être créé, rien n&apos;a donc été enregistré. </translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1612,52 @@ Imprimez les recto, retournez la feuille, imprimez les dos.
     <message>
         <source>Left out of the list, without an address: %1 contacts.</source>
         <translation>Laissés hors de la liste, sans adresse : %1 contacts.</translation>
+    </message>
+    <message>
+        <source>Fine draws each page for the printer at its own resolution: sharp text and lines, photos at their own detail. As shown prints the page as the previews show it, 200 dots per inch stretched to the printer.</source>
+        <translation>Fine dessine chaque page pour l&apos;imprimante à sa propre résolution : texte et traits nets, photos à leur propre finesse. Comme affiché imprime la page comme les aperçus la montrent, à 200 points par pouce étirés sur l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>As
+shown</source>
+        <translation>Tel
+quel</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Saves the card for a print shop as a PDF file: one card a page at its real size, its text as text and its photos at their own detail, with a bleed and crop marks if you wish.</source>
+        <translation>Enregistre la carte pour un imprimeur en fichier PDF : une carte par page à sa taille réelle, son texte en texte et ses photos à leur propre finesse, avec fond perdu et traits de coupe si vous le souhaitez.</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Qualité d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Export PDF for a print shop</source>
+        <translation>Exporter en PDF pour un imprimeur</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Add a bleed of 1/8 inch (3 mm), the front picture reaching past the card&apos;s edges, and crop marks where the card is cut?</source>
+        <translation>Ajouter un fond perdu de 1/8 de pouce (3 mm), l&apos;image du recto dépassant les bords de la carte, et des traits de coupe là où la carte est coupée ?</translation>
+    </message>
+    <message>
+        <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
+        <translation>La carte a été enregistrée dans le fichier PDF « %1 », une carte par page à sa taille réelle.</translation>
     </message>
 </context>
 <context>

@@ -283,8 +283,24 @@ BOLLO</translation>
         <translation>L&apos;uscita sostituirebbe il progetto %1.</translation>
     </message>
     <message>
-        <source>Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
-        <translation>Uso: %1 (--export-pdf USCITA.pdf | --export-png USCITA.png | --print) --side LATO [--printer NOME] [--copies N] [--yes] PROGETTO.postcard; --help dice di più.</translation>
+        <source>Nothing was done: %1</source>
+        <translation>Non è stato fatto nulla: %1</translation>
+    </message>
+    <message>
+        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
+        <translation>Con qualsiasi azione, --addresses ELENCO (un file CSV o vCard) stampa una cartolina per ciascuno dei suoi indirizzi al posto dell’elenco di indirizzi del progetto.</translation>
+    </message>
+    <message>
+        <source>--quality takes fine or as-shown.</source>
+        <translation>--quality accetta fine o as-shown.</translation>
+    </message>
+    <message>
+        <source>--for-print-shop goes with --export-pdf only.</source>
+        <translation>--for-print-shop va solo con --export-pdf.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 (--export-pdf OUT.pdf [--for-print-shop] | --export-png OUT.png | --print) --side SIDE [--quality fine|as-shown] [--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.</source>
+        <translation>Uso: %1 (--export-pdf USCITA.pdf [--for-print-shop] | --export-png USCITA.png | --print) --side LATO [--quality fine|as-shown] [--printer NOME] [--copies N] [--yes] PROGETTO.postcard; --help dice di più.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION...] DESIGN.postcard
@@ -292,13 +308,18 @@ Prints or exports a postcard design without a window; a design alone opens it in
 
   --export-pdf OUT.pdf --side fronts|backs|both
       the pages as Print makes them without a printer, on the layout&apos;s paper
-      (both: the fronts, then the backs placed for the design&apos;s sheet turn)
+      (both: the fronts, then the backs placed for the design&apos;s sheet turn);
+      --for-print-shop: one card a page at its real size, with a bleed of 1/8 inch
+      and crop marks
   --export-png OUT.png --side front|back
       one card at sheet resolution (the back as Save Image BitMap saves it)
   --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]
       prints on the default printer or NAME; both prints the two sides in one go
       on a printer that can; --copies from %2 to %3 replaces the design&apos;s;
       --yes prints even when the paper cuts the cards
+  --quality fine|as-shown
+      with --export-pdf and --print: fine (the default) draws the pages at the
+      printer&apos;s resolution, text as text; as-shown stretches the 200 dpi pages
   --help, --version
 
 Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.</source>
@@ -307,24 +328,21 @@ Stampa o esporta un progetto di cartolina senza finestra; un progetto da solo lo
 
   --export-pdf USCITA.pdf --side fronts|backs|both
       le pagine come le fa Stampa senza stampante, sulla carta della disposizione
-      (both: i fronti, poi i retri posti per il giro del foglio del progetto)
+      (both: i fronti, poi i retri posti per il giro del foglio del progetto);
+      --for-print-shop: una cartolina per pagina alla sua misura reale, con un
+      margine di abbondanza di 1/8 di pollice e segni di taglio
   --export-png USCITA.png --side front|back
       una cartolina alla risoluzione del foglio (il retro come «Salva immagine BMP»)
   --print --side fronts|backs|both [--printer NOME] [--copies N] [--yes]
       stampa sulla stampante predefinita o NOME; both stampa i due lati in una volta
       su una stampante che lo sa fare; --copies da %2 a %3 sostituisce quello del progetto;
       --yes stampa anche quando la carta taglia le cartoline
+  --quality fine|as-shown
+      con --export-pdf e --print: fine (predefinito) disegna le pagine alla
+      risoluzione della stampante, il testo come testo; as-shown allunga le pagine a 200 dpi
   --help, --version
 
 Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</translation>
-    </message>
-    <message>
-        <source>Nothing was done: %1</source>
-        <translation>Non è stato fatto nulla: %1</translation>
-    </message>
-    <message>
-        <source>With any action, --addresses LIST (a CSV or vCard file) prints a card for each of its addresses in place of the design&apos;s address list.</source>
-        <translation>Con qualsiasi azione, --addresses ELENCO (un file CSV o vCard) stampa una cartolina per ciascuno dei suoi indirizzi al posto dell’elenco di indirizzi del progetto.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +779,10 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     <message>
         <source>The printer &quot;%1&quot; is not installed, so nothing was printed.</source>
         <translation>La stampante «%1» non è installata, quindi non è stato stampato nulla.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be made, so nothing was saved. </source>
+        <translation>Non è stato possibile creare il file PDF, quindi non è stato salvato nulla. </translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1612,52 @@ Premi «Continua» per iniziare.</translation>
     <message>
         <source>Left out of the list, without an address: %1 contacts.</source>
         <translation>Esclusi dall’elenco, senza indirizzo: %1 contatti.</translation>
+    </message>
+    <message>
+        <source>Fine draws each page for the printer at its own resolution: sharp text and lines, photos at their own detail. As shown prints the page as the previews show it, 200 dots per inch stretched to the printer.</source>
+        <translation>Fine disegna ogni pagina per la stampante alla sua risoluzione: testo e linee nitidi, foto con il loro dettaglio. Come mostrato stampa la pagina come la mostrano le anteprime, a 200 punti per pollice allungati sulla stampante.</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>As
+shown</source>
+        <translation>Come
+visto</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Esporta PDF...</translation>
+    </message>
+    <message>
+        <source>Saves the card for a print shop as a PDF file: one card a page at its real size, its text as text and its photos at their own detail, with a bleed and crop marks if you wish.</source>
+        <translation>Salva la cartolina per una tipografia come file PDF: una cartolina per pagina alla sua misura reale, il testo come testo e le foto con il loro dettaglio, con abbondanza e segni di taglio se vuoi.</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Qualità di stampa</translation>
+    </message>
+    <message>
+        <source>Export PDF for a print shop</source>
+        <translation>Esporta PDF per una tipografia</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>File PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Add a bleed of 1/8 inch (3 mm), the front picture reaching past the card&apos;s edges, and crop marks where the card is cut?</source>
+        <translation>Aggiungere un&apos;abbondanza di 1/8 di pollice (3 mm), con l&apos;immagine del fronte oltre i bordi della cartolina, e segni di taglio dove la cartolina viene tagliata?</translation>
+    </message>
+    <message>
+        <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
+        <translation>La cartolina è stata salvata come file PDF «%1», una cartolina per pagina alla sua misura reale.</translation>
     </message>
 </context>
 <context>

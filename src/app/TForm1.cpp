@@ -157,6 +157,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     connectHandlers();
     createAddressControls();
     connectPictureDrops();
+    bindPrintQuality();
     FormCreate();
     // The controls show the new card; before a first save it counts as no change.
     showCard();
@@ -300,6 +301,7 @@ void TForm1::connectHandlers()
     connect(ui.FilesMenu, &QMenu::aboutToShow, this, [this] { refreshRecentDesigns(); });
     on(ui.SaveImageAsItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
     on(ui.SaveAsJpgItem, &QAction::triggered, &TForm1::SaveSheetImageBestItemClick);
+    on(ui.ExportPdfItem, &QAction::triggered, &TForm1::ExportPdfItemClick);
 
     for (QMenu* menu : {ui.FilesMenu, ui.PrintMenu})
         connect(menu, &QMenu::hovered, this,

@@ -32,6 +32,7 @@ enum class Layout : int;
 struct PagePlacement;
 struct SheetLayout;
 enum class SheetTurn;
+enum class PrintQuality : int;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -143,6 +144,8 @@ public:
 
     // Saving the back (TForm1Save.cpp)
     void SaveSheetImageBestItemClick(QObject* Sender);
+    // Files > Export PDF...: the card for a print shop.
+    void ExportPdfItemClick(QObject* Sender);
 
     // Undo and redo (TForm1Design.cpp)
     void UndoItemClick(QObject* Sender);
@@ -211,6 +214,9 @@ private:
 
     // Layouts and printing
     void refreshPrintPage(); // CreatePrintPage for the window: metrics and page bitmap
+    // The Print Quality choice, kept between runs (not in the design).
+    void bindPrintQuality();
+    PrintQuality printQuality() const;
     void Page1(QObject* Sender);
     void PrintPostCardBacks(const PreparedPrint& print);
     void FrontPagePrint();

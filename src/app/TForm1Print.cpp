@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QPainter>
+#include <QSettings>
 #include <utility>
 #include <vector>
 
@@ -67,12 +68,12 @@ private:
 // The print controls of the Print tab and menu, disabled while anything prints.
 ControlsDisabled printControlsDisabled(const Ui::TForm1& ui)
 {
-    return ControlsDisabled({ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit,
-                             ui.CopiesUpDown, ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown,
-                             ui.PrintImageVAdjustLabel, ui.PrintImageVAdjustEdit,
-                             ui.PrintImageVAdjustUpDown, ui.PreviewButton, ui.PrintButton,
-                             ui.ExitButton, ui.TypeOfDeckRadioGroup, ui.SheetTurnRadioGroup},
-                            {ui.PrintBothSidesItem, ui.AlignmentTestItem});
+    return ControlsDisabled(
+        {ui.PrinterSetupButton, ui.Label2, ui.Label3, ui.CopiesEdit, ui.CopiesUpDown,
+         ui.PrintImageAdjustEdit, ui.PrintImageAdjustUpDown, ui.PrintImageVAdjustLabel,
+         ui.PrintImageVAdjustEdit, ui.PrintImageVAdjustUpDown, ui.PreviewButton, ui.PrintButton,
+         ui.ExitButton, ui.TypeOfDeckRadioGroup, ui.SheetTurnRadioGroup, ui.PrintQualityRadioGroup},
+        {ui.PrintBothSidesItem, ui.AlignmentTestItem});
 }
 
 } // namespace
@@ -91,6 +92,33 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
     }
     applyLayoutToPrinter(printer(), chosen);
     FrontImageRefresh(Sender);
+}
+
+namespace
+{
+const QString PrintQualityKey = QStringLiteral("print/quality");
+QSettings windowSettings()
+{
+    return QSettings(QStringLiteral("Talmiro"), QStringLiteral("Talmiro Postcard Print"));
+}
+} // namespace
+
+void TForm1::bindPrintQuality()
+{
+    // The room beside the layout diagram holds a short caption; the full name is said.
+    ui.PrintQualityRadioGroup->setAccessibleName(tr("Print Quality"));
+    const int kept = windowSettings().value(PrintQualityKey, int(PrintQuality::Fine)).toInt();
+    ui.PrintQualityRadioGroup->setChoice(kept == int(PrintQuality::AsShown) ? PrintQuality::AsShown
+                                                                            : PrintQuality::Fine);
+    connect(ui.PrintQualityRadioGroup, &RadioGroup::changed, this,
+            [](int index) { windowSettings().setValue(PrintQualityKey, index); });
+}
+
+PrintQuality TForm1::printQuality() const
+{
+    return ui.PrintQualityRadioGroup->choice<PrintQuality>() == PrintQuality::AsShown
+               ? PrintQuality::AsShown
+               : PrintQuality::Fine;
 }
 
 void TForm1::refreshPrintPage()
@@ -120,7 +148,8 @@ void TForm1::Page1(QObject* Sender)
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
     const PreparedPrint print =
-        preparePrint(printer(), document(), PrintSide::Backs, document().sheetTurn());
+        preparePrint(printer(), document(), PrintSide::Backs, document().sheetTurn(),
+                     PrintSides::OneSided, printQuality());
     Metrics = print.metrics;
     PrintPageImage = print.backPage;
     if (print.layout == Layout::PortraitPortrait)
@@ -156,7 +185,8 @@ void TForm1::FrontPagePrint()
     const WaitCursor wait;
     // The card as it is now: text typed a moment ago is printed even before the preview shows it.
     const PreparedPrint print =
-        preparePrint(printer(), document(), PrintSide::Fronts, document().sheetTurn());
+        preparePrint(printer(), document(), PrintSide::Fronts, document().sheetTurn(),
+                     PrintSides::OneSided, printQuality());
     Metrics = print.metrics;
     writeBmpFile(print.frontPage, workFile(PageWorkFile));
     const QString note = sendPreparedPrint(print);
@@ -175,8 +205,8 @@ void TForm1::PrintBothSidesItemClick(QObject* Sender)
     const WaitCursor wait;
     // The printer turns the sheet itself, the way its set-up says.
     const PrintSides sides = twoSidedSetting(printer().sidesSetting());
-    const PreparedPrint print =
-        preparePrint(printer(), document(), PrintSide::Both, sheetTurnOf(sides), sides);
+    const PreparedPrint print = preparePrint(printer(), document(), PrintSide::Both,
+                                             sheetTurnOf(sides), sides, printQuality());
     Metrics = print.metrics;
     writeBmpFile(print.backPage, workFile(PageWorkFile));
     const QString note = sendPreparedPrint(print);

@@ -55,19 +55,18 @@ void drawHalfSize(QImage& canvas, const QRect& target, const QImage& image)
 class BackRenderer
 {
 public:
-    BackRenderer(QImage& sheet, const CardBackInput& in)
+    // `scale`: the device pixels a sheet pixel covers, for the pictures.
+    BackRenderer(QPainter& painter, const CardBackInput& in, qreal scale)
         : in_(in), w_(in.sheetWidth), h_(in.sheetHeight), m_(backMargin(in.layout, in.metrics)),
-          sheet_(sheet)
+          scale_(scale), p_(painter)
     {
     }
 
     void render()
     {
-        if (sheet_.size() != QSize(w_, h_) || sheet_.isNull())
-            sheet_ = QImage(w_, h_, QImage::Format_RGB32);
-        sheet_.fill(fromTColor(TColors::White));
-        p_.begin(&sheet_);
+        p_.save();
         prepareSheetPainter(p_);
+        p_.fillRect(QRect(0, 0, w_, h_), fromTColor(TColors::White));
 
         int y = title();
         descriptive(y);
@@ -82,7 +81,7 @@ public:
             caption();
         stampText();
         corner();
-        p_.end();
+        p_.restore();
     }
 
 private:
@@ -153,11 +152,14 @@ private:
             break;
         }
         case StampBorder::Stamp: {
-            QImage tile(StampTileWidth, StampTileHeight, QImage::Format_RGB32);
-            tile.fill(fromTColor(TColors::White));
-            DrawPerforatedBorder(tile, style(Area::Stamp).colour);
             // Opaque: the tile covers whatever lies under it.
-            p_.drawImage(QPoint(right - StampTileWidth, m_), tile);
+            const QRect tile(right - StampTileWidth, m_, StampTileWidth, StampTileHeight);
+            p_.fillRect(tile, fromTColor(TColors::White));
+            p_.save();
+            p_.translate(tile.topLeft());
+            p_.setClipRect(QRect(QPoint(), tile.size()), Qt::IntersectClip);
+            drawPerforatedBorder(p_, tile.size(), style(Area::Stamp).colour);
+            p_.restore();
             break;
         }
         default:
@@ -247,19 +249,7 @@ private:
         if (in_.lowerLeftCornerChoice == LowerLeftCorner::Image && in_.cornerChosen) {
             const QRect box(m_, h_ - m_ - CornerBoxSide, CornerBoxSide, CornerBoxSide);
             p_.fillRect(box, fromTColor(TColors::White));
-            if (in_.cornerImage.isNull())
-                return;
-            const QSize own =
-                in_.cornerImageSize.isEmpty() ? in_.cornerImage.size() : in_.cornerImageSize;
-            const qint64 pw = own.width();
-            const qint64 ph = own.height();
-            // A picture without area has no proportions: the corner stays empty.
-            if (pw <= 0 || ph <= 0)
-                return;
-            // Longer side 300, in the bottom-left corner of the box.
-            const int tw = pw > ph ? CornerBoxSide : int(pw * CornerBoxSide / ph);
-            const int th = pw > ph ? int(ph * CornerBoxSide / pw) : CornerBoxSide;
-            drawSmoothly(p_, QRect(m_, h_ - m_ - th, tw, th), in_.cornerImage);
+            drawPicture(p_, cornerPictureTarget(in_), in_.cornerImage, scale_);
         } else if (in_.welcome) {
             p_.drawImage(SampleTarget, in_.samplePicture);
         }
@@ -269,8 +259,8 @@ private:
     const int w_;
     const int h_;
     const int m_;
-    QImage& sheet_;
-    QPainter p_;
+    const qreal scale_;
+    QPainter& p_;
 };
 
 } // namespace
@@ -301,9 +291,44 @@ int backMargin(Layout layout, const PrinterMetrics& metrics)
     }
 }
 
+QRect cornerPictureTarget(const CardBackInput& in)
+{
+    if (in.lowerLeftCornerChoice != LowerLeftCorner::Image || !in.cornerChosen ||
+        in.cornerImage.isNull())
+        return {};
+    const QSize own = in.cornerImageSize.isEmpty() ? in.cornerImage.size() : in.cornerImageSize;
+    const qint64 pw = own.width();
+    const qint64 ph = own.height();
+    // A picture without area has no proportions: the corner stays empty.
+    if (pw <= 0 || ph <= 0)
+        return {};
+    // Longer side 300, in the bottom-left corner of the box.
+    const int m = backMargin(in.layout, in.metrics);
+    const int tw = pw > ph ? CornerBoxSide : int(pw * CornerBoxSide / ph);
+    const int th = pw > ph ? int(ph * CornerBoxSide / pw) : CornerBoxSide;
+    return QRect(m, in.sheetHeight - m - th, tw, th);
+}
+
+CardBackInput cardBackAtScale(CardBackInput input, qreal scale)
+{
+    const QRect target = cornerPictureTarget(input);
+    if (!target.isEmpty())
+        input.cornerImage = pictureAtScale(input.cornerImage, target, scale);
+    return input;
+}
+
 void renderCardBack(QImage& sheet, const CardBackInput& input)
 {
-    BackRenderer(sheet, input).render();
+    const QSize size(input.sheetWidth, input.sheetHeight);
+    if (sheet.size() != size || sheet.isNull())
+        sheet = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    drawCardBack(painter, input, 1);
+}
+
+void drawCardBack(QPainter& painter, const CardBackInput& input, qreal scale)
+{
+    BackRenderer(painter, input, scale).render();
 }
 
 void drawBackPreview(QImage& canvas, const QImage& sheet)

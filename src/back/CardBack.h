@@ -6,9 +6,12 @@
 #include "geometry/SheetLayout.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QStringList>
 #include <array>
+
+class QPainter;
 
 // The six option groups of the card back, by item index. The numbers are what a design file
 // stores; a group with no item selected holds -1, which is none of these.
@@ -64,6 +67,17 @@ int backMargin(Layout layout, const PrinterMetrics& metrics);
 // Resizes `sheet` to the input's sheet size and draws the whole card back into it. The order
 // of drawing is the stacking order where elements overlap.
 void renderCardBack(QImage& sheet, const CardBackInput& input);
+
+// The same card back drawn on any painter in sheet pixels from (0, 0): the bitmap above, or a
+// printer page at the printer's resolution (text and lines as such, the corner picture resampled
+// to `scale` device pixels a sheet pixel). The painter's state is given back.
+void drawCardBack(QPainter& painter, const CardBackInput& input, qreal scale);
+
+// Where the corner picture is drawn on the card; empty when none is.
+QRect cornerPictureTarget(const CardBackInput& input);
+// The input with its corner picture resampled once for `scale` (drawCardBack then draws it as it
+// is): for a page that draws the same back several times.
+CardBackInput cardBackAtScale(CardBackInput input, qreal scale);
 
 // The canvas of the back's previews: the Postcard Back tab's and the About page's sample.
 constexpr QSize BackPreviewSize(600, 400);

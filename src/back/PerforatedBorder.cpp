@@ -45,10 +45,16 @@ private:
 
 QImage& DrawPerforatedBorder(QImage& bitmap, TColor colour)
 {
-    const int w = bitmap.width();
-    const int h = bitmap.height();
     QPainter painter(&bitmap);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    drawPerforatedBorder(painter, bitmap.size(), colour);
+    return bitmap;
+}
+
+void drawPerforatedBorder(QPainter& painter, QSize size, TColor colour)
+{
+    const int w = size.width();
+    const int h = size.height();
     painter.setPen(QPen(fromTColor(colour), PenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     Outline outline(painter);
 
@@ -90,5 +96,4 @@ QImage& DrawPerforatedBorder(QImage& bitmap, TColor colour)
         outline.moveTo(right, y + NotchLength);
     }
     outline.lineTo(right, bottom);
-    return bitmap;
 }

@@ -16,13 +16,24 @@ namespace
 
 } // namespace
 
-void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName)
+void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName,
+               PrintQuality quality)
 {
     const auto device = QtPrinterDevice::pdfFile(fileName);
     applyLayoutToPrinter(*device, card.layout);
     // One-sided: each side is a page of its own, the backs placed for the user's turn.
-    const PreparedPrint print = preparePrint(*device, card, side, card.sheetTurn());
+    const PreparedPrint print =
+        preparePrint(*device, card, side, card.sheetTurn(), PrintSides::OneSided, quality);
     sendPrint(*device, print);
+}
+
+void exportPrintShopPdf(const CardDocument& card, PrintSide side, const QString& fileName)
+{
+    // The figures of the PDF files saved without a printer, as exportPdf draws the cards for.
+    const auto device = QtPrinterDevice::pdfFiles(QFileInfo(fileName).absolutePath());
+    applyLayoutToPrinter(*device, card.layout);
+    savePdfPages(fileName, printShopPages(card, side, ReadPrinterMetrics(*device), {true, true}),
+                 PrintShopDpi);
 }
 
 void exportPng(const CardDocument& card, CardFace face, const QString& fileName)
@@ -60,7 +71,7 @@ QString printOnQueue(const CardDocument& card, PrintSide side, const QueuePrint&
         sides = twoSidedSetting(printer->sidesSetting());
         turn = sheetTurnOf(sides);
     }
-    const PreparedPrint print = preparePrint(*printer, card, side, turn, sides);
+    const PreparedPrint print = preparePrint(*printer, card, side, turn, sides, how.quality);
     if (!print.cutQuestion.isEmpty() && !how.cutAllowed)
         throw AppError(
             print.cutQuestion + QLatin1Char(' ') +

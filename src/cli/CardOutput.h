@@ -13,7 +13,13 @@ enum class CardFace { Front, Back };
 // for Both the fronts then the backs in one document. Cards the paper cuts are saved as they
 // come, as the window saves them once the user says yes. Raises AppError and then writes
 // nothing.
-void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName);
+void exportPdf(const CardDocument& card, PrintSide side, const QString& fileName,
+               PrintQuality quality = PrintQuality::Fine);
+
+// Saves the cards of `side` for a print shop as the PDF file `fileName`: one card a page at its
+// real size, with a bleed and crop marks, drawn as they print without a printer. Raises AppError
+// and then writes nothing.
+void exportPrintShopPdf(const CardDocument& card, PrintSide side, const QString& fileName);
 
 // Saves one card at sheet resolution as the PNG file `fileName`, drawn for the figures of a
 // window without a printer: the back as Save Image BitMap saves it, or the front. Raises
@@ -23,6 +29,7 @@ void exportPng(const CardDocument& card, CardFace face, const QString& fileName)
 struct QueuePrint {
     QString printer;         // empty: the default queue
     bool cutAllowed = false; // the paper-cut question is answered yes beforehand
+    PrintQuality quality = PrintQuality::Fine;
 };
 
 // Prints the pages of `side` on a queue with the window's checks; Both prints the two sides in

@@ -31,6 +31,8 @@ struct Request {
     std::optional<int> copies;
     bool yes = false;
     QString addresses; // a list used in place of the design's for this run
+    PrintQuality quality = PrintQuality::Fine;
+    bool forPrintShop = false;
     QString design;
 };
 
@@ -104,6 +106,15 @@ Request parse(const QStringList& arguments)
             r.yes = true;
         } else if (a == QLatin1String("--addresses")) {
             r.addresses = value();
+        } else if (a == QLatin1String("--for-print-shop")) {
+            r.forPrintShop = true;
+        } else if (a == QLatin1String("--quality")) {
+            const QString quality = value();
+            if (quality != QLatin1String("fine") && quality != QLatin1String("as-shown"))
+                throw UsageError{QCoreApplication::translate("CommandLine",
+                                                             "--quality takes fine or as-shown.")};
+            r.quality =
+                quality == QLatin1String("fine") ? PrintQuality::Fine : PrintQuality::AsShown;
         } else if (isOption(a)) {
             throw UsageError{
                 QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(a)};
@@ -118,6 +129,9 @@ Request parse(const QStringList& arguments)
     if (r.action == Action::None)
         throw UsageError{QCoreApplication::translate(
             "CommandLine", "No action: --export-pdf, --export-png or --print.")};
+    if (r.forPrintShop && r.action != Action::ExportPdf)
+        throw UsageError{QCoreApplication::translate(
+            "CommandLine", "--for-print-shop goes with --export-pdf only.")};
     if (r.action != Action::Print && (!r.printer.isEmpty() || r.copies || r.yes))
         throw UsageError{QCoreApplication::translate(
             "CommandLine", "--printer, --copies and --yes go with --print only.")};
@@ -146,10 +160,12 @@ void say(std::FILE* stream, const QString& text)
 
 QString usageLine()
 {
-    return QCoreApplication::translate(
-               "CommandLine",
-               "Usage: %1 (--export-pdf OUT.pdf | --export-png OUT.png | --print) --side SIDE "
-               "[--printer NAME] [--copies N] [--yes] DESIGN.postcard; --help tells more.")
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: %1 (--export-pdf OUT.pdf [--for-print-shop] | "
+                                       "--export-png OUT.png | --print) "
+                                       "--side SIDE [--quality fine|as-shown] [--printer NAME] "
+                                       "[--copies N] [--yes] DESIGN.postcard; "
+                                       "--help tells more.")
         .arg(QLatin1String(ProgramFile));
 }
 
@@ -163,13 +179,19 @@ QString helpText()
                "the window.\n\n"
                "  --export-pdf OUT.pdf --side fronts|backs|both\n"
                "      the pages as Print makes them without a printer, on the layout's paper\n"
-               "      (both: the fronts, then the backs placed for the design's sheet turn)\n"
+               "      (both: the fronts, then the backs placed for the design's sheet turn);\n"
+               "      --for-print-shop: one card a page at its real size, with a bleed of 1/8 "
+               "inch\n"
+               "      and crop marks\n"
                "  --export-png OUT.png --side front|back\n"
                "      one card at sheet resolution (the back as Save Image BitMap saves it)\n"
                "  --print --side fronts|backs|both [--printer NAME] [--copies N] [--yes]\n"
                "      prints on the default printer or NAME; both prints the two sides in one go\n"
                "      on a printer that can; --copies from %2 to %3 replaces the design's;\n"
                "      --yes prints even when the paper cuts the cards\n"
+               "  --quality fine|as-shown\n"
+               "      with --export-pdf and --print: fine (the default) draws the pages at the\n"
+               "      printer's resolution, text as text; as-shown stretches the 200 dpi pages\n"
                "  --help, --version\n\n"
                "Exit status: 0 done, 1 an error (nothing is written), 2 bad usage.")
                .arg(QLatin1String(ProgramFile))
@@ -204,7 +226,10 @@ QString run(const Request& r)
     }
     switch (r.action) {
     case Action::ExportPdf:
-        exportPdf(card, printSideOf(r.side), r.output);
+        if (r.forPrintShop)
+            exportPrintShopPdf(card, printSideOf(r.side), r.output);
+        else
+            exportPdf(card, printSideOf(r.side), r.output, r.quality);
         return {};
     case Action::ExportPng:
         exportPng(card, r.side == QLatin1String("front") ? CardFace::Front : CardFace::Back,
@@ -215,7 +240,7 @@ QString run(const Request& r)
     }
     if (r.copies)
         card.copies = *r.copies;
-    return printOnQueue(card, printSideOf(r.side), {r.printer, r.yes});
+    return printOnQueue(card, printSideOf(r.side), {r.printer, r.yes, r.quality});
 }
 
 } // namespace

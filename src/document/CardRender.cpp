@@ -6,6 +6,7 @@
 #include "print/PrinterDevice.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 
 namespace
@@ -176,11 +177,13 @@ void applyLayoutToPrinter(PrinterDevice& printer, Layout layout)
 }
 
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
-                           SheetTurn turn, PrintSides sides)
+                           SheetTurn turn, PrintSides sides, PrintQuality quality)
 {
     PreparedPrint p;
     p.side = side;
     p.sides = sides;
+    p.quality = quality;
+    p.turn = turn;
     p.copies = card.copies;
     // Read afresh: figures read before the layout turned the printer would put the fronts off
     // the backs by the difference of the margins.
@@ -195,6 +198,7 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
         if (front.isNull())
             throw AppError(noFrontPictureText());
         p.frontPage = composeFrontPage(p.layout, front);
+        p.front = frontComposition(card, p.metrics);
     }
     p.card = card;
     p.run = cardRun(card);
@@ -214,36 +218,86 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
     return p;
 }
 
-QImage backPageOfSheet(const PreparedPrint& print, int sheet)
+namespace
+{
+
+// The card on each tile of the page of backs of `sheet`, none where its place is blank.
+std::vector<std::optional<CardDocument>> backsOfSheet(const PreparedPrint& print, int sheet)
 {
     const Layout layout = print.layout;
     const SheetTurn turn = turnOnPage(print.turn, layout);
     const QStringList addresses = print.run.list ? print.card.listAddresses() : QStringList();
-    const int tiles = int(backPageTiling(layout, cardSizeOf(layout)).at.size());
-    std::vector<QImage> backs(static_cast<std::size_t>(tiles));
-    QImage same; // without a list every card has the one back, drawn once
+    std::vector<std::optional<CardDocument>> backs(
+        backPageTiling(layout, cardSizeOf(layout)).at.size());
     for (int position = 0; position < print.run.perSheet; ++position) {
         const int k = print.run.cardAt(sheet, position);
         if (k < 0)
             continue; // a blank place: no back drawn
-        QImage back;
-        if (!print.run.list) {
-            if (same.isNull())
-                same = renderBack(print.card, print.metrics);
-            back = same;
-        } else {
-            back = renderBack(print.card.withAddress(addresses[k]), print.metrics);
-        }
-        backs[std::size_t(backTileBehindFront(layout, turn, position))] = back;
+        backs[std::size_t(backTileBehindFront(layout, turn, position))] =
+            print.run.list ? print.card.withAddress(addresses[k]) : print.card;
     }
-    return composeBackPage(layout, backs, print.turn);
+    return backs;
+}
+
+// The page of backs of `sheet` drawn at the printer's resolution, each card from its own input.
+CardDrawing fineBackPage(const PreparedPrint& print, int sheet)
+{
+    std::vector<CardDrawing> draws;
+    for (const std::optional<CardDocument>& card : backsOfSheet(print, sheet)) {
+        if (!card) {
+            draws.emplace_back();
+            continue;
+        }
+        draws.emplace_back(
+            [back = cardBackInput(*card, print.metrics)](QPainter& painter, qreal scale) {
+                drawCardBack(painter, cardBackAtScale(back, scale), scale);
+            });
+    }
+    const QSize size = cardSizeOf(print.layout);
+    return [draws, layout = print.layout, turn = print.turn, size](QPainter& painter, qreal scale) {
+        drawBackPage(painter, scale, layout, size, turn, draws);
+    };
+}
+
+// The page of fronts drawn at the printer's resolution: the picture resampled once for the
+// page, drawn as it is on every card.
+CardDrawing fineFrontPage(const PreparedPrint& print)
+{
+    return [front = print.front, layout = print.layout](QPainter& painter, qreal scale) {
+        const FrontComposition scaled = frontAtScale(front, scale);
+        drawFrontPage(painter, scale, layout, QSize(front.card.width, front.card.height),
+                      [&scaled](QPainter& card, qreal s) { drawFront(card, scaled, s); });
+    };
+}
+
+} // namespace
+
+QImage backPageOfSheet(const PreparedPrint& print, int sheet)
+{
+    std::vector<QImage> backs;
+    QImage same; // without a list every card has the one back, drawn once
+    for (const std::optional<CardDocument>& card : backsOfSheet(print, sheet)) {
+        if (!card) {
+            backs.emplace_back();
+        } else if (!print.run.list) {
+            if (same.isNull())
+                same = renderBack(*card, print.metrics);
+            backs.push_back(same);
+        } else {
+            backs.push_back(renderBack(*card, print.metrics));
+        }
+    }
+    return composeBackPage(print.layout, backs, print.turn);
 }
 
 QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
                   int* sheetsSent)
 {
+    const bool fine = print.quality == PrintQuality::Fine;
     const int sheets = print.run.sheets();
     const int sides = print.side == PrintSide::Both ? 2 : 1;
+    const CardDrawing fronts =
+        fine && print.side != PrintSide::Backs ? fineFrontPage(print) : CardDrawing();
     QImage backPage = print.backPage;
     int sent = 0;
     const auto page = [&](int i) {
@@ -251,10 +305,11 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
         const bool front =
             print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
         if (front)
-            return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None};
+            return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None, fronts};
         if (sheet > 0)
             backPage = backPageOfSheet(print, sheet); // the last sheet's goes first
-        return PageToPrint{backPage, print.placement.backs, backPageMarks(print.layout)};
+        return PageToPrint{backPage, print.placement.backs, backPageMarks(print.layout),
+                           fine ? fineBackPage(print, sheet) : CardDrawing()};
     };
     const auto after = [&](int i) {
         if ((i + 1) % sides != 0)
@@ -267,6 +322,73 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
     if (sheetsSent)
         *sheetsSent = sent;
     return note;
+}
+
+namespace
+{
+
+// A crop mark's gap from the card's edge: past the bleed, so no mark prints on the card.
+constexpr int CropMarkGap = PrintShopBleed + 6;
+
+void drawCropMarks(QPainter& painter, const QRect& card)
+{
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap)); // 1/200 inch, a hairline
+    const int l = card.left(), t = card.top();
+    const int r = card.left() + card.width(), b = card.top() + card.height();
+    const int far = PrintShopMarkRoom, near = CropMarkGap;
+    for (const int x : {l, r}) {
+        painter.drawLine(x, t - far, x, t - near);
+        painter.drawLine(x, b + near, x, b + far);
+    }
+    for (const int y : {t, b}) {
+        painter.drawLine(l - far, y, l - near, y);
+        painter.drawLine(r + near, y, r + far, y);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
+                                    const PrinterMetrics& metrics, const PrintShopOptions& options)
+{
+    if (!sheetLayoutAt(card.layout))
+        throw AppError(noLayoutText());
+    if (side != PrintSide::Backs && !card.hasFrontPicture())
+        throw AppError(noFrontPictureText());
+    const QSize size = cardSizeOf(card.layout);
+    // The marks' room holds the bleed.
+    const int edge = options.cropMarks ? PrintShopMarkRoom : options.bleed ? PrintShopBleed : 0;
+    const QRect cardOnPage(QPoint(edge, edge), size);
+    const QSizeF inches = QSizeF(size + QSize(2 * edge, 2 * edge)) / SheetPixelsPerInch;
+    const auto page = [&](CardDrawing drawCard) {
+        return PdfPage{inches,
+                       [drawCard, cardOnPage, marks = options.cropMarks](QPainter& painter) {
+                           const qreal scale = qreal(PrintShopDpi) / SheetPixelsPerInch;
+                           painter.scale(scale, scale);
+                           painter.save();
+                           painter.translate(cardOnPage.topLeft());
+                           drawCard(painter, scale);
+                           painter.restore();
+                           if (marks)
+                               drawCropMarks(painter, cardOnPage);
+                       }};
+    };
+    std::vector<PdfPage> pages;
+    if (side != PrintSide::Backs) {
+        FrontComposition front = frontComposition(card, metrics);
+        front.bleed = options.bleed ? PrintShopBleed : 0;
+        pages.push_back(page([front](QPainter& painter, qreal scale) {
+            drawFront(painter, frontAtScale(front, scale), scale);
+        }));
+    }
+    if (side != PrintSide::Fronts) {
+        const CardBackInput back = cardBackInput(card, metrics);
+        pages.push_back(
+            page([back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+    }
+    return pages;
 }
 
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics)

@@ -60,6 +60,9 @@ struct PreparedPrint {
     // What the other sheets of a run are made from, each only when it is sent.
     CardDocument card;
     CardRun run;
+    // Drawn at the printer's resolution (Fine), or the pages above stretched to it.
+    PrintQuality quality = PrintQuality::Fine;
+    FrontComposition front; // what the Fine page of fronts is drawn from
     SheetTurn turn = SheetTurn::Book;
     PagePlacement placement;
     PrintSides sides = PrintSides::OneSided;
@@ -72,19 +75,35 @@ struct PreparedPrint {
 // Reads the printer's figures afresh and composes the pages of `side` for the card, placed for
 // `turn` (how the sheet is turned between its sides) and sent on `sides`. Raises AppError when
 // no layout is chosen, or fronts are asked for and the card has no front picture.
+// `quality`: drawn for the printer at its resolution, or the pages above stretched to it.
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
-                           SheetTurn turn, PrintSides sides = PrintSides::OneSided);
+                           SheetTurn turn, PrintSides sides = PrintSides::OneSided,
+                           PrintQuality quality = PrintQuality::Fine);
 // The page of backs of one sheet of the run.
 QImage backPageOfSheet(const PreparedPrint& print, int sheet);
 
 // After each whole sheet: the sheets sent and of how many; false stops the run there.
 using SheetProgress = std::function<bool(int sent, int sheets)>;
 
-// Sends the prepared run as one document, sheet by sheet, each made only when it is sent;
-// returns the device's note for the user. `progress` may stop it at a sheet's end: what was
-// sent goes out, and `sheetsSent` (if given) says how many.
+// Sends the prepared run as one document, sheet by sheet, each made only when it is sent, in its
+// quality; returns the device's note for the user. `progress` may stop it at a sheet's end: what
+// was sent goes out, and `sheetsSent` (if given) says how many.
 QString sendPrint(PrinterDevice& printer, const PreparedPrint& print,
                   const SheetProgress& progress = {}, int* sheetsSent = nullptr);
+
+// A PDF for a print shop: each card on a page of its own at its real size.
+struct PrintShopOptions {
+    bool bleed = false;     // the front's picture reaches PrintShopBleed past the card's edges
+    bool cropMarks = false; // marks of where to cut, outside the bleed
+};
+constexpr int PrintShopBleed = 25;    // sheet pixels: 1/8 inch, about 3 mm
+constexpr int PrintShopMarkRoom = 75; // sheet pixels around the card that hold the crop marks
+constexpr int PrintShopDpi = 600; // the pages' device pixels an inch: the most a picture is given
+
+// The pages of `side`: the front, the back, or both in that order, drawn at PrintShopDpi as the
+// card prints on a printer of `metrics`. Raises AppError as preparePrint does.
+std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
+                                    const PrinterMetrics& metrics, const PrintShopOptions& options);
 
 // The alignment test's cards for the card's layout, turn and nudges.
 AlignmentSheet alignmentSheetFor(const CardDocument& card, const PrinterMetrics& metrics);

@@ -89,23 +89,50 @@ QPoint turnedFrontTextStart(const FrontCard& card)
 
 QImage composeFront(const FrontComposition& front)
 {
-    const FrontCard& card = front.card;
-    QImage sheet(card.width, card.height, QImage::Format_RGB32);
+    QImage sheet(front.card.width, front.card.height, QImage::Format_RGB32);
     if (sheet.isNull())
         throw std::bad_alloc();
-    sheet.fill(fromTColor(TColors::White));
     QPainter p(&sheet);
+    drawFront(p, front, 1);
+    return sheet;
+}
 
-    const QRect target = fitFrontPicture(front);
-    drawSmoothly(p, target, front.picture);
+QRect frontPictureTarget(const FrontComposition& front)
+{
+    QRect target = fitFrontPicture(front);
+    const int b = front.bleed;
+    if (b == 0 || target.isEmpty())
+        return target;
+    // Each edge that reaches the card's edge reaches past it by the bleed.
+    if (target.left() <= 0)
+        target.setLeft(target.left() - b);
+    if (target.top() <= 0)
+        target.setTop(target.top() - b);
+    if (target.right() >= front.card.width - 1)
+        target.setRight(target.right() + b);
+    if (target.bottom() >= front.card.height - 1)
+        target.setBottom(target.bottom() + b);
+    return target;
+}
+
+void drawFront(QPainter& p, const FrontComposition& front, qreal scale)
+{
+    const FrontCard& card = front.card;
+    const int b = front.bleed;
+    const QRect whole = QRect(0, 0, card.width, card.height).adjusted(-b, -b, b, b);
+    p.save();
+    // What lies outside the card (and its bleed) is cut off, as by the edge of the card's bitmap.
+    p.setClipRect(whole, Qt::IntersectClip);
+    p.fillRect(whole, fromTColor(TColors::White));
+    drawPicture(p, frontPictureTarget(front), front.picture, scale);
 
     if (card.frame != 0) {
         const QColor white = fromTColor(TColors::White);
-        const int m = card.frame;
-        p.fillRect(QRect(0, 0, m, card.height), white);
-        p.fillRect(QRect(card.width - m, 0, m, card.height), white);
-        p.fillRect(QRect(0, 0, card.width, m), white);
-        p.fillRect(QRect(0, card.height - m, card.width, m), white);
+        const int m = card.frame + b;
+        p.fillRect(QRect(whole.left(), whole.top(), m, whole.height()), white);
+        p.fillRect(QRect(whole.right() + 1 - m, whole.top(), m, whole.height()), white);
+        p.fillRect(QRect(whole.left(), whole.top(), whole.width(), m), white);
+        p.fillRect(QRect(whole.left(), whole.bottom() + 1 - m, whole.width(), m), white);
     }
 
     if (!front.lines.isEmpty()) {
@@ -125,7 +152,16 @@ QImage composeFront(const FrontComposition& front)
             }
         }
     }
-    return sheet;
+    p.restore();
+}
+
+FrontComposition frontAtScale(FrontComposition front, qreal scale)
+{
+    const QRect target = frontPictureTarget(front);
+    if (front.pictureSize.isEmpty())
+        front.pictureSize = front.picture.size(); // the fitting keeps to the picture's own size
+    front.picture = pictureAtScale(front.picture, target, scale);
+    return front;
 }
 
 void drawFrontPreview(QImage& surface, const QImage& front)

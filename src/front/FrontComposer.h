@@ -11,6 +11,8 @@
 #include <QSize>
 #include <QStringList>
 
+class QPainter;
+
 struct PrinterMetrics;
 
 // One card in sheet pixels and the white frame the printer needs around it.
@@ -40,12 +42,17 @@ struct FrontComposition {
     int textX = 20;
     int textY = 400;
     FrontCard card;
+    // Sheet pixels the picture reaches past each edge of the card it meets (a print shop's bleed,
+    // cut off when the cards are cut); 0 on every printed page.
+    int bleed = 0;
 };
 
 // Where the picture is stretched to on the card: fitted into the card less its frame keeping
 // its proportions, scaled by `size`, centred on the whole card and shifted by the offsets.
 // An empty rectangle when the picture has no pixels.
 QRect fitFrontPicture(const FrontComposition& front);
+// Where the picture is drawn: fitted, and grown by the bleed at each edge that meets the card's.
+QRect frontPictureTarget(const FrontComposition& front);
 
 // The font the text is drawn in on the sheet: the chosen one whole (face, weight, width and
 // every style the font dialog offers) at twice its size in points.
@@ -57,6 +64,15 @@ QPoint turnedFrontTextStart(const FrontCard& card);
 
 // The composed front, card.width x card.height: white, the picture, the frame, then the text.
 QImage composeFront(const FrontComposition& front);
+
+// The same front drawn on any painter in sheet pixels from (0, 0), cut off at the card's edges:
+// the bitmap above, or a printer page at the printer's resolution (text as text, the picture
+// resampled to `scale` device pixels a sheet pixel). The painter's state is given back.
+void drawFront(QPainter& painter, const FrontComposition& front, qreal scale);
+
+// The front with its picture resampled once for `scale` (drawFront then draws it as it is): for
+// a page that draws the same front several times.
+FrontComposition frontAtScale(FrontComposition front, qreal scale);
 
 // The largest box a front ever draws its picture into, either way up: the 6 x 4 inch card's
 // width at the largest picture size, 200 %.

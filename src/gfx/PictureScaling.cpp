@@ -28,3 +28,27 @@ void drawSmoothly(QPainter& painter, const QRect& target, const QImage& picture)
     if (!scaled.isNull())
         painter.drawImage(target.topLeft(), scaled);
 }
+
+void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, qreal scale)
+{
+    if (scale == 1) {
+        drawSmoothly(painter, target, picture);
+        return;
+    }
+    const QImage scaled = pictureAtScale(picture, target, scale);
+    if (!scaled.isNull())
+        painter.drawImage(QRectF(target), scaled);
+}
+
+QImage pictureAtScale(const QImage& picture, const QRect& target, qreal scale)
+{
+    if (target.isEmpty())
+        return {};
+    const QSize device(qMax(1, qRound(target.width() * scale)),
+                       qMax(1, qRound(target.height() * scale)));
+    // A picture with fewer pixels than the device would give it goes as it is: enlarged by the
+    // device, not made larger here.
+    if (scale != 1 && picture.width() <= device.width() && picture.height() <= device.height())
+        return picture;
+    return smoothlyScaled(picture, device);
+}

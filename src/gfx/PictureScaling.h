@@ -17,3 +17,13 @@ QImage smoothlyScaled(const QImage& picture, QSize size);
 
 // Draws the whole of `picture` stretched over `target` with the same filter.
 void drawSmoothly(QPainter& painter, const QRect& target, const QImage& picture);
+
+// The same on a painter that draws `scale` device pixels a unit (a printer page at its own
+// resolution): the picture is resampled once, from its own pixels, to the device pixels
+// `target` covers (pictureAtScale). At scale 1 it is drawSmoothly.
+void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, qreal scale);
+
+// `picture` resampled to the device pixels `target` covers at `scale`, as drawPicture draws it
+// (the picture itself when it has no more pixels than those): made once, it is drawn as it is
+// onto every copy of a card on a page.
+QImage pictureAtScale(const QImage& picture, const QRect& target, qreal scale);

@@ -37,14 +37,22 @@ void setSheetFont(QPainter& painter, QFont font)
     painter.setFont(font);
 }
 
+QFontMetrics sheetMetrics(const QPainter& painter)
+{
+    // Measured on a sheet bitmap whatever the painter draws on: a printer's or a PDF's font
+    // metrics could differ by a pixel, and the card must lay out the same everywhere.
+    static const QImage sheetProbe(1, 1, QImage::Format_RGB32);
+    return QFontMetrics(painter.font(), &sheetProbe);
+}
+
 void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text)
 {
-    painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+    painter.drawText(x, y + sheetMetrics(painter).ascent(), text);
 }
 
 int textHeight(const QPainter& painter)
 {
-    return painter.fontMetrics().height();
+    return sheetMetrics(painter).height();
 }
 
 int linesWithin(const QFont& font, int extent)
@@ -59,7 +67,7 @@ int linesWithin(const QFont& font, int extent)
 
 int textWidth(const QPainter& painter, const QString& text)
 {
-    return painter.fontMetrics().horizontalAdvance(text);
+    return sheetMetrics(painter).horizontalAdvance(text);
 }
 
 void DrawRotatedText(QPainter& painter, const QString& text, int x, int y, int angle)
@@ -69,7 +77,7 @@ void DrawRotatedText(QPainter& painter, const QString& text, int x, int y, int a
     painter.save();
     painter.translate(x, y);
     painter.rotate(-angle);
-    painter.drawText(0, painter.fontMetrics().ascent(), text);
+    painter.drawText(0, sheetMetrics(painter).ascent(), text);
     painter.restore();
     painter.setFont(saved);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Text on sheet bitmaps: sizes, the top-left text cell convention and rotated text.
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 
 class QPainter;
@@ -17,6 +18,10 @@ void prepareSheetPainter(QPainter& painter);
 // Sets the painter's font, smoothed in grey only: coloured sub-pixel smoothing would print as
 // colour fringes.
 void setSheetFont(QPainter& painter, QFont font);
+
+// The metrics of the painter's current font as a sheet bitmap has them, whatever the painter
+// draws on (a bitmap, a printer at its own resolution, a PDF): the card lays out the same on all.
+QFontMetrics sheetMetrics(const QPainter& painter);
 
 // Draws `text` with the top-left corner of its text cell at (x, y).
 void drawTextTopLeft(QPainter& painter, int x, int y, const QString& text);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPageSize>
+#include <QPainter>
 #include <QSizeF>
 #include <QStringList>
 #include <algorithm>
@@ -134,6 +135,91 @@ QString paperName(QSizeF inches)
         .arg(qRound(upright.height() * MillimetresPerInch));
 }
 
+// A page of copies of one card and the quarter turns clockwise (0 to 3) it is printed turned by.
+struct PageOfCards {
+    PageTiling tiling;
+    int quarterTurns = 0;
+};
+
+PageOfCards backPageOfCards(Layout layout, QSize card, SheetTurn turn)
+{
+    PageOfCards page{backPageTiling(layout, card), 0};
+    // "Portrait - Portrait" stands its two backs upright side by side.
+    if (layout == Layout::PortraitPortrait)
+        page.quarterTurns = 1;
+    // The calendar turn takes the page's top edge to the bottom: printed half round, its top
+    // comes back behind the fronts' top.
+    if (turnOnPage(turn, layout) == SheetTurn::Calendar)
+        page.quarterTurns += 2;
+    return page;
+}
+
+PageOfCards frontPageOfCards(Layout layout)
+{
+    return {frontPageTiling(layout), layout == Layout::PortraitPortrait ? 3 : 0};
+}
+
+// `cards` by tile of the page (a null image leaves its place blank).
+QImage composedPage(const std::vector<QImage>& cards, const PageOfCards& layout,
+                    QImage::Format format)
+{
+    QImage page = tilePage(cards, layout.tiling, format);
+    switch (layout.quarterTurns) {
+    case 1:
+        RotatePageClockwise(page);
+        break;
+    case 2:
+        page.mirror(true, true);
+        break;
+    case 3:
+        rotatePageCounterClockwise(page);
+        break;
+    default:
+        break;
+    }
+    return page;
+}
+
+QImage composedPage(const QImage& card, const PageOfCards& layout, QImage::Format format)
+{
+    return composedPage(std::vector<QImage>(layout.tiling.at.size(), card), layout, format);
+}
+
+// `draws` by tile of the page (an empty one leaves its place blank).
+void drawPageOfCards(QPainter& painter, qreal scale, const PageOfCards& page, QSize card,
+                     const std::vector<CardDrawing>& draws)
+{
+    const QSize size = page.tiling.page;
+    painter.save();
+    painter.scale(scale, scale);
+    // The turns of composedPage: the pixel at (x, y) covers the square from (x, y), so a page of
+    // W x H turned clockwise takes the point (x, y) to (H - y, x).
+    switch (page.quarterTurns) {
+    case 1:
+        painter.translate(size.height(), 0);
+        break;
+    case 2:
+        painter.translate(size.width(), size.height());
+        break;
+    case 3:
+        painter.translate(0, size.width());
+        break;
+    default:
+        break;
+    }
+    painter.rotate(90 * page.quarterTurns);
+    for (std::size_t i = 0; i < page.tiling.at.size() && i < draws.size(); ++i) {
+        if (!draws[i])
+            continue;
+        painter.save();
+        painter.translate(page.tiling.at[i]);
+        painter.setClipRect(QRect(QPoint(), card), Qt::IntersectClip);
+        draws[i](painter, scale);
+        painter.restore();
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
@@ -144,23 +230,35 @@ QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 
 QImage composeBackPage(Layout layout, const std::vector<QImage>& backs, SheetTurn turn)
 {
-    QImage page =
-        tilePage(backs, backPageTiling(layout, cardSizeOf(layout)), QImage::Format_RGB888);
-    if (layout == Layout::PortraitPortrait)
-        RotatePageClockwise(page);
-    // The calendar turn takes the page's top edge to the bottom: printed half round, its top
-    // comes back behind the fronts' top.
-    if (turnOnPage(turn, layout) == SheetTurn::Calendar)
-        page.mirror(true, true);
-    return page;
+    return composedPage(backs, backPageOfCards(layout, cardSizeOf(layout), turn),
+                        QImage::Format_RGB888);
 }
 
 QImage composeFrontPage(Layout layout, const QImage& front)
 {
-    QImage page = tilePage(front, frontPageTiling(layout), QImage::Format_RGB32);
-    if (layout == Layout::PortraitPortrait)
-        rotatePageCounterClockwise(page);
-    return page;
+    return composedPage(front, frontPageOfCards(layout), QImage::Format_RGB32);
+}
+
+void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
+                  const std::vector<CardDrawing>& draws)
+{
+    drawPageOfCards(painter, scale, backPageOfCards(layout, card, turn), card, draws);
+}
+
+void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
+                  const CardDrawing& draw)
+{
+    const PageOfCards page = backPageOfCards(layout, card, turn);
+    drawPageOfCards(painter, scale, page, card,
+                    std::vector<CardDrawing>(page.tiling.at.size(), draw));
+}
+
+void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
+                   const CardDrawing& draw)
+{
+    const PageOfCards page = frontPageOfCards(layout);
+    drawPageOfCards(painter, scale, page, card,
+                    std::vector<CardDrawing>(page.tiling.at.size(), draw));
 }
 
 QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut)
@@ -238,7 +336,16 @@ QString printPageRun(PrinterDevice& printer, const PrinterMetrics& m, int count,
             const PageToPrint p = page(i);
             if (i > 0)
                 printer.newPage();
-            PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
+            if (p.fine) {
+                // One sheet pixel covers DpiX / 200 device pixels both ways, as in the bands.
+                const qreal scale = qreal(m.DpiX) / SheetPixelsPerInch;
+                printer.paintPage([at = p.at, fine = p.fine, scale](QPainter& painter) {
+                    painter.translate(at);
+                    fine(painter, scale);
+                });
+            } else {
+                PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
+            }
             if (p.marks != PageMarks::None) {
                 const int we = p.image.width() * m.DpiX / SheetPixelsPerInch;
                 const int he = p.image.height() * m.DpiY / SheetPixelsPerInch;
@@ -264,7 +371,7 @@ QString printPages(PrinterDevice& printer, const PrinterMetrics& m,
         printer, m, int(pages.size()),
         [&pages](int i) {
             const PlacedPage& p = pages[std::size_t(i)];
-            return PageToPrint{p.image, p.at, p.marks};
+            return PageToPrint{p.image, p.at, p.marks, p.fine};
         },
         copies, sides);
 }

@@ -7,9 +7,12 @@
 #include <QImage>
 #include <QMargins>
 #include <QPoint>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <vector>
+
+class QPainter;
 
 struct PrinterMetrics;
 
@@ -28,6 +31,38 @@ QImage composeBackPage(Layout layout, const std::vector<QImage>& backs,
 // each front lies head to head with the back printed behind it.
 QImage composeFrontPage(Layout layout, const QImage& front);
 
+// How a page of cards leaves the program.
+enum class PrintQuality : int {
+    // Drawn for the printer at its own resolution: text and lines as such, pictures resampled
+    // once from their own pixels to what the page needs.
+    Fine = 0,
+    // The page as shown, drawn at 200 pixels per inch and stretched to the printer in bands.
+    AsShown = 1,
+};
+
+// One card drawn on a painter in sheet pixels from (0, 0); `scale` is the device pixels a sheet
+// pixel covers, for the pictures to be resampled to.
+using CardDrawing = std::function<void(QPainter& painter, qreal scale)>;
+
+// One page of a PDF file of our own making: its size, and what draws it on a painter in device
+// pixels from its top-left corner.
+struct PdfPage {
+    QSizeF inches;
+    std::function<void(QPainter&)> paint;
+};
+
+// The pages of composeBackPage and composeFrontPage drawn on a painter in sheet pixels of the
+// page from (0, 0), card by card: `draw` runs once for each card, moved and turned to where the
+// composed page has it and cut off at the card's edges.
+void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
+                  const CardDrawing& draw);
+// The same with a card of its own on each tile of the page of backs (composeBackPage's order),
+// an empty drawing leaving its place blank.
+void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
+                  const std::vector<CardDrawing>& draws);
+void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
+                   const CardDrawing& draw);
+
 // The question to ask before printing when `cut` (device pixels at each edge, contentCut) takes
 // a millimetre or more of the cards, naming the layout's paper, the printer's and what is cut;
 // empty when nothing worth asking is cut.
@@ -45,11 +80,14 @@ enum class PageMarks {
 // The marks a page of backs of `layout` carries.
 PageMarks backPageMarks(Layout layout);
 
-// One page of a document: the picture in bands at `at`, then its marks.
+// One page of a document: the picture in bands at `at`, then its marks. With `fine` the page is
+// drawn by it instead, at the printer's resolution, one sheet pixel still covering what a pixel
+// of `image` covers.
 struct PlacedPage {
     const QImage& image;
     QPoint at;
     PageMarks marks = PageMarks::None;
+    CardDrawing fine = {};
 };
 
 // One untitled document of `pages` on `sides`, with `copies` copies of the whole. A failure
@@ -63,6 +101,7 @@ struct PageToPrint {
     QImage image;
     QPoint at;
     PageMarks marks = PageMarks::None;
+    CardDrawing fine = {}; // as PlacedPage's
 };
 
 // One untitled document of `count` pages on `sides`, with `copies` copies of the whole, page i

@@ -10,6 +10,9 @@
 #include <QPageSize>
 #include <QRect>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 enum class DeviceCap {
     HorzRes,         // printable width
@@ -71,6 +74,10 @@ public:
     virtual void lineTo(int x, int y) = 0;
     // StretchDIBits of a whole band bitmap onto the device rectangle.
     virtual void stretchBand(const QRect& device, const QImage& band) = 0;
+    // Draws on the page of the open document through `draw`, whose painter works in device
+    // pixels from the printable area's corner: text and lines reach the printer as text and
+    // lines, at its own resolution. The painter's state is the device's again afterwards.
+    virtual void paintPage(const std::function<void(QPainter&)>& draw) = 0;
 };
 
 // Reads the figures from the device. Raises a clear error when the device reports a

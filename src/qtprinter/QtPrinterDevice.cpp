@@ -476,7 +476,6 @@ void QtPrinterDevice::savePdf()
     const QByteArray bytes = pdfBytes_->data();
     pdfWriter_.reset();
     pdfBytes_.reset();
-    const QString shown = nativePath(pdfFileName_);
     const QString nothingPrinted =
         savesPdfFiles_ && namedPdfFile_.isEmpty()
             ? QCoreApplication::translate("QtPrinterDevice", "No printer is installed and the page "
@@ -485,36 +484,68 @@ void QtPrinterDevice::savePdf()
             : QCoreApplication::translate("QtPrinterDevice",
                                           "The page could not be saved as the PDF "
                                           "file, so nothing was printed. ");
+    writeWholePdf(pdfFileName_, bytes, nothingPrinted);
+}
+
+void writeWholePdf(const QString& fileName, const QByteArray& bytes, const QString& nothingDone)
+{
+    const QString shown = nativePath(fileName);
     QBuffer made;
     made.setData(bytes);
     made.open(QIODevice::ReadOnly);
     if (!isCompletePdf(made))
-        throw AppError(nothingPrinted +
+        throw AppError(nothingDone +
                        QCoreApplication::translate("QtPrinterDevice",
                                                    "The PDF output for \"%1\" came out incomplete.")
                            .arg(shown));
     try {
         // Written whole or not at all: a file of that name stays as it was on failure.
-        writeWholeFile(pdfFileName_, bytes);
+        writeWholeFile(fileName, bytes);
     } catch (const AppError& e) {
-        throw AppError(nothingPrinted + e.text());
+        throw AppError(nothingDone + e.text());
     }
     // Read back: what the user is told is saved must be there, all of it.
-    QFile written(pdfFileName_);
+    QFile written(fileName);
     const bool whole = written.open(QIODevice::ReadOnly) && written.size() == bytes.size() &&
                        isCompletePdf(written);
     const qint64 found = written.size();
     written.close();
     if (!whole) {
-        QFile::remove(pdfFileName_);
-        throw AppError(nothingPrinted + QCoreApplication::translate(
-                                            "QtPrinterDevice",
-                                            "The PDF file \"%1\" held %2 of its %3 bytes when read "
-                                            "back, so it was removed.")
-                                            .arg(shown)
-                                            .arg(found)
-                                            .arg(bytes.size()));
+        QFile::remove(fileName);
+        throw AppError(nothingDone + QCoreApplication::translate(
+                                         "QtPrinterDevice",
+                                         "The PDF file \"%1\" held %2 of its %3 bytes when read "
+                                         "back, so it was removed.")
+                                         .arg(shown)
+                                         .arg(found)
+                                         .arg(bytes.size()));
     }
+}
+
+void savePdfPages(const QString& fileName, const std::vector<PdfPage>& pages, int dpi)
+{
+    const QString nothingSaved = QCoreApplication::translate(
+        "QtPrinterDevice", "The PDF file could not be made, so nothing was saved. ");
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setResolution(dpi);
+        QPainter painter;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const QPageSize size(pages[i].inches, QPageSize::Inch, QString(),
+                                 QPageSize::ExactMatch);
+            writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+            if (i == 0 ? !painter.begin(&writer) : !writer.newPage())
+                throw AppError(nothingSaved);
+            painter.save();
+            pages[i].paint(painter);
+            painter.restore();
+        }
+        painter.end();
+    }
+    writeWholePdf(fileName, bytes.data(), nothingSaved);
 }
 
 void QtPrinterDevice::abortDoc()
@@ -561,6 +592,15 @@ void QtPrinterDevice::stretchBand(const QRect& device, const QImage& band)
 {
     if (painter_)
         painter_->drawImage(device, band);
+}
+
+void QtPrinterDevice::paintPage(const std::function<void(QPainter&)>& draw)
+{
+    if (!painter_)
+        return;
+    painter_->save();
+    draw(*painter_);
+    painter_->restore();
 }
 
 void QtPrinterDevice::prepareSetupDialog()

@@ -10,19 +10,31 @@
 // device pixels per inch. For landscape on a queue the printer is kept portrait and the page is
 // turned here (its top along the paper's left edge), so the turned margins are the ones that
 // hold; Qt would otherwise keep the portrait margins on a landscape page.
+#include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QIODevice;
 
 // True when `pdf` holds a whole PDF file: its header, and a trailer whose cross-reference offset
 // points at the cross-reference table, ending in "%%EOF". A file cut short fails.
 bool isCompletePdf(QIODevice& pdf);
+
+// Writes `bytes`, a PDF file made in memory, as the file `fileName`, whole or not at all: a file
+// cut short is refused, and one that reads back short is removed. Raises AppError, its text
+// starting with `nothingDone`.
+void writeWholePdf(const QString& fileName, const QByteArray& bytes, const QString& nothingDone);
+
+// Saves `pages` at `dpi` device pixels an inch as the PDF file `fileName`, whole or not at all.
+// Raises AppError.
+void savePdfPages(const QString& fileName, const std::vector<PdfPage>& pages, int dpi);
 
 // The sides of a document and Qt's duplex mode for them (for the upright paper), both ways.
 QPrinter::DuplexMode duplexOf(PrintSides sides);
@@ -76,6 +88,7 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void stretchBand(const QRect& device, const QImage& band) override;
+    void paintPage(const std::function<void(QPainter&)>& draw) override;
 
     // The orientation pages are printed in: the layout's, or the set-up dialog's since.
     QPageLayout::Orientation orientation() const { return orientation_; }

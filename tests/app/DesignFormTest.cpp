@@ -224,8 +224,10 @@ TEST_F(DesignForm, EveryControlThatHoldsTheCardIsKeptInDesigns)
 {
     // Not part of a card: the hint panel, the About notes and the edits that only show their
     // spinners' positions.
+    // The print quality is the program's setting, kept between runs, not the design's.
     QSet<QWidget*> notDesign{findControl<QTextEdit>(*form, "Memo2"),
-                             findControl<QTextEdit>(*form, "Memo3")};
+                             findControl<QTextEdit>(*form, "Memo3"),
+                             findControl<QWidget>(*form, "PrintQualityRadioGroup")};
     for (UpDown* upDown : form->findChildren<UpDown*>())
         notDesign.insert(upDown->associate());
     std::map<QWidget*, QString> bound;
@@ -583,7 +585,7 @@ TEST_F(DesignForm, TheDesignEntriesStandAboveTheOldOnesWithShortcutsAndHints)
               (QStringList{"OpenDesignItem", "SaveDesignItem", "SaveDesignAsItem", "-",
                            "RecentDesign1", "RecentDesign2", "RecentDesign3", "RecentDesign4", "-",
                            "AddressListItem", "RemoveAddressListItem", "-", "SaveImageAsItem",
-                           "SaveAsJpgItem", "-", "ExitItem"}));
+                           "SaveAsJpgItem", "ExportPdfItem", "-", "ExitItem"}));
     EXPECT_EQ(findControl<QAction>(*form, "OpenDesignItem")->text(),
               QStringLiteral("Open Design..."));
     EXPECT_EQ(findControl<QAction>(*form, "SaveDesignItem")->text(), QStringLiteral("Save Design"));

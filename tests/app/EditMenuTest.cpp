@@ -130,6 +130,7 @@ TEST_F(EditMenu, FrontTextTypedAMomentAgoIsPrinted)
     QTest::keyClicks(memo, QStringLiteral("Hello"));
     // Print at once, before the preview's pause ends.
     printer.bands.clear();
+    printer.drawings.clear();
     ASSERT_EQ(printFromTab(true), 1);
     EXPECT_NE(printer.paint(), blank);
     EXPECT_FALSE(inkIn(printer.paint()).isEmpty());

@@ -72,11 +72,12 @@ TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
                      "ImageVOffsetEdit", "ImageVOffsetUpDown", "FrontMemo", "SelectFontButton",
                      "FrontSelectColorButton", "FrontTextAtRadioGroup"}));
     findControl<QFrame>(*form, "Panel1")->show(); // as the first activation does
-    EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "PrintControlTabSheet")),
-              (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
-                           "PrintImageAdjustUpDown", "PrintImageAdjustEdit",
-                           "PrintImageVAdjustEdit", "PrintImageVAdjustUpDown",
-                           "TypeOfDeckRadioGroup", "SheetTurnRadioGroup", "ExitButton"}));
+    EXPECT_EQ(
+        tabOrder(findControl<QWidget>(*form, "PrintControlTabSheet")),
+        (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
+                     "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "PrintImageVAdjustEdit",
+                     "PrintImageVAdjustUpDown", "TypeOfDeckRadioGroup", "SheetTurnRadioGroup",
+                     "PrintQualityRadioGroup", "ExitButton"}));
     EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "TextSetupTabSheet")),
               (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
                            "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",
@@ -261,12 +262,13 @@ TEST_F(Window, StatusBarAndCornerBoxShareTheImageMenu)
     const QList<QAction*> files =
         findControl<QMenu>(*form, "FilesMenu")
             ->actions()
-            .mid(findControl<QMenu>(*form, "FilesMenu")->actions().size() - 4);
-    ASSERT_EQ(files.size(), 4);
+            .mid(findControl<QMenu>(*form, "FilesMenu")->actions().size() - 5);
+    ASSERT_EQ(files.size(), 5);
     EXPECT_EQ(files[0]->text(), QStringLiteral("Save Image BitMap..."));
     EXPECT_EQ(files[1]->text(), QStringLiteral("Save Image jpg..."));
-    EXPECT_TRUE(files[2]->isSeparator());
-    EXPECT_EQ(files[3]->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(files[2]->text(), QStringLiteral("Export PDF..."));
+    EXPECT_TRUE(files[3]->isSeparator());
+    EXPECT_EQ(files[4]->text(), QStringLiteral("Exit"));
 }
 
 TEST_F(Window, StatusBarShowsTheMakersNoticeAndTheBuildsVersion)

@@ -116,6 +116,78 @@ TEST(CommandLine, ExportsThePagesAndCardsTheWindowPrints)
     EXPECT_TRUE(rgb(QImage(at("front.png"))) == rgb(form.state().FrontSheetImage));
 }
 
+// What a Poppler tool says about `pdf`.
+QString popplerSays(const char* tool, const QString& pdf)
+{
+    QProcess process;
+    QStringList arguments{pdf};
+    if (QLatin1String(tool) == QLatin1String("pdftotext"))
+        arguments << QStringLiteral("-"); // to standard output
+    process.start(QLatin1String(tool), arguments);
+    process.waitForFinished(60000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+TEST(CommandLine, AFinePdfCarriesTheCardsTextInItsOwnFonts)
+{
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    CardDocument card = distinctCard();
+    card.title = QStringLiteral("Lighthouse Bay");
+    saveDesignFile(card, at("card.postcard"));
+    ASSERT_EQ(run(QStringLiteral("--export-pdf @fine --side both @card.postcard"), dir).first, 0);
+    ASSERT_EQ(
+        run(QStringLiteral("--quality as-shown --export-pdf @shown --side both @card.postcard"),
+            dir)
+            .first,
+        0);
+    // Every font embedded; the texts of both sides are text.
+    const QStringList fonts =
+        popplerSays("pdffonts", at("fine")).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    EXPECT_GE(fonts.size(), 2) << fonts.join('\n').toStdString();
+    for (const QString& font : fonts)
+        EXPECT_TRUE(font.contains(QStringLiteral(" yes "))) << font.toStdString();
+    const QString text = popplerSays("pdftotext", at("fine")).simplified();
+    for (const QString& said : {card.title, card.frontText, card.postCardText, card.stamp})
+        EXPECT_TRUE(text.contains(said.simplified())) << said.toStdString();
+    // As shown is the pages' pictures, without a letter of text.
+    EXPECT_EQ(popplerSays("pdffonts", at("shown")).count(QLatin1Char('\n')), 2);
+    EXPECT_TRUE(popplerSays("pdftotext", at("shown")).trimmed().isEmpty());
+}
+
+TEST(CommandLine, APrintShopPdfHasOneCardAPageWithItsBleedAndCropMarks)
+{
+    QTemporaryDir dir;
+    CardDocument card = distinctCard();
+    card.layout = Layout::LandscapeLandscape; // no frame: the photo meets the left and right edges
+    saveDesignFile(card, dir.filePath(QStringLiteral("card.postcard")));
+    ASSERT_EQ(
+        run(QStringLiteral("--export-pdf @shop --for-print-shop --side both @card.postcard"), dir)
+            .first,
+        0);
+    const QString pdf = dir.filePath(QStringLiteral("shop"));
+    ASSERT_EQ(pdfPageCount(pdf), 2);
+    // At 200 dpi a pixel is a sheet pixel: the 1200 x 800 card in 75 pixels of room for marks.
+    const QImage front = page(pdf, 1);
+    ASSERT_EQ(front.size(), QSize(1350, 950));
+    const auto blue = [](QColor c) { return c.blue() > 180 && c.red() < 110; };
+    // The photo reaches 1/8 inch (25 pixels) past the card's left and right edges, no further.
+    EXPECT_TRUE(blue(front.pixelColor(75 - 12, 600)));
+    EXPECT_TRUE(blue(front.pixelColor(75 + 1200 + 12, 600)));
+    EXPECT_TRUE(isWhite(front.pixelColor(75 - 35, 600)));
+    // Crop marks on the cut lines, outside the bleed (a hairline there straddles two pixels).
+    const auto dark = [](QColor c) { return c.lightness() < 200; };
+    const auto near = [](QRect found, QRect mark) { // each edge within a pixel
+        return found.adjusted(-1, -1, 1, 1).contains(mark) &&
+               mark.adjusted(-1, -1, 1, 1).contains(found);
+    };
+    for (const QImage& side : {front, page(pdf, 2)}) {
+        EXPECT_TRUE(near(boundsOf(side, dark, QRect(0, 60, 60, 30)), QRect(0, 75, 44, 1)));
+        EXPECT_TRUE(near(boundsOf(side, dark, QRect(1290, 860, 60, 30)), QRect(1306, 875, 44, 1)));
+        EXPECT_TRUE(near(boundsOf(side, dark, QRect(60, 0, 30, 45)), QRect(75, 0, 1, 44)));
+    }
+}
+
 TEST(CommandLine, RefusesWhatItCannotDoWithItsStatusAndLeavesNoFile)
 {
     QTemporaryDir dir;

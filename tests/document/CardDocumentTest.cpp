@@ -9,6 +9,7 @@
 
 #include <QSet>
 #include <QSignalSpy>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace
@@ -39,6 +40,35 @@ SettingValue otherValue(const CardSetting& s, const CardDocument& card)
     }
     const int n = std::get<int>(now);
     return n == s.maximum ? s.minimum : s.maximum;
+}
+
+// One colour an element of the card, and only it, is drawn in.
+constexpr std::array<QRgb, 10> Inks = {
+    qRgb(230, 0, 0),   qRgb(0, 150, 0),   qRgb(0, 0, 230),   qRgb(200, 0, 200), qRgb(0, 140, 150),
+    qRgb(240, 130, 0), qRgb(120, 60, 20), qRgb(100, 0, 160), qRgb(150, 150, 0), qRgb(0, 210, 210)};
+
+// The smallest rectangle around the pixels of each ink, in one pass: a pixel is an ink's when
+// each of its channels is within 40 of it (the cores of text strokes, not their smoothed rims).
+std::array<QRect, Inks.size()> inkBounds(const QImage& page)
+{
+    std::array<QRect, Inks.size()> bounds{};
+    for (int y = 0; y < page.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb c = row[x];
+            if (qRed(c) > 215 && qGreen(c) > 215 && qBlue(c) > 215)
+                continue;
+            for (std::size_t i = 0; i < Inks.size(); ++i) {
+                if (std::abs(qRed(c) - qRed(Inks[i])) < 40 &&
+                    std::abs(qGreen(c) - qGreen(Inks[i])) < 40 &&
+                    std::abs(qBlue(c) - qBlue(Inks[i])) < 40) {
+                    bounds[i] |= QRect(x, y, 1, 1);
+                    break;
+                }
+            }
+        }
+    }
+    return bounds;
 }
 
 } // namespace
@@ -203,4 +233,90 @@ TEST(CardRender, ThePagesOfAPrintAreTheCardAsItIsNow)
     }
     EXPECT_NO_THROW(preparePrint(printer, noPicture, PrintSide::Backs, SheetTurn::Book));
     EXPECT_EQ(printer.documentsBegun, documents);
+}
+
+// Fine printing draws the card for the printer at its own resolution; every element must land
+// where the page as shown (200 pixels per inch, stretched) puts it.
+TEST(FinePrint, EveryElementLiesWhereTheCardAsShownPutsIt)
+{
+    CardDocument card = defaultCardDocument();
+    for (std::size_t a = 0; a < AreaCount; ++a)
+        card.AreaStyleTable[a].colour = toTColor(QColor(Inks[a]));
+    card.title = QStringLiteral("Lighthouse Bay");
+    card.description = QStringLiteral("Greetings\nfrom the coast");
+    card.stamp = QStringLiteral("Place\nstamp");
+    card.verticalText = QStringLiteral("Made by Ana");
+    card.corner = photo(QSize(600, 300), QColor(Inks[9]));
+    card.front = photo(QSize(1600, 1000), QColor(Inks[8]));
+    card.frontText = QStringLiteral("Hello\nfrom here");
+    card.FrontTextColour = toTColor(QColor(Inks[2]));
+    card.FrontTextX = 90;
+    card.FrontTextY = 130;
+    card.imageSize = 90;
+    card.imageHOffset = 43;
+
+    // Each layout at two resolutions, the turns, nudges, separators and stamp borders in turn.
+    using S = AddressSeparator;
+    using B = StampBorder;
+    const struct {
+        Layout layout;
+        int dpi;
+        SheetTurn turn;
+        QPoint nudge;
+        AddressSeparator separator;
+        StampBorder stamp;
+    } rows[] = {
+        // clang-format off
+        {Layout::PortraitPortrait, 600, SheetTurn::Book, {7, -4}, S::VerticalText, B::Stamp},
+        {Layout::PortraitPortrait, 300, SheetTurn::Calendar, {-3, 5}, S::ThinLine, B::ThickBox},
+        {Layout::LandscapeLandscape, 600, SheetTurn::Calendar, {5, 2}, S::HeavyLine, B::ThinBox},
+        {Layout::LandscapeLandscape, 300, SheetTurn::Book, {0, -6}, S::VerticalText, B::Stamp},
+        {Layout::SingleOn4x6, 600, SheetTurn::Calendar, {-2, 3}, S::VerticalText, B::Stamp},
+        {Layout::SingleOn4x6, 300, SheetTurn::Book, {4, 0}, S::ThinLine, B::ThinBox},
+        {Layout::FourOnSheet, 600, SheetTurn::Book, {-6, -1}, S::HeavyLine, B::Stamp},
+        {Layout::FourOnSheet, 300, SheetTurn::Calendar, {3, 7}, S::VerticalText, B::ThickBox},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "layout " << int(row.layout) << " at " << row.dpi);
+        card.layout = row.layout;
+        card.turn = row.turn;
+        card.imageAdjust = row.nudge.x();
+        card.imageAdjustDown = row.nudge.y();
+        card.addressSeparator = row.separator;
+        card.stampBorder = row.stamp;
+        // Unequal margins, so that a page put at the wrong corner shows.
+        const int d = row.dpi;
+        std::array<std::array<QImage, 2>, 2> pages; // [quality][fronts, backs]
+        for (const PrintQuality quality : {PrintQuality::AsShown, PrintQuality::Fine}) {
+            RecordingPrinter printer;
+            printer.setPaper(d, d * 17 / 2, d * 11, d / 4, d / 5, d / 7, d / 10);
+            applyLayoutToPrinter(printer, card.layout);
+            const PreparedPrint print = preparePrint(printer, card, PrintSide::Both, card.turn,
+                                                     PrintSides::OneSided, quality);
+            sendPrint(printer, print);
+            // The fine pages draw at the printer's resolution and send no bands.
+            EXPECT_EQ(printer.bands.empty(), quality == PrintQuality::Fine);
+            for (int page = 0; page < 2; ++page)
+                pages[int(quality)][page] = printer.paint(page);
+        }
+        for (int page = 0; page < 2; ++page) {
+            const auto shown = inkBounds(pages[int(PrintQuality::AsShown)][page]);
+            const auto fine = inkBounds(pages[int(PrintQuality::Fine)][page]);
+            for (std::size_t i = 0; i < Inks.size(); ++i) {
+                SCOPED_TRACE(testing::Message() << "page " << page << ", ink " << i);
+                // Lines, boxes and pictures within a device pixel. A text starts at the same
+                // point, but its letters, smoothed at 200 pixels per inch, reach up to one of
+                // those pixels further or less than the printer's sharper ones.
+                const bool lines = i == 4 || i == 6 || i == 8 || i == 9 ||
+                                   (i == 3 && row.separator != AddressSeparator::VerticalText);
+                const int within = lines ? 1 : d / SheetPixelsPerInch + 1;
+                EXPECT_EQ(fine[i].isNull(), shown[i].isNull());
+                EXPECT_LE(std::abs(fine[i].left() - shown[i].left()), within);
+                EXPECT_LE(std::abs(fine[i].top() - shown[i].top()), within);
+                EXPECT_LE(std::abs(fine[i].right() - shown[i].right()), within);
+                EXPECT_LE(std::abs(fine[i].bottom() - shown[i].bottom()), within);
+            }
+        }
+    }
 }

@@ -2,10 +2,10 @@
 // printed, the backs put off by a known amount as a printer does on its second pass, the sheet
 // turned over, and the scale read under each pointer. The reading must be the nudge that takes
 // the printer's error back.
+#include "print/AlignmentPages.h"
 #include "geometry/PagePlacement.h"
 #include "geometry/PrinterMetrics.h"
 #include "geometry/SheetLayout.h"
-#include "print/AlignmentPages.h"
 #include "print/PrinterDevice.h"
 #include "qtprinter/QtPrinterDevice.h"
 #include "support/AlignmentReading.h"
@@ -62,9 +62,11 @@ HeldSheet printAndHold(RecordingPrinter& printer, const AlignmentSheet& sheet,
     printAlignmentPage(printer, alignmentFrontPatches(sheet));
     held.fronts = printer.paint();
     printer.bands.clear();
+    printer.drawings.clear();
     printAlignmentPage(printer, alignmentBackPatches(sheet));
     held.backs = printer.paint();
     printer.bands.clear();
+    printer.drawings.clear();
     return held;
 }
 
@@ -156,6 +158,7 @@ TEST(AlignmentPages, ThePagesKeepClearOfTheMarginsAndNumberTheScalesEvery25)
         named.acrossNudge = across;
         named.downNudge = down;
         printer.bands.clear();
+        printer.drawings.clear();
         printAlignmentPage(printer, alignmentFrontPatches(named));
         const QPoint t = acrossScaleTick(sheet, 0, 0);
         return inkIn(printer.paint(), QRect(t + QPoint(-900, 101), t + QPoint(900, 200))).width();

@@ -43,6 +43,7 @@ TEST(BookTurn, EveryBackLandsBehindItsFrontOnTheRecordingPrinter)
                               at.fronts, 1, PageMarks::None);
                     const QImage fronts = printer.paintPaper();
                     printer.bands.clear();
+                    printer.drawings.clear();
                     printPage(printer, m,
                               composeBackPage(layout, turnTestCard(info.card, BackCardGround)),
                               at.backs, 1, PageMarks::Corners);

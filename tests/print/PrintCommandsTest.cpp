@@ -6,6 +6,7 @@
 #include "support/WindowChecks.h"
 #include "support/WindowControls.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -32,7 +33,11 @@ protected:
         pressContinue();
         dialogs.messages.clear();
         dialogs.errors.clear();
+        // These tests follow the page as shown through its bands.
+        quality()->setChoice(PrintQuality::AsShown);
     }
+
+    RadioGroup* quality() { return findControl<RadioGroup>(*form, "PrintQualityRadioGroup"); }
 
     void chooseLayout(Layout layout)
     {
@@ -71,6 +76,28 @@ protected:
 
     QTemporaryDir pictures;
 };
+
+TEST_F(PrintCommands, PrintQualityIsFineAtFirstAndKeptBetweenRuns)
+{
+    // A first run prints fine; the choice is the next run's.
+    FormFixture::SetUp();
+    activate();
+    pressContinue();
+    EXPECT_EQ(quality()->choice<PrintQuality>(), PrintQuality::Fine);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(quality())->text(QAccessible::Name),
+              QStringLiteral("Print Quality"));
+    EXPECT_EQ(printFromTab(false), 1);
+    EXPECT_TRUE(printer.bands.empty());
+    EXPECT_EQ(printer.drawings.size(), 1u);
+    quality()->setChoice(PrintQuality::AsShown);
+    form = std::make_unique<TForm1>(dialogs, printer);
+    activate();
+    pressContinue();
+    EXPECT_EQ(quality()->choice<PrintQuality>(), PrintQuality::AsShown);
+    EXPECT_EQ(printFromTab(false), 1);
+    EXPECT_EQ(printer.drawings.size(), 1u);
+    EXPECT_FALSE(printer.bands.empty());
+}
 
 TEST_F(PrintCommands, FirstActivationAppliesTheDefaultLayout)
 {
@@ -165,6 +192,7 @@ TEST_F(PrintCommands, NudgesMoveTheBacksRightAndDownInSheetPixelsInEveryLayout)
             findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(across);
             findControl<UpDown>(*form, "PrintImageVAdjustUpDown")->setPosition(down);
             printer.bands.clear();
+            printer.drawings.clear();
             print();
             return printer.bands.empty() ? QPoint(-9999, -9999)
                                          : printer.bands.front().device.topLeft();
@@ -256,6 +284,7 @@ TEST_F(PrintCommands, ControlsAreDisabledDuringThePrintAndEnabledHoweverItEnds)
     EXPECT_TRUE(allEnabled());
 
     printer.bands.clear();
+    printer.drawings.clear();
     printer.failAtBand = 3;
     print();
     EXPECT_EQ(dialogs.errors, QStringList{"The printer stopped responding."});

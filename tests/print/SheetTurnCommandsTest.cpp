@@ -63,6 +63,7 @@ protected:
     QImage printPage(bool fronts)
     {
         printer.bands.clear();
+        printer.drawings.clear();
         printer.lines.clear();
         userSelects(findControl<QTabWidget>(*form, "PageControl1"),
                     fronts ? findControl<QWidget>(*form, "FrontTabSheet")
@@ -162,6 +163,7 @@ TEST_F(SheetTurnCommands, PrintBothSidesSendsBothPagesInOneDocumentForThePrinter
         choose(c.layout, c.chosen);
         markCards();
         printer.bands.clear();
+        printer.drawings.clear();
         printer.lines.clear();
         const int before = printer.documentsBegun;
         findControl<QAction>(*form, "PrintBothSidesItem")->trigger();
@@ -247,6 +249,7 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
                 "layout " + std::to_string(int(layout)) + ", " + turnName(turn);
             choose(layout, turn, 600);
             printer.bands.clear();
+            printer.drawings.clear();
             QImage fronts;
             std::vector<qsizetype> questionsAtBegin;
             printer.onBeginDoc = [&] {
@@ -254,6 +257,7 @@ TEST_F(SheetTurnCommands, AlignmentTestPrintsFrontsSaysHowToTurnThenPrintsBacksT
                 if (questionsAtBegin.size() == 2) {
                     fronts = printer.paint();
                     printer.bands.clear();
+                    printer.drawings.clear();
                 }
             };
             dialogs.questions.clear();

@@ -8,13 +8,19 @@
 #include "support/WindowControls.h"
 
 #include <QDir>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
 
 class FormFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override { form = std::make_unique<TForm1>(dialogs, printer); }
+    void SetUp() override
+    {
+        // Every window starts from the settings of a first run.
+        QSettings(QStringLiteral("Talmiro"), QStringLiteral("Talmiro Postcard Print")).clear();
+        form = std::make_unique<TForm1>(dialogs, printer);
+    }
     void TearDown() override { form.reset(); }
 
     // The first activation of the window, as when it is first shown.

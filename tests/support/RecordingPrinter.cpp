@@ -172,6 +172,12 @@ void RecordingPrinter::stretchBand(const QRect& device, const QImage& band)
     bands.push_back({device, band.copy(), page});
 }
 
+void RecordingPrinter::paintPage(const std::function<void(QPainter&)>& draw)
+{
+    log << QStringLiteral("drawing");
+    drawings.push_back({draw, page});
+}
+
 QImage RecordingPrinter::paint(int onPage) const
 {
     const QMargins m = margins();
@@ -190,6 +196,13 @@ QImage RecordingPrinter::paintPaper(int onPage) const
     for (const Band& b : bands)
         if (b.page == onPage)
             p.drawImage(b.device, b.image.convertToFormat(QImage::Format_RGB32));
+    for (const Drawing& d : drawings) {
+        if (d.page != onPage)
+            continue;
+        p.save();
+        d.draw(p);
+        p.restore();
+    }
     for (const Line& l : lines) {
         if (l.page != onPage)
             continue;

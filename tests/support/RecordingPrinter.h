@@ -25,6 +25,11 @@ public:
         QImage image;
         int page;
     };
+    // A page drawn at the device's resolution (paintPage), replayed by paint().
+    struct Drawing {
+        std::function<void(QPainter&)> draw;
+        int page;
+    };
 
     // Figures in device pixels, portrait; landscape turns them.
     int dpiX = 600;
@@ -65,6 +70,7 @@ public:
     QStringList log; // capability reads and calls, in order
     std::vector<Line> lines;
     std::vector<Band> bands;
+    std::vector<Drawing> drawings;
 
     // Sets the figures of a portrait printer: resolution, paper and margins.
     void setPaper(int dpi, int width, int height, int left, int top, int right, int bottom);
@@ -96,6 +102,7 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void stretchBand(const QRect& device, const QImage& band) override;
+    void paintPage(const std::function<void(QPainter&)>& draw) override;
 
 private:
     bool landscape() const { return currentOrientation == QPageLayout::Landscape; }

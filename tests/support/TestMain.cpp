@@ -1,6 +1,6 @@
 // Every test program runs inside a QApplication on the offscreen platform, with its own
-// temporary cache and state folders, so the work folder and the list of recent designs never
-// touch the user's.
+// temporary cache, state and settings folders, so the work folder, the list of recent designs
+// and the settings never touch the user's.
 #include "gfx/SheetText.h"
 
 #include <QApplication>
@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    QTemporaryDir config; // the settings kept between runs
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);

@@ -145,10 +145,11 @@ void RadioGroup::arrange()
     const int rows = (count + columns_ - 1) / columns_;
     const int columnWidth = (inside.width() - 2 * SideInset) / columns_;
     const int rowHeight = inside.height() / rows;
-    const int h = qMin(rowHeight, ItemHeight); // rows never overlap
     for (int i = 0; i < count; ++i) {
         const int column = i / rows;
         const int row = i % rows;
+        // An item of two lines takes their height; rows never overlap.
+        const int h = qMin(rowHeight, qMax(ItemHeight, group_.button(i)->sizeHint().height()));
         group_.button(i)->setGeometry(inside.left() + SideInset + column * columnWidth,
                                       inside.top() + row * rowHeight + (rowHeight - h) / 2,
                                       columnWidth, h);
