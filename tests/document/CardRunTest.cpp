@@ -158,4 +158,52 @@ TEST(CardRun, PrintsEverySheetAndStopsCleanlyAtASheet)
     EXPECT_THROW(preparePrint(printer, card, PrintSide::Backs, SheetTurn::Book), AppError);
 }
 
+// The fine pages of a run carry each card's own address where the pages as shown have it, and
+// nothing on a blank place: the addresses' red and the titles' green in each quarter of the page
+// (a card of "4 on Sheet"), of addresses long and short, alike.
+TEST(CardRun, FineSheetsCarryEachCardsOwnAddress)
+{
+    CardDocument card = defaultCardDocument();
+    const AddressTable table = readAddressList(
+        "Name,Street\nAl,Rd 1\nBarbara Longname-Smithson,Avenue of the Americas 1234\nCy,Lane 2\n"
+        "Dorothea Fitzgerald-Holloway,Boulevard Saint-Germain 77\nEd,Way 5\n",
+        QStringLiteral("people.csv"));
+    card.addressColumns = table.defaults;
+    card.addresses = SharedAddressList(table);
+    card.addressLines = AddressLines::Text;
+    card.layout = Layout::FourOnSheet;
+    card.startCard = 2;
+    card.AreaStyleTable[Area::Address].colour = toTColor(QColor(230, 0, 0));
+    card.AreaStyleTable[Area::Title].colour = toTColor(QColor(0, 150, 0));
+    // Ink per quarter of each sheet's painted page of backs, in each quality.
+    std::array<std::vector<std::array<int, 8>>, 2> ink;
+    for (const PrintQuality quality : {PrintQuality::AsShown, PrintQuality::Fine}) {
+        RecordingPrinter printer;
+        printer.setPaper(300, 2550, 3300, 75, 60, 45, 30);
+        applyLayoutToPrinter(printer, card.layout);
+        const PreparedPrint print = preparePrint(printer, card, PrintSide::Backs, SheetTurn::Book,
+                                                 PrintSides::OneSided, quality);
+        ASSERT_EQ(print.run.sheets(), 2);
+        sendPrint(printer, print);
+        for (int sheet = 0; sheet < 2; ++sheet) {
+            const QImage page = printer.paint(sheet).convertToFormat(QImage::Format_RGB32);
+            std::array<int, 8> quarters{}; // red, then green
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x) {
+                    const QRgb c = page.pixel(x, y);
+                    const auto q = std::size_t((y * 2 / page.height()) * 2 + x * 2 / page.width());
+                    quarters[q] += qRed(c) > 150 && qGreen(c) < 90;
+                    quarters[q + 4] += qGreen(c) > 100 && qRed(c) < 90 && qBlue(c) < 90;
+                }
+            ink[int(quality)].push_back(quarters);
+        }
+    }
+    for (std::size_t sheet = 0; sheet < 2; ++sheet)
+        for (std::size_t q = 0; q < 8; ++q) {
+            const int shown = ink[int(PrintQuality::AsShown)][sheet][q];
+            const int fine = ink[int(PrintQuality::Fine)][sheet][q];
+            EXPECT_NEAR(fine, shown, shown / 5 + 50) << "sheet " << sheet << " quarter " << q;
+        }
+}
+
 } // namespace
