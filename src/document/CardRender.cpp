@@ -306,7 +306,8 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
             print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
         if (front)
             return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None, fronts};
-        if (sheet > 0)
+        // Fine draws each sheet itself, the first sheet's picture giving only the marks' size.
+        if (sheet > 0 && !fine)
             backPage = backPageOfSheet(print, sheet); // the last sheet's goes first
         return PageToPrint{backPage, print.placement.backs, backPageMarks(print.layout),
                            fine ? fineBackPage(print, sheet) : CardDrawing()};
