@@ -15,7 +15,6 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-#include <thread>
 
 namespace
 {
@@ -254,23 +253,9 @@ TEST_F(PhotoFormats, CancelEndsEveryReadSoon)
         // A fast machine may finish the read before a late cancel arrives; the cancel then
         // comes sooner, at last before the read has begun.
         bool cancelled = false;
-        for (const qint64 wait : {whole / 3, whole / 10, qint64(0)}) {
-            PictureProgress progress;
-            std::thread reader([&] {
-                try {
-                    readPicture(PictureRequest(path, QSize(), &progress));
-                } catch (const PictureCancelled&) {
-                    cancelled = true;
-                } catch (const AppError& e) {
-                    ADD_FAILURE() << e.text().toStdString();
-                }
-            });
-            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-            progress.cancel = true;
-            reader.join();
-            if (cancelled)
+        for (const qint64 wait : {whole / 3, whole / 10, qint64(0)})
+            if ((cancelled = readEndsCancelled(path, int(wait))))
                 break;
-        }
         // The read ends as cancelled, not with the picture: how soon is the benchmarks' to
         // measure, not a test's.
         EXPECT_TRUE(cancelled) << "read whole in " << whole << " ms";

@@ -1,11 +1,15 @@
 #include "PictureFiles.h"
 
+#include "back/PictureFile.h"
+
 #include <QFile>
 #include <QtEndian>
 
 #include <csetjmp>
 #include <cstdlib>
+#include <exception>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace
@@ -562,4 +566,26 @@ QByteArray makeGif(int width, int height, qint64 pixelsCoded)
     codes.put(End, CodeSize);
     gif += codes.finish();
     return gif + ';';
+}
+
+bool readEndsCancelled(const QString& path, int waitMs)
+{
+    PictureProgress progress;
+    bool cancelled = false;
+    std::exception_ptr error;
+    std::thread reader([&] {
+        try {
+            readPicture(PictureRequest(path, QSize(), &progress));
+        } catch (const PictureCancelled&) {
+            cancelled = true;
+        } catch (...) {
+            error = std::current_exception();
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+    progress.cancel = true;
+    reader.join();
+    if (error)
+        std::rethrow_exception(error);
+    return cancelled;
 }

@@ -69,3 +69,7 @@ void writeFile(const QString& path, const QByteArray& data);
 QByteArray readFile(const QString& path);
 // Whether the colours differ by at most `tolerance` in each channel.
 bool near(QColor a, QColor b, int tolerance);
+
+// Reads the picture `path` on a thread of its own and cancels it `waitMs` in: whether the read
+// then ended as cancelled; an error other than the cancel is raised here.
+bool readEndsCancelled(const QString& path, int waitMs);
