@@ -194,15 +194,13 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
     p.layout = layout->kind;
     if (side != PrintSide::Backs) {
         // Before the first front picture there is no front: a blank page would waste paper.
-        const QImage front = renderFront(card, p.metrics);
-        if (front.isNull())
+        if (!card.hasFrontPicture())
             throw AppError(noFrontPictureText());
-        p.frontPage = composeFrontPage(p.layout, front);
         p.front = frontComposition(card, p.metrics);
+        p.frontPage = composeFrontPage(p.layout, composeFront(p.front));
     }
     p.card = card;
     p.run = cardRun(card);
-    p.turn = turn;
     if (p.run.cards == 0)
         throw AppError(noListAddressesText());
     if (side != PrintSide::Fronts) {
