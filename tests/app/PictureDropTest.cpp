@@ -10,9 +10,11 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QUrl>
 
 namespace
@@ -65,12 +67,13 @@ TEST_F(PictureDrop, APictureDroppedOpensWhereItFalls)
         ImageBox* box;
         QList<QUrl> urls;
         QString file; // what the place then holds
+        int photos = 1;
     };
     const Case cases[] = {
         {front, {QUrl::fromLocalFile(photo)}, photo},
-        // Several files: the first, one picture a place.
-        {front, {QUrl::fromLocalFile(other), QUrl::fromLocalFile(photo)}, other},
-        {corner, {QUrl::fromLocalFile(photo)}, photo},
+        // Several files: a photo run on the front, the first in the corner.
+        {front, {QUrl::fromLocalFile(other), QUrl::fromLocalFile(photo)}, other, 2},
+        {corner, {QUrl::fromLocalFile(photo), QUrl::fromLocalFile(other)}, photo},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -80,6 +83,9 @@ TEST_F(PictureDrop, APictureDroppedOpensWhereItFalls)
         const SharedPicture& picture = isFront ? form->document().front : form->document().corner;
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->bytes, readFile(c.file));
+        if (isFront) {
+            EXPECT_EQ(form->document().photoCount(), c.photos);
+        }
     }
     // No dialog was asked: the drop is the choice.
     EXPECT_TRUE(dialogs.openShown.empty());
@@ -120,3 +126,61 @@ TEST_F(PictureDrop, ADroppedPhotosColoursArriveAsSrgb)
 }
 
 } // namespace
+
+// Several photos make a run, read whole before the front changes: the preview steps through
+// them ("Photo N of M"), a file that fails leaves the front as it was, and choosing them is one
+// step of Undo.
+TEST_F(PictureDrop, SeveralPhotosOnTheFrontMakeARunShownOneByOne)
+{
+    const QColor colours[] = {QColor(200, 30, 30), QColor(30, 170, 40), QColor(40, 60, 210)};
+    QList<QUrl> run;
+    for (int i = 0; i < 3; ++i) {
+        QImage photo(600, 400, QImage::Format_RGB32);
+        photo.fill(colours[i]);
+        run << QUrl::fromLocalFile(
+            put(QStringLiteral("photo %1.jpg").arg(i), makeJpeg(photo, JpegKind::Colour, 95)));
+    }
+    auto* front = findControl<ImageBox>(*form, "FrontImage");
+    auto* panel = findControl<QWidget>(*form, "PhotoStepPanel");
+    auto* label = findControl<QLabel>(*form, "PhotoStepLabel");
+    ASSERT_TRUE(drop(front, {run[0]}));
+    EXPECT_TRUE(panel->isHidden());
+
+    const QString notes = put(QStringLiteral("notes.txt"), "Dear Anna");
+    EXPECT_TRUE(drop(front, {run[1], QUrl::fromLocalFile(notes), run[2]}));
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(form->document().photoCount(), 1);
+
+    ASSERT_TRUE(drop(front, run));
+    ASSERT_EQ(form->document().photoCount(), 3);
+    EXPECT_FALSE(panel->isHidden());
+    const auto shown = [front] { return front->canvas().pixelColor(150, 100); };
+    const auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <
+               30;
+    };
+    const struct {
+        const char* button;
+        QString label;
+        QColor colour;
+    } steps[] = {
+        {nullptr, QStringLiteral("Photo 1 of 3"), colours[0]},
+        {"NextPhotoButton", QStringLiteral("Photo 2 of 3"), colours[1]},
+        {"NextPhotoButton", QStringLiteral("Photo 3 of 3"), colours[2]},
+        {"NextPhotoButton", QStringLiteral("Photo 1 of 3"), colours[0]},
+        {"PreviousPhotoButton", QStringLiteral("Photo 3 of 3"), colours[2]},
+    };
+    for (const auto& step : steps) {
+        if (step.button)
+            findControl<QToolButton>(*form, step.button)->click();
+        EXPECT_EQ(label->text(), step.label);
+        EXPECT_TRUE(near(shown(), step.colour)) << step.label.toStdString();
+    }
+    // The run is the photos' files, in order; undo gives back the one photo before it.
+    EXPECT_EQ(form->document().morePhotos[1]->bytes, readFile(run[2].toLocalFile()));
+    findControl<QAction>(*form, "UndoItem")->trigger();
+    EXPECT_EQ(form->document().photoCount(), 1);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_TRUE(near(shown(), colours[0]));
+}
