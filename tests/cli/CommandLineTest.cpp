@@ -234,8 +234,8 @@ TEST(CommandLine, RefusesWhatItCannotDoWithItsStatusAndLeavesNoFile)
     }
 }
 
-// A design with an address list prints its whole run; --addresses puts another list in its
-// place for one run, and a list that cannot be used writes nothing.
+// A design with an address list or several photos prints its whole run; --addresses puts another
+// list in its place for one run, and a list that cannot be used writes nothing.
 TEST(CommandLine, PrintsTheWholeRunOfAnAddressList)
 {
     QTemporaryDir dir;
@@ -257,6 +257,14 @@ TEST(CommandLine, PrintsTheWholeRunOfAnAddressList)
     EXPECT_EQ(run(QStringLiteral("--export-pdf @five.pdf --side both @card.postcard"), dir).first,
               0);
     EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("five.pdf"))), 4);
+    // Nine photos beside the five addresses: a run of nine cards, three sheets of fronts.
+    CardDocument photos = card;
+    photos.morePhotos.assign(8, card.front);
+    saveDesignFile(photos, dir.filePath(QStringLiteral("photos.postcard")));
+    EXPECT_EQ(
+        run(QStringLiteral("--export-pdf @photos.pdf --side fronts @photos.postcard"), dir).first,
+        0);
+    EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("photos.pdf"))), 3);
     EXPECT_EQ(run(QStringLiteral("--export-pdf @nine.pdf --side backs --addresses @nine.csv "
                                  "@card.postcard"),
                   dir)
