@@ -221,14 +221,21 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
 namespace
 {
 
-// The card on each tile of the page of backs of `sheet`, none where its place is blank. A card
-// of a list past its addresses (more photos than addresses) has no address.
+// Card `k` of the run: its photo, and of a list its address (`addresses`, the list's); a card
+// past the list's addresses (more photos than addresses) has none.
+CardDocument cardOfRun(const CardDocument& card, const CardRun& run, const QStringList& addresses,
+                       int k)
+{
+    const CardDocument one = card.withPhoto(run.photoOf(k));
+    return run.list ? one.withAddress(addresses.value(k)) : one;
+}
+
+// The card on each tile of the page of backs of `sheet`, none where its place is blank.
 std::vector<std::optional<CardDocument>> backsOfSheet(const PreparedPrint& print, int sheet)
 {
     const Layout layout = print.layout;
     const SheetTurn turn = turnOnPage(print.turn, layout);
     const QStringList addresses = print.run.list ? print.card.listAddresses() : QStringList();
-    const CardDocument card = print.card.withPhoto(0); // a back shows none of the photos
     std::vector<std::optional<CardDocument>> backs(
         backPageTiling(layout, cardSizeOf(layout)).at.size());
     for (int position = 0; position < print.run.perSheet; ++position) {
@@ -236,7 +243,7 @@ std::vector<std::optional<CardDocument>> backsOfSheet(const PreparedPrint& print
         if (k < 0)
             continue; // a blank place: no back drawn
         backs[std::size_t(backTileBehindFront(layout, turn, position))] =
-            print.run.list ? card.withAddress(addresses.value(k)) : card;
+            cardOfRun(print.card, print.run, addresses, k);
     }
     return backs;
 }
@@ -442,18 +449,26 @@ std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
                                drawCropMarks(painter, cardOnPage);
                        }};
     };
+    // Each card of a run (its photo, its address) in turn, its front before its back.
+    const CardRun run = cardRun(card);
+    const QStringList addresses = run.list ? card.listAddresses() : QStringList();
+    if (run.list && addresses.isEmpty())
+        throw AppError(noListAddressesText());
     std::vector<PdfPage> pages;
-    if (side != PrintSide::Backs) {
-        FrontComposition front = frontComposition(card, metrics);
-        front.bleed = options.bleed ? PrintShopBleed : 0;
-        pages.push_back(page([front](QPainter& painter, qreal scale) {
-            drawFront(painter, frontAtScale(front, scale), scale);
-        }));
-    }
-    if (side != PrintSide::Fronts) {
-        const CardBackInput back = cardBackInput(card, metrics);
-        pages.push_back(
-            page([back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+    for (int k = 0; k < (run.varies() ? run.cards : 1); ++k) {
+        const CardDocument one = cardOfRun(card, run, addresses, k);
+        if (side != PrintSide::Backs) {
+            FrontComposition front = frontComposition(one, metrics);
+            front.bleed = options.bleed ? PrintShopBleed : 0;
+            pages.push_back(page([front](QPainter& painter, qreal scale) {
+                drawFront(painter, frontAtScale(front, scale), scale);
+            }));
+        }
+        if (side != PrintSide::Fronts) {
+            const CardBackInput back = cardBackInput(one, metrics);
+            pages.push_back(page(
+                [back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+        }
     }
     return pages;
 }

@@ -105,7 +105,8 @@ constexpr int PrintShopMarkRoom = 75; // sheet pixels around the card that hold 
 constexpr int PrintShopDpi = 600; // the pages' device pixels an inch: the most a picture is given
 
 // The pages of `side`: the front, the back, or both in that order, drawn at PrintShopDpi as the
-// card prints on a printer of `metrics`. Raises AppError as preparePrint does.
+// card prints on a printer of `metrics`; of a run, those of each of its cards in turn. Raises
+// AppError as preparePrint does.
 std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
                                     const PrinterMetrics& metrics, const PrintShopOptions& options);
 

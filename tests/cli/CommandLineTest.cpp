@@ -160,13 +160,19 @@ TEST(CommandLine, APrintShopPdfHasOneCardAPageWithItsBleedAndCropMarks)
     QTemporaryDir dir;
     CardDocument card = distinctCard();
     card.layout = Layout::LandscapeLandscape; // no frame: the photo meets the left and right edges
+    // A run of two photos: each card's front and back in turn, the second card's front green.
+    QImage green(1200, 800, QImage::Format_RGB32);
+    green.fill(QColor(20, 200, 40));
+    card.morePhotos = {picture(green)};
     saveDesignFile(card, dir.filePath(QStringLiteral("card.postcard")));
     ASSERT_EQ(
         run(QStringLiteral("--export-pdf @shop --for-print-shop --side both @card.postcard"), dir)
             .first,
         0);
     const QString pdf = dir.filePath(QStringLiteral("shop"));
-    ASSERT_EQ(pdfPageCount(pdf), 2);
+    ASSERT_EQ(pdfPageCount(pdf), 4);
+    const QColor second = page(pdf, 3).pixelColor(675, 475);
+    EXPECT_TRUE(second.green() > 170 && second.red() < 60) << second.name().toStdString();
     // At 200 dpi a pixel is a sheet pixel: the 1200 x 800 card in 75 pixels of room for marks.
     const QImage front = page(pdf, 1);
     ASSERT_EQ(front.size(), QSize(1350, 950));
