@@ -264,11 +264,6 @@ TEST(CardRun, FineSheetsCarryEachCardsOwnAddressAndPhoto)
             const int fine = ink[int(PrintQuality::Fine)][page][q];
             EXPECT_NEAR(fine, shown, shown / 5 + 50) << "page " << page << " quarter " << q;
         }
-    // The first sheet's first place is blank, its second has photo 0 (blue), its third photo 1.
-    const auto& firstFronts = ink[int(PrintQuality::AsShown)][0];
-    EXPECT_EQ(firstFronts[0] + firstFronts[4], 0);
-    EXPECT_GT(firstFronts[1], 1000);
-    EXPECT_GT(firstFronts[6], 1000);
 }
 
 } // namespace
