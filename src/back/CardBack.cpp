@@ -287,6 +287,10 @@ int backMargin(Layout layout, const PrinterMetrics& metrics)
     case Layout::FourOnSheet:
         return known ? largestMarginSheetPixels(metrics) : DefaultMargin;
     default:
+        // The margins of the other layouts keep clear of what the printer cannot reach.
+        if (!isFirstLayout(layout) && sheetLayoutAt(layout) && known)
+            return std::max(DefaultMargin,
+                            largestMarginSheetPixels(metrics) - roomAroundCards(layout));
         return DefaultMargin;
     }
 }

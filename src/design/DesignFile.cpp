@@ -45,6 +45,9 @@ constexpr int MaxFontStretch = 4000;
 constexpr DesignVersion TextPickedSince{1, 3};
 // The first version that keeps an address list, its columns and the start card.
 constexpr DesignVersion AddressListSince{1, 4};
+// The first version that keeps a layout beyond the four of the choice.
+constexpr DesignVersion OtherLayoutSince{1, 5};
+const QString OtherLayoutKey = QStringLiteral("otherLayout");
 constexpr int MaxStartCard = 4; // the most cards a sheet holds
 
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
@@ -310,6 +313,61 @@ void readAddresses(const Fields& section, const ZipReader& zip, CardDocument& de
     design.addresses = SharedAddressList(std::move(table));
 }
 
+// A layout beyond the four of the choice: the built-in ones by number, the user's own by its
+// figures in millimetres.
+QJsonValue otherLayoutJson(Layout layout)
+{
+    if (isFirstLayout(layout) || !sheetLayoutAt(layout))
+        return QJsonValue::Null;
+    const auto own = ownLayoutFigures(layout);
+    if (!own)
+        return QJsonObject{{QStringLiteral("layout"), int(layout)}};
+    return QJsonObject{{QStringLiteral("name"), own->name},
+                       {QStringLiteral("cardWidth"), own->card.width()},
+                       {QStringLiteral("cardHeight"), own->card.height()},
+                       {QStringLiteral("rows"), own->rows},
+                       {QStringLiteral("columns"), own->columns},
+                       {QStringLiteral("paperWidth"), own->paper.width()},
+                       {QStringLiteral("paperHeight"), own->paper.height()},
+                       {QStringLiteral("gapAcross"), own->gap.width()},
+                       {QStringLiteral("gapDown"), own->gap.height()},
+                       {QStringLiteral("marginLeft"), own->margin.x()},
+                       {QStringLiteral("marginTop"), own->margin.y()}};
+}
+
+// Millimetres no stock comes near: a paper of a metre is no paper for cards.
+constexpr double MostMillimetres = 1000;
+
+void readOtherLayout(const Fields& print, CardDocument& design)
+{
+    if (print.value(OtherLayoutKey).isNull()) // one of the four, or none
+        return;
+    const Fields other = print.object(OtherLayoutKey);
+    if (other.has(QStringLiteral("layout"))) {
+        const int number =
+            other.whole(QStringLiteral("layout"), int(Layout::FourA6OnA4), int(Layout::SingleA6));
+        design.layout = Layout(number);
+        return;
+    }
+    const auto mm = [&other](const char* name, bool zero) {
+        const QString key = QLatin1String(name);
+        return zero && other.value(key).toDouble(-1) == 0 ? 0.0
+                                                          : other.real(key, 0, MostMillimetres);
+    };
+    OwnLayout own;
+    own.name = other.text(QStringLiteral("name"));
+    own.card = QSizeF(mm("cardWidth", false), mm("cardHeight", false));
+    own.rows = other.whole(QStringLiteral("rows"), 1, 100);
+    own.columns = other.whole(QStringLiteral("columns"), 1, 100);
+    own.paper = QSizeF(mm("paperWidth", false), mm("paperHeight", false));
+    own.gap = QSizeF(mm("gapAcross", true), mm("gapDown", true));
+    own.margin = QPointF(mm("marginLeft", true), mm("marginTop", true));
+    if (const QString problem = ownLayoutProblem(own); !problem.isEmpty())
+        throw Damaged{QCoreApplication::translate("DesignFile", "its layout \"%1\" is wrong: %2")
+                          .arg(own.name, problem)};
+    design.layout = ownLayout(own);
+}
+
 SettingValue readControl(const Fields& section, const CardSetting& setting)
 {
     switch (setting.kind) {
@@ -391,6 +449,8 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
                                  : front.flag(QStringLiteral("textPicked"));
     if (version >= AddressListSince)
         readAddresses(root.object(QStringLiteral("addresses")), zip, design);
+    if (version >= OtherLayoutSince)
+        readOtherLayout(root.object(QStringLiteral("print")), design);
     return design;
 }
 
@@ -423,6 +483,8 @@ QByteArray writeDesign(const CardDocument& design)
     front.insert(QStringLiteral("textX"), design.FrontTextX);
     front.insert(QStringLiteral("textY"), design.FrontTextY);
     front.insert(QStringLiteral("textPicked"), design.FrontTextPicked);
+
+    sections[QStringLiteral("print")].insert(OtherLayoutKey, otherLayoutJson(design.layout));
 
     QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
     for (const auto& [name, section] : sections)

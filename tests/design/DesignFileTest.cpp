@@ -226,7 +226,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.4"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.5"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(), design.title);
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
               QStringLiteral("#996633"));
@@ -331,7 +331,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.4"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.5"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})

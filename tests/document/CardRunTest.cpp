@@ -17,14 +17,14 @@ constexpr SheetTurn PageTurns[] = {SheetTurn::Book, SheetTurn::Calendar};
 TEST(CardRun, EachBackLiesBehindItsOwnFront)
 {
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    for (const Layout layout : Layouts) {
+    for (const Layout layout : AllLayouts) {
         for (const SheetTurn turn : PageTurns) {
             SCOPED_TRACE(testing::Message() << int(layout) << " turn " << int(turn));
             const PageTiling fronts = frontPageTiling(layout);
             const QSize backCard = cardSizeOf(layout);
             std::vector<QImage> frontCards, backCards(fronts.at.size());
             for (std::size_t i = 0; i < fronts.at.size(); ++i) {
-                const QSize card = layout == Layout::FourOnSheet ? backCard : CardSize;
+                const QSize card = backCard;
                 frontCards.push_back(solidImage(card.width(), card.height(), colours[i]));
                 backCards[std::size_t(backTileBehindFront(layout, turn, int(i)))] =
                     solidImage(backCard.width(), backCard.height(), colours[i]);

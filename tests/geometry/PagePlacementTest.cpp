@@ -41,7 +41,7 @@ QRect printable(const PrinterMetrics& m)
 
 TEST(PlacePages, TheBookTurnCarriesEveryFrontPageOntoItsBackPage)
 {
-    for (Layout layout : Layouts)
+    for (Layout layout : AllLayouts)
         for (const TestPaper& paper : TestPapers)
             for (const TestMargins& margins : TestMarginSets)
                 for (int dpi : {300, 600}) {
@@ -112,7 +112,7 @@ TEST(PlacePages, APageTallerThanThePrintableAreaSharesTheLossButStaysOnThePaper)
 
 TEST(PlacePages, TheNudgeMovesTheBacksOnlyRightAndDownInSheetPixels)
 {
-    for (Layout layout : Layouts)
+    for (Layout layout : AllLayouts)
         for (int dpi : {300, 600}) {
             const PrinterMetrics m = figures(layout, dpi, LetterPaper, UnequalMargins);
             const PagePlacement still = placePages(layout, m);
@@ -169,7 +169,7 @@ TEST(ContentCut, ACutOfTheBacksCountsAtTheFrontsItLiesBehind)
 
 TEST(PlacePages, TheCalendarTurnCarriesEveryFrontPageOntoItsBackPageTopToBottom)
 {
-    for (Layout layout : Layouts)
+    for (Layout layout : AllLayouts)
         for (const TestPaper& paper : TestPapers)
             for (const TestMargins& margins : {UnequalMargins, InkjetMargins, NoMargins}) {
                 const PrinterMetrics m = figures(layout, 600, paper, margins);
