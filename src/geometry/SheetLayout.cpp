@@ -50,6 +50,17 @@ SheetLayout figures(Layout kind, QPageLayout::Orientation orientation, QSize car
                        QSize(0, 0), CardsOnPaper::AtTop, QPoint(), false};
 }
 
+// The refusal of a card of `millimetres`, naming it.
+QString cardSizeRefusal(QSizeF millimetres)
+{
+    return QCoreApplication::translate("SheetLayout",
+                                       "A card of %1 x %2 mm cannot be drawn: cards are from "
+                                       "5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), "
+                                       "the width being the long side.")
+        .arg(millimetres.width(), 0, 'f', 1)
+        .arg(millimetres.height(), 0, 'f', 1);
+}
+
 // The block of `rows` x `columns` cards with their gaps.
 QSize blockOf(QSize card, int rows, int columns, QSize gap)
 {
@@ -190,14 +201,7 @@ QString cardSizeProblem(QSize card)
     if (card.width() >= SmallestCard.width() && card.height() >= SmallestCard.height() &&
         card.width() <= LargestCard.width() && card.height() <= LargestCard.height())
         return {};
-    const auto mm = [](int pixels) {
-        return QString::number(pixels * MillimetresPerInch / double(SheetPixelsPerInch), 'f', 1);
-    };
-    return QCoreApplication::translate("SheetLayout",
-                                       "A card of %1 x %2 mm cannot be drawn: cards are from "
-                                       "5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), "
-                                       "the width being the long side.")
-        .arg(mm(card.width()), mm(card.height()));
+    return cardSizeRefusal(QSizeF(card) * MillimetresPerInch / SheetPixelsPerInch);
 }
 
 QString ownLayoutProblem(const OwnLayout& own)
@@ -205,8 +209,8 @@ QString ownLayoutProblem(const OwnLayout& own)
     if (own.name.trimmed().isEmpty())
         return QCoreApplication::translate("SheetLayout", "A layout of your own needs a name.");
     const SheetLayout l = ownSheetLayout(Layout(OwnLayoutsFrom), own);
-    if (const QString card = cardSizeProblem(l.card); !card.isEmpty())
-        return card;
+    if (!cardSizeProblem(l.card).isEmpty())
+        return cardSizeRefusal(own.card);
     if (own.rows < 1 || own.columns < 1 || own.rows > MostCardsAcross ||
         own.columns > MostCardsAcross)
         return QCoreApplication::translate("SheetLayout",
