@@ -89,6 +89,8 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
             p.drawImage(QPoint(0, 0), diagrams[std::size_t(chosen)]->canvas());
         }
         ui.LayoutImage->update();
+    } else {
+        drawLayoutMiniature();
     }
     applyLayoutToPrinter(printer(), chosen);
     FrontImageRefresh(Sender);
