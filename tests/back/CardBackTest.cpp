@@ -693,3 +693,22 @@ TEST(CardBack, FromTheSmallestCardToA5NothingOverlapsOrIsCutAndRealSizesStay)
             << e.what();
     }
 }
+
+TEST(BackMargin, OtherLayoutsKeepClearOfWhatThePrinterCannotReach)
+{
+    // The largest margin is 80 sheet pixels (240 device pixels at 600 dpi across).
+    const PrinterMetrics m = printer600(240);
+    // 4 A6 on A4 and Single A6 reach the paper's edge: the whole margin.
+    EXPECT_EQ(backMargin(Layout::FourA6OnA4, m), 80);
+    EXPECT_EQ(backMargin(Layout::SingleA6, m), 80);
+    // Stock with 6.5 mm (51 pixels) of paper round its cards loses only the rest, 29, and keeps
+    // the 30 of every card; with 2 mm round them (15 pixels at the foot, as rounded), 65.
+    const auto own = [](double margin) {
+        return ownLayout({QStringLiteral("margin %1").arg(margin), QSizeF(148, 105), 1, 1,
+                          QSizeF(105 + 2 * margin, 148 + 2 * margin), QSizeF(0, 0),
+                          QPointF(margin, margin)});
+    };
+    EXPECT_EQ(backMargin(own(6.5), m), 30);
+    EXPECT_EQ(backMargin(own(2), m), 65);
+    EXPECT_EQ(backMargin(Layout::FourA6OnA4, PrinterMetrics()), 30); // figures unknown
+}
