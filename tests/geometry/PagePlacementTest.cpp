@@ -244,3 +244,18 @@ TEST(ContentCut, BlankPaperLostToTheMarginsIsNoCutOfA6Cards)
                 EXPECT_LT(edge, 24) << int(layout) << " " << margins.name;
         }
 }
+
+TEST(PlacePages, TheOtherLayoutsPagesCoverAllTheirRowsSoTheCalendarTurnMirrorsThemWhole)
+{
+    // 827 rows of an A6 card are no whole number of bands: the page covers them all, as drawn,
+    // so that the calendar turn's mirror puts the backs' foot behind the fronts' top.
+    for (const Layout layout : OtherLayouts)
+        for (const int dpi : {300, 600}) {
+            const PrinterMetrics m = figures(layout, dpi, A4Paper, UnequalMargins);
+            const PagePlacement p = placePages(layout, m, SheetTurn::Calendar);
+            EXPECT_EQ(p.extent.height(), printedPageSize(layout).height() * dpi / 200)
+                << int(layout) << " at " << dpi;
+            EXPECT_EQ(p.backs.y() + m.OffsetY,
+                      m.PhysicalHeight - (p.fronts.y() + m.OffsetY) - p.extent.height());
+        }
+}
