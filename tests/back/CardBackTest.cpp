@@ -574,18 +574,27 @@ bool has(const QImage& img, const QRect& region, QRgb colour)
     return false;
 }
 
+// Eight distinct colours at once, so that an element drawn in another area's colour shows.
+const QRgb AreaColours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
+                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
+                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
+
+// The default back with each area in its colour and the lower-left text shown.
+CardBackInput colouredBack()
+{
+    CardBackInput in = defaultCardBack();
+    for (int a = 0; a < AreaCount; ++a)
+        in.styles[std::size_t(a)].colour = toTColor(QColor(AreaColours[a]));
+    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    return in;
+}
+
 } // namespace
 
 TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
 {
-    // Eight distinct colours at once, so that an element drawn in another area's colour shows.
-    const QRgb colours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
-                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
-                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
-    CardBackInput in = defaultCardBack();
-    for (int a = 0; a < AreaCount; ++a)
-        in.styles[std::size_t(a)].colour = toTColor(QColor(colours[a]));
-    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    const auto& colours = AreaColours;
+    CardBackInput in = colouredBack();
     const int titleLh = lh(style(in, Area::Title));
     // Where each element stands on the default card, none overlapping another.
     struct Element {
@@ -632,13 +641,8 @@ TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
 
 TEST(CardBack, FromTheSmallestCardToA5NothingOverlapsOrIsCutAndRealSizesStay)
 {
-    const QRgb colours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
-                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
-                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
-    CardBackInput in = defaultCardBack();
-    for (int a = 0; a < AreaCount; ++a)
-        in.styles[std::size_t(a)].colour = toTColor(QColor(colours[a]));
-    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    const auto& colours = AreaColours;
+    CardBackInput in = colouredBack();
     in.lowerLeftLines = {QStringLiteral("Lower left"), QStringLiteral("two lines")};
     in.descLines = {QStringLiteral("A descriptive line")};
     // Each area's drawing on a card of `size`, as the rectangle its colour covers.
