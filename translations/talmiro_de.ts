@@ -441,6 +441,10 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
         <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
         <translation>Der Entwurf konnte nicht gespeichert werden: Seine Bilder belegen %1 MB, mehr als die %2 MB, die ein Entwurf fasst. Wählen Sie weniger oder kleinere Fotos.</translation>
     </message>
+    <message>
+        <source>its layout &quot;%1&quot; is wrong: %2</source>
+        <translation>sein Layout &quot;%1&quot; ist fehlerhaft: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -667,6 +671,73 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Other Paper</source>
+        <translation>Anderes Papier</translation>
+    </message>
+    <message>
+        <source>New layout of your own</source>
+        <translation>Neues eigenes Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>Your own layout, as your stock has it</source>
+        <translation>Ihr eigenes Layout, wie Ihr Kartenpapier es hat</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Card &amp;width:</source>
+        <translation>Karten&amp;breite:</translation>
+    </message>
+    <message>
+        <source>Card &amp;height:</source>
+        <translation>Karten&amp;höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Reihen:</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Spalten:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>Paper w&amp;idth:</source>
+        <translation>Papierbre&amp;ite:</translation>
+    </message>
+    <message>
+        <source>Paper h&amp;eight:</source>
+        <translation>Papierh&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;across:</source>
+        <translation>&amp;Abstand waagrecht:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;down:</source>
+        <translation>Abstand sen&amp;krecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation>&amp;Linker Rand:</translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation>&amp;Oberer Rand:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Picture preview</source>
@@ -793,6 +864,49 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     <message>
         <source>The PDF file could not be made, so nothing was saved. </source>
         <translation>Die PDF-Datei konnte nicht erstellt werden, daher wurde nichts gespeichert. </translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>A card of %1 x %2 mm cannot be drawn: cards are from 5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), the width being the long side.</source>
+        <translation>Eine Karte von %1 x %2 mm kann nicht gezeichnet werden: Karten reichen von 5 x 3,5 Zoll (127 x 88,9 mm) bis A5 (210 x 148 mm), die Breite ist die lange Seite.</translation>
+    </message>
+    <message>
+        <source>Portrait - Portrait</source>
+        <translation>Hoch - Hoch</translation>
+    </message>
+    <message>
+        <source>Landscape-Landscape</source>
+        <translation>Quer - Quer</translation>
+    </message>
+    <message>
+        <source>Single on 4x6 paper</source>
+        <translation>Eine auf 4x6-Papier</translation>
+    </message>
+    <message>
+        <source>4 on Sheet</source>
+        <translation>4 pro Blatt</translation>
+    </message>
+    <message>
+        <source>4 A6 on A4</source>
+        <translation>4 A6 auf A4</translation>
+    </message>
+    <message>
+        <source>Single A6</source>
+        <translation>Eine A6</translation>
+    </message>
+    <message>
+        <source>A layout of your own needs a name.</source>
+        <translation>Ein eigenes Layout braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A layout has from 1 to %1 rows and columns.</source>
+        <translation>Ein Layout hat 1 bis %1 Reihen und Spalten.</translation>
+    </message>
+    <message>
+        <source>The cards, their gaps and the margins (%1 x %2 mm) do not fit on the paper of %3 x %4 mm.</source>
+        <translation>Die Karten, ihre Abstände und die Ränder (%1 x %2 mm) passen nicht auf das Papier von %3 x %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1804,18 @@ bisher</translation>
     <message>
         <source>Photo %1 of %2</source>
         <translation>Foto %1 von %2</translation>
+    </message>
+    <message>
+        <source>Other paper...</source>
+        <translation>Anderes Papier...</translation>
+    </message>
+    <message>
+        <source>Other paper</source>
+        <translation>Anderes Papier</translation>
+    </message>
+    <message>
+        <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
+        <translation>Wählt 4 A6-Karten auf A4, eine einzelne A6-Karte oder ein eigenes Layout für Ihr Kartenpapier.</translation>
     </message>
 </context>
 <context>

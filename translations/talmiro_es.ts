@@ -441,6 +441,10 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
         <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
         <translation>No se pudo guardar el diseño: sus imágenes ocupan %1 MB, más de los %2 MB que admite un diseño. Elija menos fotos o fotos más pequeñas.</translation>
     </message>
+    <message>
+        <source>its layout &quot;%1&quot; is wrong: %2</source>
+        <translation>su diseño de hoja &quot;%1&quot; es erróneo: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -667,6 +671,73 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Other Paper</source>
+        <translation>Otro papel</translation>
+    </message>
+    <message>
+        <source>New layout of your own</source>
+        <translation>Nuevo diseño propio</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Diseño:</translation>
+    </message>
+    <message>
+        <source>Your own layout, as your stock has it</source>
+        <translation>Su diseño propio, como lo tiene su papel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Card &amp;width:</source>
+        <translation>&amp;Ancho de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Card &amp;height:</source>
+        <translation>A&amp;lto de tarjeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Filas:</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Columnas:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>Paper w&amp;idth:</source>
+        <translation>A&amp;ncho del papel:</translation>
+    </message>
+    <message>
+        <source>Paper h&amp;eight:</source>
+        <translation>Al&amp;to del papel:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;across:</source>
+        <translation>&amp;Separación horizontal:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;down:</source>
+        <translation>Se&amp;paración vertical:</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation>&amp;Margen izquierdo:</translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation>Margen &amp;superior:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Picture preview</source>
@@ -793,6 +864,49 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     <message>
         <source>The PDF file could not be made, so nothing was saved. </source>
         <translation>No se pudo crear el archivo PDF, así que no se guardó nada. </translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>A card of %1 x %2 mm cannot be drawn: cards are from 5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), the width being the long side.</source>
+        <translation>No se puede dibujar una tarjeta de %1 x %2 mm: las tarjetas van de 5 x 3,5 pulgadas (127 x 88,9 mm) a A5 (210 x 148 mm), siendo el ancho el lado largo.</translation>
+    </message>
+    <message>
+        <source>Portrait - Portrait</source>
+        <translation>Vertical - Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape-Landscape</source>
+        <translation>Horizontal - Horizontal</translation>
+    </message>
+    <message>
+        <source>Single on 4x6 paper</source>
+        <translation>Una en papel 4x6</translation>
+    </message>
+    <message>
+        <source>4 on Sheet</source>
+        <translation>4 por hoja</translation>
+    </message>
+    <message>
+        <source>4 A6 on A4</source>
+        <translation>4 A6 en A4</translation>
+    </message>
+    <message>
+        <source>Single A6</source>
+        <translation>Una A6</translation>
+    </message>
+    <message>
+        <source>A layout of your own needs a name.</source>
+        <translation>Un diseño propio necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A layout has from 1 to %1 rows and columns.</source>
+        <translation>Un diseño tiene de 1 a %1 filas y columnas.</translation>
+    </message>
+    <message>
+        <source>The cards, their gaps and the margins (%1 x %2 mm) do not fit on the paper of %3 x %4 mm.</source>
+        <translation>Las tarjetas, sus separaciones y los márgenes (%1 x %2 mm) no caben en el papel de %3 x %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1804,18 @@ se ve</translation>
     <message>
         <source>Photo %1 of %2</source>
         <translation>Foto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Other paper...</source>
+        <translation>Otro papel...</translation>
+    </message>
+    <message>
+        <source>Other paper</source>
+        <translation>Otro papel</translation>
+    </message>
+    <message>
+        <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
+        <translation>Elige 4 tarjetas A6 en A4, una sola tarjeta A6 o un diseño propio para su papel.</translation>
     </message>
 </context>
 <context>

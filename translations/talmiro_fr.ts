@@ -439,6 +439,10 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
         <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
         <translation>Le modèle n’a pas pu être enregistré : ses images occupent %1 Mo, plus que les %2 Mo qu’un modèle peut contenir. Choisissez moins de photos ou des photos plus petites.</translation>
     </message>
+    <message>
+        <source>its layout &quot;%1&quot; is wrong: %2</source>
+        <translation>sa disposition &quot;%1&quot; est erronée : %2</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -665,6 +669,73 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Other Paper</source>
+        <translation>Autre papier</translation>
+    </message>
+    <message>
+        <source>New layout of your own</source>
+        <translation>Nouvelle disposition personnelle</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Disposition :</translation>
+    </message>
+    <message>
+        <source>Your own layout, as your stock has it</source>
+        <translation>Votre disposition, comme sur votre papier</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Card &amp;width:</source>
+        <translation>&amp;Largeur de carte :</translation>
+    </message>
+    <message>
+        <source>Card &amp;height:</source>
+        <translation>&amp;Hauteur de carte :</translation>
+    </message>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Rangées :</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Colonnes :</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier :</translation>
+    </message>
+    <message>
+        <source>Paper w&amp;idth:</source>
+        <translation>La&amp;rgeur du papier :</translation>
+    </message>
+    <message>
+        <source>Paper h&amp;eight:</source>
+        <translation>Ha&amp;uteur du papier :</translation>
+    </message>
+    <message>
+        <source>Gap &amp;across:</source>
+        <translation>&amp;Écart horizontal :</translation>
+    </message>
+    <message>
+        <source>Gap &amp;down:</source>
+        <translation>É&amp;cart vertical :</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation>&amp;Marge gauche :</translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation>Marge &amp;haute :</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Picture preview</source>
@@ -791,6 +862,49 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     <message>
         <source>The PDF file could not be made, so nothing was saved. </source>
         <translation>Le fichier PDF n&apos;a pas pu être créé, rien n&apos;a donc été enregistré. </translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>A card of %1 x %2 mm cannot be drawn: cards are from 5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), the width being the long side.</source>
+        <translation>Une carte de %1 x %2 mm ne peut pas être dessinée : les cartes vont de 5 x 3,5 pouces (127 x 88,9 mm) à A5 (210 x 148 mm), la largeur étant le grand côté.</translation>
+    </message>
+    <message>
+        <source>Portrait - Portrait</source>
+        <translation>Portrait - Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape-Landscape</source>
+        <translation>Paysage - Paysage</translation>
+    </message>
+    <message>
+        <source>Single on 4x6 paper</source>
+        <translation>Une sur papier 4x6</translation>
+    </message>
+    <message>
+        <source>4 on Sheet</source>
+        <translation>4 par feuille</translation>
+    </message>
+    <message>
+        <source>4 A6 on A4</source>
+        <translation>4 A6 sur A4</translation>
+    </message>
+    <message>
+        <source>Single A6</source>
+        <translation>Une A6</translation>
+    </message>
+    <message>
+        <source>A layout of your own needs a name.</source>
+        <translation>Une disposition personnelle a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A layout has from 1 to %1 rows and columns.</source>
+        <translation>Une disposition a de 1 à %1 rangées et colonnes.</translation>
+    </message>
+    <message>
+        <source>The cards, their gaps and the margins (%1 x %2 mm) do not fit on the paper of %3 x %4 mm.</source>
+        <translation>Les cartes, leurs écarts et les marges (%1 x %2 mm) ne tiennent pas sur le papier de %3 x %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +1800,18 @@ quel</translation>
     <message>
         <source>Photo %1 of %2</source>
         <translation>Photo %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Other paper...</source>
+        <translation>Autre papier...</translation>
+    </message>
+    <message>
+        <source>Other paper</source>
+        <translation>Autre papier</translation>
+    </message>
+    <message>
+        <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
+        <translation>Choisit 4 cartes A6 sur A4, une seule carte A6 ou une disposition personnelle pour votre papier.</translation>
     </message>
 </context>
 <context>

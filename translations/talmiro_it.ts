@@ -439,6 +439,10 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
         <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
         <translation>Non è stato possibile salvare il progetto: le sue immagini occupano %1 MB, più dei %2 MB che un progetto può contenere. Scegliete meno foto o foto più piccole.</translation>
     </message>
+    <message>
+        <source>its layout &quot;%1&quot; is wrong: %2</source>
+        <translation>il suo layout &quot;%1&quot; è errato: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -665,6 +669,73 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Other Paper</source>
+        <translation>Altra carta</translation>
+    </message>
+    <message>
+        <source>New layout of your own</source>
+        <translation>Nuovo layout personale</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>Your own layout, as your stock has it</source>
+        <translation>Il vostro layout, come sulla vostra carta</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Card &amp;width:</source>
+        <translation>&amp;Larghezza cartolina:</translation>
+    </message>
+    <message>
+        <source>Card &amp;height:</source>
+        <translation>&amp;Altezza cartolina:</translation>
+    </message>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Righe:</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Colonne:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Carta:</translation>
+    </message>
+    <message>
+        <source>Paper w&amp;idth:</source>
+        <translation>La&amp;rghezza carta:</translation>
+    </message>
+    <message>
+        <source>Paper h&amp;eight:</source>
+        <translation>Alt&amp;ezza carta:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;across:</source>
+        <translation>&amp;Spazio orizzontale:</translation>
+    </message>
+    <message>
+        <source>Gap &amp;down:</source>
+        <translation>Spa&amp;zio verticale:</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation>&amp;Margine sinistro:</translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation>Margine su&amp;periore:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Picture preview</source>
@@ -791,6 +862,49 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     <message>
         <source>The PDF file could not be made, so nothing was saved. </source>
         <translation>Non è stato possibile creare il file PDF, quindi non è stato salvato nulla. </translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>A card of %1 x %2 mm cannot be drawn: cards are from 5 x 3.5 inches (127 x 88.9 mm) to A5 (210 x 148 mm), the width being the long side.</source>
+        <translation>Una cartolina di %1 x %2 mm non può essere disegnata: le cartoline vanno da 5 x 3,5 pollici (127 x 88,9 mm) ad A5 (210 x 148 mm), con la larghezza come lato lungo.</translation>
+    </message>
+    <message>
+        <source>Portrait - Portrait</source>
+        <translation>Verticale - Verticale</translation>
+    </message>
+    <message>
+        <source>Landscape-Landscape</source>
+        <translation>Orizz. - Orizz.</translation>
+    </message>
+    <message>
+        <source>Single on 4x6 paper</source>
+        <translation>Una su carta 4x6</translation>
+    </message>
+    <message>
+        <source>4 on Sheet</source>
+        <translation>4 per foglio</translation>
+    </message>
+    <message>
+        <source>4 A6 on A4</source>
+        <translation>4 A6 su A4</translation>
+    </message>
+    <message>
+        <source>Single A6</source>
+        <translation>Una A6</translation>
+    </message>
+    <message>
+        <source>A layout of your own needs a name.</source>
+        <translation>Un layout personale ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A layout has from 1 to %1 rows and columns.</source>
+        <translation>Un layout ha da 1 a %1 righe e colonne.</translation>
+    </message>
+    <message>
+        <source>The cards, their gaps and the margins (%1 x %2 mm) do not fit on the paper of %3 x %4 mm.</source>
+        <translation>Le cartoline, i loro spazi e i margini (%1 x %2 mm) non stanno sulla carta di %3 x %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +1800,18 @@ visto</translation>
     <message>
         <source>Photo %1 of %2</source>
         <translation>Foto %1 di %2</translation>
+    </message>
+    <message>
+        <source>Other paper...</source>
+        <translation>Altra carta...</translation>
+    </message>
+    <message>
+        <source>Other paper</source>
+        <translation>Altra carta</translation>
+    </message>
+    <message>
+        <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
+        <translation>Sceglie 4 cartoline A6 su A4, una sola cartolina A6 o un layout personale per la vostra carta.</translation>
     </message>
 </context>
 <context>

@@ -13,3 +13,8 @@ std::optional<AddressChoice> Dialogs::chooseAddressColumns(const AddressTable&,
 {
     return initial;
 }
+
+std::optional<Layout> Dialogs::chooseLayout(Layout, std::vector<OwnLayout>&)
+{
+    return std::nullopt;
+}

@@ -2,6 +2,7 @@
 // Every standard dialog and message box the handlers use goes through this seam, so tests can
 // answer them. Filters are written "Description|*.a;*.b" as the window describes them.
 #include "addresses/AddressList.h"
+#include "geometry/SheetLayout.h"
 
 #include <QColor>
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -80,4 +82,8 @@ public:
     // default) the choice is taken as offered.
     virtual std::optional<AddressChoice> chooseAddressColumns(const AddressTable& list,
                                                               const AddressChoice& initial);
+
+    // A layout beyond the four of the choice: a built-in one, one of the user's own (`own`), or
+    // a new one of their own, which is added to `own`. Empty optional on cancel (the default).
+    virtual std::optional<Layout> chooseLayout(Layout current, std::vector<OwnLayout>& own);
 };

@@ -30,6 +30,7 @@ public:
     bool waitForWork(const QString& text, const std::function<bool()>& done) override;
     std::optional<AddressChoice> chooseAddressColumns(const AddressTable& list,
                                                       const AddressChoice& initial) override;
+    std::optional<Layout> chooseLayout(Layout current, std::vector<OwnLayout>& own) override;
 
 private:
     QtPrinterDevice& printer_;

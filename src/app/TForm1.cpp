@@ -289,6 +289,7 @@ void TForm1::connectHandlers()
             });
 
     on(ui.TypeOfDeckRadioGroup, &RadioGroup::changed, &TForm1::TypeOfDeckRadioGroupClick);
+    createOtherPaperButton();
     on(ui.PrintButton, &QPushButton::clicked, &TForm1::PrintButtonClick);
     on(ui.PrinterSetupButton, &QPushButton::clicked, &TForm1::PrinterSetupButtonClick);
     on(ui.PrintBothSidesItem, &QAction::triggered, &TForm1::PrintBothSidesItemClick);

@@ -138,6 +138,10 @@ public:
 
     // Layouts and printing (TForm1Print.cpp)
     void TypeOfDeckRadioGroupClick(QObject* Sender);
+    // The layouts beyond the four (TForm1Layouts.cpp).
+    void createOtherPaperButton();
+    void OtherPaperButtonClick();
+    void drawLayoutMiniature();
     void PrintButtonClick(QObject* Sender);
     void PrinterSetupButtonClick(QObject* Sender);
     // Fronts and backs as one two-sided document, the backs placed for the printer's turn.

@@ -82,13 +82,15 @@ void TForm1::TypeOfDeckRadioGroupClick(QObject* Sender)
 {
     ui.Panel1->show();
     const Layout chosen = document().layout;
-    if (const auto layout = sheetLayoutAt(chosen)) {
+    if (isFirstLayout(chosen)) {
         const ImageBox* diagrams[] = {ui.ppImage, ui.llImage, ui.slImage, ui.FourupImage};
         {
             QPainter p(&ui.LayoutImage->canvas());
-            p.drawImage(QPoint(0, 0), diagrams[std::size_t(layout->kind)]->canvas());
+            p.drawImage(QPoint(0, 0), diagrams[std::size_t(chosen)]->canvas());
         }
         ui.LayoutImage->update();
+    } else {
+        drawLayoutMiniature();
     }
     applyLayoutToPrinter(printer(), chosen);
     FrontImageRefresh(Sender);

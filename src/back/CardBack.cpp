@@ -3,6 +3,7 @@
 #include "CornerImage.h"
 #include "PerforatedBorder.h"
 #include "geometry/SheetLayout.h"
+#include "gfx/AppError.h"
 #include "gfx/PictureScaling.h"
 #include "gfx/SheetText.h"
 
@@ -50,6 +51,14 @@ void drawHalfSize(QImage& canvas, const QRect& target, const QImage& image)
 {
     QPainter painter(&canvas);
     drawSmoothly(painter, target, image);
+}
+
+// Refuses a card outside the sizes the back is laid out for, naming its size.
+void requireDrawableSize(const CardBackInput& input)
+{
+    if (const QString problem = cardSizeProblem(QSize(input.sheetWidth, input.sheetHeight));
+        !problem.isEmpty())
+        throw AppError(problem);
 }
 
 class BackRenderer
@@ -287,6 +296,10 @@ int backMargin(Layout layout, const PrinterMetrics& metrics)
     case Layout::FourOnSheet:
         return known ? largestMarginSheetPixels(metrics) : DefaultMargin;
     default:
+        // The margins of the other layouts keep clear of what the printer cannot reach.
+        if (!isFirstLayout(layout) && sheetLayoutAt(layout) && known)
+            return std::max(DefaultMargin,
+                            largestMarginSheetPixels(metrics) - roomAroundCards(layout));
         return DefaultMargin;
     }
 }
@@ -319,6 +332,7 @@ CardBackInput cardBackAtScale(CardBackInput input, qreal scale)
 
 void renderCardBack(QImage& sheet, const CardBackInput& input)
 {
+    requireDrawableSize(input);
     const QSize size(input.sheetWidth, input.sheetHeight);
     if (sheet.size() != size || sheet.isNull())
         sheet = QImage(size, QImage::Format_RGB32);
@@ -328,6 +342,7 @@ void renderCardBack(QImage& sheet, const CardBackInput& input)
 
 void drawCardBack(QPainter& painter, const CardBackInput& input, qreal scale)
 {
+    requireDrawableSize(input);
     BackRenderer(painter, input, scale).render();
 }
 

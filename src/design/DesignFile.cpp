@@ -49,7 +49,12 @@ constexpr DesignVersion TextPickedSince{1, 3};
 constexpr DesignVersion AddressListSince{1, 4};
 // The first version that keeps the front's further photos of a run.
 constexpr DesignVersion MorePhotosSince{1, 5};
-constexpr int MaxStartCard = 4; // the most cards a sheet holds
+// The first version that keeps a layout beyond the four of the choice.
+constexpr DesignVersion OtherLayoutSince{1, 6};
+const QString OtherLayoutKey = QStringLiteral("otherLayout");
+// More than any sheet holds (own layouts may hold more than four); a run clamps it to its
+// layout's cards.
+constexpr int MaxStartCard = 1000;
 
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
                                  "stampBorder", "postCard",    "addressLines",  "postalBarCode",
@@ -339,6 +344,61 @@ void readAddresses(const Fields& section, const ZipReader& zip, CardDocument& de
     design.addresses = SharedAddressList(std::move(table));
 }
 
+// A layout beyond the four of the choice: the built-in ones by number, the user's own by its
+// figures in millimetres.
+QJsonValue otherLayoutJson(Layout layout)
+{
+    if (isFirstLayout(layout) || !sheetLayoutAt(layout))
+        return QJsonValue::Null;
+    const auto own = ownLayoutFigures(layout);
+    if (!own)
+        return QJsonObject{{QStringLiteral("layout"), int(layout)}};
+    return QJsonObject{{QStringLiteral("name"), own->name},
+                       {QStringLiteral("cardWidth"), own->card.width()},
+                       {QStringLiteral("cardHeight"), own->card.height()},
+                       {QStringLiteral("rows"), own->rows},
+                       {QStringLiteral("columns"), own->columns},
+                       {QStringLiteral("paperWidth"), own->paper.width()},
+                       {QStringLiteral("paperHeight"), own->paper.height()},
+                       {QStringLiteral("gapAcross"), own->gap.width()},
+                       {QStringLiteral("gapDown"), own->gap.height()},
+                       {QStringLiteral("marginLeft"), own->margin.x()},
+                       {QStringLiteral("marginTop"), own->margin.y()}};
+}
+
+// Millimetres no stock comes near: a paper of a metre is no paper for cards.
+constexpr double MostMillimetres = 1000;
+
+void readOtherLayout(const Fields& print, CardDocument& design)
+{
+    if (print.value(OtherLayoutKey).isNull()) // one of the four, or none
+        return;
+    const Fields other = print.object(OtherLayoutKey);
+    if (other.has(QStringLiteral("layout"))) {
+        const int number =
+            other.whole(QStringLiteral("layout"), int(Layout::FourA6OnA4), int(Layout::SingleA6));
+        design.layout = Layout(number);
+        return;
+    }
+    const auto mm = [&other](const char* name, bool zero) {
+        const QString key = QLatin1String(name);
+        return zero && other.value(key).toDouble(-1) == 0 ? 0.0
+                                                          : other.real(key, 0, MostMillimetres);
+    };
+    OwnLayout own;
+    own.name = other.text(QStringLiteral("name"));
+    own.card = QSizeF(mm("cardWidth", false), mm("cardHeight", false));
+    own.rows = other.whole(QStringLiteral("rows"), 1, 100);
+    own.columns = other.whole(QStringLiteral("columns"), 1, 100);
+    own.paper = QSizeF(mm("paperWidth", false), mm("paperHeight", false));
+    own.gap = QSizeF(mm("gapAcross", true), mm("gapDown", true));
+    own.margin = QPointF(mm("marginLeft", true), mm("marginTop", true));
+    if (const QString problem = ownLayoutProblem(own); !problem.isEmpty())
+        throw Damaged{QCoreApplication::translate("DesignFile", "its layout \"%1\" is wrong: %2")
+                          .arg(own.name, problem)};
+    design.layout = ownLayout(own);
+}
+
 SettingValue readControl(const Fields& section, const CardSetting& setting)
 {
     switch (setting.kind) {
@@ -422,6 +482,8 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
                                  : front.flag(QStringLiteral("textPicked"));
     if (version >= AddressListSince)
         readAddresses(root.object(QStringLiteral("addresses")), zip, design);
+    if (version >= OtherLayoutSince)
+        readOtherLayout(root.object(QStringLiteral("print")), design);
     return design;
 }
 
@@ -474,6 +536,8 @@ QByteArray writeDesign(const CardDocument& design)
     front.insert(QStringLiteral("textX"), design.FrontTextX);
     front.insert(QStringLiteral("textY"), design.FrontTextY);
     front.insert(QStringLiteral("textPicked"), design.FrontTextPicked);
+
+    sections[QStringLiteral("print")].insert(OtherLayoutKey, otherLayoutJson(design.layout));
 
     QJsonObject root{{QStringLiteral("version"), DesignFormat.text()}};
     for (const auto& [name, section] : sections)

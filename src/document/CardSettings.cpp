@@ -67,6 +67,18 @@ CardSetting flag(const char* name, const char* control, const char* what, Area a
             [area](CardDocument& d, const SettingValue& v) { d.ticked[area] = std::get<bool>(v); }};
 }
 
+// The four layouts of the choice by item; any other layout shows no item chosen, and the
+// design file keeps it apart ("print.otherLayout").
+CardSetting layoutChoice()
+{
+    CardSetting setting =
+        choice("print", "layout", 4, "TypeOfDeckRadioGroup", "Layout", &CardDocument::layout);
+    setting.get = [](const CardDocument& d) {
+        return SettingValue(isFirstLayout(d.layout) ? int(d.layout) : -1);
+    };
+    return setting;
+}
+
 } // namespace
 
 const std::vector<CardSetting>& cardSettings()
@@ -112,7 +124,7 @@ const std::vector<CardSetting>& cardSettings()
                &D::imageVOffset),
         choice("front", "picker", 3, "FrontTextAtRadioGroup", "Front Text Picker", &D::picker),
         // The Print page.
-        choice("print", "layout", 4, "TypeOfDeckRadioGroup", "Layout", &D::layout),
+        layoutChoice(),
         number("print", "copies", 1, 4, "CopiesUpDown", "Number of Copies", &D::copies),
         number("print", "imageAdjust", -50, 50, "PrintImageAdjustUpDown", "Print Image Adjust",
                &D::imageAdjust),

@@ -7,6 +7,7 @@
 #include "gfx/SheetText.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <new>
 
 namespace
@@ -43,6 +44,10 @@ FrontCard frontCardForLayout(Layout layout, const PrinterMetrics& metrics)
     if (layout == Layout::FourOnSheet ||
         (layout == Layout::SingleOn4x6 && needsFrameOn4x6(metrics)))
         card.frame = printerFrame(metrics);
+    // Cards reaching near the paper's edge keep their picture clear of what the printer
+    // cannot reach.
+    if (!isFirstLayout(layout) && sheetLayoutAt(layout) && metrics.DpiY > 0)
+        card.frame = std::max(0, printerFrame(metrics) - roomAroundCards(layout));
     return card;
 }
 

@@ -51,34 +51,39 @@ int printedBandHeight(const PrinterMetrics& m)
 
 QSize printedExtent(QSize sheet, const PrinterMetrics& m)
 {
-    const int bands = std::max(1, sheet.height() / PrintBandRows);
-    return {(sheet.width() / 2) * m.DpiX / 100, bands * printedBandHeight(m)};
+    // Whole bands for the first layouts' pages, which are whole bands high; the pages of other
+    // sizes are printed whole (their last band filled out with white).
+    const int rows = std::max(sheet.height(), PrintBandRows);
+    return {(sheet.width() / 2) * m.DpiX / 100, rows * m.DpiX / SheetPixelsPerInch};
 }
 
 PagePlacement placePages(Layout layout, const PrinterMetrics& m, SheetTurn turn, QPoint nudge)
 {
+    const auto l = sheetLayoutAt(layout);
+    const CardsOnPaper how = l ? l->placement : CardsOnPaper::AtTop;
     PagePlacement p;
     p.extent = printedExtent(printedPageSize(layout), m);
     const int w = p.extent.width();
+    const int h = p.extent.height();
     // Centred across the paper the page of fronts is its own mirror image: the backs land on
-    // the same place, and the page keeps clear of both side margins wherever it can.
-    const int leftOnPaper = (m.PhysicalWidth - w) / 2;
-    p.fronts = QPoint(leftOnPaper - m.OffsetX, pageTop(p.extent.height(), m));
-    switch (turnOnPage(turn, layout)) {
-    case SheetTurn::Calendar: {
-        // Centred down the paper the page is its own mirror image top to bottom, as across for
-        // the book turn; the paper's row y comes back at PhysicalHeight - y.
-        const int h = p.extent.height();
-        const int topOnPaper = h > m.PhysicalHeight ? 0 : (m.PhysicalHeight - h) / 2;
-        p.fronts.setY(topOnPaper - m.OffsetY);
+    // the same place, and the page keeps clear of both side margins wherever it can. Stock laid
+    // out at its margins has its own place; the backs then go to its mirror image.
+    const bool atMargins = how == CardsOnPaper::AtMargins;
+    const int leftOnPaper =
+        atMargins ? l->margin.x() * m.DpiX / SheetPixelsPerInch : (m.PhysicalWidth - w) / 2;
+    // Centred down the paper the page is its own mirror image top to bottom, as across for the
+    // book turn; the paper's row y comes back at PhysicalHeight - y.
+    const int topOnPaper = atMargins              ? l->margin.y() * m.DpiY / SheetPixelsPerInch
+                           : h > m.PhysicalHeight ? 0
+                                                  : (m.PhysicalHeight - h) / 2;
+    const bool calendar = turnOnPage(turn, layout) == SheetTurn::Calendar;
+    p.fronts =
+        QPoint(leftOnPaper - m.OffsetX,
+               how == CardsOnPaper::AtTop && !calendar ? pageTop(h, m) : topOnPaper - m.OffsetY);
+    if (calendar) // the top and bottom change places
         p.backs = QPoint(p.fronts.x(), m.PhysicalHeight - topOnPaper - h - m.OffsetY);
-        break;
-    }
-    default:
-        // The paper's column x comes back at PhysicalWidth - x; the top stays at the top.
+    else // the paper's column x comes back at PhysicalWidth - x; the top stays at the top
         p.backs = QPoint(m.PhysicalWidth - leftOnPaper - w - m.OffsetX, p.fronts.y());
-        break;
-    }
     p.backs +=
         QPoint(nudge.x() * m.DpiX / SheetPixelsPerInch, nudge.y() * m.DpiY / SheetPixelsPerInch);
     return p;
@@ -109,9 +114,11 @@ int backTileBehindFront(Layout layout, SheetTurn turn, int front)
 {
     // The front's centre as printed: "Portrait - Portrait" turns its page counter-clockwise.
     const PageTiling fronts = frontPageTiling(layout);
-    const QSize card = layout == Layout::FourOnSheet ? cardSizeOf(layout) : CardSize;
+    const QSize card = cardSizeOf(layout);
+    const auto l = sheetLayoutAt(layout);
+    const bool turned = l && l->turnedQuarter;
     QPoint at = fronts.at[std::size_t(front)] + QPoint(card.width() / 2, card.height() / 2);
-    if (layout == Layout::PortraitPortrait)
+    if (turned)
         at = QPoint(at.y(), fronts.page.width() - 1 - at.x());
     // Behind it once the sheet is turned over: mirrored across the printed page.
     const QSize page = printedPageSize(layout);
@@ -122,7 +129,7 @@ int backTileBehindFront(Layout layout, SheetTurn turn, int front)
     if (turn == SheetTurn::Calendar)
         at = QPoint(page.width() - 1 - at.x(), page.height() - 1 - at.y());
     const PageTiling backs = backPageTiling(layout, cardSizeOf(layout));
-    if (layout == Layout::PortraitPortrait)
+    if (turned)
         at = QPoint(at.y(), backs.page.height() - 1 - at.x());
     const QSize backCard = cardSizeOf(layout);
     for (std::size_t i = 0; i < backs.at.size(); ++i)

@@ -31,7 +31,8 @@ constexpr int PrintBandRows = 50;
 // The device rows one band covers: DpiX div 4, the horizontal resolution also down the page.
 int printedBandHeight(const PrinterMetrics& m);
 // The device pixels a page of `sheet` size covers when printed: (W div 2) x DpiX div 100 wide
-// and H div 50 (at least one) bands high.
+// and H x DpiX div 200 high, at least one band (for the first layouts' pages, whole bands high:
+// H div 50 bands).
 QSize printedExtent(QSize sheet, const PrinterMetrics& m);
 
 struct PagePlacement {

@@ -72,42 +72,34 @@ enum class Edge { Left, Top, Right, Bottom };
 // after "of the" (a translation gives them the form its phrase "the top %1 mm of the %2" wants).
 QString cardsAt(Layout layout, Edge edge)
 {
-    const bool across = edge == Edge::Left || edge == Edge::Right;
-    switch (layout) {
-    case Layout::PortraitPortrait: // two upright cards side by side
-        if (!across)
-            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
-        return edge == Edge::Left ? QCoreApplication::translate("PagePrint", "left card",
-                                                                "the cut part of the ...")
-                                  : QCoreApplication::translate("PagePrint", "right card",
-                                                                "the cut part of the ...");
-    case Layout::LandscapeLandscape: // one above the other
-        if (across)
-            return QCoreApplication::translate("PagePrint", "cards", "the cut part of the ...");
-        return edge == Edge::Top ? QCoreApplication::translate("PagePrint", "upper card",
-                                                               "the cut part of the ...")
-                                 : QCoreApplication::translate("PagePrint", "lower card",
-                                                               "the cut part of the ...");
-    case Layout::FourOnSheet:
-        switch (edge) {
-        case Edge::Left:
-            return QCoreApplication::translate("PagePrint", "left cards",
-                                               "the cut part of the ...");
-        case Edge::Top:
-            return QCoreApplication::translate("PagePrint", "upper cards",
-                                               "the cut part of the ...");
-        case Edge::Right:
-            return QCoreApplication::translate("PagePrint", "right cards",
-                                               "the cut part of the ...");
-        case Edge::Bottom:
-            return QCoreApplication::translate("PagePrint", "lower cards",
-                                               "the cut part of the ...");
-        }
-        break;
-    default:
-        break;
+    struct Phrase {
+        const char* source;
+        const char* comment;
+    };
+    // One card or several, then by edge (Left, Top, Right, Bottom) one or several.
+    static const Phrase names[] = {
+        QT_TRANSLATE_NOOP3("PagePrint", "card", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "cards", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "left card", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "left cards", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "upper card", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "upper cards", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "right card", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "right cards", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "lower card", "the cut part of the ..."),
+        QT_TRANSLATE_NOOP3("PagePrint", "lower cards", "the cut part of the ..."),
+    };
+    std::size_t name = 0;
+    if (const auto l = sheetLayoutAt(layout)) {
+        // The rows and columns as printed: "Portrait - Portrait" stands its column on end.
+        const int rows = l->turnedQuarter ? l->columns : l->rows;
+        const int columns = l->turnedQuarter ? l->rows : l->columns;
+        const bool across = edge == Edge::Left || edge == Edge::Right;
+        const int lines = across ? columns : rows; // of cards met going in from that edge
+        const int along = across ? rows : columns; // of cards lying along that edge
+        name = (lines == 1 ? 0 : 2 + 2 * std::size_t(edge)) + (along > 1 ? 1 : 0);
     }
-    return QCoreApplication::translate("PagePrint", "card", "the cut part of the ...");
+    return QCoreApplication::translate("PagePrint", names[name].source, names[name].comment);
 }
 
 // A paper's everyday name, whichever way it lies; its size in millimetres when it has none.
@@ -141,11 +133,17 @@ struct PageOfCards {
     int quarterTurns = 0;
 };
 
+bool printedTurned(Layout layout)
+{
+    const auto l = sheetLayoutAt(layout);
+    return l && l->turnedQuarter;
+}
+
 PageOfCards backPageOfCards(Layout layout, QSize card, SheetTurn turn)
 {
     PageOfCards page{backPageTiling(layout, card), 0};
     // "Portrait - Portrait" stands its two backs upright side by side.
-    if (layout == Layout::PortraitPortrait)
+    if (printedTurned(layout))
         page.quarterTurns = 1;
     // The calendar turn takes the page's top edge to the bottom: printed half round, its top
     // comes back behind the fronts' top.
@@ -156,7 +154,7 @@ PageOfCards backPageOfCards(Layout layout, QSize card, SheetTurn turn)
 
 PageOfCards frontPageOfCards(Layout layout)
 {
-    return {frontPageTiling(layout), layout == Layout::PortraitPortrait ? 3 : 0};
+    return {frontPageTiling(layout), printedTurned(layout) ? 3 : 0};
 }
 
 // `cards` by tile of the page (a null image leaves its place blank).
@@ -327,8 +325,8 @@ QString pageSizeMessage(const PrinterMetrics& m)
 
 PageMarks backPageMarks(Layout layout)
 {
-    const bool twoCards =
-        layout == Layout::PortraitPortrait || layout == Layout::LandscapeLandscape;
+    // Where two cards share the page, marks show where they meet.
+    const bool twoCards = frontPageTiling(layout).at.size() == 2;
     return twoCards ? PageMarks::CornersAndCentre : PageMarks::Corners;
 }
 
@@ -353,6 +351,15 @@ QString printPageRun(PrinterDevice& printer, const PrinterMetrics& m, int count,
                     painter.translate(at);
                     fine(painter, scale);
                 });
+            } else if (p.image.height() % PrintBandRows != 0) {
+                // The bands send whole bands only: the last rows of a card of its own size
+                // get white rows after them rather than being left out.
+                QImage whole(p.image.width(),
+                             (p.image.height() / PrintBandRows + 1) * PrintBandRows,
+                             QImage::Format_RGB888);
+                whole.fill(Qt::white);
+                QPainter(&whole).drawImage(0, 0, p.image);
+                PrintBitmap(printer, m, whole, p.at.x(), p.at.y());
             } else {
                 PrintBitmap(printer, m, p.image, p.at.x(), p.at.y());
             }

@@ -1,5 +1,6 @@
 #include "back/CardBack.h"
 #include "back/PerforatedBorder.h"
+#include "gfx/AppError.h"
 #include "gfx/SheetText.h"
 #include "support/ImageChecks.h"
 #include "support/QtPrinters.h"
@@ -573,18 +574,27 @@ bool has(const QImage& img, const QRect& region, QRgb colour)
     return false;
 }
 
+// Eight distinct colours at once, so that an element drawn in another area's colour shows.
+const QRgb AreaColours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
+                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
+                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
+
+// The default back with each area in its colour and the lower-left text shown.
+CardBackInput colouredBack()
+{
+    CardBackInput in = defaultCardBack();
+    for (int a = 0; a < AreaCount; ++a)
+        in.styles[std::size_t(a)].colour = toTColor(QColor(AreaColours[a]));
+    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    return in;
+}
+
 } // namespace
 
 TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
 {
-    // Eight distinct colours at once, so that an element drawn in another area's colour shows.
-    const QRgb colours[AreaCount] = {qRgb(200, 0, 0),   qRgb(0, 150, 0),    qRgb(0, 0, 200),
-                                     qRgb(200, 0, 200), qRgb(0, 160, 160),  qRgb(190, 120, 0),
-                                     qRgb(90, 40, 10),  qRgb(120, 120, 250)};
-    CardBackInput in = defaultCardBack();
-    for (int a = 0; a < AreaCount; ++a)
-        in.styles[std::size_t(a)].colour = toTColor(QColor(colours[a]));
-    in.lowerLeftCornerChoice = LowerLeftCorner::Text;
+    const auto& colours = AreaColours;
+    CardBackInput in = colouredBack();
     const int titleLh = lh(style(in, Area::Title));
     // Where each element stands on the default card, none overlapping another.
     struct Element {
@@ -627,4 +637,82 @@ TEST(CardBack, EachAreasColourReachesOnlyItsOwnElement)
             }
         }
     }
+}
+
+TEST(CardBack, FromTheSmallestCardToA5NothingOverlapsOrIsCutAndRealSizesStay)
+{
+    const auto& colours = AreaColours;
+    CardBackInput in = colouredBack();
+    in.lowerLeftLines = {QStringLiteral("Lower left"), QStringLiteral("two lines")};
+    in.descLines = {QStringLiteral("A descriptive line")};
+    // Each area's drawing on a card of `size`, as the rectangle its colour covers.
+    const auto boxes = [&](QSize size) {
+        in.sheetWidth = size.width();
+        in.sheetHeight = size.height();
+        const QImage sheet = render(in);
+        std::vector<QRect> box(AreaCount);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                for (int a = 0; a < AreaCount; ++a)
+                    if (sheet.pixel(x, y) == colours[a])
+                        box[std::size_t(a)] |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const std::vector<QRect> today = boxes(CardSize);
+    const auto at = [](const std::vector<QRect>& box, Area area) { return box[std::size_t(area)]; };
+    for (const QSize size : {SmallestCard, QSize(1166, 827), LargestCard}) {
+        SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+        const std::vector<QRect> box = boxes(size);
+        const QRect inside = QRect(QPoint(), size).adjusted(1, 1, -1, -1);
+        for (int a = 0; a < AreaCount; ++a) {
+            ASSERT_FALSE(box[std::size_t(a)].isEmpty()) << "area " << a;
+            // The strip's boundary runs to the card's bottom and right edges; all else is clear.
+            if (Area(a) != Area::PostalBarCode) {
+                EXPECT_TRUE(inside.contains(box[std::size_t(a)])) << "area " << a << " is cut";
+            }
+            for (int b = a + 1; b < AreaCount; ++b)
+                EXPECT_FALSE(box[std::size_t(a)].intersects(box[std::size_t(b)]))
+                    << "areas " << a << " and " << b;
+        }
+        // What has a real size keeps it and its place from the nearest edges: the stamp at the
+        // top right, the strip at the foot, the title at the top left.
+        const QPoint right(size.width() - CardSize.width(), 0);
+        const QPoint down(0, size.height() - CardSize.height());
+        EXPECT_EQ(at(box, Area::Stamp), at(today, Area::Stamp).translated(right));
+        EXPECT_EQ(at(box, Area::PostalBarCode).height(), at(today, Area::PostalBarCode).height());
+        EXPECT_EQ(at(box, Area::PostalBarCode).top(),
+                  at(today, Area::PostalBarCode).translated(down).top());
+        EXPECT_EQ(at(box, Area::Title).size(), at(today, Area::Title).size());
+        EXPECT_EQ(at(box, Area::Title).top(), at(today, Area::Title).top());
+        // The areas keep their proportions: the strip starts at 3/8 of the width.
+        EXPECT_NEAR(at(box, Area::PostalBarCode).left(), 3 * size.width() / 8, 2);
+    }
+    in.sheetWidth = 999;
+    in.sheetHeight = 700;
+    try {
+        render(in);
+        ADD_FAILURE() << "a card below 5 x 3.5 inches was drawn";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("126.9 x 88.9 mm")))
+            << e.what();
+    }
+}
+
+TEST(BackMargin, OtherLayoutsKeepClearOfWhatThePrinterCannotReach)
+{
+    // The largest margin is 80 sheet pixels (240 device pixels at 600 dpi across).
+    const PrinterMetrics m = printer600(240);
+    // 4 A6 on A4 and Single A6 reach the paper's edge: the whole margin.
+    EXPECT_EQ(backMargin(Layout::FourA6OnA4, m), 80);
+    EXPECT_EQ(backMargin(Layout::SingleA6, m), 80);
+    // Stock with 6.5 mm (51 pixels) of paper round its cards loses only the rest, 29, and keeps
+    // the 30 of every card; with 2 mm round them (15 pixels at the foot, as rounded), 65.
+    const auto own = [](double margin) {
+        return ownLayout({QStringLiteral("margin %1").arg(margin), QSizeF(148, 105), 1, 1,
+                          QSizeF(105 + 2 * margin, 148 + 2 * margin), QSizeF(0, 0),
+                          QPointF(margin, margin)});
+    };
+    EXPECT_EQ(backMargin(own(6.5), m), 30);
+    EXPECT_EQ(backMargin(own(2), m), 65);
+    EXPECT_EQ(backMargin(Layout::FourA6OnA4, PrinterMetrics()), 30); // figures unknown
 }

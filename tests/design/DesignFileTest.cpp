@@ -233,7 +233,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.5"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.6"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(), design.title);
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
               QStringLiteral("#996633"));
@@ -342,7 +342,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.5"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.6"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})
@@ -609,3 +609,55 @@ TEST(DesignFile, ASaveThatFailsLeavesTheOldFileWhole)
 }
 
 } // namespace
+
+TEST(DesignFile, EveryLayoutComesBackAndAnOwnLayoutByItsFigures)
+{
+    const OwnLayout own{QStringLiteral("Stationer's A5 pair"),
+                        QSizeF(148, 105),
+                        2,
+                        1,
+                        QSizeF(148, 210),
+                        QSizeF(0.5, 0),
+                        QPointF(0, 0)};
+    std::vector<Layout> layouts(std::begin(AllLayouts), std::end(AllLayouts));
+    layouts.push_back(ownLayout(own));
+    for (const Layout layout : layouts) {
+        CardDocument design = sampleDesign();
+        design.layout = layout;
+        const QByteArray bytes = writeDesign(design);
+        const Archive a = unpack(bytes);
+        const QJsonObject print = a.settings[QStringLiteral("print")].toObject();
+        // The four of the choice as before; the others apart, which older versions ignore.
+        EXPECT_EQ(print[QStringLiteral("layout")].toInt(),
+                  isFirstLayout(layout) ? int(layout) : -1);
+        EXPECT_EQ(print[QStringLiteral("otherLayout")].isNull(), isFirstLayout(layout));
+        EXPECT_EQ(readDesign(bytes, defaultsForOlderFiles(), Name).layout, layout) << int(layout);
+    }
+    // An own layout read back under its figures: the same number, its figures kept.
+    const QJsonObject figures = unpack(writeDesign([&] {
+                                    CardDocument d = sampleDesign();
+                                    d.layout = ownLayout(own);
+                                    return d;
+                                }()))
+                                    .settings[QStringLiteral("print")]
+                                    .toObject()[QStringLiteral("otherLayout")]
+                                    .toObject();
+    EXPECT_EQ(figures[QStringLiteral("name")].toString(), own.name);
+    EXPECT_EQ(figures[QStringLiteral("gapAcross")].toDouble(), 0.5);
+
+    // Figures that make no layout, and a number of none, are refused naming what is wrong.
+    const auto withOther = [](const QJsonValue& other) {
+        return edited([&](QJsonObject& o) {
+            QJsonObject print = o[QStringLiteral("print")].toObject();
+            print[QStringLiteral("otherLayout")] = other;
+            o[QStringLiteral("print")] = print;
+        });
+    };
+    QJsonObject small = figures;
+    small[QStringLiteral("cardWidth")] = 50;
+    const QString why = refusal(withOther(small));
+    EXPECT_TRUE(why.contains(QStringLiteral("Stationer's A5 pair"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("50.0 x 105.0 mm"))) << why.toStdString();
+    EXPECT_TRUE(refusal(withOther(QJsonObject{{QStringLiteral("layout"), 4}}))
+                    .contains(QStringLiteral("print.otherLayout.layout")));
+}

@@ -34,7 +34,7 @@ const std::vector<QColor> PhotoColours = {Qt::red, Qt::green, Qt::blue, Qt::yell
 // turn, the last sheet's blank places blank on both sides.
 TEST(CardRun, EachBackLiesBehindItsOwnFront)
 {
-    for (const Layout layout : Layouts) {
+    for (const Layout layout : AllLayouts) {
         for (const SheetTurn turn : PageTurns) {
             CardDocument card = defaultCardDocument();
             card.layout = layout;

@@ -233,3 +233,18 @@ TEST(PrintPage, ReturnsTheDevicesNoteForTheUser)
     EXPECT_EQ(printPage(printer, letter600(), page(100, 100), {0, 0}, 1, PageMarks::None),
               QStringLiteral("saved as x.pdf"));
 }
+
+TEST(PrintPage, ACardsLastRowsBelowTheWholeBandsArePrintedToo)
+{
+    // An A6 card is 827 rows: sixteen whole bands and 27 rows, sent in a last band of their own
+    // filled out with white.
+    RecordingPrinter printer;
+    QImage card = page(1166, 827);
+    card.fill(Qt::red);
+    printPage(printer, letter600(), card, {0, 0}, 1, PageMarks::None);
+    ASSERT_EQ(printer.bands.size(), 17u);
+    const QImage& last = printer.bands.back().image;
+    EXPECT_EQ(last.pixelColor(5, 26), QColor(Qt::red));
+    EXPECT_EQ(last.pixelColor(5, 27), QColor(Qt::white));
+    EXPECT_EQ(printer.bands.back().device.top(), 16 * 150);
+}
