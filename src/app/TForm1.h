@@ -33,6 +33,7 @@ struct PagePlacement;
 struct SheetLayout;
 enum class SheetTurn;
 enum class PrintQuality : int;
+class PrintPreviewDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -141,6 +142,8 @@ public:
     void PrintBothSidesItemClick(QObject* Sender);
     // The test page of fronts, how to turn the sheet, then the test page of backs.
     void AlignmentTestItemClick(QObject* Sender);
+    // Print > Print Preview... (TForm1Preview.cpp): the sheets as they will print.
+    void PrintPreviewItemClick(QObject* Sender);
 
     // Saving the back (TForm1Save.cpp)
     void SaveSheetImageBestItemClick(QObject* Sender);
@@ -229,6 +232,11 @@ private:
     // Print Both Sides is offered, with a hint that says why or why not, by what the printer
     // can do.
     void showBothSidesCommand();
+    // The print preview's command, its Print, and its pages made again when anything they show
+    // changes.
+    void createPrintPreviewCommand();
+    void printPreviewed(const PreparedPrint& print);
+    void refreshPrintPreview();
 
     // Address lists: the commands and the preview's steps, made in code.
     void createAddressControls();
@@ -317,6 +325,8 @@ private:
     QAction* RemoveAddressListItem = nullptr;
     QWidget* AddressStepPanel = nullptr;
     QLabel* AddressStepLabel = nullptr;
+    QAction* PrintPreviewItem = nullptr;
+    PrintPreviewDialog* PrintPreview = nullptr;
 };
 
 // "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.

@@ -288,18 +288,22 @@ QImage backPageOfSheet(const PreparedPrint& print, int sheet)
     return composeBackPage(print.layout, backs, print.turn);
 }
 
-QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
-                  int* sheetsSent)
+namespace
+{
+
+// Sends `count` sheets of the run from `first` on as one document (sendPrint).
+QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first, int count,
+                   const SheetProgress& progress, int* sheetsSent)
 {
     const bool fine = print.quality == PrintQuality::Fine;
-    const int sheets = print.run.sheets();
+    const int sheets = count;
     const int sides = print.side == PrintSide::Both ? 2 : 1;
     const CardDrawing fronts =
         fine && print.side != PrintSide::Backs ? fineFrontPage(print) : CardDrawing();
     QImage backPage = print.backPage;
     int sent = 0;
     const auto page = [&](int i) {
-        const int sheet = i / sides;
+        const int sheet = first + i / sides;
         const bool front =
             print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
         if (front)
@@ -321,6 +325,19 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
     if (sheetsSent)
         *sheetsSent = sent;
     return note;
+}
+
+} // namespace
+
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
+                  int* sheetsSent)
+{
+    return sendSheets(printer, print, 0, print.run.sheets(), progress, sheetsSent);
+}
+
+QString sendSheet(PrinterDevice& printer, const PreparedPrint& print, int sheet)
+{
+    return sendSheets(printer, print, std::clamp(sheet, 0, print.run.sheets() - 1), 1, {}, nullptr);
 }
 
 namespace
