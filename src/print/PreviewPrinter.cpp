@@ -66,8 +66,10 @@ void PreviewPrinter::startPage()
     pages_.emplace_back(paper.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     pages_.back().fill(Qt::white);
     painter_ = std::make_unique<QPainter>(&pages_.back());
-    // Reduced to the screen, pictures and lines are smoothed as a printed page seen from afar.
-    painter_->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
+    // Reduced to the screen, pictures and lines are smoothed as a printed page seen from afar;
+    // at the printer's own resolution they are drawn as the printer draws them.
+    if (scale_ < 1)
+        painter_->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
     painter_->setClipRect(printableArea());
     painter_->scale(scale_, scale_);
     painter_->translate(figures_.OffsetX, figures_.OffsetY);
