@@ -93,35 +93,6 @@ void PreviewPrinter::newPage()
         startPage();
 }
 
-void PreviewPrinter::setPen(int width, TColor colour)
-{
-    pen_ = QPen(fromTColor(colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-}
-
-void PreviewPrinter::lineTo(int x, int y)
-{
-    if (painter_) {
-        painter_->setPen(pen_);
-        painter_->drawLine(current_, QPoint(x, y));
-    }
-    current_ = QPoint(x, y);
-}
-
-void PreviewPrinter::stretchBand(const QRect& device, const QImage& band)
-{
-    if (painter_)
-        painter_->drawImage(device, band);
-}
-
-void PreviewPrinter::paintPage(const std::function<void(QPainter&)>& draw)
-{
-    if (!painter_)
-        return;
-    painter_->save();
-    draw(*painter_);
-    painter_->restore();
-}
-
 QImage withUnprintableShaded(const QImage& paper, const QRect& printable)
 {
     QImage shown = paper.convertToFormat(QImage::Format_RGB32);

@@ -3,14 +3,14 @@
 // of the given figures would print it, onto a picture of the whole paper at a resolution of the
 // caller's (the screen's, for a preview). What it is sent is what a printer is sent, so its
 // pages are the pages that print. It holds the pages of one document, the last one begun.
-#include "PrinterDevice.h"
+#include "PainterPrinterDevice.h"
 #include "geometry/PagePlacement.h"
 
 #include <QPainter>
 #include <memory>
 #include <vector>
 
-class PreviewPrinter : public PrinterDevice
+class PreviewPrinter : public PainterPrinterDevice
 {
 public:
     // The figures of the printer the pages are for, and the preview's pixels an inch.
@@ -39,11 +39,9 @@ public:
     void abortDoc() override;
     void newPage() override;
     QString pdfFolder() const override { return {}; }
-    void setPen(int width, TColor colour) override;
-    void moveTo(int x, int y) override { current_ = QPoint(x, y); }
-    void lineTo(int x, int y) override;
-    void stretchBand(const QRect& device, const QImage& band) override;
-    void paintPage(const std::function<void(QPainter&)>& draw) override;
+
+protected:
+    QPainter* pagePainter() override { return painter_.get(); }
 
 private:
     // Starts painting the newest page: device pixels from the printable area's corner, scaled
@@ -54,8 +52,6 @@ private:
     double scale_; // preview pixels a device pixel covers
     std::vector<QImage> pages_;
     std::unique_ptr<QPainter> painter_;
-    QPen pen_;
-    QPoint current_;
     int copies_ = 1;
     PrintSides sides_ = PrintSides::OneSided;
 };
