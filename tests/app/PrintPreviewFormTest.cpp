@@ -50,12 +50,13 @@ TEST_F(PrintPreviewForm, ShortcutOpensItItFollowsTheCardAndItsPrintPrintsWhatItS
 
     // A nudge of the backs moves them in the preview once the change settles.
     const QImage backsBefore = preview()->shown().backs;
-    findControl<UpDown>(*form, "PrintImageAdjustUpDown")->click(true);
-    QTRY_VERIFY(preview()->shown().backs != backsBefore);
+    findControl<UpDown>(*form, "PrintImageAdjustUpDown")->setPosition(30); // 0.15 inch
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview()->shown().backs != backsBefore; }));
     // Another layout turns the paper.
     const QSize paper = preview()->shown().fronts.size();
     findControl<RadioGroup>(*form, "TypeOfDeckRadioGroup")->setChoice(Layout::PortraitPortrait);
-    QTRY_COMPARE(preview()->shown().fronts.size(), paper.transposed());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return preview()->shown().fronts.size() == paper.transposed(); }));
 
     // Print sends the pages shown: both sides in one go on this printer.
     const SheetPreview shown = preview()->shown();
