@@ -71,7 +71,8 @@ TEST_F(PrintPreviewForm, ShortcutOpensItItFollowsTheCardAndItsPrintPrintsWhatItS
     printer.bothSides = false;
     item->trigger();
     findControl<QPushButton>(*preview(), "PreviewPrint")->click();
-    EXPECT_EQ(printer.documentsEnded, 3);
+    ASSERT_EQ(printer.documentsEnded, 3);
+    EXPECT_EQ(printer.docPages, (std::vector<int>{2, 1, 1}));
     ASSERT_FALSE(dialogs.questions.isEmpty());
     EXPECT_TRUE(dialogs.questions.back().startsWith(QStringLiteral("Print Preview|")));
 }
