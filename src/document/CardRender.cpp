@@ -257,11 +257,22 @@ CardDrawing fineBackPage(const PreparedPrint& print, int sheet)
     };
 }
 
+// The front for drawing at `scale`, its picture from its own pixels where the card holds it
+// reduced below what that needs.
+FrontComposition frontFromOwnPixels(FrontComposition front, const CardDocument& card, qreal scale)
+{
+    if (card.hasFrontPicture())
+        front.picture = pictureForScale(*card.front, frontPictureTarget(front).size(), scale);
+    return front;
+}
+
 // The page of fronts drawn at the printer's resolution: the picture resampled once for the
 // page, drawn as it is on every card.
 CardDrawing fineFrontPage(const PreparedPrint& print)
 {
-    return [front = print.front, layout = print.layout](QPainter& painter, qreal scale) {
+    const qreal deviceScale = qreal(print.metrics.DpiX) / SheetPixelsPerInch;
+    return [front = frontFromOwnPixels(print.front, print.card, deviceScale),
+            layout = print.layout](QPainter& painter, qreal scale) {
         const FrontComposition scaled = frontAtScale(front, scale);
         drawFrontPage(painter, scale, layout, QSize(front.card.width, front.card.height),
                       [&scaled](QPainter& card, qreal s) { drawFront(card, scaled, s); });
@@ -395,6 +406,7 @@ std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
     if (side != PrintSide::Backs) {
         FrontComposition front = frontComposition(card, metrics);
         front.bleed = options.bleed ? PrintShopBleed : 0;
+        front = frontFromOwnPixels(front, card, qreal(PrintShopDpi) / SheetPixelsPerInch);
         pages.push_back(page([front](QPainter& painter, qreal scale) {
             drawFront(painter, frontAtScale(front, scale), scale);
         }));
