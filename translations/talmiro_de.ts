@@ -433,6 +433,14 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
         <source>It is not a regular file.</source>
         <translation>Es ist keine gewöhnliche Datei.</translation>
     </message>
+    <message>
+        <source>the setting &quot;%1&quot; holds more than %2 photos</source>
+        <translation>die Einstellung „%1“ enthält mehr als %2 Fotos</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
+        <translation>Der Entwurf konnte nicht gespeichert werden: Seine Bilder belegen %1 MB, mehr als die %2 MB, die ein Entwurf fasst. Wählen Sie weniger oder kleinere Fotos.</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -1761,6 +1769,26 @@ bisher</translation>
     <message>
         <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
         <translation>Die Karte wurde als PDF-Datei „%1“ gespeichert, eine Karte je Seite in ihrer wahren Größe.</translation>
+    </message>
+    <message>
+        <source>Previous photo</source>
+        <translation>Voriges Foto</translation>
+    </message>
+    <message>
+        <source>Next photo</source>
+        <translation>Nächstes Foto</translation>
+    </message>
+    <message>
+        <source>At most %1 photos make a run of cards, and %2 were chosen, so the front is unchanged. Choose fewer photos.</source>
+        <translation>Eine Kartenserie nimmt höchstens %1 Fotos auf, gewählt wurden %2; die Vorderseite bleibt daher unverändert. Wählen Sie weniger Fotos.</translation>
+    </message>
+    <message>
+        <source>Front Pictures</source>
+        <translation>Bilder der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2</source>
+        <translation>Foto %1 von %2</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>

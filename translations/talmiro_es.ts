@@ -433,6 +433,14 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
         <source>It is not a regular file.</source>
         <translation>No es un archivo normal.</translation>
     </message>
+    <message>
+        <source>the setting &quot;%1&quot; holds more than %2 photos</source>
+        <translation>el ajuste «%1» contiene más de %2 fotos</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
+        <translation>No se pudo guardar el diseño: sus imágenes ocupan %1 MB, más de los %2 MB que admite un diseño. Elija menos fotos o fotos más pequeñas.</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -1761,6 +1769,26 @@ se ve</translation>
     <message>
         <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
         <translation>La postal se guardó como el archivo PDF «%1», una postal por página a su tamaño real.</translation>
+    </message>
+    <message>
+        <source>Previous photo</source>
+        <translation>Foto anterior</translation>
+    </message>
+    <message>
+        <source>Next photo</source>
+        <translation>Foto siguiente</translation>
+    </message>
+    <message>
+        <source>At most %1 photos make a run of cards, and %2 were chosen, so the front is unchanged. Choose fewer photos.</source>
+        <translation>Una serie de tarjetas admite como máximo %1 fotos y se eligieron %2, así que el anverso no cambia. Elija menos fotos.</translation>
+    </message>
+    <message>
+        <source>Front Pictures</source>
+        <translation>Imágenes del anverso</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2</source>
+        <translation>Foto %1 de %2</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>

@@ -431,6 +431,14 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
         <source>It is not a regular file.</source>
         <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
+    <message>
+        <source>the setting &quot;%1&quot; holds more than %2 photos</source>
+        <translation>le réglage « %1 » contient plus de %2 photos</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
+        <translation>Le modèle n’a pas pu être enregistré : ses images occupent %1 Mo, plus que les %2 Mo qu’un modèle peut contenir. Choisissez moins de photos ou des photos plus petites.</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -1757,6 +1765,26 @@ quel</translation>
     <message>
         <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
         <translation>La carte a été enregistrée dans le fichier PDF « %1 », une carte par page à sa taille réelle.</translation>
+    </message>
+    <message>
+        <source>Previous photo</source>
+        <translation>Photo précédente</translation>
+    </message>
+    <message>
+        <source>Next photo</source>
+        <translation>Photo suivante</translation>
+    </message>
+    <message>
+        <source>At most %1 photos make a run of cards, and %2 were chosen, so the front is unchanged. Choose fewer photos.</source>
+        <translation>Une série de cartes prend au plus %1 photos et %2 ont été choisies ; le recto reste donc inchangé. Choisissez moins de photos.</translation>
+    </message>
+    <message>
+        <source>Front Pictures</source>
+        <translation>Images du recto</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2</source>
+        <translation>Photo %1 sur %2</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>

@@ -431,6 +431,14 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
         <source>It is not a regular file.</source>
         <translation>Non è un file normale.</translation>
     </message>
+    <message>
+        <source>the setting &quot;%1&quot; holds more than %2 photos</source>
+        <translation>l’impostazione «%1» contiene più di %2 foto</translation>
+    </message>
+    <message>
+        <source>The design could not be saved: its pictures take %1 MB, more than the %2 MB a design holds. Choose fewer or smaller photos.</source>
+        <translation>Non è stato possibile salvare il progetto: le sue immagini occupano %1 MB, più dei %2 MB che un progetto può contenere. Scegliete meno foto o foto più piccole.</translation>
+    </message>
 </context>
 <context>
     <name>DesignPictures</name>
@@ -1757,6 +1765,26 @@ visto</translation>
     <message>
         <source>The card was saved as the PDF file &quot;%1&quot;, one card a page at its real size.</source>
         <translation>La cartolina è stata salvata come file PDF «%1», una cartolina per pagina alla sua misura reale.</translation>
+    </message>
+    <message>
+        <source>Previous photo</source>
+        <translation>Foto precedente</translation>
+    </message>
+    <message>
+        <source>Next photo</source>
+        <translation>Foto successiva</translation>
+    </message>
+    <message>
+        <source>At most %1 photos make a run of cards, and %2 were chosen, so the front is unchanged. Choose fewer photos.</source>
+        <translation>Una serie di cartoline accetta al massimo %1 foto e ne sono state scelte %2, quindi il fronte resta invariato. Scegliete meno foto.</translation>
+    </message>
+    <message>
+        <source>Front Pictures</source>
+        <translation>Immagini del fronte</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2</source>
+        <translation>Foto %1 di %2</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>

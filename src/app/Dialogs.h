@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -37,6 +38,13 @@ public:
     // Open and save dialogs with a picture preview. Empty optional on cancel.
     virtual std::optional<QString> openPicture(const FileDialogSettings& settings) = 0;
     virtual std::optional<QString> savePicture(const FileDialogSettings& settings) = 0;
+    // The open dialog taking several pictures at once, in the order listed.
+    virtual std::optional<QStringList> openPictures(const FileDialogSettings& settings)
+    {
+        if (const std::optional<QString> one = openPicture(settings))
+            return QStringList{*one};
+        return std::nullopt;
+    }
 
     // Open and save dialogs without a preview, for design files; the save dialog asks before it
     // replaces a file. Empty optional on cancel.

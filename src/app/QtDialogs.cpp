@@ -190,15 +190,14 @@ QFont fontAsPicked(const QFont& initial, const QFont& shown, const QFont& picked
     return font;
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& s,
-                                     QFileDialog::AcceptMode mode,
-                                     FileKind kind = FileKind::Picture)
+std::optional<QStringList> runFilesDialog(QWidget* parent, const FileDialogSettings& s,
+                                          QFileDialog::AcceptMode mode, FileKind kind,
+                                          QFileDialog::FileMode files)
 {
     QFileDialog dialog(parent, s.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(files);
     // A picture is saved over an existing file without a question; a design is asked about.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, kind == FileKind::Picture);
     dialog.setNameFilters(qtFilters(s.filter));
@@ -210,7 +209,19 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& 
         addPicturePreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& s,
+                                     QFileDialog::AcceptMode mode,
+                                     FileKind kind = FileKind::Picture)
+{
+    const auto files = runFilesDialog(parent, s, mode, kind,
+                                      mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                                      : QFileDialog::AnyFile);
+    if (!files)
+        return std::nullopt;
+    return files->constFirst();
 }
 
 } // namespace
@@ -218,6 +229,12 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSettings& 
 std::optional<QString> QtDialogs::openPicture(const FileDialogSettings& settings)
 {
     return runFileDialog(parent_, settings, QFileDialog::AcceptOpen);
+}
+
+std::optional<QStringList> QtDialogs::openPictures(const FileDialogSettings& settings)
+{
+    return runFilesDialog(parent_, settings, QFileDialog::AcceptOpen, FileKind::Picture,
+                          QFileDialog::ExistingFiles);
 }
 
 std::optional<QString> QtDialogs::savePicture(const FileDialogSettings& settings)

@@ -15,6 +15,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
+    std::optional<QStringList> openPictures(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
     std::optional<QString> openFile(const FileDialogSettings& settings) override;
     std::optional<QString> saveFile(const FileDialogSettings& settings) override;

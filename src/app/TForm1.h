@@ -123,6 +123,9 @@ public:
     void OpenPopupClick(QObject* Sender);
     // Opens the picture file as the Open command does once the dialog has chosen it.
     void openFrontPicture(const QString& fileName);
+    // Several files make a photo run, one photo a card in their order; one file as above.
+    void openFrontPictures(const QStringList& fileNames);
+    void PhotoStepButtonClick(QObject* Sender, int step);
     void FrontImageClick(QObject* Sender);
     void DeletePopupClick(QObject* Sender);
     void ImageSizeUpDownClick(QObject* Sender, bool up);
@@ -243,6 +246,11 @@ private:
     // The card the back preview shows: with a list, the shown address typed.
     CardDocument shownCard() const;
     void showAddressStep();
+    // Photo runs: the front preview's steps, made in code.
+    void createPhotoControls();
+    // The card the front preview shows: of a photo run, the shown photo's.
+    CardDocument shownFront() const;
+    void showPhotoStep();
 
     // Design files
     // Reads the whole design, pictures included, before it changes anything: a file that fails
@@ -327,6 +335,9 @@ private:
     QLabel* AddressStepLabel = nullptr;
     QAction* PrintPreviewItem = nullptr;
     PrintPreviewDialog* PrintPreview = nullptr;
+    int shownPhoto_ = 0; // of the front's photos, the one the front preview shows
+    QWidget* PhotoStepPanel = nullptr;
+    QLabel* PhotoStepLabel = nullptr;
 };
 
 // "<per-user cache folder>/Talmiro Inc", where the temporary page bitmaps are written.

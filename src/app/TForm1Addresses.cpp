@@ -4,14 +4,13 @@
 #include "ui_TForm1.h"
 
 #include "BackgroundWork.h"
+#include "StepPanel.h"
 #include "WaitCursor.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
 
 namespace
 {
@@ -44,31 +43,16 @@ void TForm1::createAddressControls()
     connect(RemoveAddressListItem, &QAction::triggered, this,
             [this] { guard([this] { RemoveAddressListItemClick(RemoveAddressListItem); }); });
 
-    AddressStepPanel = new QWidget(ui.StandardTabSheet);
-    AddressStepPanel->setObjectName(QStringLiteral("AddressStepPanel"));
-    AddressStepPanel->setGeometry(AddressStepPlace);
-    AddressStepPanel->setAutoFillBackground(true);
-    auto* row = new QHBoxLayout(AddressStepPanel);
-    row->setContentsMargins(2, 0, 2, 0);
-    const auto stepButton = [this, row](const char* name, Qt::ArrowType arrow, const QString& what,
-                                        int step) {
-        auto* button = new QToolButton(AddressStepPanel);
-        button->setObjectName(QLatin1String(name));
-        button->setArrowType(arrow);
-        button->setAccessibleName(what);
-        button->setToolTip(what);
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &QToolButton::clicked, this,
-                [this, button, step] { guard([&] { AddressStepButtonClick(button, step); }); });
-        row->addWidget(button);
-    };
-    stepButton("PreviousAddressButton", Qt::LeftArrow, tr("Previous address"), -1);
-    AddressStepLabel = new QLabel(AddressStepPanel);
-    AddressStepLabel->setObjectName(QStringLiteral("AddressStepLabel"));
-    AddressStepLabel->setAlignment(Qt::AlignCenter);
-    row->addWidget(AddressStepLabel, 1);
-    stepButton("NextAddressButton", Qt::RightArrow, tr("Next address"), 1);
-    AddressStepPanel->hide();
+    const StepPanel steps =
+        makeStepPanel(ui.StandardTabSheet, AddressStepPlace,
+                      {QStringLiteral("AddressStepPanel"), QStringLiteral("AddressStepLabel"),
+                       QStringLiteral("PreviousAddressButton"), QStringLiteral("NextAddressButton"),
+                       tr("Previous address"), tr("Next address")},
+                      [this](QObject* button, int step) {
+                          guard([&] { AddressStepButtonClick(button, step); });
+                      });
+    AddressStepPanel = steps.panel;
+    AddressStepLabel = steps.label;
 }
 
 void TForm1::AddressListItemClick(QObject*)

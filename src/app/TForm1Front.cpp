@@ -34,11 +34,12 @@ void TForm1::FrontImageRefresh(QObject*)
         ui.FrontImage->resize(preview);
         ui.FrontGroupBox->repaint();
     }
+    showPhotoStep();
     // A picture is only ever taken with its file name, but a front is never fitted to a
     // picture without pixels.
     if (!document().hasFrontPicture())
         return;
-    FrontSheetImage = renderFront(document(), Metrics);
+    FrontSheetImage = renderFront(shownFront(), Metrics);
     showFrontPreview();
 }
 
@@ -53,10 +54,10 @@ void TForm1::showFrontPreview()
 
 void TForm1::OpenPopupClick(QObject*)
 {
-    const std::optional<QString> chosen = dialogs().openPicture(FrontOpenPictureDialog);
+    const std::optional<QStringList> chosen = dialogs().openPictures(FrontOpenPictureDialog);
     if (!chosen)
         return;
-    openFrontPicture(*chosen);
+    openFrontPictures(*chosen);
 }
 
 void TForm1::openFrontPicture(const QString& fileName)
@@ -75,6 +76,8 @@ void TForm1::openFrontPicture(const QString& fileName)
         return;
     CardDocument card = document();
     card.front = SharedPicture(std::move(*loaded));
+    card.morePhotos.clear();
+    shownPhoto_ = 0;
     commit(card, tr("Front Picture"));
     FrontImageRefresh(nullptr);
 }
@@ -100,6 +103,7 @@ void TForm1::DeletePopupClick(QObject*)
     FrontOpenPictureDialog.fileName.clear();
     CardDocument card = document();
     card.front = {};
+    card.morePhotos.clear();
     commit(card, tr("Delete Front Picture"));
     FrontSheetImage = QImage();
     showFrontPreview();

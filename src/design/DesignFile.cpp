@@ -32,6 +32,8 @@ constexpr qint64 MaxPictureBytes = MaxDesignPictureBytes;
 constexpr qint64 MaxDeflatedPictureBytes = 64 * MiB;
 constexpr qint64 MaxMimeTypeBytes = 256;
 constexpr qint64 MaxDesignFileBytes = 2 * MaxPictureBytes + MaxSettingsBytes + MiB;
+// What the pictures and the list of one design may take together, so that it opens again.
+constexpr qint64 MaxKeptBytes = MaxDesignFileBytes - MaxSettingsBytes - MiB;
 
 // Limits of the values that are not controls: the front text's place on the card and the sizes
 // of fonts, far beyond what the dialogs offer, so that no value can overflow the drawing.
@@ -45,6 +47,8 @@ constexpr int MaxFontStretch = 4000;
 constexpr DesignVersion TextPickedSince{1, 3};
 // The first version that keeps an address list, its columns and the start card.
 constexpr DesignVersion AddressListSince{1, 4};
+// The first version that keeps the front's further photos of a run.
+constexpr DesignVersion MorePhotosSince{1, 5};
 constexpr int MaxStartCard = 4; // the most cards a sheet holds
 
 const char* const AreaNames[] = {"title",       "descriptive", "lowerLeftText", "addressSeparator",
@@ -268,11 +272,8 @@ QFont readFont(const Fields& f)
     return font;
 }
 
-SharedPicture readPicture(const Fields& section, const QString& name, const ZipReader& zip)
+SharedPicture readPicture(const Fields& p, const ZipReader& zip)
 {
-    if (section.value(name).isNull())
-        return {};
-    const Fields p = section.object(name);
     CardPicture picture;
     picture.fileName = p.text(QStringLiteral("fileName"));
     if (picture.fileName.isEmpty())
@@ -285,6 +286,34 @@ SharedPicture readPicture(const Fields& section, const QString& name, const ZipR
         throw Damaged{e.reason()};
     }
     return SharedPicture(std::move(picture));
+}
+
+SharedPicture readPicture(const Fields& section, const QString& name, const ZipReader& zip)
+{
+    if (section.value(name).isNull())
+        return {};
+    return readPicture(section.object(name), zip);
+}
+
+std::vector<SharedPicture> readMorePhotos(const Fields& front, const ZipReader& zip)
+{
+    const QString name = QStringLiteral("morePictures");
+    const QJsonArray list = front.array(name);
+    if (list.size() >= MaxFrontPhotos)
+        throw Damaged{QCoreApplication::translate("DesignFile",
+                                                  "the setting \"%1\" holds more than %2 photos")
+                          .arg(front.pathOf(name))
+                          .arg(MaxFrontPhotos)};
+    std::vector<SharedPicture> photos;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString path = QStringLiteral("%1[%2]").arg(front.pathOf(name)).arg(i);
+        if (!list[i].isObject())
+            throw Damaged{QCoreApplication::translate(
+                              "DesignFile", "the setting \"%1\" must be a group of settings")
+                              .arg(path)};
+        photos.push_back(readPicture(Fields(list[i].toObject(), path), zip));
+    }
+    return photos;
 }
 
 void readAddresses(const Fields& section, const ZipReader& zip, CardDocument& design)
@@ -379,6 +408,8 @@ CardDocument readSettings(const ZipReader& zip, const CardDocument& defaults)
     design.corner = readPicture(back, QStringLiteral("cornerPicture"), zip);
     const Fields front = root.object(QStringLiteral("front"));
     design.front = readPicture(front, QStringLiteral("picture"), zip);
+    design.morePhotos = version >= MorePhotosSince && design.front ? readMorePhotos(front, zip)
+                                                                   : std::vector<SharedPicture>();
     design.FrontFont = readFont(front.object(QStringLiteral("font")));
     design.FrontTextColour = front.colour(QStringLiteral("textColour"));
     design.FrontTextX = front.whole(QStringLiteral("textX"), -MaxTextPlace, MaxTextPlace);
@@ -412,12 +443,32 @@ QByteArray writeDesign(const CardDocument& design)
     const QString cornerEntry =
         design.corner ? pictureEntry(CornerEntry, *design.corner) : QString();
     const QString frontEntry = design.front ? pictureEntry(FrontEntry, *design.front) : QString();
+    QJsonArray morePictures;
+    QStringList moreEntries;
+    qint64 kept = (design.corner ? design.corner->bytes.size() : 0) +
+                  (design.front ? design.front->bytes.size() : 0) +
+                  (design.addresses ? design.addresses->bytes.size() : 0);
+    for (std::size_t i = 0; i < design.morePhotos.size(); ++i) {
+        const SharedPicture& photo = design.morePhotos[i];
+        moreEntries << pictureEntry(FrontEntry + QLatin1Char('-') + QString::number(i + 2), *photo);
+        morePictures.append(pictureJson(photo, moreEntries.back()));
+        kept += photo->bytes.size();
+    }
+    // A design the program could not open again would lose the card.
+    if (kept > MaxKeptBytes)
+        throw AppError(QCoreApplication::translate(
+                           "DesignFile", "The design could not be saved: its pictures take %1 MB, "
+                                         "more than the %2 MB a design holds. Choose fewer or "
+                                         "smaller photos.")
+                           .arg(kept / MiB)
+                           .arg(MaxKeptBytes / MiB));
 
     QJsonObject& back = sections[QStringLiteral("back")];
     back.insert(QStringLiteral("styles"), stylesJson(design.AreaStyleTable));
     back.insert(QStringLiteral("cornerPicture"), pictureJson(design.corner, cornerEntry));
     QJsonObject& front = sections[QStringLiteral("front")];
     front.insert(QStringLiteral("picture"), pictureJson(design.front, frontEntry));
+    front.insert(QStringLiteral("morePictures"), morePictures);
     front.insert(QStringLiteral("font"), fontJson(design.FrontFont));
     front.insert(QStringLiteral("textColour"), colourText(design.FrontTextColour));
     front.insert(QStringLiteral("textX"), design.FrontTextX);
@@ -452,6 +503,8 @@ QByteArray writeDesign(const CardDocument& design)
             zip.add(cornerEntry, design.corner->bytes, ZipMethod::Store);
         if (design.front)
             zip.add(frontEntry, design.front->bytes, ZipMethod::Store);
+        for (std::size_t i = 0; i < design.morePhotos.size(); ++i)
+            zip.add(moreEntries[qsizetype(i)], design.morePhotos[i]->bytes, ZipMethod::Store);
         if (design.addresses)
             zip.add(listEntry, design.addresses->bytes, ZipMethod::Deflate);
         return zip.finish();

@@ -69,18 +69,24 @@ void decodeDesignPictures(CardDocument& card, const QString& designFile, Picture
         picture.turned = false;
         return picture;
     };
+    const auto decodedFront = [&](const SharedPicture& kept) {
+        CardPicture picture = decoded(
+            kept, QT_TRANSLATE_NOOP("DesignPictures", "the postcard front"), FrontPictureBox);
+        layTallFrontOnItsSide(picture);
+        return SharedPicture(std::move(picture));
+    };
     SharedPicture corner;
     SharedPicture front;
+    std::vector<SharedPicture> morePhotos;
     if (card.corner)
         corner = SharedPicture(decoded(card.corner,
                                        QT_TRANSLATE_NOOP("DesignPictures", "the lower left corner"),
                                        QSize(CornerBoxSide, CornerBoxSide)));
-    if (card.front) {
-        CardPicture picture = decoded(
-            card.front, QT_TRANSLATE_NOOP("DesignPictures", "the postcard front"), FrontPictureBox);
-        layTallFrontOnItsSide(picture);
-        front = SharedPicture(std::move(picture));
-    }
+    if (card.front)
+        front = decodedFront(card.front);
+    for (const SharedPicture& photo : card.morePhotos)
+        morePhotos.push_back(decodedFront(photo));
     card.corner = corner;
     card.front = front;
+    card.morePhotos = std::move(morePhotos);
 }

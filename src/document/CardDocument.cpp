@@ -46,3 +46,12 @@ CardDocument CardDocument::withAddress(const QString& text) const
     card.address = text;
     return card;
 }
+
+CardDocument CardDocument::withPhoto(int k) const
+{
+    CardDocument card = *this;
+    if (k > 0 && k <= int(morePhotos.size()))
+        card.front = morePhotos[std::size_t(k - 1)];
+    card.morePhotos.clear();
+    return card;
+}

@@ -14,6 +14,11 @@
 
 #include <QFont>
 #include <QString>
+#include <vector>
+
+// The most photos a front takes for a run: each is held decoded for the card while the design
+// is open.
+constexpr int MaxFrontPhotos = 50;
 
 struct CardDocument {
     // The Text/Image page: the texts as typed, line breaks as "\n".
@@ -45,6 +50,9 @@ struct CardDocument {
 
     // The PostCard Front page.
     SharedPicture front;
+    // The photos after `front` when the user chose several: card k of a run shows photo k, the
+    // photos starting over when the run has more cards. Empty with one photo or none.
+    std::vector<SharedPicture> morePhotos;
     QString frontText;
     int imageSize = 100; // percent of the fitted size
     int imageHOffset = 50;
@@ -77,6 +85,10 @@ struct CardDocument {
     // The corner picture counts as chosen while it has a file.
     bool cornerChosen() const { return corner && !corner->fileName.isEmpty(); }
     bool hasFrontPicture() const { return front && !front->image.isNull(); }
+    // The front's photos: none, the one, or the several of a run.
+    int photoCount() const { return front ? 1 + int(morePhotos.size()) : 0; }
+    // The card with photo `k` (of photoCount()) as its only front photo.
+    CardDocument withPhoto(int k) const;
     // The pictures' files and images, empty while there are none; the corner's image is the
     // cream square of a corner with none chosen.
     QString cornerFile() const { return corner ? corner->fileName : QString(); }

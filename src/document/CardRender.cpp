@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -192,19 +193,20 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
     if (!layout)
         throw AppError(noLayoutText());
     p.layout = layout->kind;
+    p.card = card;
+    p.run = cardRun(card);
+    if (p.run.list && p.run.addresses == 0)
+        throw AppError(noListAddressesText());
     if (side != PrintSide::Backs) {
         // Before the first front picture there is no front: a blank page would waste paper.
         if (!card.hasFrontPicture())
             throw AppError(noFrontPictureText());
         p.front = frontComposition(card, p.metrics);
-        p.frontPage = composeFrontPage(p.layout, composeFront(p.front));
+        p.frontPage = frontPageOfSheet(p, 0);
     }
-    p.card = card;
-    p.run = cardRun(card);
-    if (p.run.cards == 0)
-        throw AppError(noListAddressesText());
     if (side != PrintSide::Fronts) {
-        p.back = renderBack(p.run.list ? card.withAddress(card.listAddresses().front()) : card,
+        p.back = renderBack(p.run.list ? card.withAddress(card.listAddresses().front())
+                                       : card.withPhoto(0),
                             p.metrics);
         p.backPage = backPageOfSheet(p, 0);
     }
@@ -219,6 +221,15 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
 namespace
 {
 
+// Card `k` of the run: its photo, and of a list its address (`addresses`, the list's); a card
+// past the list's addresses (more photos than addresses) has none.
+CardDocument cardOfRun(const CardDocument& card, const CardRun& run, const QStringList& addresses,
+                       int k)
+{
+    const CardDocument one = card.withPhoto(run.photoOf(k));
+    return run.list ? one.withAddress(addresses.value(k)) : one;
+}
+
 // The card on each tile of the page of backs of `sheet`, none where its place is blank.
 std::vector<std::optional<CardDocument>> backsOfSheet(const PreparedPrint& print, int sheet)
 {
@@ -232,9 +243,45 @@ std::vector<std::optional<CardDocument>> backsOfSheet(const PreparedPrint& print
         if (k < 0)
             continue; // a blank place: no back drawn
         backs[std::size_t(backTileBehindFront(layout, turn, position))] =
-            print.run.list ? print.card.withAddress(addresses[k]) : print.card;
+            cardOfRun(print.card, print.run, addresses, k);
     }
     return backs;
+}
+
+// The photo of each card of the page of fronts of `sheet` (frontPageTiling's order), -1 where
+// the place is blank.
+std::vector<int> photosOfSheet(const PreparedPrint& print, int sheet)
+{
+    std::vector<int> photos;
+    for (int position = 0; position < print.run.perSheet; ++position) {
+        const int k = print.run.cardAt(sheet, position);
+        photos.push_back(k < 0 ? -1 : print.run.photoOf(k));
+    }
+    return photos;
+}
+
+// The fronts of a sheet, each photo composed once however many of its cards the sheet holds.
+template <typename Front>
+std::vector<Front> frontsOfSheet(const PreparedPrint& print, int sheet,
+                                 const std::function<Front(const FrontComposition&, int)>& make)
+{
+    std::map<int, Front> made;
+    std::vector<Front> fronts;
+    for (const int photo : photosOfSheet(print, sheet)) {
+        if (photo < 0) {
+            fronts.emplace_back();
+            continue;
+        }
+        auto at = made.find(photo);
+        if (at == made.end())
+            at = made.emplace(photo, make(photo == 0 ? print.front
+                                                     : frontComposition(print.card.withPhoto(photo),
+                                                                        print.metrics),
+                                          photo))
+                     .first;
+        fronts.push_back(at->second);
+    }
+    return fronts;
 }
 
 // The page of backs of `sheet` drawn at the printer's resolution, each card from its own input.
@@ -266,16 +313,31 @@ FrontComposition frontFromOwnPixels(FrontComposition front, const CardDocument& 
     return front;
 }
 
-// The page of fronts drawn at the printer's resolution: the picture resampled once for the
-// page, drawn as it is on every card.
-CardDrawing fineFrontPage(const PreparedPrint& print)
+// The page of fronts of `sheet` drawn at the printer's resolution: each photo resampled once
+// for the page, drawn as it is on each of its cards.
+CardDrawing fineFrontPage(const PreparedPrint& print, int sheet)
 {
     const qreal deviceScale = qreal(print.metrics.DpiX) / SheetPixelsPerInch;
-    return [front = frontFromOwnPixels(print.front, print.card, deviceScale),
-            layout = print.layout](QPainter& painter, qreal scale) {
-        const FrontComposition scaled = frontAtScale(front, scale);
-        drawFrontPage(painter, scale, layout, QSize(front.card.width, front.card.height),
-                      [&scaled](QPainter& card, qreal s) { drawFront(card, scaled, s); });
+    const std::vector<FrontComposition> fronts = frontsOfSheet<FrontComposition>(
+        print, sheet, [&print, deviceScale](const FrontComposition& front, int photo) {
+            return frontFromOwnPixels(front, print.card.withPhoto(photo), deviceScale);
+        });
+    return [fronts, card = print.front.card, layout = print.layout](QPainter& painter,
+                                                                    qreal scale) {
+        std::map<const uchar*, FrontComposition> scaled;
+        std::vector<CardDrawing> draws;
+        for (const FrontComposition& front : fronts) {
+            if (front.picture.isNull()) {
+                draws.emplace_back();
+                continue;
+            }
+            auto at = scaled.find(front.picture.constBits());
+            if (at == scaled.end())
+                at = scaled.emplace(front.picture.constBits(), frontAtScale(front, scale)).first;
+            draws.emplace_back(
+                [&front = at->second](QPainter& on, qreal s) { drawFront(on, front, s); });
+        }
+        drawFrontPage(painter, scale, layout, QSize(card.width, card.height), draws);
     };
 }
 
@@ -299,6 +361,14 @@ QImage backPageOfSheet(const PreparedPrint& print, int sheet)
     return composeBackPage(print.layout, backs, print.turn);
 }
 
+QImage frontPageOfSheet(const PreparedPrint& print, int sheet)
+{
+    return composeFrontPage(
+        print.layout, frontsOfSheet<QImage>(print, sheet, [](const FrontComposition& front, int) {
+            return composeFront(front);
+        }));
+}
+
 namespace
 {
 
@@ -310,15 +380,22 @@ QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first
     const int sheets = count;
     const int sides = print.side == PrintSide::Both ? 2 : 1;
     const CardDrawing fronts =
-        fine && print.side != PrintSide::Backs ? fineFrontPage(print) : CardDrawing();
+        fine && print.side != PrintSide::Backs ? fineFrontPage(print, 0) : CardDrawing();
     QImage backPage = print.backPage;
+    QImage frontPage = print.frontPage;
     int sent = 0;
     const auto page = [&](int i) {
         const int sheet = first + i / sides;
         const bool front =
             print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
-        if (front)
+        if (front && !print.run.varies())
             return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None, fronts};
+        if (front) {
+            if (sheet > 0 && !fine)
+                frontPage = frontPageOfSheet(print, sheet);
+            return PageToPrint{frontPage, print.placement.fronts, PageMarks::None,
+                               fine ? fineFrontPage(print, sheet) : CardDrawing()};
+        }
         // Fine draws each sheet itself, the first sheet's picture giving only the marks' size.
         if (sheet > 0 && !fine)
             backPage = backPageOfSheet(print, sheet); // the last sheet's goes first
@@ -402,19 +479,27 @@ std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
                                drawCropMarks(painter, cardOnPage);
                        }};
     };
+    // Each card of a run (its photo, its address) in turn, its front before its back.
+    const CardRun run = cardRun(card);
+    const QStringList addresses = run.list ? card.listAddresses() : QStringList();
+    if (run.list && addresses.isEmpty())
+        throw AppError(noListAddressesText());
     std::vector<PdfPage> pages;
-    if (side != PrintSide::Backs) {
-        FrontComposition front = frontComposition(card, metrics);
-        front.bleed = options.bleed ? PrintShopBleed : 0;
-        front = frontFromOwnPixels(front, card, qreal(PrintShopDpi) / SheetPixelsPerInch);
-        pages.push_back(page([front](QPainter& painter, qreal scale) {
-            drawFront(painter, frontAtScale(front, scale), scale);
-        }));
-    }
-    if (side != PrintSide::Fronts) {
-        const CardBackInput back = cardBackInput(card, metrics);
-        pages.push_back(
-            page([back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+    for (int k = 0; k < (run.varies() ? run.cards : 1); ++k) {
+        const CardDocument one = cardOfRun(card, run, addresses, k);
+        if (side != PrintSide::Backs) {
+            FrontComposition front = frontComposition(one, metrics);
+            front.bleed = options.bleed ? PrintShopBleed : 0;
+            front = frontFromOwnPixels(front, one, qreal(PrintShopDpi) / SheetPixelsPerInch);
+            pages.push_back(page([front](QPainter& painter, qreal scale) {
+                drawFront(painter, frontAtScale(front, scale), scale);
+            }));
+        }
+        if (side != PrintSide::Fronts) {
+            const CardBackInput back = cardBackInput(one, metrics);
+            pages.push_back(page(
+                [back](QPainter& painter, qreal scale) { drawCardBack(painter, back, scale); }));
+        }
     }
     return pages;
 }

@@ -56,13 +56,14 @@ struct PreparedPrint {
     PrinterMetrics metrics;
     QImage back;      // the card back drawn for it (backs and both), the first of a run
     QImage backPage;  // the first page of backs as it goes to the printer
-    QImage frontPage; // the page of fronts (fronts and both), the same on every sheet
+    QImage frontPage; // the first page of fronts (fronts and both), the same on every sheet
+                      // unless the run's cards differ
     // What the other sheets of a run are made from, each only when it is sent.
     CardDocument card;
     CardRun run;
     // Drawn at the printer's resolution (Fine), or the pages above stretched to it.
     PrintQuality quality = PrintQuality::Fine;
-    FrontComposition front; // what the Fine page of fronts is drawn from
+    FrontComposition front; // the first photo's front, what a run of one photo draws
     SheetTurn turn = SheetTurn::Book;
     PagePlacement placement;
     PrintSides sides = PrintSides::OneSided;
@@ -81,6 +82,9 @@ PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, Pri
                            PrintQuality quality = PrintQuality::Fine);
 // The page of backs of one sheet of the run.
 QImage backPageOfSheet(const PreparedPrint& print, int sheet);
+// The page of fronts of one sheet of the run: each card's own photo, blank where the sheet has
+// no card.
+QImage frontPageOfSheet(const PreparedPrint& print, int sheet);
 
 // After each whole sheet: the sheets sent and of how many; false stops the run there.
 using SheetProgress = std::function<bool(int sent, int sheets)>;
@@ -103,7 +107,8 @@ constexpr int PrintShopMarkRoom = 75; // sheet pixels around the card that hold 
 constexpr int PrintShopDpi = 600; // the pages' device pixels an inch: the most a picture is given
 
 // The pages of `side`: the front, the back, or both in that order, drawn at PrintShopDpi as the
-// card prints on a printer of `metrics`. Raises AppError as preparePrint does.
+// card prints on a printer of `metrics`; of a run, those of each of its cards in turn. Raises
+// AppError as preparePrint does.
 std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
                                     const PrinterMetrics& metrics, const PrintShopOptions& options);
 

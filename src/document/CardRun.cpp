@@ -4,7 +4,7 @@
 
 int CardRun::cardAt(int sheet, int position) const
 {
-    if (!list)
+    if (!varies())
         return 0;
     const int k = sheet * perSheet + position - skipped;
     return k >= 0 && k < cards ? k : -1;
@@ -14,10 +14,14 @@ CardRun cardRun(const CardDocument& card)
 {
     CardRun run;
     run.perSheet = int(frontPageTiling(card.layout).at.size());
-    if (!card.printsAddressList())
+    run.photos = std::max(1, card.photoCount());
+    run.list = card.printsAddressList();
+    if (!run.varies())
         return run;
-    run.list = true;
-    run.cards = int(card.listAddresses().size());
-    run.skipped = std::clamp(card.startCard, 1, run.perSheet) - 1;
+    run.addresses = run.list ? int(card.listAddresses().size()) : 0;
+    run.cards = std::max(run.addresses, run.photos > 1 ? run.photos : 0);
+    // A partly used sheet of card stock is a list's choice; photos alone start at the first card.
+    if (run.list)
+        run.skipped = std::clamp(card.startCard, 1, run.perSheet) - 1;
     return run;
 }

@@ -22,7 +22,7 @@ struct DesignVersion {
 
 // The design format this program writes. A file of a newer minor version opens (what it adds is
 // ignored); a newer major version is refused.
-constexpr DesignVersion DesignFormat{1, 4};
+constexpr DesignVersion DesignFormat{1, 5};
 
 enum class SettingKind {
     Text,   // a memo's or an edit's text

@@ -133,6 +133,25 @@ bool convertToSrgb(QImage& image, const ColourPrimaries& primaries)
     return convertWith(image, source.get());
 }
 
+CmykToSrgb::CmykToSrgb(QByteArrayView icc, bool inverted)
+{
+    if (icc.isEmpty())
+        return;
+    const Profile source(cmsOpenProfileFromMem(icc.data(), cmsUInt32Number(icc.size())));
+    if (!source || cmsGetColorSpace(source.get()) != cmsSigCmykData)
+        return;
+    const Profile srgb(cmsCreate_sRGBProfile());
+    void* t = cmsCreateTransform(source.get(), inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8, srgb.get(),
+                                 TYPE_RGB_8, INTENT_PERCEPTUAL, cmsFLAGS_BLACKPOINTCOMPENSATION);
+    if (t)
+        transform_ = std::shared_ptr<void>(t, cmsDeleteTransform);
+}
+
+void CmykToSrgb::convertRow(const uchar* cmyk, uchar* rgb, int width) const
+{
+    cmsDoTransform(transform_.get(), cmyk, rgb, cmsUInt32Number(width));
+}
+
 QByteArray displayP3Profile()
 {
     const ColourPrimaries p3{{0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}, {0.3127, 0.3290}};

@@ -6,6 +6,7 @@
 // stands.
 #include <QByteArrayView>
 #include <QImage>
+#include <memory>
 
 struct ColourPoint {
     double x = 0;
@@ -25,6 +26,22 @@ bool convertToSrgb(QImage& image, QByteArrayView icc);
 // The same for pixels in the space of `primaries` with the sRGB transfer curve (an nclx colour
 // box of a HEIF file).
 bool convertToSrgb(QImage& image, const ColourPrimaries& primaries);
+
+// Rows of CMYK pixels turned into sRGB through the CMYK profile a print-ready picture carries,
+// so that its inks come out as the colours they print, not as the plain complement of each ink.
+class CmykToSrgb
+{
+public:
+    // Not valid for an empty or damaged profile, or one that does not describe CMYK. Files with
+    // an Adobe marker store their inks `inverted` (0 is full ink).
+    CmykToSrgb(QByteArrayView icc, bool inverted);
+    bool isValid() const { return transform_ != nullptr; }
+    // `width` pixels of 4 bytes from `cmyk` to 3 bytes each (R, G, B) at `rgb`.
+    void convertRow(const uchar* cmyk, uchar* rgb, int width) const;
+
+private:
+    std::shared_ptr<void> transform_;
+};
 
 // The Display P3 space (DCI-P3 primaries, D65 white, the sRGB curve) as an ICC profile: what
 // phones write into their photos, for the tests and the benchmark to make such photos.

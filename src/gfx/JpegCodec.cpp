@@ -358,8 +358,10 @@ void cmykRowToRgb(const JSAMPLE* cmyk, uchar* rgb, JDIMENSION width, bool invert
     }
 }
 
-// Decodes every row into `bits`; CMYK files pass through `cmykRow` first.
-int readRows(Decoder& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykRow)
+// Decodes every row into `bits`; CMYK files pass through `cmykRow` first, and are made RGB
+// through their profile when it describes their inks.
+int readRows(Decoder& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykRow,
+             const CmykToSrgb& inks)
 {
     if (setjmp(d.err.jump))
         return d.err.code;
@@ -367,7 +369,9 @@ int readRows(Decoder& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykRow)
         uchar* line = bits + bytesPerLine * qsizetype(d.cinfo.output_scanline);
         JSAMPROW row = cmykRow ? cmykRow : line;
         jpeg_read_scanlines(&d.cinfo, &row, 1);
-        if (cmykRow)
+        if (cmykRow && inks.isValid())
+            inks.convertRow(cmykRow, line, int(d.cinfo.output_width));
+        else if (cmykRow)
             cmykRowToRgb(cmykRow, line, d.cinfo.output_width, d.cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&d.cinfo);
@@ -619,14 +623,16 @@ Picture readJpegFile(const PictureRequest& request, const PictureLimits& limits,
     if (image.isNull())
         raiseNoMemoryFor(fileName, QSize(int(d.cinfo.output_width), int(d.cinfo.output_height)));
     std::vector<JSAMPLE> cmykRow;
-    if (d.cinfo.out_color_space == JCS_CMYK)
+    const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
+    if (cmyk)
         cmykRow.resize(std::size_t(d.cinfo.output_width) * 4);
+    const CmykToSrgb inks(cmyk ? QByteArrayView(icc) : QByteArrayView(), d.cinfo.saw_Adobe_marker);
     if (const int code = readRows(d, image.bits(), image.bytesPerLine(),
-                                  cmykRow.empty() ? nullptr : cmykRow.data()))
+                                  cmykRow.empty() ? nullptr : cmykRow.data(), inks))
         raiseReadError(d, code, fileName, upright, true);
     publishWork(d);
-    // CMYK pixels were made RGB without their profile: it describes inks, not these.
-    if (d.cinfo.out_color_space != JCS_CMYK)
+    // CMYK pixels were made RGB row by row, through their profile where it describes inks.
+    if (!cmyk)
         convertToSrgb(image, icc);
     if (orientation != 1)
         image = orientedImage(image, orientation);

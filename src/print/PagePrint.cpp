@@ -239,6 +239,11 @@ QImage composeFrontPage(Layout layout, const QImage& front)
     return composedPage(front, frontPageOfCards(layout), QImage::Format_RGB32);
 }
 
+QImage composeFrontPage(Layout layout, const std::vector<QImage>& fronts)
+{
+    return composedPage(fronts, frontPageOfCards(layout), QImage::Format_RGB32);
+}
+
 void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, SheetTurn turn,
                   const std::vector<CardDrawing>& draws)
 {
@@ -256,9 +261,14 @@ void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, She
 void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
                    const CardDrawing& draw)
 {
-    const PageOfCards page = frontPageOfCards(layout);
-    drawPageOfCards(painter, scale, page, card,
-                    std::vector<CardDrawing>(page.tiling.at.size(), draw));
+    drawFrontPage(painter, scale, layout, card,
+                  std::vector<CardDrawing>(frontPageTiling(layout).at.size(), draw));
+}
+
+void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
+                   const std::vector<CardDrawing>& draws)
+{
+    drawPageOfCards(painter, scale, frontPageOfCards(layout), card, draws);
 }
 
 QString paperCutQuestion(Layout layout, const PrinterMetrics& m, const QMargins& cut)

@@ -30,6 +30,9 @@ QImage composeBackPage(Layout layout, const std::vector<QImage>& backs,
 // quarter turn counter-clockwise, so that once the sheet is turned over like the page of a book
 // each front lies head to head with the back printed behind it.
 QImage composeFrontPage(Layout layout, const QImage& front);
+// The same with a front of its own at each tile (frontPageTiling's order); a null one is left
+// blank.
+QImage composeFrontPage(Layout layout, const std::vector<QImage>& fronts);
 
 // How a page of cards leaves the program.
 enum class PrintQuality : int {
@@ -62,6 +65,8 @@ void drawBackPage(QPainter& painter, qreal scale, Layout layout, QSize card, She
                   const std::vector<CardDrawing>& draws);
 void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
                    const CardDrawing& draw);
+void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
+                   const std::vector<CardDrawing>& draws);
 
 // The question to ask before printing when `cut` (device pixels at each edge, contentCut) takes
 // a millimetre or more of the cards, naming the layout's paper, the printer's and what is cut;

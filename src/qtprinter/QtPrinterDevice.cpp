@@ -1,5 +1,7 @@
 #include "QtPrinterDevice.h"
 
+#include "PdfDraft.h"
+
 #include "gfx/AppError.h"
 #include "gfx/WholeFile.h"
 
@@ -382,9 +384,8 @@ void QtPrinterDevice::beginDoc(const QString& title)
                                             "The PDF file \"%1\" could not be written: its folder "
                                             "does not exist.")
                     .arg(nativePath(pdfFileName_)));
-        pdfBytes_ = std::make_unique<QBuffer>();
-        pdfBytes_->open(QIODevice::WriteOnly);
-        pdfWriter_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
+        pdfDraft_ = std::make_unique<PdfDraft>(pdfFileName_);
+        pdfWriter_ = std::make_unique<QPdfWriter>(&pdfDraft_->device());
         pdfWriter_->setCreator(printer_->creator());
         pdfWriter_->setTitle(title);
         pdfWriter_->setResolution(printer_->resolution());
@@ -473,9 +474,8 @@ QString QtPrinterDevice::endDoc()
 
 void QtPrinterDevice::savePdf()
 {
-    const QByteArray bytes = pdfBytes_->data();
     pdfWriter_.reset();
-    pdfBytes_.reset();
+    const std::unique_ptr<PdfDraft> draft = std::move(pdfDraft_);
     const QString nothingPrinted =
         savesPdfFiles_ && namedPdfFile_.isEmpty()
             ? QCoreApplication::translate("QtPrinterDevice", "No printer is installed and the page "
@@ -484,7 +484,7 @@ void QtPrinterDevice::savePdf()
             : QCoreApplication::translate("QtPrinterDevice",
                                           "The page could not be saved as the PDF "
                                           "file, so nothing was printed. ");
-    writeWholePdf(pdfFileName_, bytes, nothingPrinted);
+    draft->finish(nothingPrinted);
 }
 
 void writeWholePdf(const QString& fileName, const QByteArray& bytes, const QString& nothingDone)
@@ -526,10 +526,9 @@ void savePdfPages(const QString& fileName, const std::vector<PdfPage>& pages, in
 {
     const QString nothingSaved = QCoreApplication::translate(
         "QtPrinterDevice", "The PDF file could not be made, so nothing was saved. ");
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
+    PdfDraft draft(fileName);
     {
-        QPdfWriter writer(&bytes);
+        QPdfWriter writer(&draft.device());
         writer.setCreator(QCoreApplication::applicationName());
         writer.setResolution(dpi);
         QPainter painter;
@@ -545,14 +544,14 @@ void savePdfPages(const QString& fileName, const std::vector<PdfPage>& pages, in
         }
         painter.end();
     }
-    writeWholePdf(fileName, bytes.data(), nothingSaved);
+    draft.finish(nothingSaved);
 }
 
 void QtPrinterDevice::abortDoc()
 {
     if (!painter_) {
         pdfWriter_.reset();
-        pdfBytes_.reset();
+        pdfDraft_.reset();
         return;
     }
     if (pdfWriter_) {
@@ -560,7 +559,7 @@ void QtPrinterDevice::abortDoc()
         painter_->end();
         painter_.reset();
         pdfWriter_.reset();
-        pdfBytes_.reset();
+        pdfDraft_.reset();
         return;
     }
     // Qt cannot take back a page once painting began: close it.

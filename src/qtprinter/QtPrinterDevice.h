@@ -22,6 +22,7 @@
 #include <vector>
 
 class QIODevice;
+class PdfDraft;
 
 // True when `pdf` holds a whole PDF file: its header, and a trailer whose cross-reference offset
 // points at the cross-reference table, ending in "%%EOF". A file cut short fails.
@@ -113,13 +114,13 @@ private:
     PageFigures figures() const;
     QString newPdfFileName() const;
     bool writesPdf() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
-    // Writes the finished PDF document to pdfFileName_ and checks the file; raises on failure
+    // Checks the finished PDF document and puts it in place as pdfFileName_; raises on failure
     // and leaves no file that is not whole.
     void savePdf();
 
     std::unique_ptr<QPrinter> printer_;
     // The current PDF document, while one is open.
-    std::unique_ptr<QBuffer> pdfBytes_;
+    std::unique_ptr<PdfDraft> pdfDraft_;
     std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;

@@ -1,6 +1,7 @@
 // Picture files dropped on the window: the corner's picture box and the front's preview open them
 // as their Open commands open a chosen file; drags of anything else are not taken.
 #include "support/FormFixture.h"
+#include "support/ImageChecks.h"
 #include "support/PhotoFiles.h"
 #include "support/PictureFiles.h"
 #include "support/WindowControls.h"
@@ -10,9 +11,11 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QUrl>
 
 namespace
@@ -65,12 +68,13 @@ TEST_F(PictureDrop, APictureDroppedOpensWhereItFalls)
         ImageBox* box;
         QList<QUrl> urls;
         QString file; // what the place then holds
+        int photos = 1;
     };
     const Case cases[] = {
         {front, {QUrl::fromLocalFile(photo)}, photo},
-        // Several files: the first, one picture a place.
-        {front, {QUrl::fromLocalFile(other), QUrl::fromLocalFile(photo)}, other},
-        {corner, {QUrl::fromLocalFile(photo)}, photo},
+        // Several files: a photo run on the front, the first in the corner.
+        {front, {QUrl::fromLocalFile(other), QUrl::fromLocalFile(photo)}, other, 2},
+        {corner, {QUrl::fromLocalFile(photo), QUrl::fromLocalFile(other)}, photo},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -80,6 +84,9 @@ TEST_F(PictureDrop, APictureDroppedOpensWhereItFalls)
         const SharedPicture& picture = isFront ? form->document().front : form->document().corner;
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->bytes, readFile(c.file));
+        if (isFront) {
+            EXPECT_EQ(form->document().photoCount(), c.photos);
+        }
     }
     // No dialog was asked: the drop is the choice.
     EXPECT_TRUE(dialogs.openShown.empty());
@@ -120,3 +127,47 @@ TEST_F(PictureDrop, ADroppedPhotosColoursArriveAsSrgb)
 }
 
 } // namespace
+
+// Several photos make a run, read whole before the front changes: the preview steps through
+// them ("Photo N of M"), a file that fails leaves the front as it was, and choosing them is one
+// step of Undo. Open... takes several files as a drop does.
+TEST_F(PictureDrop, SeveralPhotosOnTheFrontMakeARunShownOneByOne)
+{
+    QList<QUrl> run; // red, green, blue: the preview's middle tells which is shown
+    for (const QColor colour : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)})
+        run << QUrl::fromLocalFile(put(colour.name() + QStringLiteral(".jpg"),
+                                       makeJpeg(solidImage(600, 400, colour), JpegKind::Colour)));
+    const auto shown = [this] {
+        const QColor c = findControl<ImageBox>(*form, "FrontImage")->canvas().pixelColor(150, 100);
+        return c.red() > 200 ? 0 : c.green() > 200 ? 1 : c.blue() > 200 ? 2 : -1;
+    };
+    auto* panel = findControl<QWidget>(*form, "PhotoStepPanel");
+    auto* label = findControl<QLabel>(*form, "PhotoStepLabel");
+    ASSERT_TRUE(drop(findControl<ImageBox>(*form, "FrontImage"), {run[0]}));
+    EXPECT_TRUE(panel->isHidden());
+    dialogs.openSeveralAnswers.push_back(QStringList{
+        run[1].toLocalFile(), put(QStringLiteral("notes.txt"), "Dear Anna"), run[2].toLocalFile()});
+    form->guard([&] { form->OpenPopupClick(nullptr); });
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(form->document().photoCount(), 1);
+
+    ASSERT_TRUE(drop(findControl<ImageBox>(*form, "FrontImage"), run));
+    ASSERT_EQ(form->document().photoCount(), 3);
+    EXPECT_FALSE(panel->isHidden());
+    const std::pair<const char*, int> steps[] = {{nullptr, 0},
+                                                 {"NextPhotoButton", 1},
+                                                 {"NextPhotoButton", 2},
+                                                 {"NextPhotoButton", 0},
+                                                 {"PreviousPhotoButton", 2}};
+    for (const auto& [button, photo] : steps) {
+        if (button)
+            findControl<QToolButton>(*form, button)->click();
+        EXPECT_EQ(label->text(), QStringLiteral("Photo %1 of 3").arg(photo + 1));
+        EXPECT_EQ(shown(), photo);
+    }
+    EXPECT_EQ(form->document().morePhotos[1]->bytes, readFile(run[2].toLocalFile()));
+    findControl<QAction>(*form, "UndoItem")->trigger();
+    EXPECT_EQ(form->document().photoCount(), 1);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(shown(), 0);
+}

@@ -10,11 +10,11 @@
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
-
 
 namespace
 {
@@ -313,6 +313,23 @@ TEST_F(PhotoFormats, ColoursOfAProfileArriveAsSrgb)
     const QString plainJpeg =
         put(QStringLiteral("plain.jpg"), makeJpeg(picture, JpegKind::Colour, 100));
     EXPECT_TRUE(near(readPicture(PictureRequest(plainJpeg)).image.pixelColor(20, 30), p3Red, 3));
+
+    // A print-ready CMYK JPEG: its full cyan ink prints as a darker, bluer cyan than the
+    // screen's, which its press profile says; without the profile it is the plain complement.
+    QFile press(QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc"));
+    ASSERT_TRUE(press.open(QIODevice::ReadOnly)) << "ghostscript's CMYK profile is missing";
+    const QByteArray cyanInk =
+        makeJpeg(flatPicture(32, 32, QColor(0, 255, 255)), JpegKind::AdobeCmyk);
+    const QColor printed =
+        readPicture(PictureRequest(put(QStringLiteral("cmyk-profile.jpg"),
+                                       withIccProfile(cyanInk, press.readAll()))))
+            .image.pixelColor(16, 16);
+    EXPECT_TRUE(printed.red() < 40 && printed.green() > 120 && printed.green() < 200 &&
+                printed.blue() > 180)
+        << printed.name().toStdString();
+    const QColor unprofiled = readPicture(PictureRequest(put(QStringLiteral("cmyk.jpg"), cyanInk)))
+                                  .image.pixelColor(16, 16);
+    EXPECT_TRUE(near(unprofiled, QColor(0, 255, 255), 4)) << unprofiled.name().toStdString();
 }
 
 } // namespace

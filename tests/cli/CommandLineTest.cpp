@@ -160,13 +160,19 @@ TEST(CommandLine, APrintShopPdfHasOneCardAPageWithItsBleedAndCropMarks)
     QTemporaryDir dir;
     CardDocument card = distinctCard();
     card.layout = Layout::LandscapeLandscape; // no frame: the photo meets the left and right edges
+    // A run of two photos: each card's front and back in turn, the second card's front green.
+    QImage green(1200, 800, QImage::Format_RGB32);
+    green.fill(QColor(20, 200, 40));
+    card.morePhotos = {picture(green)};
     saveDesignFile(card, dir.filePath(QStringLiteral("card.postcard")));
     ASSERT_EQ(
         run(QStringLiteral("--export-pdf @shop --for-print-shop --side both @card.postcard"), dir)
             .first,
         0);
     const QString pdf = dir.filePath(QStringLiteral("shop"));
-    ASSERT_EQ(pdfPageCount(pdf), 2);
+    ASSERT_EQ(pdfPageCount(pdf), 4);
+    const QColor second = page(pdf, 3).pixelColor(675, 475);
+    EXPECT_TRUE(second.green() > 170 && second.red() < 60) << second.name().toStdString();
     // At 200 dpi a pixel is a sheet pixel: the 1200 x 800 card in 75 pixels of room for marks.
     const QImage front = page(pdf, 1);
     ASSERT_EQ(front.size(), QSize(1350, 950));
@@ -234,8 +240,8 @@ TEST(CommandLine, RefusesWhatItCannotDoWithItsStatusAndLeavesNoFile)
     }
 }
 
-// A design with an address list prints its whole run; --addresses puts another list in its
-// place for one run, and a list that cannot be used writes nothing.
+// A design with an address list or several photos prints its whole run; --addresses puts another
+// list in its place for one run, and a list that cannot be used writes nothing.
 TEST(CommandLine, PrintsTheWholeRunOfAnAddressList)
 {
     QTemporaryDir dir;
@@ -257,6 +263,14 @@ TEST(CommandLine, PrintsTheWholeRunOfAnAddressList)
     EXPECT_EQ(run(QStringLiteral("--export-pdf @five.pdf --side both @card.postcard"), dir).first,
               0);
     EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("five.pdf"))), 4);
+    // Nine photos beside the five addresses: a run of nine cards, three sheets of fronts.
+    CardDocument photos = card;
+    photos.morePhotos.assign(8, card.front);
+    saveDesignFile(photos, dir.filePath(QStringLiteral("photos.postcard")));
+    EXPECT_EQ(
+        run(QStringLiteral("--export-pdf @photos.pdf --side fronts @photos.postcard"), dir).first,
+        0);
+    EXPECT_EQ(pdfPageCount(dir.filePath(QStringLiteral("photos.pdf"))), 3);
     EXPECT_EQ(run(QStringLiteral("--export-pdf @nine.pdf --side backs --addresses @nine.csv "
                                  "@card.postcard"),
                   dir)

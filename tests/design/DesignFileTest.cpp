@@ -64,6 +64,9 @@ CardDocument sampleDesign()
     d.corner = keptPicture(makeBmp(30, 20, 24), QStringLiteral("/pictures/corner.bmp"));
     d.front = keptPicture(makeJpeg(blockPicture(64, 48), JpegKind::Colour),
                           QStringLiteral("/pictures/Beach Day.JPEG"));
+    // A photo run: each further photo kept as its own file, in order.
+    d.morePhotos = {keptPicture(makeBmp(40, 30, 24), QStringLiteral("/pictures/Dunes.bmp")),
+                    keptPicture(makeBmp(20, 50, 24), QStringLiteral("/pictures/pier"))};
     d.FrontFont = QFont(QStringLiteral("DejaVu Sans"));
     d.FrontFont.setPointSizeF(27.5);
     d.FrontFont.setWeight(QFont::DemiBold);
@@ -100,8 +103,8 @@ Archive unpack(const QByteArray& bytes)
     const ZipReader zip(bytes);
     a.settings =
         QJsonDocument::fromJson(zip.read(QStringLiteral("design.json"), 1 << 24, 1 << 24)).object();
-    for (const char* name :
-         {"mimetype", "pictures/corner.bmp", "pictures/front.jpeg", "addresses/list.csv"})
+    for (const char* name : {"mimetype", "pictures/corner.bmp", "pictures/front.jpeg",
+                             "pictures/front-2.bmp", "pictures/front-3", "addresses/list.csv"})
         if (zip.contains(QLatin1String(name)))
             a.entries.emplace_back(QLatin1String(name),
                                    zip.read(QLatin1String(name), 1 << 24, 1 << 24));
@@ -200,6 +203,9 @@ TEST(DesignFile, EverySettingAndPictureComesBackAsItWentIn)
     EXPECT_EQ(back.AreaStyleTable, design.AreaStyleTable);
     EXPECT_EQ(back.corner->bytes, design.corner->bytes);
     EXPECT_EQ(back.front->fileName, design.front->fileName);
+    ASSERT_EQ(back.photoCount(), 3);
+    EXPECT_EQ(back.morePhotos[1]->fileName, design.morePhotos[1]->fileName);
+    EXPECT_EQ(back.morePhotos[1]->bytes, design.morePhotos[1]->bytes);
     EXPECT_EQ(back.FrontFont, design.FrontFont);
     EXPECT_EQ(back.FrontFont.styleName(), design.FrontFont.styleName());
     EXPECT_EQ(back.listAddresses(), QStringList{QStringLiteral("Udo\nRing 1\nK\u00f6ln Ring 1")});
@@ -209,6 +215,7 @@ TEST(DesignFile, EverySettingAndPictureComesBackAsItWentIn)
     CardDocument plain = design;
     plain.corner = {};
     plain.front = {};
+    plain.morePhotos = {};
     plain.FrontFont = QFont(QStringLiteral("Times New Roman"));
     plain.FrontFont.setPixelSize(64);
     plain.FrontFont.setBold(true);
@@ -226,7 +233,7 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
     EXPECT_EQ(bytes.mid(30, 8 + DesignMimeType.size()), "mimetype" + DesignMimeType.toLatin1());
 
     const Archive a = unpack(bytes);
-    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.4"));
+    EXPECT_EQ(a.settings[QStringLiteral("version")].toString(), QStringLiteral("1.5"));
     EXPECT_EQ(a.settings[QStringLiteral("back")][QStringLiteral("title")].toString(), design.title);
     EXPECT_EQ(a.settings[QStringLiteral("front")][QStringLiteral("textColour")].toString(),
               QStringLiteral("#996633"));
@@ -234,11 +241,15 @@ TEST(DesignFile, IsAZipOfTheTypeTheSettingsAsTextAndThePicturesUnchanged)
         a.settings[QStringLiteral("back")][QStringLiteral("styles")][5][QStringLiteral("area")]
             .toString(),
         QStringLiteral("postCard"));
-    ASSERT_EQ(a.entries.size(), 4U);
+    ASSERT_EQ(a.entries.size(), 6U);
     EXPECT_EQ(a.entries[1].second, design.corner->bytes);
     EXPECT_EQ(a.entries[2].second, design.front->bytes);
+    EXPECT_EQ(a.entries[3].first, QStringLiteral("pictures/front-2.bmp"));
+    EXPECT_EQ(a.entries[3].second, design.morePhotos[0]->bytes);
+    EXPECT_EQ(a.entries[4].first, QStringLiteral("pictures/front-3"));
+    EXPECT_EQ(a.entries[4].second, design.morePhotos[1]->bytes);
     // The list as its file held it (Windows-1252 here), with its columns and start card.
-    EXPECT_EQ(a.entries[3].second, design.addresses->bytes);
+    EXPECT_EQ(a.entries[5].second, design.addresses->bytes);
     EXPECT_EQ(a.settings[QStringLiteral("addresses")][QStringLiteral("columns")].toString(),
               QStringLiteral("1|2||0 2"));
     // Stored: the picture's bytes stand in the file as they are.
@@ -331,7 +342,7 @@ TEST(DesignFile, NewerMinorVersionsOpenAndNewerMajorOnesAreRefusedNamingBothVers
 
     const QString why = refusal(edited([](QJsonObject& o) { o["version"] = "2.0"; }));
     EXPECT_TRUE(why.contains(QStringLiteral("design format 2.0"))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.4"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("reads design format 1.5"))) << why.toStdString();
     EXPECT_TRUE(why.contains(Name));
 
     for (const char* version : {"0.9", "1", "one", "1.0.2", ""})
@@ -353,6 +364,7 @@ TEST(DesignFile, ADesignSavedByVersionOnePointZeroStillOpens)
     EXPECT_EQ(d.copies, 2);
     ASSERT_TRUE(d.corner);
     ASSERT_TRUE(d.front);
+    EXPECT_EQ(d.photoCount(), 1);
     EXPECT_FALSE(decodeDesignPicture(*d.front, Name, QStringLiteral("the front")).image.isNull());
     EXPECT_FALSE(decodeDesignPicture(*d.corner, Name, QStringLiteral("the corner")).image.isNull());
     // What a later version added takes the window's default.

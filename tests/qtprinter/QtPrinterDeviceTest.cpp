@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -264,16 +265,41 @@ TEST(QtPrinterDevice, BandsAbutWithoutSeamsUnderGhostscript)
     EXPECT_EQ(white, 0);
 }
 
+// The pages go to a draft as they are made; a file the user named keeps its bytes until the
+// document is whole, an aborted one leaves nothing behind, and the file put in place is
+// readable as any other.
 TEST(QtPrinterDevice, AnAbortedDocumentLeavesNoFileAndTheNextOneWorks)
 {
     QTemporaryDir folder;
-    auto device = QtPrinterDevice::pdfFiles(folder.path());
-    device->beginDoc(QString());
-    device->stretchBand(QRect(0, 0, 600, 150), markedCard(QSize(200, 50)));
-    device->abortDoc();
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-    printedNote(*device, markedCard(QSize(400, 300)), {0, 0});
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+    const QString named = QDir(folder.path()).filePath(QStringLiteral("cards.pdf"));
+    const QByteArray previous(5000, 'p');
+    writeFile(named, previous);
+    const auto files = [&folder] {
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    };
+    for (const bool userNamed : {false, true}) {
+        SCOPED_TRACE(userNamed ? "a file named in Printer Setup" : "no printer");
+        auto device = QtPrinterDevice::pdfFiles(folder.path());
+        if (userNamed) {
+            device->printer().setOutputFileName(named);
+            device->adoptSetupDialog();
+        }
+        device->beginDoc(QString());
+        device->stretchBand(QRect(0, 0, 600, 150), markedCard(QSize(200, 50)));
+        // Nothing is put in place before the document is whole.
+        EXPECT_EQ(files(), QStringList{QStringLiteral("cards.pdf")});
+        EXPECT_EQ(readFile(named), previous);
+        device->abortDoc();
+        EXPECT_EQ(files(), QStringList{QStringLiteral("cards.pdf")});
+        EXPECT_EQ(readFile(named), previous);
+        printedNote(*device, markedCard(QSize(400, 300)), {0, 0});
+        EXPECT_TRUE(isCompletePdfFile(device->lastPdfFile()));
+        EXPECT_EQ(files().size(), userNamed ? 1 : 2) << files().join(' ').toStdString();
+        EXPECT_EQ(QFileInfo(device->lastPdfFile()).permissions() & QFile::ReadOther,
+                  QFile::ReadOther);
+        if (!userNamed)
+            QFile::remove(device->lastPdfFile());
+    }
 }
 
 TEST(QtPrinterDevice, AnUnwritableFolderIsAClearError)

@@ -33,6 +33,15 @@ std::optional<QString> ScriptedDialogs::openPicture(const FileDialogSettings& se
     return take(openAnswers);
 }
 
+std::optional<QStringList> ScriptedDialogs::openPictures(const FileDialogSettings& settings)
+{
+    if (openSeveralAnswers.empty())
+        return Dialogs::openPictures(settings);
+    openShown.push_back(settings);
+    log << QStringLiteral("open");
+    return take(openSeveralAnswers);
+}
+
 std::optional<QString> ScriptedDialogs::savePicture(const FileDialogSettings& settings)
 {
     saveShown.push_back(settings);

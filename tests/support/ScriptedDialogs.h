@@ -11,6 +11,8 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     std::deque<std::optional<QString>> openAnswers;
+    // Answers of the open dialog that takes several pictures; while empty it takes openAnswers.
+    std::deque<std::optional<QStringList>> openSeveralAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
@@ -44,6 +46,7 @@ public:
     QStringList log;
 
     std::optional<QString> openPicture(const FileDialogSettings& settings) override;
+    std::optional<QStringList> openPictures(const FileDialogSettings& settings) override;
     std::optional<QString> savePicture(const FileDialogSettings& settings) override;
     std::optional<QString> openFile(const FileDialogSettings& settings) override;
     std::optional<QString> saveFile(const FileDialogSettings& settings) override;
