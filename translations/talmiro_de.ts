@@ -664,6 +664,105 @@ Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Au
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Page of fronts</source>
+        <translation>Seite der Vorderseiten</translation>
+    </message>
+    <message>
+        <source>Page of backs</source>
+        <translation>Seite der Rückseiten</translation>
+    </message>
+    <message>
+        <source>Backs seen through the sheet, over their fronts</source>
+        <translation>Rückseiten durch das Blatt gesehen, über ihren Vorderseiten</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Sheet</source>
+        <translation>&amp;Vorheriges Blatt</translation>
+    </message>
+    <message>
+        <source>&amp;Next Sheet</source>
+        <translation>&amp;Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>Zoom to 100 %</source>
+        <translation>Zoom auf 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Paper %1 x %2 mm at %3 dpi; the shaded edge is what the printer cannot reach. Print Quality: %4. Copies: %5.</source>
+        <translation>Papier %1 x %2 mm bei %3 dpi; der schattierte Rand ist, was der Drucker nicht erreicht. Druckqualität: %4. Kopien: %5.</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Wie bisher</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fein</translation>
+    </message>
+    <message>
+        <source>Only the backs print: the card has no front picture yet.</source>
+        <translation>Nur die Rückseiten werden gedruckt: die Karte hat noch kein Vorderseitenbild.</translation>
+    </message>
+    <message>
+        <source>Both sides print in one go, the printer turning the sheet over its %1.</source>
+        <translation>Beide Seiten werden in einem Durchgang gedruckt; der Drucker wendet das Blatt über seine %1.</translation>
+    </message>
+    <message>
+        <source>short edge</source>
+        <translation>kurze Kante</translation>
+    </message>
+    <message>
+        <source>long edge</source>
+        <translation>lange Kante</translation>
+    </message>
+    <message>
+        <source>The fronts print first; then the sheets go back in turned over %1, and the backs print on them.</source>
+        <translation>Zuerst werden die Vorderseiten gedruckt; dann kommen die Blätter %1 gewendet zurück, und die Rückseiten werden darauf gedruckt.</translation>
+    </message>
+    <message>
+        <source>like a wall calendar</source>
+        <translation>wie ein Wandkalender</translation>
+    </message>
+    <message>
+        <source>like the page of a book</source>
+        <translation>wie die Seite eines Buches</translation>
+    </message>
+    <message>
+        <source>The paper or the printer&apos;s margins cut the cards; Print asks first.</source>
+        <translation>Das Papier oder die Ränder des Druckers schneiden Karten ab; Drucken fragt zuerst.</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>PrinterMetrics</name>
     <message>
         <source>The selected printer reports a resolution of %1 x %2 dots per inch and cannot be used. Choose another printer with Printer Setup.</source>
@@ -1816,6 +1915,26 @@ bisher</translation>
     <message>
         <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
         <translation>Wählt 4 A6-Karten auf A4, eine einzelne A6-Karte oder ein eigenes Layout für Ihr Kartenpapier.</translation>
+    </message>
+    <message>
+        <source>The fronts are printed. %1
+
+Put the sheets back into the paper tray so that their blank side will be printed, turned over as the preview shows. Print the backs on them now?</source>
+        <translation>Die Vorderseiten sind gedruckt. %1
+
+Legen Sie die Blätter so in das Papierfach zurück, dass ihre leere Seite bedruckt wird, gewendet wie die Vorschau zeigt. Jetzt die Rückseiten darauf drucken?</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
+        <translation>Zeigt die Blätter so, wie der Drucker sie bekommt: die Vorderseiten, die Rückseiten und die Rückseiten durch das Blatt gesehen, auf dem Papier des Druckers in der gewählten Qualität.</translation>
     </message>
 </context>
 <context>

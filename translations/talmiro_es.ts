@@ -664,6 +664,105 @@ Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</t
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Page of fronts</source>
+        <translation>Página de anversos</translation>
+    </message>
+    <message>
+        <source>Page of backs</source>
+        <translation>Página de reversos</translation>
+    </message>
+    <message>
+        <source>Backs seen through the sheet, over their fronts</source>
+        <translation>Reversos vistos a través de la hoja, sobre sus anversos</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Sheet</source>
+        <translation>Hoja &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next Sheet</source>
+        <translation>Hoja &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;Fit</source>
+        <translation>&amp;Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>Zoom to 100 %</source>
+        <translation>Zoom al 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Paper %1 x %2 mm at %3 dpi; the shaded edge is what the printer cannot reach. Print Quality: %4. Copies: %5.</source>
+        <translation>Papel de %1 x %2 mm a %3 ppp; el borde sombreado es lo que la impresora no alcanza. Calidad de impresión: %4. Copias: %5.</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Como se ve</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fina</translation>
+    </message>
+    <message>
+        <source>Only the backs print: the card has no front picture yet.</source>
+        <translation>Solo se imprimen los reversos: la tarjeta aún no tiene imagen de anverso.</translation>
+    </message>
+    <message>
+        <source>Both sides print in one go, the printer turning the sheet over its %1.</source>
+        <translation>Las dos caras se imprimen de una vez; la impresora gira la hoja por su %1.</translation>
+    </message>
+    <message>
+        <source>short edge</source>
+        <translation>borde corto</translation>
+    </message>
+    <message>
+        <source>long edge</source>
+        <translation>borde largo</translation>
+    </message>
+    <message>
+        <source>The fronts print first; then the sheets go back in turned over %1, and the backs print on them.</source>
+        <translation>Primero se imprimen los anversos; luego las hojas vuelven a entrar giradas %1 y se imprimen los reversos en ellas.</translation>
+    </message>
+    <message>
+        <source>like a wall calendar</source>
+        <translation>como un calendario de pared</translation>
+    </message>
+    <message>
+        <source>like the page of a book</source>
+        <translation>como la página de un libro</translation>
+    </message>
+    <message>
+        <source>The paper or the printer&apos;s margins cut the cards; Print asks first.</source>
+        <translation>El papel o los márgenes de la impresora cortan las tarjetas; Imprimir pregunta antes.</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Hoja %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>PrinterMetrics</name>
     <message>
         <source>The selected printer reports a resolution of %1 x %2 dots per inch and cannot be used. Choose another printer with Printer Setup.</source>
@@ -1816,6 +1915,26 @@ se ve</translation>
     <message>
         <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
         <translation>Elige 4 tarjetas A6 en A4, una sola tarjeta A6 o un diseño propio para su papel.</translation>
+    </message>
+    <message>
+        <source>The fronts are printed. %1
+
+Put the sheets back into the paper tray so that their blank side will be printed, turned over as the preview shows. Print the backs on them now?</source>
+        <translation>Los anversos están impresos. %1
+
+Vuelva a poner las hojas en la bandeja de papel de modo que se imprima su cara en blanco, giradas como muestra la vista previa. ¿Imprimir ahora los reversos en ellas?</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
+        <translation>Muestra las hojas tal como las recibirá la impresora: los anversos, los reversos y los reversos vistos a través de la hoja, en el papel de la impresora con la calidad elegida.</translation>
     </message>
 </context>
 <context>

@@ -662,6 +662,105 @@ Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Page of fronts</source>
+        <translation>Page des recto</translation>
+    </message>
+    <message>
+        <source>Page of backs</source>
+        <translation>Page des verso</translation>
+    </message>
+    <message>
+        <source>Backs seen through the sheet, over their fronts</source>
+        <translation>Verso vus à travers la feuille, sur leurs recto</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Sheet</source>
+        <translation>Feuille &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Sheet</source>
+        <translation>Feuille &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;Fit</source>
+        <translation>&amp;Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>Zoom to 100 %</source>
+        <translation>Zoom à 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Paper %1 x %2 mm at %3 dpi; the shaded edge is what the printer cannot reach. Print Quality: %4. Copies: %5.</source>
+        <translation>Papier %1 x %2 mm à %3 ppp ; la bordure ombrée est ce que l&apos;imprimante ne peut atteindre. Qualité d&apos;impression : %4. Exemplaires : %5.</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Tel quel</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Only the backs print: the card has no front picture yet.</source>
+        <translation>Seuls les verso s&apos;impriment : la carte n&apos;a pas encore d&apos;image de recto.</translation>
+    </message>
+    <message>
+        <source>Both sides print in one go, the printer turning the sheet over its %1.</source>
+        <translation>Les deux faces s&apos;impriment en une fois, l&apos;imprimante retournant la feuille sur son %1.</translation>
+    </message>
+    <message>
+        <source>short edge</source>
+        <translation>petit côté</translation>
+    </message>
+    <message>
+        <source>long edge</source>
+        <translation>grand côté</translation>
+    </message>
+    <message>
+        <source>The fronts print first; then the sheets go back in turned over %1, and the backs print on them.</source>
+        <translation>Les recto s&apos;impriment d&apos;abord ; puis les feuilles sont remises retournées %1, et les verso s&apos;impriment dessus.</translation>
+    </message>
+    <message>
+        <source>like a wall calendar</source>
+        <translation>comme un calendrier mural</translation>
+    </message>
+    <message>
+        <source>like the page of a book</source>
+        <translation>comme la page d&apos;un livre</translation>
+    </message>
+    <message>
+        <source>The paper or the printer&apos;s margins cut the cards; Print asks first.</source>
+        <translation>Le papier ou les marges de l&apos;imprimante coupent les cartes ; Imprimer demande d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Feuille %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>PrinterMetrics</name>
     <message>
         <source>The selected printer reports a resolution of %1 x %2 dots per inch and cannot be used. Choose another printer with Printer Setup.</source>
@@ -1812,6 +1911,26 @@ quel</translation>
     <message>
         <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
         <translation>Choisit 4 cartes A6 sur A4, une seule carte A6 ou une disposition personnelle pour votre papier.</translation>
+    </message>
+    <message>
+        <source>The fronts are printed. %1
+
+Put the sheets back into the paper tray so that their blank side will be printed, turned over as the preview shows. Print the backs on them now?</source>
+        <translation>Les recto sont imprimés. %1
+
+Remettez les feuilles dans le bac à papier de sorte que leur face vierge soit imprimée, retournées comme le montre l&apos;aperçu. Imprimer les verso dessus maintenant ?</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
+        <translation>Montre les feuilles telles que l&apos;imprimante les recevra : les recto, les verso et les verso vus à travers la feuille, sur le papier de l&apos;imprimante dans la qualité choisie.</translation>
     </message>
 </context>
 <context>

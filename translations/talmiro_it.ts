@@ -662,6 +662,105 @@ Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Page of fronts</source>
+        <translation>Pagina dei fronti</translation>
+    </message>
+    <message>
+        <source>Page of backs</source>
+        <translation>Pagina dei retri</translation>
+    </message>
+    <message>
+        <source>Backs seen through the sheet, over their fronts</source>
+        <translation>Retri visti attraverso il foglio, sopra i loro fronti</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Sheet</source>
+        <translation>Foglio &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Sheet</source>
+        <translation>Foglio &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;Fit</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>Zoom to 100 %</source>
+        <translation>Zoom al 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Paper %1 x %2 mm at %3 dpi; the shaded edge is what the printer cannot reach. Print Quality: %4. Copies: %5.</source>
+        <translation>Carta %1 x %2 mm a %3 dpi; il bordo ombreggiato è ciò che la stampante non raggiunge. Qualità di stampa: %4. Copie: %5.</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Come visto</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Only the backs print: the card has no front picture yet.</source>
+        <translation>Si stampano solo i retri: la cartolina non ha ancora un&apos;immagine per il fronte.</translation>
+    </message>
+    <message>
+        <source>Both sides print in one go, the printer turning the sheet over its %1.</source>
+        <translation>Entrambi i lati si stampano in una volta, la stampante gira il foglio sul suo %1.</translation>
+    </message>
+    <message>
+        <source>short edge</source>
+        <translation>lato corto</translation>
+    </message>
+    <message>
+        <source>long edge</source>
+        <translation>lato lungo</translation>
+    </message>
+    <message>
+        <source>The fronts print first; then the sheets go back in turned over %1, and the backs print on them.</source>
+        <translation>Prima si stampano i fronti; poi i fogli rientrano girati %1 e vi si stampano i retri.</translation>
+    </message>
+    <message>
+        <source>like a wall calendar</source>
+        <translation>come un calendario da parete</translation>
+    </message>
+    <message>
+        <source>like the page of a book</source>
+        <translation>come la pagina di un libro</translation>
+    </message>
+    <message>
+        <source>The paper or the printer&apos;s margins cut the cards; Print asks first.</source>
+        <translation>La carta o i margini della stampante tagliano le cartoline; Stampa chiede prima.</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Foglio %1 di %2</translation>
+    </message>
+</context>
+<context>
     <name>PrinterMetrics</name>
     <message>
         <source>The selected printer reports a resolution of %1 x %2 dots per inch and cannot be used. Choose another printer with Printer Setup.</source>
@@ -1812,6 +1911,26 @@ visto</translation>
     <message>
         <source>Chooses 4 A6 cards on A4, a single A6 card, or a layout of your own for your stock.</source>
         <translation>Sceglie 4 cartoline A6 su A4, una sola cartolina A6 o un layout personale per la vostra carta.</translation>
+    </message>
+    <message>
+        <source>The fronts are printed. %1
+
+Put the sheets back into the paper tray so that their blank side will be printed, turned over as the preview shows. Print the backs on them now?</source>
+        <translation>I fronti sono stampati. %1
+
+Rimetti i fogli nel vassoio della carta in modo che venga stampato il loro lato bianco, girati come mostra l&apos;anteprima. Stampare ora i retri su di essi?</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Anteprima di stampa...</translation>
+    </message>
+    <message>
+        <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
+        <translation>Mostra i fogli come li riceverà la stampante: i fronti, i retri e i retri visti attraverso il foglio, sulla carta della stampante nella qualità scelta.</translation>
     </message>
 </context>
 <context>

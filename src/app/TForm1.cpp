@@ -156,6 +156,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
 
     connectHandlers();
     createAddressControls();
+    createPrintPreviewCommand();
     createPhotoControls();
     connectPictureDrops();
     bindPrintQuality();

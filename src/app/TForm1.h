@@ -33,6 +33,7 @@ struct PagePlacement;
 struct SheetLayout;
 enum class SheetTurn;
 enum class PrintQuality : int;
+class PrintPreviewDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -148,6 +149,8 @@ public:
     void PrintBothSidesItemClick(QObject* Sender);
     // The test page of fronts, how to turn the sheet, then the test page of backs.
     void AlignmentTestItemClick(QObject* Sender);
+    // Print > Print Preview... (TForm1Preview.cpp): the sheets as they will print.
+    void PrintPreviewItemClick(QObject* Sender);
 
     // Saving the back (TForm1Save.cpp)
     void SaveSheetImageBestItemClick(QObject* Sender);
@@ -236,6 +239,11 @@ private:
     // Print Both Sides is offered, with a hint that says why or why not, by what the printer
     // can do.
     void showBothSidesCommand();
+    // The print preview's command, its Print, and its pages made again when anything they show
+    // changes.
+    void createPrintPreviewCommand();
+    void printPreviewed(const PreparedPrint& print);
+    void refreshPrintPreview();
 
     // Address lists: the commands and the preview's steps, made in code.
     void createAddressControls();
@@ -329,6 +337,8 @@ private:
     QAction* RemoveAddressListItem = nullptr;
     QWidget* AddressStepPanel = nullptr;
     QLabel* AddressStepLabel = nullptr;
+    QAction* PrintPreviewItem = nullptr;
+    PrintPreviewDialog* PrintPreview = nullptr;
     int shownPhoto_ = 0; // of the front's photos, the one the front preview shows
     QWidget* PhotoStepPanel = nullptr;
     QLabel* PhotoStepLabel = nullptr;

@@ -21,13 +21,7 @@ std::vector<OwnLayout> keptOwnLayouts()
 {
     std::vector<OwnLayout> own;
     for (const QVariant& v : windowSettings().value(OwnLayoutsKey).toList()) {
-        const QVariantMap m = v.toMap();
-        const auto mm = [&m](const char* key) { return m.value(QLatin1String(key)).toDouble(); };
-        OwnLayout o{
-            m.value(QStringLiteral("name")).toString(),  QSizeF(mm("cardWidth"), mm("cardHeight")),
-            m.value(QStringLiteral("rows")).toInt(),     m.value(QStringLiteral("columns")).toInt(),
-            QSizeF(mm("paperWidth"), mm("paperHeight")), QSizeF(mm("gapAcross"), mm("gapDown")),
-            QPointF(mm("marginLeft"), mm("marginTop"))};
+        const OwnLayout o = ownLayoutFromValues(v.toMap());
         if (ownLayoutProblem(o).isEmpty()) // a damaged entry is left out, not shown
             own.push_back(o);
     }
@@ -38,17 +32,7 @@ void keepOwnLayouts(const std::vector<OwnLayout>& own)
 {
     QVariantList list;
     for (const OwnLayout& o : own)
-        list.push_back(QVariantMap{{QStringLiteral("name"), o.name},
-                                   {QStringLiteral("cardWidth"), o.card.width()},
-                                   {QStringLiteral("cardHeight"), o.card.height()},
-                                   {QStringLiteral("rows"), o.rows},
-                                   {QStringLiteral("columns"), o.columns},
-                                   {QStringLiteral("paperWidth"), o.paper.width()},
-                                   {QStringLiteral("paperHeight"), o.paper.height()},
-                                   {QStringLiteral("gapAcross"), o.gap.width()},
-                                   {QStringLiteral("gapDown"), o.gap.height()},
-                                   {QStringLiteral("marginLeft"), o.margin.x()},
-                                   {QStringLiteral("marginTop"), o.margin.y()}});
+        list.push_back(ownLayoutValues(o));
     windowSettings().setValue(OwnLayoutsKey, list);
 }
 

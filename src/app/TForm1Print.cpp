@@ -13,6 +13,7 @@
 #include "print/PagePrint.h"
 #include "print/PrinterDevice.h"
 
+#include "document/PrintPreview.h"
 #include "print/AlignmentPages.h"
 
 #include <QAction>
@@ -33,6 +34,10 @@ const WindowText BothSidesHint{QT_TRANSLATE_NOOP(
 const WindowText NoPrinterBothSidesHint{QT_TRANSLATE_NOOP(
     "TForm1", "No printer is installed, so this is not available: Print saves the fronts and "
               "the backs each as a PDF file of its own.")};
+const WindowText BacksAfterFrontsQuestion{QT_TRANSLATE_NOOP(
+    "TForm1", "The fronts are printed. %1\n\nPut the sheets back into the paper tray so that "
+              "their blank side will be printed, turned over as the preview shows. Print the "
+              "backs on them now?")};
 // Disables the print controls, in order, for its lifetime and gives each its state again, in
 // the same order, however the print ends: errors included. A command that was disabled before
 // (Print Both Sides on a one-sided printer) stays so.
@@ -216,6 +221,26 @@ void TForm1::PrintBothSidesItemClick(QObject* Sender)
         dialogs().message(note);
 }
 
+void TForm1::printPreviewed(const PreparedPrint& print)
+{
+    const ControlsDisabled disabled = printControlsDisabled(ui);
+    if (print.side != PrintSide::Both || print.sides != PrintSides::OneSided) {
+        const QString note = sendPreparedPrint(print);
+        if (!note.isEmpty())
+            dialogs().message(note);
+        return;
+    }
+    // A one-sided printer: the fronts, the sheets turned over by hand, then the backs.
+    if (!print.cutQuestion.isEmpty() && !dialogs().question(PaperCutTitle, print.cutQuestion))
+        return;
+    const QString frontNote = sendRun(printOfSide(print, PrintSide::Fronts));
+    if (!dialogs().question(tr("Print Preview"), BacksAfterFrontsQuestion.arg(frontNote)))
+        return;
+    const QString backNote = sendRun(printOfSide(print, PrintSide::Backs));
+    if (!backNote.isEmpty())
+        dialogs().message(backNote);
+}
+
 void TForm1::AlignmentTestItemClick(QObject*)
 {
     const ControlsDisabled disabled = printControlsDisabled(ui);
@@ -247,6 +272,7 @@ void TForm1::PrinterSetupButtonClick(QObject*)
     const WaitCursor wait;
     dialogs().printerSetup();
     refreshPrintPage();
+    refreshPrintPreview();
     showPrintHint();
     showBothSidesCommand();
 }

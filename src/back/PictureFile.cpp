@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <algorithm>
@@ -486,4 +487,24 @@ void LoadPictureFile(const QString& fileName, QImage& target)
 {
     // Decoded into a new image first, so a failure leaves the target as it was.
     target = readPicture(PictureRequest(fileName)).image;
+}
+
+Picture readPictureBytes(const QByteArray& bytes, const QString& fileName, QSize drawBox,
+                         PictureProgress* progress)
+{
+    // The readers take files, and read them by their content: a private copy it is.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("picture"));
+    try {
+        if (!dir.isValid())
+            raiseCannotCreate(copy, dir.errorString());
+        writeWholeFile(copy, bytes);
+        return readPicture(PictureRequest(copy, drawBox, progress));
+    } catch (const PictureCancelled&) {
+        throw;
+    } catch (const AppError& e) {
+        QString reason = e.text();
+        reason.replace(copy, fileName);
+        throw AppError(reason, e.details());
+    }
 }

@@ -16,6 +16,10 @@
 // readable formats, is damaged, would need more than MaxPictureMemoryMb or more than
 // MaxPictureWork; PictureCancelled when the request's progress asks to cancel.
 Picture readPicture(const PictureRequest& request);
+// The same for a picture file's `bytes` kept in memory (a design's, a card's), through a private
+// copy; the errors name the file as `fileName`.
+Picture readPictureBytes(const QByteArray& bytes, const QString& fileName, QSize drawBox,
+                         PictureProgress* progress = nullptr);
 
 // The memory one picture may take while it is read: the decoder's own buffers and the pixels.
 constexpr qint64 MaxPictureMemoryMb = 400;

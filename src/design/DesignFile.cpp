@@ -353,17 +353,7 @@ QJsonValue otherLayoutJson(Layout layout)
     const auto own = ownLayoutFigures(layout);
     if (!own)
         return QJsonObject{{QStringLiteral("layout"), int(layout)}};
-    return QJsonObject{{QStringLiteral("name"), own->name},
-                       {QStringLiteral("cardWidth"), own->card.width()},
-                       {QStringLiteral("cardHeight"), own->card.height()},
-                       {QStringLiteral("rows"), own->rows},
-                       {QStringLiteral("columns"), own->columns},
-                       {QStringLiteral("paperWidth"), own->paper.width()},
-                       {QStringLiteral("paperHeight"), own->paper.height()},
-                       {QStringLiteral("gapAcross"), own->gap.width()},
-                       {QStringLiteral("gapDown"), own->gap.height()},
-                       {QStringLiteral("marginLeft"), own->margin.x()},
-                       {QStringLiteral("marginTop"), own->margin.y()}};
+    return QJsonObject::fromVariantMap(ownLayoutValues(*own));
 }
 
 // Millimetres no stock comes near: a paper of a metre is no paper for cards.

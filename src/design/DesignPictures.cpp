@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 QByteArray readDesignPictureBytes(const QString& fileName)
 {
@@ -41,19 +40,12 @@ CardPicture loadCardPicture(const QString& fileName, QSize drawBox, PictureProgr
 Picture decodeDesignPicture(const CardPicture& picture, const QString& designFile,
                             const QString& role, QSize drawBox, PictureProgress* progress)
 {
-    // The reader takes files, and reads them by their content: a private copy it is.
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("picture"));
     try {
-        if (!dir.isValid())
-            raiseCannotCreate(copy, dir.errorString());
-        writeWholeFile(copy, picture.bytes);
-        return readPicture(PictureRequest(copy, drawBox, progress));
+        return readPictureBytes(picture.bytes, picture.fileName, drawBox, progress);
     } catch (const PictureCancelled&) {
         throw;
     } catch (const AppError& e) {
         QString reason = e.text();
-        reason.replace(copy, picture.fileName);
         if (!reason.endsWith(QLatin1Char('.')))
             reason += QLatin1Char('.');
         throw AppError(QCoreApplication::translate("DesignFile",

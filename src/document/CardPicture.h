@@ -26,3 +26,9 @@ using SharedPicture = SharedFile<CardPicture>;
 // it upright, never mirrored. The picture goes as soon as its turned copy is made: never both in
 // memory at once.
 void layTallFrontOnItsSide(CardPicture& picture);
+
+// The picture's pixels for drawing it into a `target` of sheet pixels (as it lies on the card)
+// at `scale` device pixels a sheet pixel: the image held when it has as many as that needs or
+// is whole, else decoded again from the file's bytes, reduced no further than the target needs
+// and laid as the card lays it. The image held when the bytes are gone or cannot be read again.
+QImage pictureForScale(const CardPicture& picture, QSize target, qreal scale);

@@ -263,7 +263,7 @@ std::vector<int> photosOfSheet(const PreparedPrint& print, int sheet)
 // The fronts of a sheet, each photo composed once however many of its cards the sheet holds.
 template <typename Front>
 std::vector<Front> frontsOfSheet(const PreparedPrint& print, int sheet,
-                                 const std::function<Front(const FrontComposition&)>& make)
+                                 const std::function<Front(const FrontComposition&, int)>& make)
 {
     std::map<int, Front> made;
     std::vector<Front> fronts;
@@ -276,7 +276,8 @@ std::vector<Front> frontsOfSheet(const PreparedPrint& print, int sheet,
         if (at == made.end())
             at = made.emplace(photo, make(photo == 0 ? print.front
                                                      : frontComposition(print.card.withPhoto(photo),
-                                                                        print.metrics)))
+                                                                        print.metrics),
+                                          photo))
                      .first;
         fronts.push_back(at->second);
     }
@@ -303,12 +304,24 @@ CardDrawing fineBackPage(const PreparedPrint& print, int sheet)
     };
 }
 
+// The front for drawing at `scale`, its picture from its own pixels where the card holds it
+// reduced below what that needs.
+FrontComposition frontFromOwnPixels(FrontComposition front, const CardDocument& card, qreal scale)
+{
+    if (card.hasFrontPicture())
+        front.picture = pictureForScale(*card.front, frontPictureTarget(front).size(), scale);
+    return front;
+}
+
 // The page of fronts of `sheet` drawn at the printer's resolution: each photo resampled once
 // for the page, drawn as it is on each of its cards.
 CardDrawing fineFrontPage(const PreparedPrint& print, int sheet)
 {
+    const qreal deviceScale = qreal(print.metrics.DpiX) / SheetPixelsPerInch;
     const std::vector<FrontComposition> fronts = frontsOfSheet<FrontComposition>(
-        print, sheet, [](const FrontComposition& front) { return front; });
+        print, sheet, [&print, deviceScale](const FrontComposition& front, int photo) {
+            return frontFromOwnPixels(front, print.card.withPhoto(photo), deviceScale);
+        });
     return [fronts, card = print.front.card, layout = print.layout](QPainter& painter,
                                                                     qreal scale) {
         std::map<const uchar*, FrontComposition> scaled;
@@ -350,17 +363,21 @@ QImage backPageOfSheet(const PreparedPrint& print, int sheet)
 
 QImage frontPageOfSheet(const PreparedPrint& print, int sheet)
 {
-    return composeFrontPage(print.layout,
-                            frontsOfSheet<QImage>(print, sheet, [](const FrontComposition& front) {
-                                return composeFront(front);
-                            }));
+    return composeFrontPage(
+        print.layout, frontsOfSheet<QImage>(print, sheet, [](const FrontComposition& front, int) {
+            return composeFront(front);
+        }));
 }
 
-QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
-                  int* sheetsSent)
+namespace
+{
+
+// Sends `count` sheets of the run from `first` on as one document (sendPrint).
+QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first, int count,
+                   const SheetProgress& progress, int* sheetsSent)
 {
     const bool fine = print.quality == PrintQuality::Fine;
-    const int sheets = print.run.sheets();
+    const int sheets = count;
     const int sides = print.side == PrintSide::Both ? 2 : 1;
     const CardDrawing fronts =
         fine && print.side != PrintSide::Backs ? fineFrontPage(print, 0) : CardDrawing();
@@ -368,7 +385,7 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
     QImage frontPage = print.frontPage;
     int sent = 0;
     const auto page = [&](int i) {
-        const int sheet = i / sides;
+        const int sheet = first + i / sides;
         const bool front =
             print.side == PrintSide::Fronts || (print.side == PrintSide::Both && i % 2 == 0);
         if (front && !print.run.varies())
@@ -396,6 +413,19 @@ QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const Shee
     if (sheetsSent)
         *sheetsSent = sent;
     return note;
+}
+
+} // namespace
+
+QString sendPrint(PrinterDevice& printer, const PreparedPrint& print, const SheetProgress& progress,
+                  int* sheetsSent)
+{
+    return sendSheets(printer, print, 0, print.run.sheets(), progress, sheetsSent);
+}
+
+QString sendSheet(PrinterDevice& printer, const PreparedPrint& print, int sheet)
+{
+    return sendSheets(printer, print, std::clamp(sheet, 0, print.run.sheets() - 1), 1, {}, nullptr);
 }
 
 namespace
@@ -460,6 +490,7 @@ std::vector<PdfPage> printShopPages(const CardDocument& card, PrintSide side,
         if (side != PrintSide::Backs) {
             FrontComposition front = frontComposition(one, metrics);
             front.bleed = options.bleed ? PrintShopBleed : 0;
+            front = frontFromOwnPixels(front, one, qreal(PrintShopDpi) / SheetPixelsPerInch);
             pages.push_back(page([front](QPainter& painter, qreal scale) {
                 drawFront(painter, frontAtScale(front, scale), scale);
             }));

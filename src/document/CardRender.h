@@ -94,6 +94,8 @@ using SheetProgress = std::function<bool(int sent, int sheets)>;
 // was sent goes out, and `sheetsSent` (if given) says how many.
 QString sendPrint(PrinterDevice& printer, const PreparedPrint& print,
                   const SheetProgress& progress = {}, int* sheetsSent = nullptr);
+// Sends sheet `sheet` of the run alone, made as sendPrint makes it, as a document of its own.
+QString sendSheet(PrinterDevice& printer, const PreparedPrint& print, int sheet);
 
 // A PDF for a print shop: each card on a page of its own at its real size.
 struct PrintShopOptions {

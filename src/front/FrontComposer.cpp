@@ -129,6 +129,8 @@ void drawFront(QPainter& p, const FrontComposition& front, qreal scale)
     // What lies outside the card (and its bleed) is cut off, as by the edge of the card's bitmap.
     p.setClipRect(whole, Qt::IntersectClip);
     p.fillRect(whole, fromTColor(TColors::White));
+    // A photo goes to a PDF as a photo does (JPEG): kept lossless it would triple the file.
+    p.setRenderHint(QPainter::LosslessImageRendering, false);
     drawPicture(p, frontPictureTarget(front), front.picture, scale);
 
     if (card.frame != 0) {

@@ -255,6 +255,31 @@ std::optional<OwnLayout> ownLayoutFigures(Layout layout)
     return all.figures[i];
 }
 
+QVariantMap ownLayoutValues(const OwnLayout& own)
+{
+    return {{QStringLiteral("name"), own.name},
+            {QStringLiteral("cardWidth"), own.card.width()},
+            {QStringLiteral("cardHeight"), own.card.height()},
+            {QStringLiteral("rows"), own.rows},
+            {QStringLiteral("columns"), own.columns},
+            {QStringLiteral("paperWidth"), own.paper.width()},
+            {QStringLiteral("paperHeight"), own.paper.height()},
+            {QStringLiteral("gapAcross"), own.gap.width()},
+            {QStringLiteral("gapDown"), own.gap.height()},
+            {QStringLiteral("marginLeft"), own.margin.x()},
+            {QStringLiteral("marginTop"), own.margin.y()}};
+}
+
+OwnLayout ownLayoutFromValues(const QVariantMap& m)
+{
+    const auto mm = [&m](const char* key) { return m.value(QLatin1String(key)).toDouble(); };
+    return OwnLayout{
+        m.value(QStringLiteral("name")).toString(),  QSizeF(mm("cardWidth"), mm("cardHeight")),
+        m.value(QStringLiteral("rows")).toInt(),     m.value(QStringLiteral("columns")).toInt(),
+        QSizeF(mm("paperWidth"), mm("paperHeight")), QSizeF(mm("gapAcross"), mm("gapDown")),
+        QPointF(mm("marginLeft"), mm("marginTop"))};
+}
+
 int roomAroundCards(Layout layout)
 {
     const auto l = sheetLayoutAt(layout);

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QVariantMap>
 #include <optional>
 #include <vector>
 
@@ -105,6 +106,10 @@ QString ownLayoutProblem(const OwnLayout& own);
 Layout ownLayout(const OwnLayout& own);
 // The figures of a layout made by ownLayout; none for any other number.
 std::optional<OwnLayout> ownLayoutFigures(Layout layout);
+// The figures as named values in millimetres, as the design file and the list of the user's
+// layouts keep them; and back (a value missing reads as 0: check with ownLayoutProblem).
+QVariantMap ownLayoutValues(const OwnLayout& own);
+OwnLayout ownLayoutFromValues(const QVariantMap& values);
 
 // A page of copies of one card: the page size and where each copy's top-left corner goes.
 struct PageTiling {

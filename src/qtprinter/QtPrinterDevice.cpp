@@ -568,40 +568,6 @@ void QtPrinterDevice::abortDoc()
     painter_.reset();
 }
 
-void QtPrinterDevice::setPen(int width, TColor colour)
-{
-    pen_ = QPen(fromTColor(colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-}
-
-void QtPrinterDevice::moveTo(int x, int y)
-{
-    current_ = QPoint(x, y);
-}
-
-void QtPrinterDevice::lineTo(int x, int y)
-{
-    if (painter_) {
-        painter_->setPen(pen_);
-        painter_->drawLine(current_, QPoint(x, y));
-    }
-    current_ = QPoint(x, y);
-}
-
-void QtPrinterDevice::stretchBand(const QRect& device, const QImage& band)
-{
-    if (painter_)
-        painter_->drawImage(device, band);
-}
-
-void QtPrinterDevice::paintPage(const std::function<void(QPainter&)>& draw)
-{
-    if (!painter_)
-        return;
-    painter_->save();
-    draw(*painter_);
-    painter_->restore();
-}
-
 void QtPrinterDevice::prepareSetupDialog()
 {
     // The dialog shows the orientation the user works in, not the turned page's, and the

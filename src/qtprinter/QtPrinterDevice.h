@@ -11,7 +11,7 @@
 // turned here (its top along the paper's left edge), so the turned margins are the ones that
 // hold; Qt would otherwise keep the portrait margins on a landscape page.
 #include "print/PagePrint.h"
-#include "print/PrinterDevice.h"
+#include "print/PainterPrinterDevice.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -52,7 +52,7 @@ struct PageFigures {
 // margin the paper's left one.
 PageFigures pageFiguresOf(const QRectF& paper, const QRectF& page, bool turned);
 
-class QtPrinterDevice : public PrinterDevice
+class QtPrinterDevice : public PainterPrinterDevice
 {
 public:
     // The named queue, or the default one when the name is empty. When no queue is installed
@@ -85,11 +85,6 @@ public:
     void abortDoc() override;
     void newPage() override;
     QString pdfFolder() const override;
-    void setPen(int width, TColor colour) override;
-    void moveTo(int x, int y) override;
-    void lineTo(int x, int y) override;
-    void stretchBand(const QRect& device, const QImage& band) override;
-    void paintPage(const std::function<void(QPainter&)>& draw) override;
 
     // The orientation pages are printed in: the layout's, or the set-up dialog's since.
     QPageLayout::Orientation orientation() const { return orientation_; }
@@ -104,6 +99,9 @@ public:
     bool savesPdfFiles() const { return savesPdfFiles_; }
     // The file of the last PDF document saved, in a file of our naming or the user's.
     QString lastPdfFile() const { return lastPdfFile_; }
+
+protected:
+    QPainter* pagePainter() override { return painter_.get(); }
 
 private:
     QtPrinterDevice(const QString& printerName, const QString& pdfFolder, bool usePrinters);
@@ -132,6 +130,4 @@ private:
     QString pdfFileName_;  // the file the current PDF document goes to
     QString namedPdfFile_; // the one file every PDF document goes to (pdfFile())
     QString lastPdfFile_;
-    QPen pen_;
-    QPoint current_;
 };

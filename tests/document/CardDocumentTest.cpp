@@ -7,6 +7,8 @@
 #include "support/ImageChecks.h"
 #include "support/RecordingPrinter.h"
 
+#include <QBuffer>
+#include <QPainter>
 #include <QSet>
 #include <QSignalSpy>
 #include <array>
@@ -317,6 +319,70 @@ TEST(FinePrint, EveryElementLiesWhereTheCardAsShownPutsIt)
                 EXPECT_LE(std::abs(fine[i].right() - shown[i].right()), within);
                 EXPECT_LE(std::abs(fine[i].bottom() - shown[i].bottom()), within);
             }
+        }
+    }
+}
+
+// Fine printing and the print shop's PDF draw a photo the card holds reduced from its own pixels
+// again, decoded at what the page needs; a photo held whole, or without its file's bytes, is
+// drawn as held. The held picture is green and the file's red and blue, so the page says which.
+TEST(FinePrint, APhotoHeldReducedIsDrawnFromItsOwnPixels)
+{
+    QImage own = solidImage(1600, 1000, QColor(220, 20, 20));
+    QPainter(&own).fillRect(800, 0, 800, 1000, QColor(20, 20, 220));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    own.save(&buffer, "PNG");
+    const struct {
+        const char* what;
+        int heldWidth;
+        bool bytes;
+        bool own;
+    } cases[] = {
+        {"held reduced", 160, true, true},
+        {"held whole", 1600, true, false},
+        {"no bytes", 160, false, false},
+    };
+    const auto colours = [](const QImage& page) {
+        int red = 0, green = 0, blue = 0;
+        for (int y = 0; y < page.height(); y += 4)
+            for (int x = 0; x < page.width(); x += 4) {
+                const QColor c = page.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 80;
+                green += c.green() > 150 && c.red() < 80;
+                blue += c.blue() > 150 && c.red() < 80;
+            }
+        return std::array<int, 3>{red, green, blue};
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CardDocument card = defaultCardDocument();
+        card.layout = Layout::FourOnSheet;
+        CardPicture picture;
+        picture.image = solidImage(c.heldWidth, c.heldWidth * 5 / 8, QColor(20, 200, 20));
+        picture.size = own.size();
+        picture.fileName = QStringLiteral("harbour.png");
+        picture.bytes = c.bytes ? png : QByteArray();
+        card.front = SharedPicture(picture);
+        RecordingPrinter printer;
+        printer.setPaper(300, 2550, 3300, 60, 45, 30, 75);
+        applyLayoutToPrinter(printer, card.layout);
+        sendPrint(printer, preparePrint(printer, card, PrintSide::Fronts, SheetTurn::Book,
+                                        PrintSides::OneSided, PrintQuality::Fine));
+        const std::vector<PdfPage> shop =
+            printShopPages(card, PrintSide::Fronts, ReadPrinterMetrics(printer), {});
+        ASSERT_EQ(shop.size(), 1u);
+        QImage shopPage((shop[0].inches * PrintShopDpi).toSize(), QImage::Format_RGB32);
+        shopPage.fill(Qt::white);
+        {
+            QPainter painter(&shopPage);
+            shop[0].paint(painter);
+        }
+        for (const QImage& page : {printer.paint(), shopPage}) {
+            const std::array<int, 3> ink = colours(page);
+            EXPECT_EQ(ink[0] > 1000 && ink[2] > 1000, c.own);
+            EXPECT_EQ(ink[1] > 1000, !c.own);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "ImageChecks.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 QImage solidImage(int w, int h, QColor colour)
 {
@@ -41,4 +42,21 @@ QRect inkIn(const QImage& image, const QRect& region)
             if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
                 ink |= QRect(x, y, 1, 1);
     return ink;
+}
+
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y =
+        (b.size() == a.size() ? b
+                              : b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            .convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * x.width() * x.height());
 }

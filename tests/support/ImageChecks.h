@@ -17,3 +17,6 @@ std::pair<int, int> greyRange(const QImage& image, const QRect& region);
 // The smallest rectangle holding every pixel that is not white inside `region` (the whole
 // picture when null); null when there is no ink.
 QRect inkIn(const QImage& image, const QRect& region = QRect());
+
+// The mean difference of two pictures' channels, 0 to 255, `b` first reduced to `a`'s size.
+double meanDifference(const QImage& a, const QImage& b);
