@@ -1905,10 +1905,6 @@ bisher</translation>
         <translation>Foto %1 von %2</translation>
     </message>
     <message>
-        <source>Other paper...</source>
-        <translation>Anderes Papier...</translation>
-    </message>
-    <message>
         <source>Other paper</source>
         <translation>Anderes Papier</translation>
     </message>
@@ -1935,6 +1931,10 @@ Legen Sie die Blätter so in das Papierfach zurück, dass ihre leere Seite bedru
     <message>
         <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
         <translation>Zeigt die Blätter so, wie der Drucker sie bekommt: die Vorderseiten, die Rückseiten und die Rückseiten durch das Blatt gesehen, auf dem Papier des Druckers in der gewählten Qualität.</translation>
+    </message>
+    <message>
+        <source>Other &amp;Paper...</source>
+        <translation>Anderes &amp;Papier...</translation>
     </message>
 </context>
 <context>

@@ -1905,10 +1905,6 @@ se ve</translation>
         <translation>Foto %1 de %2</translation>
     </message>
     <message>
-        <source>Other paper...</source>
-        <translation>Otro papel...</translation>
-    </message>
-    <message>
         <source>Other paper</source>
         <translation>Otro papel</translation>
     </message>
@@ -1935,6 +1931,10 @@ Vuelva a poner las hojas en la bandeja de papel de modo que se imprima su cara e
     <message>
         <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
         <translation>Muestra las hojas tal como las recibirá la impresora: los anversos, los reversos y los reversos vistos a través de la hoja, en el papel de la impresora con la calidad elegida.</translation>
+    </message>
+    <message>
+        <source>Other &amp;Paper...</source>
+        <translation>Otro &amp;papel...</translation>
     </message>
 </context>
 <context>

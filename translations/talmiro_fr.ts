@@ -1901,10 +1901,6 @@ quel</translation>
         <translation>Photo %1 sur %2</translation>
     </message>
     <message>
-        <source>Other paper...</source>
-        <translation>Autre papier...</translation>
-    </message>
-    <message>
         <source>Other paper</source>
         <translation>Autre papier</translation>
     </message>
@@ -1931,6 +1927,10 @@ Remettez les feuilles dans le bac à papier de sorte que leur face vierge soit i
     <message>
         <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
         <translation>Montre les feuilles telles que l&apos;imprimante les recevra : les recto, les verso et les verso vus à travers la feuille, sur le papier de l&apos;imprimante dans la qualité choisie.</translation>
+    </message>
+    <message>
+        <source>Other &amp;Paper...</source>
+        <translation>Autre &amp;papier...</translation>
     </message>
 </context>
 <context>

@@ -1901,10 +1901,6 @@ visto</translation>
         <translation>Foto %1 di %2</translation>
     </message>
     <message>
-        <source>Other paper...</source>
-        <translation>Altra carta...</translation>
-    </message>
-    <message>
         <source>Other paper</source>
         <translation>Altra carta</translation>
     </message>
@@ -1931,6 +1927,10 @@ Rimetti i fogli nel vassoio della carta in modo che venga stampato il loro lato 
     <message>
         <source>Shows the sheets as the printer will get them: the fronts, the backs and the backs seen through the sheet, on the printer&apos;s paper in the chosen quality.</source>
         <translation>Mostra i fogli come li riceverà la stampante: i fronti, i retri e i retri visti attraverso il foglio, sulla carta della stampante nella qualità scelta.</translation>
+    </message>
+    <message>
+        <source>Other &amp;Paper...</source>
+        <translation>Altra &amp;carta...</translation>
     </message>
 </context>
 <context>

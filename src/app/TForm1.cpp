@@ -157,6 +157,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     connectHandlers();
     createAddressControls();
     createPrintPreviewCommand();
+    createOtherPaperCommand();
     createPhotoControls();
     connectPictureDrops();
     bindPrintQuality();
@@ -290,7 +291,6 @@ void TForm1::connectHandlers()
             });
 
     on(ui.TypeOfDeckRadioGroup, &RadioGroup::changed, &TForm1::TypeOfDeckRadioGroupClick);
-    createOtherPaperButton();
     on(ui.PrintButton, &QPushButton::clicked, &TForm1::PrintButtonClick);
     on(ui.PrinterSetupButton, &QPushButton::clicked, &TForm1::PrinterSetupButtonClick);
     on(ui.PrintBothSidesItem, &QAction::triggered, &TForm1::PrintBothSidesItemClick);

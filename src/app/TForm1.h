@@ -140,7 +140,7 @@ public:
     // Layouts and printing (TForm1Print.cpp)
     void TypeOfDeckRadioGroupClick(QObject* Sender);
     // The layouts beyond the four (TForm1Layouts.cpp).
-    void createOtherPaperButton();
+    void createOtherPaperCommand();
     void OtherPaperButtonClick();
     void drawLayoutMiniature();
     void PrintButtonClick(QObject* Sender);
@@ -338,6 +338,7 @@ private:
     QWidget* AddressStepPanel = nullptr;
     QLabel* AddressStepLabel = nullptr;
     QAction* PrintPreviewItem = nullptr;
+    QAction* OtherPaperItem = nullptr;
     PrintPreviewDialog* PrintPreview = nullptr;
     int shownPhoto_ = 0; // of the front's photos, the one the front preview shows
     QWidget* PhotoStepPanel = nullptr;

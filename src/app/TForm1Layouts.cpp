@@ -1,11 +1,11 @@
-// The layouts beyond the four of the layout group: the "Other paper..." button, the user's own
-// layouts kept between runs, and the miniature of the chosen one.
+// The layouts beyond the four of the layout group: the Print menu's "Other Paper...", the
+// user's own layouts kept between runs, and the miniature of the chosen one.
 #include "Dialogs.h"
 #include "TForm1.h"
 #include "ui_TForm1.h"
 
+#include <QAction>
 #include <QPainter>
-#include <QPushButton>
 #include <QSettings>
 
 namespace
@@ -38,16 +38,16 @@ void keepOwnLayouts(const std::vector<OwnLayout>& own)
 
 } // namespace
 
-void TForm1::createOtherPaperButton()
+void TForm1::createOtherPaperCommand()
 {
-    auto* button = new QPushButton(tr("Other paper..."), ui.PrintControlTabSheet);
-    button->setObjectName(QStringLiteral("OtherPaperButton"));
-    button->setAccessibleName(tr("Other paper"));
-    button->setProperty("hint", tr("Chooses 4 A6 cards on A4, a single A6 card, or a layout "
+    // In the Print menu: the Print tab has no free room left for a button.
+    OtherPaperItem = new QAction(tr("Other &Paper..."), this);
+    OtherPaperItem->setObjectName(QStringLiteral("OtherPaperItem"));
+    OtherPaperItem->setProperty("hint",
+                                tr("Chooses 4 A6 cards on A4, a single A6 card, or a layout "
                                    "of your own for your stock."));
-    const QRect exit = ui.ExitButton->geometry();
-    button->setGeometry(exit.translated(0, exit.height() + 6));
-    connect(button, &QPushButton::clicked, this,
+    ui.PrintMenu->insertAction(ui.PrintMenu->actions().value(0), OtherPaperItem);
+    connect(OtherPaperItem, &QAction::triggered, this,
             [this] { guard([this] { OtherPaperButtonClick(); }); });
 }
 

@@ -77,7 +77,7 @@ TEST_F(Window, TabVisitsTheControlsInTheirListedOrder)
         (QStringList{"PrinterSetupButton", "PrintButton", "CopiesEdit", "CopiesUpDown",
                      "PrintImageAdjustUpDown", "PrintImageAdjustEdit", "PrintImageVAdjustEdit",
                      "PrintImageVAdjustUpDown", "TypeOfDeckRadioGroup", "SheetTurnRadioGroup",
-                     "PrintQualityRadioGroup", "ExitButton", "OtherPaperButton"}));
+                     "PrintQualityRadioGroup", "ExitButton"}));
     EXPECT_EQ(tabOrder(findControl<QWidget>(*form, "TextSetupTabSheet")),
               (QStringList{"TitleCheckBox", "DescriptiveCheckBox", "LowerLeftTextCheckBox",
                            "AddressVerticalTextCheckBox", "StampBorderTextCheckBox",
