@@ -243,6 +243,13 @@ MACHEN</translation>
     </message>
 </context>
 <context>
+    <name>CardRender</name>
+    <message>
+        <source>The printer offers no %1 paper, which the layout &quot;%2&quot; is made for. Print on %3 paper instead?</source>
+        <translation>Der Drucker bietet kein %1-Papier an, für das das Layout &quot;%2&quot; gemacht ist. Stattdessen auf %3-Papier drucken?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 and %2 cannot be asked for together.</source>
@@ -345,6 +352,14 @@ Druckt oder exportiert einen Postkartenentwurf ohne Fenster; ein Entwurf allein 
   --help, --version
 
 Rückgabewert: 0 erledigt, 1 ein Fehler (nichts wird geschrieben), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>There is no layout &quot;%1&quot;; --layout takes %2.</source>
+        <translation>Es gibt kein Layout &quot;%1&quot;; --layout nimmt %2.</translation>
+    </message>
+    <message>
+        <source>With any action, --layout NAME puts the cards on another layout for one run: &quot;4 A6 on A4&quot; (or a6-on-a4), &quot;Single A6&quot; (single-a6) or one of the four of the window, named in any case. A layout whose paper the printer does not offer prints on the printer&apos;s paper with --yes only.</source>
+        <translation>Mit jeder Aktion legt --layout NAME die Karten für einen Lauf auf ein anderes Layout: &quot;4 A6 auf A4&quot; (oder a6-on-a4), &quot;Eine A6&quot; (single-a6) oder eines der vier des Fensters, in beliebiger Groß- und Kleinschreibung. Ein Layout, dessen Papier der Drucker nicht anbietet, wird nur mit --yes auf dem Papier des Druckers gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +1950,10 @@ Legen Sie die Blätter so in das Papierfach zurück, dass ihre leere Seite bedru
     <message>
         <source>Other &amp;Paper...</source>
         <translation>Anderes &amp;Papier...</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
     </message>
 </context>
 <context>

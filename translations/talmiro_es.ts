@@ -243,6 +243,13 @@ AQUÍ</translation>
     </message>
 </context>
 <context>
+    <name>CardRender</name>
+    <message>
+        <source>The printer offers no %1 paper, which the layout &quot;%2&quot; is made for. Print on %3 paper instead?</source>
+        <translation>La impresora no ofrece papel %1, para el que está hecha la disposición &quot;%2&quot;. ¿Imprimir en papel %3 en su lugar?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 and %2 cannot be asked for together.</source>
@@ -345,6 +352,14 @@ Imprime o exporta un diseño de postal sin ventana; un diseño solo lo abre en l
   --help, --version
 
 Estado de salida: 0 hecho, 1 un error (no se escribe nada), 2 uso incorrecto.</translation>
+    </message>
+    <message>
+        <source>There is no layout &quot;%1&quot;; --layout takes %2.</source>
+        <translation>No hay ninguna disposición &quot;%1&quot;; --layout acepta %2.</translation>
+    </message>
+    <message>
+        <source>With any action, --layout NAME puts the cards on another layout for one run: &quot;4 A6 on A4&quot; (or a6-on-a4), &quot;Single A6&quot; (single-a6) or one of the four of the window, named in any case. A layout whose paper the printer does not offer prints on the printer&apos;s paper with --yes only.</source>
+        <translation>Con cualquier acción, --layout NOMBRE pone las postales en otra disposición para una ejecución: &quot;4 A6 en A4&quot; (o a6-on-a4), &quot;Una A6&quot; (single-a6) o una de las cuatro de la ventana, en mayúsculas o minúsculas. Una disposición cuyo papel no ofrece la impresora se imprime en el papel de la impresora solo con --yes.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +1950,10 @@ Vuelva a poner las hojas en la bandeja de papel de modo que se imprima su cara e
     <message>
         <source>Other &amp;Paper...</source>
         <translation>Otro &amp;papel...</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,13 @@ ICI</translation>
     </message>
 </context>
 <context>
+    <name>CardRender</name>
+    <message>
+        <source>The printer offers no %1 paper, which the layout &quot;%2&quot; is made for. Print on %3 paper instead?</source>
+        <translation>L&apos;imprimante ne propose pas de papier %1, pour lequel la disposition &quot;%2&quot; est faite. Imprimer plutôt sur du papier %3 ?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 and %2 cannot be asked for together.</source>
@@ -343,6 +350,14 @@ Imprime ou exporte un modèle de carte sans fenêtre ; un modèle seul l&apos;ou
   --help, --version
 
 Code de sortie : 0 fait, 1 une erreur (rien n&apos;est écrit), 2 mauvais usage.</translation>
+    </message>
+    <message>
+        <source>There is no layout &quot;%1&quot;; --layout takes %2.</source>
+        <translation>Il n&apos;y a pas de disposition &quot;%1&quot; ; --layout accepte %2.</translation>
+    </message>
+    <message>
+        <source>With any action, --layout NAME puts the cards on another layout for one run: &quot;4 A6 on A4&quot; (or a6-on-a4), &quot;Single A6&quot; (single-a6) or one of the four of the window, named in any case. A layout whose paper the printer does not offer prints on the printer&apos;s paper with --yes only.</source>
+        <translation>Avec toute action, --layout NOM place les cartes sur une autre disposition pour une exécution : &quot;4 A6 sur A4&quot; (ou a6-on-a4), &quot;Une A6&quot; (single-a6) ou l&apos;une des quatre de la fenêtre, en majuscules ou minuscules. Une disposition dont l&apos;imprimante ne propose pas le papier s&apos;imprime sur le papier de l&apos;imprimante avec --yes seulement.</translation>
     </message>
 </context>
 <context>
@@ -1931,6 +1946,10 @@ Remettez les feuilles dans le bac à papier de sorte que leur face vierge soit i
     <message>
         <source>Other &amp;Paper...</source>
         <translation>Autre &amp;papier...</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
     </message>
 </context>
 <context>

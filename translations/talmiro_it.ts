@@ -241,6 +241,13 @@ BOLLO</translation>
     </message>
 </context>
 <context>
+    <name>CardRender</name>
+    <message>
+        <source>The printer offers no %1 paper, which the layout &quot;%2&quot; is made for. Print on %3 paper instead?</source>
+        <translation>La stampante non offre carta %1, per cui è fatta la disposizione &quot;%2&quot;. Stampare invece su carta %3?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 and %2 cannot be asked for together.</source>
@@ -343,6 +350,14 @@ Stampa o esporta un progetto di cartolina senza finestra; un progetto da solo lo
   --help, --version
 
 Stato di uscita: 0 fatto, 1 un errore (non viene scritto nulla), 2 uso errato.</translation>
+    </message>
+    <message>
+        <source>There is no layout &quot;%1&quot;; --layout takes %2.</source>
+        <translation>Non esiste la disposizione &quot;%1&quot;; --layout accetta %2.</translation>
+    </message>
+    <message>
+        <source>With any action, --layout NAME puts the cards on another layout for one run: &quot;4 A6 on A4&quot; (or a6-on-a4), &quot;Single A6&quot; (single-a6) or one of the four of the window, named in any case. A layout whose paper the printer does not offer prints on the printer&apos;s paper with --yes only.</source>
+        <translation>Con qualsiasi azione, --layout NOME mette le cartoline su un&apos;altra disposizione per una sola esecuzione: &quot;4 A6 su A4&quot; (o a6-on-a4), &quot;Una A6&quot; (single-a6) o una delle quattro della finestra, in maiuscolo o minuscolo. Una disposizione la cui carta la stampante non offre si stampa sulla carta della stampante solo con --yes.</translation>
     </message>
 </context>
 <context>
@@ -1931,6 +1946,10 @@ Rimetti i fogli nel vassoio della carta in modo che venga stampato il loro lato 
     <message>
         <source>Other &amp;Paper...</source>
         <translation>Altra &amp;carta...</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
     </message>
 </context>
 <context>

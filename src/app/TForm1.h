@@ -289,6 +289,8 @@ private:
     // The printer's figures read afresh and the layout chosen, for a print of backs or both
     // sides; raises AppError when no layout is chosen.
     SheetLayout layoutForPrint();
+    // The layout's paper put in the printer, or the user's yes to the printer's own.
+    bool paperAgreed();
     void connectHandlers();
     // Pictures dropped on the corner's picture box and the front's preview (TForm1Drop.cpp).
     void connectPictureDrops();

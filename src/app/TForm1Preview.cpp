@@ -29,6 +29,9 @@ void TForm1::createPrintPreviewCommand()
 
 void TForm1::PrintPreviewItemClick(QObject*)
 {
+    // The preview shows the paper the print will take: the layout's, once agreed.
+    if (!paperAgreed())
+        return;
     if (!PrintPreview) {
         PrintPreview = new PrintPreviewDialog(
             [this] { return preparePreview(printer(), document(), printQuality()); },

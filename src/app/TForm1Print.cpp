@@ -26,6 +26,7 @@ namespace
 {
 
 const WindowText PaperCutTitle{QT_TRANSLATE_NOOP("TForm1", "Cards Cut Off")};
+const WindowText PaperTitle{QT_TRANSLATE_NOOP("TForm1", "Paper")};
 const WindowText AlignmentTestTitle{QT_TRANSLATE_NOOP("TForm1", "Alignment Test")};
 const WindowText BothSidesHint{QT_TRANSLATE_NOOP(
     "TForm1", "Prints the fronts and, on the back of the same sheet, the backs in one go; the "
@@ -151,6 +152,8 @@ void TForm1::PrintButtonClick(QObject* Sender)
 
 void TForm1::Page1(QObject* Sender)
 {
+    if (!paperAgreed())
+        return;
     // The back is drawn first, as the tab shows it; then the page made of the card as it is now.
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
@@ -189,6 +192,8 @@ void TForm1::FrontPagePrint()
         dialogs().message(noFrontPictureText());
         return;
     }
+    if (!paperAgreed())
+        return;
     const WaitCursor wait;
     // The card as it is now: text typed a moment ago is printed even before the preview shows it.
     const PreparedPrint print =
@@ -208,6 +213,8 @@ void TForm1::PrintBothSidesItemClick(QObject* Sender)
         dialogs().message(noFrontPictureText());
         return;
     }
+    if (!paperAgreed())
+        return;
     DrawPostCardBack(Sender, 1, 0, 0);
     const WaitCursor wait;
     // The printer turns the sheet itself, the way its set-up says.
@@ -244,6 +251,8 @@ void TForm1::printPreviewed(const PreparedPrint& print)
 void TForm1::AlignmentTestItemClick(QObject*)
 {
     const ControlsDisabled disabled = printControlsDisabled(ui);
+    if (!paperAgreed())
+        return;
     const WaitCursor wait;
     layoutForPrint();
     AlignmentSheet sheet = alignmentSheetFor(document(), Metrics);
@@ -255,6 +264,13 @@ void TForm1::AlignmentTestItemClick(QObject*)
     const QString backNote = printAlignmentPage(printer(), alignmentBackPatches(sheet));
     if (!backNote.isEmpty())
         dialogs().message(backNote);
+}
+
+bool TForm1::paperAgreed()
+{
+    return agreeOnPaper(printer(), document().layout, [this](const QString& question) {
+        return dialogs().question(PaperTitle, question);
+    });
 }
 
 SheetLayout TForm1::layoutForPrint()

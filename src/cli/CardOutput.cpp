@@ -62,6 +62,15 @@ QString printOnQueue(const CardDocument& card, PrintSide side, const QueuePrint&
 {
     const auto printer = QtPrinterDevice::installedQueue(how.printer);
     applyLayoutToPrinter(*printer, card.layout);
+    // Nobody answers here: the question is the refusal, unless --yes answered it beforehand.
+    const auto refusedUnlessYes = [&how](const QString& question) {
+        if (!how.cutAllowed)
+            throw AppError(question + QLatin1Char(' ') +
+                           QCoreApplication::translate(
+                               "CardOutput", "Nothing was printed; --yes prints anyway."));
+        return true;
+    };
+    agreeOnPaper(*printer, card.layout, refusedUnlessYes);
     SheetTurn turn = card.sheetTurn();
     PrintSides sides = PrintSides::OneSided;
     if (side == PrintSide::Both) {
@@ -72,9 +81,7 @@ QString printOnQueue(const CardDocument& card, PrintSide side, const QueuePrint&
         turn = sheetTurnOf(sides);
     }
     const PreparedPrint print = preparePrint(*printer, card, side, turn, sides, how.quality);
-    if (!print.cutQuestion.isEmpty() && !how.cutAllowed)
-        throw AppError(
-            print.cutQuestion + QLatin1Char(' ') +
-            QCoreApplication::translate("CardOutput", "Nothing was printed; --yes prints anyway."));
+    if (!print.cutQuestion.isEmpty())
+        refusedUnlessYes(print.cutQuestion);
     return sendPrint(*printer, print);
 }

@@ -3,6 +3,7 @@
 #include "CardOutput.h"
 #include "design/DesignPictures.h"
 #include "document/CardSettings.h"
+#include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 #include "gfx/Language.h"
 #include "gfx/SheetText.h"
@@ -30,7 +31,8 @@ struct Request {
     QString printer;
     std::optional<int> copies;
     bool yes = false;
-    QString addresses; // a list used in place of the design's for this run
+    QString addresses;            // a list used in place of the design's for this run
+    std::optional<Layout> layout; // used in place of the design's for this run
     PrintQuality quality = PrintQuality::Fine;
     bool forPrintShop = false;
     QString design;
@@ -47,6 +49,42 @@ QStringList argumentsOf(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// The short name of each built-in layout on the command line, in the order of AllLayouts.
+const char* const ShortLayoutNames[] = {"portrait-portrait", "landscape-landscape",
+                                        "single-4x6",        "4-on-sheet",
+                                        "a6-on-a4",          "single-a6"};
+
+// A name as typed and as listed compare alike: in lower case, words joined by single hyphens.
+QString plainName(const QString& name)
+{
+    QStringList words;
+    QString word;
+    for (const QChar c : name.toLower() + QLatin1Char(' ')) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    return words.join(QLatin1Char('-'));
+}
+
+Layout layoutNamed(const QString& name)
+{
+    const QString plain = plainName(name);
+    QStringList offered;
+    for (std::size_t i = 0; i < std::size(AllLayouts); ++i) {
+        const QString shortName = QLatin1String(ShortLayoutNames[i]);
+        if (plain == plainName(layoutName(AllLayouts[i])) || plain == shortName)
+            return AllLayouts[i];
+        offered << QStringLiteral("\"%1\" (%2)").arg(layoutName(AllLayouts[i]), shortName);
+    }
+    throw UsageError{
+        QCoreApplication::translate("CommandLine", "There is no layout \"%1\"; --layout takes %2.")
+            .arg(name, offered.join(QStringLiteral(", ")))};
 }
 
 bool isOption(const QString& argument)
@@ -106,6 +144,8 @@ Request parse(const QStringList& arguments)
             r.yes = true;
         } else if (a == QLatin1String("--addresses")) {
             r.addresses = value();
+        } else if (a == QLatin1String("--layout")) {
+            r.layout = layoutNamed(value());
         } else if (a == QLatin1String("--for-print-shop")) {
             r.forPrintShop = true;
         } else if (a == QLatin1String("--quality")) {
@@ -201,7 +241,14 @@ QString helpText()
            QCoreApplication::translate(
                "CommandLine",
                "With any action, --addresses LIST (a CSV or vCard file) prints a card for each of "
-               "its addresses in place of the design's address list.");
+               "its addresses in place of the design's address list.") +
+           QLatin1Char('\n') +
+           QCoreApplication::translate(
+               "CommandLine",
+               "With any action, --layout NAME puts the cards on another layout for one run: "
+               "\"4 A6 on A4\" (or a6-on-a4), \"Single A6\" (single-a6) or one of the four of "
+               "the window, named in any case. A layout whose paper the printer does not offer "
+               "prints on the printer's paper with --yes only.");
 }
 
 PrintSide printSideOf(const QString& side)
@@ -224,6 +271,8 @@ QString run(const Request& r)
         card.addresses = SharedAddressList(std::move(list));
         card.addressLines = AddressLines::Text;
     }
+    if (r.layout)
+        card.layout = *r.layout;
     switch (r.action) {
     case Action::ExportPdf:
         if (r.forPrintShop)

@@ -177,6 +177,27 @@ void applyLayoutToPrinter(PrinterDevice& printer, Layout layout)
     }
 }
 
+bool agreeOnPaper(PrinterDevice& printer, Layout layout,
+                  const std::function<bool(const QString&)>& ask)
+{
+    const auto sheet = sheetLayoutAt(layout);
+    if (!sheet || isFirstLayout(layout))
+        return true;
+    std::vector<QPageSize> papers{sheet->paper};
+    // A single A6 card lies centred on 4 x 6 inch photo paper as well.
+    if (layout == Layout::SingleA6)
+        papers.push_back(sheetLayoutAt(Layout::SingleOn4x6)->paper);
+    const QPageSize now = printer.currentPaper();
+    for (const QPageSize& paper : papers)
+        if (samePaper(paper, now) || printer.takePaper(paper))
+            return true;
+    return ask(QCoreApplication::translate("CardRender",
+                                           "The printer offers no %1 paper, which the layout "
+                                           "\"%2\" is made for. Print on %3 paper instead?")
+                   .arg(paperName(sheet->paper.size(QPageSize::Inch)), layoutName(layout),
+                        paperName(now.size(QPageSize::Inch))));
+}
+
 PreparedPrint preparePrint(PrinterDevice& printer, const CardDocument& card, PrintSide side,
                            SheetTurn turn, PrintSides sides, PrintQuality quality)
 {

@@ -10,6 +10,7 @@
 #include "print/PagePrint.h"
 
 #include <QImage>
+#include <functional>
 
 class PrinterDevice;
 
@@ -44,6 +45,13 @@ QImage renderFront(const CardDocument& card, const PrinterMetrics& metrics);
 // Turns the printer to the layout's orientation and gives it the layout's paper, as choosing
 // the layout does. A layout that names none leaves the printer as it is.
 void applyLayoutToPrinter(PrinterDevice& printer, Layout layout);
+
+// Before printing: a layout beyond the first four prints on its own paper, which is put in the
+// printer when it offers it; when not, `ask` is asked (with a question naming both papers)
+// whether to print on the printer's paper instead. Whether printing may go on. The first four
+// layouts print on the printer's paper, as they always have.
+bool agreeOnPaper(PrinterDevice& printer, Layout layout,
+                  const std::function<bool(const QString&)>& ask);
 
 // What a print command prints.
 enum class PrintSide { Fronts, Backs, Both };

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <mutex>
 
@@ -135,6 +136,13 @@ SheetLayout figuresOf(Layout layout)
 }
 
 } // namespace
+
+bool samePaper(const QPageSize& a, const QPageSize& b)
+{
+    const QSizeF x = a.size(QPageSize::Millimeter);
+    const QSizeF y = b.size(QPageSize::Millimeter);
+    return std::abs(x.width() - y.width()) <= 1 && std::abs(x.height() - y.height()) <= 1;
+}
 
 std::optional<SheetLayout> sheetLayoutAt(Layout layout)
 {

@@ -60,6 +60,9 @@ struct SheetLayout {
     bool turnedQuarter = false;
 };
 
+// Whether two papers are the same size, upright, to the millimetre printers round them to.
+bool samePaper(const QPageSize& a, const QPageSize& b);
+
 // The layout's figures; none for a choice that names no layout (no item selected).
 std::optional<SheetLayout> sheetLayoutAt(Layout layout);
 

@@ -103,29 +103,6 @@ QString cardsAt(Layout layout, Edge edge)
 }
 
 // A paper's everyday name, whichever way it lies; its size in millimetres when it has none.
-QString paperName(QSizeF inches)
-{
-    const QSizeF upright(std::min(inches.width(), inches.height()),
-                         std::max(inches.width(), inches.height()));
-    struct Named {
-        QPageSize::PageSizeId id;
-        const char* name;
-    };
-    for (const Named n :
-         {Named{QPageSize::Letter, "Letter"}, Named{QPageSize::Legal, "Legal"},
-          Named{QPageSize::A4, "A4"}, Named{QPageSize::A5, "A5"}, Named{QPageSize::A6, "A6"}}) {
-        const QSizeF size = QPageSize::size(n.id, QPageSize::Inch);
-        if (std::abs(size.width() - upright.width()) < PaperTolerance &&
-            std::abs(size.height() - upright.height()) < PaperTolerance)
-            return QLatin1String(n.name);
-    }
-    if (std::abs(upright.width() - 4) < PaperTolerance &&
-        std::abs(upright.height() - 6) < PaperTolerance)
-        return QCoreApplication::translate("PagePrint", "4 x 6 in");
-    return QStringLiteral("%1 x %2 mm")
-        .arg(qRound(upright.width() * MillimetresPerInch))
-        .arg(qRound(upright.height() * MillimetresPerInch));
-}
 
 // A page of copies of one card and the quarter turns clockwise (0 to 3) it is printed turned by.
 struct PageOfCards {
@@ -219,6 +196,30 @@ void drawPageOfCards(QPainter& painter, qreal scale, const PageOfCards& page, QS
 }
 
 } // namespace
+
+QString paperName(QSizeF inches)
+{
+    const QSizeF upright(std::min(inches.width(), inches.height()),
+                         std::max(inches.width(), inches.height()));
+    struct Named {
+        QPageSize::PageSizeId id;
+        const char* name;
+    };
+    for (const Named n :
+         {Named{QPageSize::Letter, "Letter"}, Named{QPageSize::Legal, "Legal"},
+          Named{QPageSize::A4, "A4"}, Named{QPageSize::A5, "A5"}, Named{QPageSize::A6, "A6"}}) {
+        const QSizeF size = QPageSize::size(n.id, QPageSize::Inch);
+        if (std::abs(size.width() - upright.width()) < PaperTolerance &&
+            std::abs(size.height() - upright.height()) < PaperTolerance)
+            return QLatin1String(n.name);
+    }
+    if (std::abs(upright.width() - 4) < PaperTolerance &&
+        std::abs(upright.height() - 6) < PaperTolerance)
+        return QCoreApplication::translate("PagePrint", "4 x 6 in");
+    return QStringLiteral("%1 x %2 mm")
+        .arg(qRound(upright.width() * MillimetresPerInch))
+        .arg(qRound(upright.height() * MillimetresPerInch));
+}
 
 QImage composeBackPage(Layout layout, const QImage& back, SheetTurn turn)
 {

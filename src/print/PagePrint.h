@@ -68,6 +68,9 @@ void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
 void drawFrontPage(QPainter& painter, qreal scale, Layout layout, QSize card,
                    const std::vector<CardDrawing>& draws);
 
+// A paper's name for the user, from its size: A4, Letter, 4 x 6 in, or its millimetres.
+QString paperName(QSizeF inches);
+
 // The question to ask before printing when `cut` (device pixels at each edge, contentCut) takes
 // a millimetre or more of the cards, naming the layout's paper, the printer's and what is cut;
 // empty when nothing worth asking is cut.

@@ -3,6 +3,7 @@
 #include "geometry/PrinterMetrics.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -26,6 +27,17 @@ QRect PreviewPrinter::printableArea() const
     return QRect(QPoint(at(figures_.OffsetX), at(figures_.OffsetY)),
                  QPoint(at(figures_.OffsetX + figures_.PageWidth) - 1,
                         at(figures_.OffsetY + figures_.PageHeight) - 1));
+}
+
+QPageSize PreviewPrinter::currentPaper()
+{
+    if (figures_.DpiX <= 0 || figures_.DpiY <= 0)
+        return {};
+    const QSizeF inches(double(figures_.PhysicalWidth) / figures_.DpiX,
+                        double(figures_.PhysicalHeight) / figures_.DpiY);
+    return QPageSize(QSizeF(std::min(inches.width(), inches.height()),
+                            std::max(inches.width(), inches.height())),
+                     QPageSize::Inch);
 }
 
 int PreviewPrinter::deviceCaps(DeviceCap cap)

@@ -30,6 +30,9 @@ public:
     // The figures are fixed: orientation and paper are the real printer's business.
     void setOrientation(QPageLayout::Orientation) override {}
     void setLayoutPaper(const QPageSize&) override {}
+    // A preview shows a print already made for its printer's paper: it changes none.
+    QPageSize currentPaper() override;
+    bool takePaper(const QPageSize&) override { return false; }
     void setCopies(int copies) override { copies_ = copies; }
     bool canPrintBothSides() override { return true; }
     PrintSides sidesSetting() const override { return sides_; }

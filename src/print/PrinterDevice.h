@@ -47,6 +47,10 @@ public:
     // The paper the chosen layout is made for (upright). A printer keeps the paper it has; the
     // PDF files written when no printer is installed take it, whatever the locale.
     virtual void setLayoutPaper(const QPageSize& paper) = 0;
+    // The paper the printer prints on now, upright.
+    virtual QPageSize currentPaper() = 0;
+    // Makes `paper` the printer's paper when the printer offers it; whether it does.
+    virtual bool takePaper(const QPageSize& paper) = 0;
     virtual void setCopies(int copies) = 0;
 
     // Whether the printer can print both sides of a sheet in one go.

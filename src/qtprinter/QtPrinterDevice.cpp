@@ -2,6 +2,7 @@
 
 #include "PdfDraft.h"
 
+#include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 #include "gfx/WholeFile.h"
 
@@ -315,6 +316,29 @@ void QtPrinterDevice::setLayoutPaper(const QPageSize& paper)
         return;
     printer_->setPageSize(paper);
     applyLayout();
+}
+
+QPageSize QtPrinterDevice::currentPaper()
+{
+    return printer_->pageLayout().pageSize();
+}
+
+bool QtPrinterDevice::takePaper(const QPageSize& paper)
+{
+    if (savesPdfFiles_) {
+        setLayoutPaper(paper);
+        return true;
+    }
+    // The queue's own size is set, so the printer is sent the name it knows the paper by.
+    const QList<QPageSize> offered =
+        QPrinterInfo::printerInfo(printer_->printerName()).supportedPageSizes();
+    const auto it = std::find_if(offered.begin(), offered.end(),
+                                 [&](const QPageSize& size) { return samePaper(size, paper); });
+    if (it == offered.end())
+        return false;
+    printer_->setPageSize(*it);
+    applyLayout();
+    return true;
 }
 
 void QtPrinterDevice::setCopies(int copies)

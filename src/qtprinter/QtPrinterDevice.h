@@ -76,6 +76,8 @@ public:
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setLayoutPaper(const QPageSize& paper) override;
+    QPageSize currentPaper() override;
+    bool takePaper(const QPageSize& paper) override;
     void setCopies(int copies) override;
     bool canPrintBothSides() override;
     PrintSides sidesSetting() const override { return sidesSetting_; }

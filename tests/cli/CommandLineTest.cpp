@@ -224,6 +224,11 @@ TEST(CommandLine, RefusesWhatItCannotDoWithItsStatusAndLeavesNoFile)
         {"--export-png @out --side front @nofront.postcard", 1, "no picture for the postcard"},
         {"--export-pdf @out --side backs @nolayout.postcard", 1, "No Post Card Back Layout is"},
         {"--print --side fronts --copies 2 @good.postcard", 1, "No printer is installed"},
+        {"--export-pdf @out --side backs --layout a5-on-a4 @good.postcard", 2,
+         "--layout takes \"Portrait - Portrait\" (portrait-portrait),"},
+        // The run's layout in place of the design's none: it goes on as far as the folder.
+        {"--export-pdf @no/out --side backs --layout SINGLE-a6 @nolayout.postcard", 1,
+         "its folder does not exist"},
     };
     const auto files = [&] {
         return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);

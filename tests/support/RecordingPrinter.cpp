@@ -1,5 +1,6 @@
 #include "RecordingPrinter.h"
 
+#include "geometry/SheetLayout.h"
 #include "gfx/AppError.h"
 
 #include <QPainter>
@@ -92,6 +93,17 @@ void RecordingPrinter::setOrientation(QPageLayout::Orientation orientation)
     log << (orientation == QPageLayout::Landscape ? QStringLiteral("landscape")
                                                   : QStringLiteral("portrait"));
     currentOrientation = orientation;
+}
+
+bool RecordingPrinter::takePaper(const QPageSize& paper)
+{
+    log << QStringLiteral("takePaper");
+    for (const QPageSize& offered : papersOffered)
+        if (samePaper(offered, paper)) {
+            paperNow = offered;
+            return true;
+        }
+    return false;
 }
 
 void RecordingPrinter::setCopies(int n)

@@ -57,6 +57,9 @@ public:
 
     QPageLayout::Orientation currentOrientation = QPageLayout::Portrait;
     QPageSize layoutPaper; // the last paper a layout asked for
+    // The paper it prints on and those it offers (takePaper leaves the figures as they are).
+    QPageSize paperNow = QPageSize(QPageSize::Letter);
+    std::vector<QPageSize> papersOffered{QPageSize(QPageSize::Letter)};
     int copies = 1;
     PrintSides sides = PrintSides::OneSided;
     std::vector<PrintSides> docSides; // of each document begun
@@ -89,6 +92,8 @@ public:
     int deviceCaps(DeviceCap cap) override;
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setLayoutPaper(const QPageSize& paper) override { layoutPaper = paper; }
+    QPageSize currentPaper() override { return paperNow; }
+    bool takePaper(const QPageSize& paper) override;
     void setCopies(int n) override;
     bool canPrintBothSides() override { return bothSides; }
     PrintSides sidesSetting() const override { return setupSides; }
