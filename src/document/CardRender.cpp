@@ -282,27 +282,46 @@ std::vector<int> photosOfSheet(const PreparedPrint& print, int sheet)
 }
 
 // The fronts of a sheet, each photo composed once however many of its cards the sheet holds.
+// `made` keeps the last sheet's: the sheets of an address list share their photo, which is then
+// composed (and for Fine decoded again) once a run, while a run of many photos holds no more
+// than one sheet's.
 template <typename Front>
-std::vector<Front> frontsOfSheet(const PreparedPrint& print, int sheet,
+std::vector<Front> frontsOfSheet(const PreparedPrint& print, int sheet, std::map<int, Front>& made,
                                  const std::function<Front(const FrontComposition&, int)>& make)
 {
-    std::map<int, Front> made;
+    std::map<int, Front> kept;
     std::vector<Front> fronts;
     for (const int photo : photosOfSheet(print, sheet)) {
         if (photo < 0) {
             fronts.emplace_back();
             continue;
         }
-        auto at = made.find(photo);
-        if (at == made.end())
-            at = made.emplace(photo, make(photo == 0 ? print.front
-                                                     : frontComposition(print.card.withPhoto(photo),
-                                                                        print.metrics),
-                                          photo))
+        auto at = kept.find(photo);
+        if (at == kept.end()) {
+            const auto before = made.find(photo);
+            at = kept.emplace(photo,
+                              before != made.end()
+                                  ? before->second
+                                  : make(photo == 0 ? print.front
+                                                    : frontComposition(print.card.withPhoto(photo),
+                                                                       print.metrics),
+                                         photo))
                      .first;
+        }
         fronts.push_back(at->second);
     }
+    made = std::move(kept);
     return fronts;
+}
+
+// The As shown page of fronts of `sheet`, its photos' fronts kept in `made` (frontsOfSheet).
+QImage frontPageOfSheet(const PreparedPrint& print, int sheet, std::map<int, QImage>& made)
+{
+    return composeFrontPage(
+        print.layout,
+        frontsOfSheet<QImage>(print, sheet, made, [](const FrontComposition& front, int) {
+            return composeFront(front);
+        }));
 }
 
 // The page of backs of `sheet` drawn at the printer's resolution, each card from its own input.
@@ -335,12 +354,14 @@ FrontComposition frontFromOwnPixels(FrontComposition front, const CardDocument& 
 }
 
 // The page of fronts of `sheet` drawn at the printer's resolution: each photo resampled once
-// for the page, drawn as it is on each of its cards.
-CardDrawing fineFrontPage(const PreparedPrint& print, int sheet)
+// for the page, drawn as it is on each of its cards; its photos' fronts kept in `made`
+// (frontsOfSheet).
+CardDrawing fineFrontPage(const PreparedPrint& print, int sheet,
+                          std::map<int, FrontComposition>& made)
 {
     const qreal deviceScale = qreal(print.metrics.DpiX) / SheetPixelsPerInch;
     const std::vector<FrontComposition> fronts = frontsOfSheet<FrontComposition>(
-        print, sheet, [&print, deviceScale](const FrontComposition& front, int photo) {
+        print, sheet, made, [&print, deviceScale](const FrontComposition& front, int photo) {
             return frontFromOwnPixels(front, print.card.withPhoto(photo), deviceScale);
         });
     return [fronts, card = print.front.card, layout = print.layout](QPainter& painter,
@@ -384,24 +405,25 @@ QImage backPageOfSheet(const PreparedPrint& print, int sheet)
 
 QImage frontPageOfSheet(const PreparedPrint& print, int sheet)
 {
-    return composeFrontPage(
-        print.layout, frontsOfSheet<QImage>(print, sheet, [](const FrontComposition& front, int) {
-            return composeFront(front);
-        }));
+    std::map<int, QImage> made;
+    return frontPageOfSheet(print, sheet, made);
 }
 
 namespace
 {
 
-// Sends `count` sheets of the run from `first` on as one document (sendPrint).
-QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first, int count,
+// Sends `sheets` sheets of the run from `first` on as one document (sendPrint).
+QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first, int sheets,
                    const SheetProgress& progress, int* sheetsSent)
 {
     const bool fine = print.quality == PrintQuality::Fine;
-    const int sheets = count;
     const int sides = print.side == PrintSide::Both ? 2 : 1;
-    const CardDrawing fronts =
-        fine && print.side != PrintSide::Backs ? fineFrontPage(print, 0) : CardDrawing();
+    std::map<int, FrontComposition> fineFronts;
+    std::map<int, QImage> shownFronts;
+    // The same fronts on every sheet are drawn from one drawing.
+    const CardDrawing fronts = fine && print.side != PrintSide::Backs && !print.run.varies()
+                                   ? fineFrontPage(print, 0, fineFronts)
+                                   : CardDrawing();
     QImage backPage = print.backPage;
     QImage frontPage = print.frontPage;
     int sent = 0;
@@ -413,9 +435,9 @@ QString sendSheets(PrinterDevice& printer, const PreparedPrint& print, int first
             return PageToPrint{print.frontPage, print.placement.fronts, PageMarks::None, fronts};
         if (front) {
             if (sheet > 0 && !fine)
-                frontPage = frontPageOfSheet(print, sheet);
+                frontPage = frontPageOfSheet(print, sheet, shownFronts);
             return PageToPrint{frontPage, print.placement.fronts, PageMarks::None,
-                               fine ? fineFrontPage(print, sheet) : CardDrawing()};
+                               fine ? fineFrontPage(print, sheet, fineFronts) : CardDrawing()};
         }
         // Fine draws each sheet itself, the first sheet's picture giving only the marks' size.
         if (sheet > 0 && !fine)
